@@ -1,0 +1,185 @@
+// Argument handling and the schedule and summary commands.
+#include "cli/cli.h"
+
+#include <cmath>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <stdlib.h>
+
+#include "core/text_items.h"
+#include "engine/engine.h"
+#include "files/study_file.h"
+
+namespace hl {
+namespace {
+
+constexpr int kBadInput = 2;
+
+const char* kUsage =
+    "Usage: hearthline-cli COMMAND STUDY.mtg [--frequency N]\n"
+    "\n"
+    "Commands:\n"
+    "  schedule   run the schedule of the study and print the schedule file: line 1 the number\n"
+    "             of payments N, line 2 the mortgage amount, then one line per payment of ten\n"
+    "             items: number, date (day number), payment, principal, interest, principal\n"
+    "             to date, interest to date, lump payment, change to payment, balance\n"
+    "  summary    print the totals of the study, one 'name: value' line each: end_balance,\n"
+    "             total_principal, total_interest, last_date (day number), regular_payment,\n"
+    "             total_lumps, extra_paid, total_paid, payments_made, payment_in_effect\n"
+    "\n"
+    "Options:\n"
+    "  --frequency N   payment frequency: 1 Monthly, 2 Weekly, 3 Twice a Month,\n"
+    "                  4 Every Two Weeks. Without it the frequency stored in the study is used,\n"
+    "                  and Weekly when the study stores none.\n"
+    "  --help          this text\n"
+    "\n"
+    "Day numbers count days from 30 December 1899 (1 January 1996 is 35065).\n"
+    "Exit status: 0 done, 2 unreadable file, incomplete scenario or bad option.\n";
+
+/// Prints the engine's warnings on the error stream; the run goes on.
+class StreamMessages : public EngineMessages {
+public:
+    explicit StreamMessages(std::ostream& err) : err_(err) {}
+    void Warning(const std::string& title, const std::string& text) override {
+        err_ << title << " " << text << "\n";
+    }
+
+private:
+    std::ostream& err_;
+};
+
+/// A private working folder, removed when the command ends.
+class PrivateFolder {
+public:
+    PrivateFolder() {
+        std::string base =
+            std::filesystem::temp_directory_path().string() + "/hearthline-cli-XXXXXX";
+        if (mkdtemp(base.data())) prefix_ = base + "/";
+    }
+    ~PrivateFolder() {
+        std::error_code ec;
+        if (!prefix_.empty()) std::filesystem::remove_all(prefix_, ec);
+    }
+    const std::string& Prefix() const { return prefix_; }
+
+private:
+    std::string prefix_;
+};
+
+struct Options {
+    std::string command;
+    std::string study;
+    std::optional<int> frequency;
+};
+
+int Fail(std::ostream& err, const std::string& line) {
+    err << "hearthline-cli: " << line << "\n";
+    return kBadInput;
+}
+
+std::optional<std::string> ParseArguments(const std::vector<std::string>& args, Options& o) {
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        const std::string& a = args[k];
+        if (a == "--frequency" || a.rfind("--frequency=", 0) == 0) {
+            std::string value;
+            if (a == "--frequency") {
+                if (k + 1 >= args.size()) return "--frequency needs a value from 1 to 4";
+                value = args[++k];
+            } else {
+                value = a.substr(12);
+            }
+            if (value.size() != 1 || value[0] < '1' || value[0] > '4')
+                return "--frequency must be 1, 2, 3 or 4, not \"" + value + "\"";
+            o.frequency = value[0] - '0';
+        } else if (!a.empty() && a[0] == '-') {
+            return "unknown option \"" + a + "\" (try --help)";
+        } else if (o.command.empty()) {
+            o.command = a;
+        } else if (o.study.empty()) {
+            o.study = a;
+        } else {
+            return "too many arguments (try --help)";
+        }
+    }
+    if (o.command.empty()) return "no command given (try --help)";
+    if (o.command != "schedule" && o.command != "summary")
+        return "unknown command \"" + o.command + "\" (try --help)";
+    if (o.study.empty()) return "no study file given (try --help)";
+    return std::nullopt;
+}
+
+// The engine expects a complete scenario whose payment is a real, positive figure.
+std::optional<std::string> CheckScenario(const Scenario& s) {
+    if (!IsComplete(s))
+        return "the scenario is incomplete: the amount, interest rate, amortization, length of "
+               "loan and start date must all be set";
+    const Money payment = RegularPayment(s.amount, s.rate, s.amortization, s.frequency);
+    const Single rate = PeriodicRate(s.frequency, s.rate);
+    if (!std::isfinite(payment) || !std::isfinite(rate) || payment <= 0.0f)
+        return "the scenario gives no usable payment (check the amount, rate and amortization)";
+    return std::nullopt;
+}
+
+void PrintSummary(const SummaryResult& r, std::ostream& out) {
+    out << "end_balance: " << SingleText(r.endBalance) << "\n"
+        << "total_principal: " << SingleText(r.totalPrincipal) << "\n"
+        << "total_interest: " << SingleText(r.totalInterest) << "\n"
+        << "last_date: " << r.lastDate << "\n"
+        << "regular_payment: " << SingleText(r.regularPayment) << "\n"
+        << "total_lumps: " << SingleText(r.totalLumps) << "\n"
+        << "extra_paid: " << SingleText(r.extraPaid) << "\n"
+        << "total_paid: " << DoubleText(r.totalPaid) << "\n"
+        << "payments_made: " << r.paymentsMade << "\n"
+        << "payment_in_effect: " << SingleText(r.paymentInEffect) << "\n";
+}
+
+// Prints the schedule file line by line, with the line ends of this system.
+void PrintFileLines(const std::string& contents, std::ostream& out) {
+    for (char c : contents)
+        if (c != '\r') out << c;
+}
+
+} // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    for (const std::string& a : args) {
+        if (a == "--help" || a == "-h") {
+            out << kUsage;
+            return 0;
+        }
+    }
+    Options o;
+    if (auto problem = ParseArguments(args, o)) return Fail(err, *problem);
+
+    Study study;
+    try {
+        study = ReadStudyFile(o.study);
+    } catch (const ItemFormatError& e) {
+        return Fail(err, "cannot read the study " + o.study + ": " + e.what());
+    }
+    Scenario& s = study.scenario;
+    s.frequency = o.frequency ? static_cast<std::int16_t>(*o.frequency)
+                  : study.frequencyStored ? s.frequency
+                                          : static_cast<std::int16_t>(kWeekly);
+    if (auto problem = CheckScenario(s)) return Fail(err, o.study + ": " + *problem);
+
+    PrivateFolder folder;
+    if (folder.Prefix().empty()) return Fail(err, "cannot create a temporary working folder");
+    StreamMessages messages(err);
+    const EngineInputs in{s, study.changes, folder.Prefix()};
+
+    if (o.command == "summary") {
+        PrintSummary(RunSummary(in, messages), out);
+        return 0;
+    }
+    if (!RunSchedule(in, messages)) return Fail(err, "cannot write the schedule working file");
+    try {
+        PrintFileLines(ReadWholeFile(folder.Prefix() + "$$temp.bin"), out);
+    } catch (const ItemFormatError& e) {
+        return Fail(err, std::string("cannot read the schedule back: ") + e.what());
+    }
+    return 0;
+}
+
+} // namespace hl

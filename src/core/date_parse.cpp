@@ -1,0 +1,142 @@
+// Reading dates as users type them into date boxes.
+#include "core/format.h"
+
+#include <array>
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "core/day_number.h"
+
+namespace hl {
+namespace {
+
+struct Token {
+    std::string text;
+    bool word = false;     ///< letters; otherwise digits
+    std::string separator; ///< the characters between this token and the next one
+};
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsSeparator(char c) { return IsBlank(c) || c == ',' || c == '.' || c == '/' || c == '-'; }
+
+// Splits the text into words and numbers. Tokens must be kept apart by separators ("Mar24"
+// is refused); any other character makes the whole text unreadable.
+std::optional<std::vector<Token>> Tokenize(std::string_view text) {
+    std::vector<Token> tokens;
+    std::size_t i = 0;
+    while (i < text.size() && IsSeparator(text[i])) {
+        if (!IsBlank(text[i]))
+            return std::nullopt; // leading punctuation
+        ++i;
+    }
+    while (i < text.size()) {
+        Token t;
+        const bool word = IsLetter(text[i]);
+        if (!word && !IsDigit(text[i]))
+            return std::nullopt;
+        t.word = word;
+        while (i < text.size() && (word ? IsLetter(text[i]) : IsDigit(text[i]))) {
+            t.text += static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])));
+            ++i;
+        }
+        while (i < text.size() && IsSeparator(text[i]))
+            t.separator += text[i++];
+        if (i < text.size() && t.separator.empty())
+            return std::nullopt;
+        tokens.push_back(std::move(t));
+    }
+    return tokens;
+}
+
+// Month 1-12 of an English month name, full or in three letters ("sept" too); 0 if none.
+int MonthOfName(const std::string& lower) {
+    static constexpr std::array<const char*, 12> kNames = {
+        "january", "february", "march",     "april",   "may",      "june",
+        "july",    "august",   "september", "october", "november", "december"};
+    if (lower == "sept")
+        return 9;
+    for (std::size_t m = 0; m < kNames.size(); ++m) {
+        const std::string full = kNames[m];
+        if (lower == full || lower == full.substr(0, 3))
+            return static_cast<int>(m) + 1;
+    }
+    return 0;
+}
+
+// A number of one or two digits (day or month), or -1.
+int SmallNumber(const Token& t) {
+    if (t.word || t.text.empty() || t.text.size() > 2)
+        return -1;
+    return std::stoi(t.text);
+}
+
+// Two-digit years are 1930 to 2029; four-digit years must lie between 1900 and 2099.
+int YearOf(const Token& t) {
+    if (t.word)
+        return -1;
+    if (t.text.size() <= 2) {
+        const int yy = std::stoi(t.text);
+        return yy >= 30 ? 1900 + yy : 2000 + yy;
+    }
+    if (t.text.size() != 4)
+        return -1;
+    const int year = std::stoi(t.text);
+    return year >= 1900 && year <= 2099 ? year : -1;
+}
+
+// Blanks around punctuation are allowed, but a separator holds one punctuation mark at most.
+bool PlainSeparator(const std::string& s) {
+    int marks = 0;
+    for (char c : s)
+        if (!IsBlank(c))
+            ++marks;
+    return marks <= 1;
+}
+
+std::optional<DayNumber> Build(int year, int month, int day) {
+    if (year < 0 || month < 1 || day < 1 || !IsValidCivil(year, month, day))
+        return std::nullopt;
+    return DayFromCivil(year, month, day);
+}
+
+} // namespace
+
+std::optional<DayNumber> ParseDate(std::string_view text) {
+    const auto tokens = Tokenize(text);
+    if (!tokens || tokens->size() != 3)
+        return std::nullopt;
+    const Token& a = (*tokens)[0];
+    const Token& b = (*tokens)[1];
+    const Token& c = (*tokens)[2];
+    // Only blanks may follow the year.
+    for (char ch : c.separator)
+        if (!IsBlank(ch))
+            return std::nullopt;
+
+    if (a.word || b.word) {
+        // "Mar 24, 1992", "March 24 1992", "Mar. 24 92", "24 Mar 1992", "24-Mar-92"
+        if (!PlainSeparator(a.separator) || !PlainSeparator(b.separator))
+            return std::nullopt;
+        if (a.word && !b.word)
+            return Build(YearOf(c), MonthOfName(a.text), SmallNumber(b));
+        if (!a.word && b.word)
+            return Build(YearOf(c), MonthOfName(b.text), SmallNumber(a));
+        return std::nullopt;
+    }
+
+    // All numbers: "3/24/92" (month first, as North American dates are written) or
+    // "1992-03-24". The two separators must be the same mark, with no blanks.
+    if (a.separator != b.separator || (a.separator != "/" && a.separator != "-"))
+        return std::nullopt;
+    if (a.text.size() == 4) {
+        if (c.text.size() > 2)
+            return std::nullopt;
+        return Build(YearOf(a), SmallNumber(b), SmallNumber(c));
+    }
+    return Build(YearOf(c), SmallNumber(a), SmallNumber(b));
+}
+
+} // namespace hl

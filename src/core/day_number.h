@@ -1,0 +1,31 @@
+// Day numbers: dates held as a count of days from 30 December 1899 (1 January 1996 is 35065).
+#pragma once
+
+#include "core/single.h"
+
+namespace hl {
+
+struct CivilDate {
+    int year = 1899;
+    int month = 12; ///< 1 to 12
+    int day = 30;   ///< 1 to 31
+    bool operator==(const CivilDate&) const = default;
+};
+
+/// Day number of a date on the real (Gregorian) calendar. Days past the month's end roll on
+/// into the next month, so (2100, 2, 29) is 1 March 2100.
+DayNumber DayFromCivil(int year, int month, int day);
+
+/// Year, month and day of a day number on the real calendar.
+CivilDate CivilFromDay(DayNumber d);
+
+/// True when the date exists on the real calendar.
+bool IsValidCivil(int year, int month, int day);
+
+/// Month lengths of the payment calendar: February has 29 days in every year divisible by 4.
+int CalendarMonthLength(int month, int year);
+
+/// Today's date on this machine.
+DayNumber Today();
+
+} // namespace hl

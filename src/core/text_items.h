@@ -1,0 +1,78 @@
+// The text item format of every file the program writes: CR LF lines of comma-separated items,
+// texts in double quotes, whole numbers as digits, singles in their shortest plain decimal form.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "core/single.h"
+
+namespace hl {
+
+/// Shortest plain decimal form that reads back to the same single: 894.49, 150000, 0.5, -2.25.
+/// Never exponent form. NaN and infinities, which no figure should ever be, are written as 0.
+std::string SingleText(Single value);
+
+/// Shortest plain decimal form that reads back to the same double.
+std::string DoubleText(double value);
+
+/// Builds a file's text line by line.
+class ItemWriter {
+public:
+    ItemWriter& Text(std::string_view text);  ///< "text"
+    ItemWriter& Whole(long long value);       ///< plain digits
+    ItemWriter& Number(Single value);         ///< shortest plain decimal
+    ItemWriter& Unset();                      ///< an item with nothing in it
+    ItemWriter& EndLine();                    ///< ends the line with CR LF
+    const std::string& Contents() const { return out_; }
+
+private:
+    void Separate();
+    std::string out_;
+    bool lineStarted_ = false;
+};
+
+/// A file that does not hold what its reader expects: a short file, a word where a number
+/// belongs, a number out of range. The message names the line.
+class ItemFormatError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/// Reads items in order, splitting at commas and line ends, as they were written.
+/// Every read throws ItemFormatError rather than read past the end or accept garbage.
+class ItemReader {
+public:
+    explicit ItemReader(std::string contents);
+
+    bool AtEnd() const;
+    std::string Text();           ///< a quoted text (quotes removed) or a bare item as it stands
+    std::int16_t Int16();
+    std::int32_t Int32();
+    Single Number();
+    void Skip();                  ///< takes one item, whatever it holds (an unset item included)
+    /// Takes one item and returns its raw characters (quotes kept), for an item of unknown type.
+    std::string Raw();
+    int Line() const { return line_; }
+
+private:
+    std::string NextItem(bool* quoted);
+    double NumberItem(const char* what);
+    [[noreturn]] void Fail(const std::string& what) const;
+
+    std::string in_;
+    std::string lastNumber_; ///< the last number item, sign and digits only
+    std::size_t pos_ = 0;
+    int line_ = 1;
+};
+
+/// Reads a file whole; throws ItemFormatError when it cannot be read.
+std::string ReadWholeFile(const std::string& path);
+
+/// Writes a file whole through a temporary file renamed into place, so a failed write never
+/// leaves a half-written file behind. Returns false on failure.
+bool WriteFileAtomically(const std::string& path, std::string_view contents);
+
+} // namespace hl

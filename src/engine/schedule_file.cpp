@@ -1,0 +1,33 @@
+// Reader of the schedule file.
+#include "engine/schedule_file.h"
+
+#include "core/text_items.h"
+#include "engine/working_names.h"
+
+namespace hl {
+
+ScheduleFile ReadScheduleFile(const std::string& folder) {
+    ItemReader in(ReadWholeFile(folder + kScheduleFile));
+    ScheduleFile f;
+    f.count = in.Int16();
+    if (f.count < 0) throw ItemFormatError("the schedule file announces a negative count");
+    f.amount = in.Number();
+    f.records.reserve(static_cast<std::size_t>(f.count));
+    for (int k = 0; k < f.count; ++k) {
+        ScheduleRecord r;
+        r.number = in.Int16();
+        r.date = in.Int32();
+        r.payment = in.Number();
+        r.principal = in.Number();
+        r.interest = in.Number();
+        r.principalToDate = in.Number();
+        r.interestToDate = in.Number();
+        r.lump = in.Number();
+        r.change = in.Number();
+        r.balance = in.Number();
+        f.records.push_back(r);
+    }
+    return f;
+}
+
+} // namespace hl

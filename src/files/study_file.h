@@ -1,0 +1,35 @@
+// The study file (*.mtg): the scenario, its payment changes and the inputs of the seven tool
+// windows, item by item in the text item format.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/scenario.h"
+#include "files/tool_sections.h"
+
+namespace hl {
+
+struct Study {
+    Scenario scenario;             ///< frequency is meaningful only when frequencyStored is set
+    bool frequencyStored = false;  ///< item 8 held a frequency code (files written before hold "")
+    PaymentChanges changes;
+    ToolSections tools;
+};
+
+/// The study file's text. Item 8 carries the scenario's frequency code.
+std::string WriteStudyText(const Study& study);
+
+/// Reads a study file's text; throws ItemFormatError (with a clear message) on anything that is
+/// not a study file: a short file, a word where a number belongs, a table count outside 0..200.
+Study ReadStudyText(const std::string& text);
+
+/// Reads a study file from disk; throws ItemFormatError.
+Study ReadStudyFile(const std::string& path);
+
+/// Writes a study file atomically; false on failure (the old file, if any, is left as it was).
+bool WriteStudyFile(const std::string& path, const Study& study);
+
+} // namespace hl

@@ -1,0 +1,301 @@
+// Study file: the exact lines written, round trips, older files, and damaged files.
+#include "files/study_file.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/text_items.h"
+#include "files/study_fixtures.h"
+#include "support/temp_folder.h"
+
+namespace hl {
+namespace {
+
+using test::BlankSectionLines;
+using test::CrLfLines;
+using test::RichStudy;
+
+std::vector<std::string> Concat(std::vector<std::string> a, const std::vector<std::string>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+Study BlankStudy() {
+    Study s;
+    s.scenario.amount = 100000;
+    s.scenario.rate = 7.25f;
+    s.scenario.amortization = 25;
+    s.scenario.term = 5;
+    s.scenario.start = 35065;
+    s.scenario.frequency = kMonthly;
+    s.tools = BlankToolSections();
+    return s;
+}
+
+// Lines of a valid study text, for the damage tests to change one at a time.
+std::vector<std::string> RichLines() {
+    const std::string text = WriteStudyText(RichStudy());
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t p; (p = text.find("\r\n", start)) != std::string::npos; start = p + 2)
+        lines.push_back(text.substr(start, p - start));
+    return lines;
+}
+
+TEST(StudyWrite, BlankSectionsGiveTheExactLines) {
+    // Comment of length 0: item 6 is 0 and item 7 an empty quoted text; n = 0 is one line.
+    const std::vector<std::string> head = {"100000", "7.25", "25", "5", "35065",
+                                           "0",      "\"\"", "1",  "0"};
+    EXPECT_EQ(CrLfLines(Concat(head, BlankSectionLines())), WriteStudyText(BlankStudy()));
+}
+
+TEST(StudyWrite, TableEntriesAreDateLumpChangeOnOneLine) {
+    Study s = BlankStudy();
+    s.changes.entries = {{0, 31.49f, 33687}, {3000, 0, 33995}};
+    const std::vector<std::string> lines = {"100000",      "7.25", "25", "5", "35065",
+                                            "0",           "\"\"", "1",  "2", "33687,0,31.49",
+                                            "33995,3000,0"};
+    EXPECT_EQ(CrLfLines(Concat(lines, BlankSectionLines())), WriteStudyText(s));
+}
+
+TEST(StudyWrite, CommentLengthCountsCharactersNotBytes) {
+    Study s = BlankStudy();
+    s.scenario.comment = "Caf\xc3\xa9 loan";
+    const std::string text = WriteStudyText(s);
+    EXPECT_NE(std::string::npos, text.find("\r\n9\r\n\"Caf\xc3\xa9 loan\"\r\n"));
+}
+
+TEST(StudyWrite, TextsThatWouldBreakTheFileAreMadeSafe) {
+    // A line break would split the comment; a quote before a comma would end it early.
+    Study s = BlankStudy();
+    s.scenario.comment = "He said \"no\", then\r\nleft \"";
+    s.tools.discharge.text = "a\" ,b";
+    const Study back = ReadStudyText(WriteStudyText(s));
+    EXPECT_EQ("He said \"no', then  left \"", back.scenario.comment);
+    EXPECT_EQ("a' ,b", back.tools.discharge.text);
+}
+
+TEST(StudyWrite, AnInvalidFrequencyLeavesItem8Unset) {
+    Study s = BlankStudy();
+    s.scenario.frequency = 0;
+    const std::string text = WriteStudyText(s);
+    EXPECT_NE(std::string::npos, text.find("\r\n\"\"\r\n\r\n0\r\n"));
+    EXPECT_FALSE(ReadStudyText(text).frequencyStored);
+}
+
+TEST(StudyWrite, NeverWritesMoreEntriesThanAReaderAccepts) {
+    Study s = BlankStudy();
+    s.changes.entries.assign(205, PaymentChange{1, 0, 35100});
+    s.tools.compare.entries.assign(230, CompareSection::Entry{0, 1, 35100});
+    const Study back = ReadStudyText(WriteStudyText(s));
+    EXPECT_EQ(200, back.changes.Count());
+    EXPECT_EQ(200u, back.tools.compare.entries.size());
+}
+
+TEST(StudyRead, RichStudyRoundTripsItemForItem) {
+    const Study rich = RichStudy();
+    const std::string text = WriteStudyText(rich);
+    const Study back = ReadStudyText(text);
+    test::ExpectSameStudy(rich, back);
+    EXPECT_EQ(text, WriteStudyText(back));
+}
+
+TEST(StudyRead, OlderFileWithEmptyItem8AndSevenDigitFigures) {
+    const std::vector<std::string> head = {
+        "249722.4", "10.125",        "23.5", "4.5", "33687",
+        "9",        "\"Old study\"", "",     "1",   "34000,1234.567,-0.01"};
+    const std::string text = CrLfLines(Concat(head, BlankSectionLines()));
+    const Study s = ReadStudyText(text);
+    EXPECT_EQ(249722.4f, s.scenario.amount);
+    EXPECT_EQ(10.125f, s.scenario.rate);
+    EXPECT_EQ(23.5f, s.scenario.amortization);
+    EXPECT_EQ(4.5f, s.scenario.term);
+    EXPECT_EQ(33687, s.scenario.start);
+    EXPECT_EQ("Old study", s.scenario.comment);
+    EXPECT_FALSE(s.frequencyStored);
+    EXPECT_EQ(Scenario{}.frequency, s.scenario.frequency);
+    ASSERT_EQ(1, s.changes.Count());
+    EXPECT_EQ((PaymentChange{1234.567f, -0.01f, 34000}), s.changes.At(1));
+    EXPECT_TRUE(BlankToolSections() == s.tools);
+}
+
+TEST(StudyRead, Item8TakesTheFourFrequencyCodesOnly) {
+    std::vector<std::string> lines = RichLines();
+    for (int code = 1; code <= 4; ++code) {
+        lines[7] = std::to_string(code);
+        const Study s = ReadStudyText(CrLfLines(lines));
+        EXPECT_TRUE(s.frequencyStored);
+        EXPECT_EQ(code, s.scenario.frequency);
+    }
+    for (const char* bad : {"0", "5", "-1", "12", "\"1\"", "\" \"", "x", "1.5"}) {
+        lines[7] = bad;
+        EXPECT_THROW(ReadStudyText(CrLfLines(lines)), ItemFormatError) << bad;
+    }
+}
+
+TEST(StudyRead, CommentLengthIsIgnoredButMustBeANumber) {
+    std::vector<std::string> lines = RichLines();
+    lines[5] = "57";
+    EXPECT_EQ("Renewal, second try", ReadStudyText(CrLfLines(lines)).scenario.comment);
+    lines[5] = "\"19\"";
+    EXPECT_THROW(ReadStudyText(CrLfLines(lines)), ItemFormatError);
+}
+
+TEST(StudyRead, AcceptsBareLineFeeds) {
+    std::string text = WriteStudyText(RichStudy());
+    std::string lf;
+    for (char c : text)
+        if (c != '\r')
+            lf += c;
+    test::ExpectSameStudy(RichStudy(), ReadStudyText(lf));
+}
+
+TEST(StudyGarbage, EmptyOrBlankFile) {
+    EXPECT_THROW(ReadStudyText(""), ItemFormatError);
+    EXPECT_THROW(ReadStudyText("\r\n\r\n  \r\n"), ItemFormatError);
+}
+
+TEST(StudyGarbage, EveryTruncationThrows) {
+    // Cut at every byte: only a cut inside the final line end still leaves a whole study
+    // (the last item is a single digit, so no cut inside it can read as another valid code).
+    const std::string text = WriteStudyText(RichStudy());
+    for (std::size_t len = 0; len + 2 < text.size(); ++len)
+        EXPECT_THROW(ReadStudyText(text.substr(0, len)), ItemFormatError) << "cut at " << len;
+    EXPECT_NO_THROW(ReadStudyText(text.substr(0, text.size() - 1)));
+    EXPECT_NO_THROW(ReadStudyText(text.substr(0, text.size() - 2)));
+}
+
+TEST(StudyGarbage, WrongTypesThrow) {
+    const std::vector<std::string> good = RichLines();
+    // Line numbers counted from 0 in the rich study's text.
+    const std::size_t n = RichStudy().changes.entries.size();
+    const std::size_t em = 9 + n, sh = em + 15, rf = sh + 1, ed = rf + 8, ps = ed + 2, cs = ps + 9,
+                      sb = cs + 7 + 3 * RichStudy().tools.compare.entries.size();
+    ASSERT_EQ("\"0\"", good[em]);
+    ASSERT_EQ("3", good[sh]);
+    ASSERT_EQ("35700", good[sb]);
+    const std::vector<std::pair<std::size_t, std::string>> damages = {
+        {0, "\"249722.4\""},  // amount as a text
+        {1, "seven"},         // rate as a word
+        {4, "1992-03-24"},    // a date that is not a day number
+        {6, "Renewal"},       // comment without quotes
+        {6, "\"Renewal"},     // comment without its closing quote
+        {8, "\"3\""},         // table count as a text
+        {9, "35096,0,abc"},   // change to payment as a word
+        {9, "35096,\"0\",1"}, // lump as a text
+        {em, "17"},           // estimate text unquoted
+        {sh, "\" \""},        // schedule option as a text
+        {sh, "4"},            // schedule option out of range
+        {rf, "\" \""},        // refinance date as a text
+        {ed + 1, "7.75"},     // discharge text unquoted
+        {cs + 4, "x"},        // compare date as a word
+        {cs + 6, "\"2\""},    // compare count as a text
+        {cs + 7, "\" \""},    // compare lump as a text
+        {sb + 3, "2"},        // check box neither 0 nor 1
+        {sb + 4, "0"},        // search option out of range
+        {sb + 5, "3"},        // rate option out of range
+        {sb + 5, "\"4\""},    // rate option as a text
+    };
+    for (const auto& [line, item] : damages) {
+        std::vector<std::string> lines = good;
+        lines[line] = item;
+        EXPECT_THROW(ReadStudyText(CrLfLines(lines)), ItemFormatError)
+            << "line " << line << " = " << item;
+    }
+}
+
+TEST(StudyGarbage, CountsOutsideTheTableThrow) {
+    const std::vector<std::string> good = RichLines();
+    const std::size_t cs = 9 + 3 + 15 + 1 + 8 + 2 + 9;
+    ASSERT_EQ("2", good[cs + 6]);
+    for (const char* count : {"201", "30000", "99999", "-1", "4000000000"}) {
+        std::vector<std::string> lines = good;
+        lines[8] = count;
+        EXPECT_THROW(ReadStudyText(CrLfLines(lines)), ItemFormatError) << count;
+        lines = good;
+        lines[cs + 6] = count;
+        EXPECT_THROW(ReadStudyText(CrLfLines(lines)), ItemFormatError) << count;
+    }
+    std::vector<std::string> lines = good;
+    lines[8] = "201";
+    try {
+        ReadStudyText(CrLfLines(lines));
+        FAIL() << "no error";
+    } catch (const ItemFormatError& e) {
+        EXPECT_EQ(std::string("line 9: the number of payment changes is 201; it must be 0 to 200"),
+                  e.what());
+    }
+}
+
+TEST(StudyGarbage, ACountThatDisagreesWithTheTableThrows) {
+    // More entries claimed than present: the reader would run into the estimate texts.
+    std::vector<std::string> lines = RichLines();
+    lines[8] = "4";
+    EXPECT_THROW(ReadStudyText(CrLfLines(lines)), ItemFormatError);
+    // Fewer claimed: the last entry line lands where the estimate texts begin.
+    lines[8] = "2";
+    EXPECT_THROW(ReadStudyText(CrLfLines(lines)), ItemFormatError);
+}
+
+TEST(StudyGarbage, ItemsAfterTheLastSectionThrow) {
+    EXPECT_THROW(ReadStudyText(WriteStudyText(RichStudy()) + "5\r\n"), ItemFormatError);
+    EXPECT_NO_THROW(ReadStudyText(WriteStudyText(RichStudy()) + "\r\n  \r\n"));
+}
+
+TEST(StudyGarbage, BinaryBytesNeverCrash) {
+    std::mt19937 random(1992);
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (int round = 0; round < 300; ++round) {
+        std::string junk(static_cast<std::size_t>(round * 7 % 900), '\0');
+        for (char& c : junk)
+            c = static_cast<char>(byte(random));
+        EXPECT_THROW(ReadStudyText(junk), ItemFormatError);
+    }
+    // Valid files with a few bytes spoilt: either still a study or a clean error.
+    const std::string text = WriteStudyText(RichStudy());
+    std::uniform_int_distribution<std::size_t> where(0, text.size() - 1);
+    for (int round = 0; round < 2000; ++round) {
+        std::string spoilt = text;
+        for (int k = 0; k < 3; ++k)
+            spoilt[where(random)] = static_cast<char>(byte(random));
+        try {
+            ReadStudyText(spoilt);
+        } catch (const ItemFormatError&) {
+        }
+    }
+}
+
+TEST(StudyFile, WritesAndReadsOnDisk) {
+    test::TempFolder folder;
+    const std::string path = folder.Path("loan.mtg");
+    test::Spit(path, "an older file of that name");
+    ASSERT_TRUE(WriteStudyFile(path, RichStudy()));
+    EXPECT_EQ(WriteStudyText(RichStudy()), test::Slurp(path));
+    test::ExpectSameStudy(RichStudy(), ReadStudyFile(path));
+}
+
+TEST(StudyFile, FailuresLeaveNothingHalfDone) {
+    test::TempFolder folder;
+    EXPECT_FALSE(WriteStudyFile(folder.Path("no such folder/loan.mtg"), RichStudy()));
+    EXPECT_THROW(ReadStudyFile(folder.Path("missing.mtg")), ItemFormatError);
+}
+
+TEST(StudyFile, TheExampleStudyReadsAndWritesBackByteForByte) {
+    const std::string path = std::string(HEARTHLINE_SOURCE_DIR) + "/examples/sample.mtg";
+    const std::string bytes = test::Slurp(path);
+    ASSERT_FALSE(bytes.empty());
+    const Study s = ReadStudyFile(path);
+    EXPECT_EQ(102500.0f, s.scenario.amount);
+    EXPECT_EQ(9.375f, s.scenario.rate);
+    EXPECT_EQ(33687, s.scenario.start);
+    EXPECT_EQ(kWeekly, s.scenario.frequency); // the lump's date is a Weekly payment date
+    ASSERT_EQ(2, s.changes.Count());
+    EXPECT_EQ((PaymentChange{3000, 0, 33995}), s.changes.At(2));
+    EXPECT_EQ(bytes, WriteStudyText(s));
+}
+
+} // namespace
+} // namespace hl

@@ -1,0 +1,23 @@
+// Studies and study texts shared by the study file tests.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "files/study_file.h"
+
+namespace hl::test {
+
+/// Joins lines with CR LF after each, as every file of the program ends its lines.
+std::string CrLfLines(const std::vector<std::string>& lines);
+
+/// The study file lines of the blank tool sections (items 11 to 17).
+std::vector<std::string> BlankSectionLines();
+
+/// A study with every part filled: table entries, every section, compare entries.
+Study RichStudy();
+
+/// Field-by-field equality with a readable failure message.
+void ExpectSameStudy(const Study& expected, const Study& actual);
+
+} // namespace hl::test
