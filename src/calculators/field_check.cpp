@@ -1,0 +1,29 @@
+// The check of an input box when it loses the focus.
+#include "calculators/field_check.h"
+
+#include "core/format.h"
+
+namespace hl::calc {
+
+CalcMessage InputErrorMessage(std::string_view firstLine) {
+    std::string text(firstLine);
+    text += "\rA valid value (or nothing) must be entered to continue.\r\r"
+            "Do you want to correct your input. (Selecting [No] will clear the field).";
+    return CalcMessage{kInputErrorTitle, std::move(text), Buttons::YesNo, true};
+}
+
+FieldCheck CheckField(std::optional<Single> value, const FieldRule& rule) {
+    FieldCheck check;
+    if (!value)
+        return check;
+    if (*value > 0 && *value <= rule.max) {
+        check.outcome = FieldOutcome::Accepted;
+        check.text = FormatNumber(*value, rule.pattern);
+    } else {
+        check.outcome = FieldOutcome::Rejected;
+        check.message = InputErrorMessage(rule.firstLine);
+    }
+    return check;
+}
+
+} // namespace hl::calc

@@ -1,0 +1,165 @@
+// The Qt services: each call shows the real dialog or touches the real clipboard and cursor.
+#include "platform/qt/qt_services.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImage>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextBrowser>
+#include <QUrl>
+
+#include "platform/qt/qt_text.h"
+
+namespace hl {
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+QMessageBox::StandardButtons ButtonsOf(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return QMessageBox::Ok;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+        break;
+    }
+    return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+}
+
+} // namespace
+
+QtServices::QtServices(std::string helpFile, QWidget* parent)
+    : parent_(parent), helpFile_(std::move(helpFile)) {}
+
+QtServices::~QtServices() {
+    if (busyDepth_ > 0)
+        QApplication::restoreOverrideCursor();
+}
+
+void QtServices::SetParentWindow(QWidget* parent) { parent_ = parent; }
+
+void QtServices::SetHelpFile(std::string path) { helpFile_ = std::move(path); }
+
+QPrinter& QtServices::Printer() {
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>();
+    return *printer_;
+}
+
+MessageAnswer QtServices::Ask(const std::string& title, const std::string& text,
+                              MessageButtons buttons) {
+    QMessageBox box(QMessageBox::NoIcon, Q(title), Q(MessageLines(text)), ButtonsOf(buttons),
+                    parent_);
+    // Messages are plain text: a "<" in a message must not switch the box to rich text.
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Yes);
+    box.exec();
+    switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Ok:
+        return MessageAnswer::Ok;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        return DismissedAnswer(buttons);
+    }
+}
+
+void QtServices::Beep() { QApplication::beep(); }
+
+std::optional<std::string> QtServices::AskOpenFile(const std::string& filter,
+                                                   const std::string& defaultExtension) {
+    return AskFile(false, filter, defaultExtension);
+}
+
+std::optional<std::string> QtServices::AskSaveFile(const std::string& filter,
+                                                   const std::string& defaultExtension) {
+    return AskFile(true, filter, defaultExtension);
+}
+
+std::optional<std::string> QtServices::AskFile(bool save, const std::string& filter,
+                                               const std::string& defaultExtension) {
+    QFileDialog dialog(parent_, save ? QStringLiteral("Save As") : QStringLiteral("Open"),
+                       lastFolder_, Q(DialogFilter(filter)));
+    // Qt's own dialog behaves the same on every desktop; a native one would differ with the theme.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    QString suffix = Q(defaultExtension);
+    if (suffix.startsWith(u'.'))
+        suffix.remove(0, 1);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty() || files.first().isEmpty())
+        return std::nullopt;
+    lastFolder_ = QFileInfo(files.first()).absolutePath();
+    // The dialog adds the suffix to a typed name; adding it here too makes the promise of the
+    // interface hold however the name was chosen.
+    return WithDefaultExtension(files.first().toStdString(), defaultExtension);
+}
+
+bool QtServices::AskPrinterSetup() {
+    QPrintDialog dialog(&Printer(), parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtServices::ClearClipboard() { QGuiApplication::clipboard()->clear(); }
+
+void QtServices::SetClipboardText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(Q(text));
+}
+
+void QtServices::SetClipboardImage(const QImage& image) {
+    QGuiApplication::clipboard()->setImage(image);
+}
+
+void QtServices::SetBusy(bool busy) {
+    if (busy) {
+        if (busyDepth_++ == 0)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (busyDepth_ > 0 && --busyDepth_ == 0) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void QtServices::ShowHelp(int context) {
+    if (!help_) {
+        // A window of its own, not a child of the main window: help stays beside the program the
+        // way a separate help viewer would.
+        help_ = std::make_unique<QTextBrowser>();
+        help_->setObjectName(QStringLiteral("HelpWindow"));
+        help_->setWindowTitle(QStringLiteral("Hearthline Help"));
+        help_->setOpenExternalLinks(true);
+        help_->resize(640, 480);
+    }
+    const QString file = Q(helpFile_);
+    if (!file.isEmpty() && QFileInfo::exists(file)) {
+        QUrl url = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath());
+        const std::string anchor = HelpAnchor(context);
+        if (!anchor.empty())
+            url.setFragment(Q(anchor));
+        help_->setSource(url);
+    } else {
+        help_->setPlainText(QStringLiteral("The help file %1 cannot be found.").arg(file));
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void QtServices::CloseHelp() {
+    if (help_)
+        help_->close();
+}
+
+} // namespace hl

@@ -1,0 +1,153 @@
+// The scripted services: queued answers out, recorded questions in.
+#include "support/scripted_services.h"
+
+namespace hl::test {
+namespace {
+
+const char* ButtonsName(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return "OK";
+    case MessageButtons::YesNo:
+        return "Yes/No";
+    case MessageButtons::YesNoCancel:
+        break;
+    }
+    return "Yes/No/Cancel";
+}
+
+// A file dialog takes the next queued path; with none queued the user "cancels", which is the
+// harmless outcome, and the test hears about it through Unexpected().
+std::optional<std::string> NextFile(std::deque<std::optional<std::string>>& queue,
+                                    std::vector<std::string>& unexpected, const char* dialog,
+                                    const std::string& filter) {
+    if (queue.empty()) {
+        unexpected.push_back(std::string(dialog) + " dialog with nothing queued (filter \"" +
+                             filter + "\")");
+        return std::nullopt;
+    }
+    std::optional<std::string> path = std::move(queue.front());
+    queue.pop_front();
+    return path;
+}
+
+} // namespace
+
+const char* AnswerName(MessageAnswer answer) {
+    switch (answer) {
+    case MessageAnswer::Ok:
+        return "OK";
+    case MessageAnswer::Yes:
+        return "Yes";
+    case MessageAnswer::No:
+        return "No";
+    case MessageAnswer::Cancel:
+        break;
+    }
+    return "Cancel";
+}
+
+void ScriptedServices::QueueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
+
+void ScriptedServices::QueueOpenFile(std::optional<std::string> path) {
+    openFiles_.push_back(std::move(path));
+}
+
+void ScriptedServices::QueueSaveFile(std::optional<std::string> path) {
+    saveFiles_.push_back(std::move(path));
+}
+
+void ScriptedServices::QueuePrinterSetup(bool accepted) { printerAnswers_.push_back(accepted); }
+
+std::vector<std::string> ScriptedServices::MessageTexts() const {
+    std::vector<std::string> texts;
+    for (const AskedMessage& m : messages_)
+        texts.push_back(m.text);
+    return texts;
+}
+
+bool ScriptedServices::ScriptUsedUp() const {
+    return answers_.empty() && openFiles_.empty() && saveFiles_.empty() && printerAnswers_.empty();
+}
+
+MessageAnswer ScriptedServices::Ask(const std::string& title, const std::string& text,
+                                    MessageButtons buttons) {
+    MessageAnswer answer = DismissedAnswer(buttons);
+    if (buttons != MessageButtons::Ok) {
+        const std::string what =
+            std::string(ButtonsName(buttons)) + " question \"" + title + "\": \"" + text + "\"";
+        if (answers_.empty()) {
+            unexpected_.push_back(what + " with no answer queued");
+        } else {
+            const MessageAnswer queued = answers_.front();
+            answers_.pop_front();
+            if (Offers(buttons, queued))
+                answer = queued;
+            else
+                unexpected_.push_back(what + " cannot answer " + AnswerName(queued));
+        }
+    }
+    messages_.push_back({title, text, buttons, answer});
+    return answer;
+}
+
+std::optional<std::string> ScriptedServices::AskOpenFile(const std::string& filter,
+                                                         const std::string& defaultExtension) {
+    openDialogs_.push_back({filter, defaultExtension});
+    return NextFile(openFiles_, unexpected_, "open", filter);
+}
+
+std::optional<std::string> ScriptedServices::AskSaveFile(const std::string& filter,
+                                                         const std::string& defaultExtension) {
+    saveDialogs_.push_back({filter, defaultExtension});
+    return NextFile(saveFiles_, unexpected_, "save", filter);
+}
+
+bool ScriptedServices::AskPrinterSetup() {
+    ++printerSetups_;
+    if (printerAnswers_.empty()) {
+        unexpected_.push_back("printer set-up dialog with nothing queued");
+        return false;
+    }
+    const bool accepted = printerAnswers_.front();
+    printerAnswers_.pop_front();
+    return accepted;
+}
+
+void ScriptedServices::ClearClipboard() {
+    ++clipboardClears_;
+    clipboardText_.reset();
+    clipboardImage_ = QImage();
+}
+
+// Like the real clipboard, new contents replace whatever was there, text or picture.
+void ScriptedServices::SetClipboardText(const std::string& text) {
+    clipboardImage_ = QImage();
+    clipboardText_ = text;
+}
+
+void ScriptedServices::SetClipboardImage(const QImage& image) {
+    clipboardText_.reset();
+    clipboardImage_ = image;
+}
+
+void ScriptedServices::SetBusy(bool busy) {
+    if (busy) {
+        if (busyDepth_++ == 0)
+            ++busySpells_;
+    } else if (busyDepth_ > 0) {
+        --busyDepth_;
+    }
+}
+
+void ScriptedServices::ShowHelp(int context) {
+    helpShown_.push_back(context);
+    helpOpen_ = true;
+}
+
+void ScriptedServices::CloseHelp() {
+    ++helpCloses_;
+    helpOpen_ = false;
+}
+
+} // namespace hl::test
