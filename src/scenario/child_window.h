@@ -18,6 +18,10 @@ public:
     /// Size and place of the window in twips; the main window gives its frame that place.
     void PlaceInTwips(int left, int top, int width, int height);
 
+    /// Writes the window's inputs to its working file now (Save does this for every open tool
+    /// window, so that a study saved while a tool window is open holds what it shows).
+    Q_INVOKABLE void FlushState() { SaveState(); }
+
 protected:
     /// Tool windows write their working file here. Called when the window closes while it is
     /// the active child (a window closed by the result-window reset keeps its file as it was).

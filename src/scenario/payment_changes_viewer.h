@@ -1,0 +1,32 @@
+// The parked-changes viewer (Form13): lists scenario one's payment changes from the copy the
+// compare-scenarios window parks in "$$xptemp.bin".
+#pragma once
+
+#include "scenario/child_window.h"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace hl {
+
+class PaymentChangesViewer : public ChildWindow {
+    Q_OBJECT
+  public:
+    /// Reads the parked copy at once; a missing or damaged file leaves the list empty.
+    explicit PaymentChangesViewer(AppContext& context, QWidget* parent = nullptr);
+
+    void Command1Click();
+
+  private:
+    void LayOutControls();
+    void LoadParkedChanges();
+
+    QLabel* Label1;        ///< "Date"
+    QLabel* Label2;        ///< "Payment Change"
+    QLabel* Label3;        ///< "Lump Payment"
+    QListWidget* List1;    ///< one line per parked entry
+    QPushButton* Command1; ///< "Close"
+};
+
+} // namespace hl

@@ -1,0 +1,439 @@
+// The payment-changes window: grid, in-place edit box, summary list and its buttons.
+#include "scenario/payment_changes_window.h"
+
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTableView>
+
+#include <algorithm>
+
+#include "core/format.h"
+#include "platform/key_filters.h"
+#include "platform/twips.h"
+
+namespace hl {
+namespace {
+
+constexpr const char* kDeleteQuestion =
+    "All payment changes and lump payments will be erased.  Do you want to do this ?";
+constexpr const char* kDeleteTitle = "Warning - Confirm Data Deletion";
+constexpr const char* kHintTitle = "Payment Changes Hint Box";
+constexpr const char* kHintText =
+    "This form presents a table of all your scheduled payments.  You can\r"
+    "enter changes to your payment and/or lump payments here.\r\r"
+    "IMPORTANT !!\r\r"
+    "To match most banks, any change to a payment is applied BEFORE the regular\r"
+    "payment is processed where any lump payment is deducted AFTER the regular\r"
+    "payment is processed.";
+constexpr const char* kViolationTitle = "Mortgage Input Violation";
+
+bool IsEnter(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
+// The keys that reach a grid's key-press handler: characters, Enter and Backspace; navigation
+// keys (arrows, Page Down, Tab) keep moving the current cell.
+bool IsCharacterKey(const QKeyEvent& key) {
+    const QString text = key.text();
+    if (text.isEmpty())
+        return false;
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    return text[0].isPrint() || IsEnter(key) || key.key() == Qt::Key_Backspace;
+}
+
+std::string RefusalText(int number, DayNumber date) {
+    return "Error, the table of payment changes is full: it holds no more than " +
+           std::to_string(PaymentChanges::kMaxEntries) + " payments with a change or a lump " +
+           "payment.\rThe value entered for payment " + std::to_string(number) + " (" +
+           FormatDate(date, "mmm d yyyy") + ") has been cleared.\r\r" +
+           "Clear the values of another payment first to make room for this one.";
+}
+
+} // namespace
+
+PaymentGridModel::PaymentGridModel(PaymentGrid& grid, QObject* parent)
+    : QAbstractTableModel(parent), grid_(grid) {}
+
+int PaymentGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : grid_.Rows();
+}
+
+int PaymentGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kPaymentColumns;
+}
+
+QVariant PaymentGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid())
+        return {};
+    if (role == Qt::DisplayRole)
+        return QString::fromStdString(grid_.Cell(index.row(), index.column()));
+    if (role == Qt::TextAlignmentRole) {
+        const bool amount = index.column() == kChangeColumn || index.column() == kLumpColumn;
+        return QVariant::fromValue(Qt::AlignVCenter | (amount ? Qt::AlignRight : Qt::AlignLeft));
+    }
+    return {};
+}
+
+QVariant PaymentGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= kPaymentColumns)
+        return {};
+    if (role == Qt::DisplayRole)
+        return QString::fromLatin1(kPaymentCaptions[static_cast<std::size_t>(section)]);
+    // The header paints with these flags as given, so a long caption wraps onto a second line.
+    if (role == Qt::TextAlignmentRole)
+        return int{Qt::AlignCenter | Qt::TextWordWrap};
+    return {};
+}
+
+void PaymentGridModel::ColumnsChanged(int firstColumn, int lastColumn) {
+    if (grid_.Rows() == 0)
+        return;
+    emit dataChanged(index(0, firstColumn), index(grid_.Rows() - 1, lastColumn));
+}
+
+PaymentChangesWindow::PaymentChangesWindow(AppContext& context, QWidget* parent)
+    : ChildWindow(context, "Form4", QStringLiteral("Enter Changes to Payment and/or Lump Payments"),
+                  parent) {
+    PlaceInTwips(50, 50, 9200, 5400);
+
+    auto label = [this](const char* name, const char* caption) {
+        auto* lbl = new QLabel(QString::fromLatin1(caption), this);
+        lbl->setObjectName(QString::fromLatin1(name));
+        return lbl;
+    };
+    auto button = [this](const char* name, const char* caption) {
+        auto* btn = new QPushButton(QString::fromLatin1(caption), this);
+        btn->setObjectName(QString::fromLatin1(name));
+        return btn;
+    };
+
+    Label5 = label("Label5", "Changes to Payment AND Lump Payments");
+    QFont titleFont = Label5->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.25);
+    Label5->setFont(titleFont);
+    Label3 = label("Label3", "Enter changes in this table:");
+
+    Grid1 = new QTableView(this);
+    Grid1->setObjectName(QStringLiteral("Grid1"));
+    model_ = new PaymentGridModel(grid_, this);
+    Grid1->setModel(model_);
+    Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers); // Text1 is the editor
+    Grid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    Grid1->setSelectionBehavior(QAbstractItemView::SelectItems);
+    Grid1->setWordWrap(false);
+    Grid1->setCornerButtonEnabled(false);
+    Grid1->verticalHeader()->hide();
+    Grid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Grid1->verticalHeader()->setMinimumSectionSize(1);
+    QHeaderView* header = Grid1->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setTextElideMode(Qt::ElideNone);
+    header->setHighlightSections(false);
+    header->setSectionsClickable(false);
+    Grid1->installEventFilter(this);
+    connect(Grid1, &QTableView::doubleClicked, this, &PaymentChangesWindow::Grid1DblClick);
+    // Scrolling away from the cell being edited ends the edit, as a click on the grid would.
+    auto endEditOnScroll = [this] {
+        if (!editing_)
+            return;
+        Text1LostFocus();
+        Grid1->setFocus();
+    };
+    connect(Grid1->verticalScrollBar(), &QScrollBar::valueChanged, this, endEditOnScroll);
+    connect(Grid1->horizontalScrollBar(), &QScrollBar::valueChanged, this, endEditOnScroll);
+
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setFrame(false);
+    Text1->setContextMenuPolicy(Qt::NoContextMenu);
+    Text1->hide();
+    InstallNumericFilter(Text1, services_);
+    Text1->installEventFilter(this); // installed last, so it sees Enter before the numeric filter
+
+    Label2 = label("Label2", "Press [RETURN] to end this edit");
+    QPalette red = Label2->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    Label2->setPalette(red);
+    Label1 = label("Label1", "To Edit:  Select cell with mouse and enter numbers  OR");
+    Label6 = label("Label6", "                Use mouse and double click a cell");
+    Label4 = label("Label4", "Summary of changes in the Table at left (for reference, read-only)");
+    Label4->setWordWrap(true);
+
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setSelectionMode(QAbstractItemView::NoSelection);
+    List1->setFocusPolicy(Qt::NoFocus);
+
+    Command2 = button("Command2", "Delete All Data");
+    Command3 = button("Command3", "Info - read me");
+    Command1 = button("Command1", "Close");
+    connect(Command1, &QPushButton::clicked, this, &PaymentChangesWindow::Command1Click);
+    connect(Command2, &QPushButton::clicked, this, &PaymentChangesWindow::Command2Click);
+    connect(Command3, &QPushButton::clicked, this, &PaymentChangesWindow::Command3Click);
+
+    setTabOrder(Grid1, Command2);
+    setTabOrder(Command2, Command3);
+    setTabOrder(Command3, Command1);
+
+    LayOutControls();
+}
+
+void PaymentChangesWindow::LayOutControls() {
+    // The grid stands where it was designed (60, 720, 3684 x 3132 twips), with the number column
+    // as designed and the other three widened by 370 twips. Where the screen's font needs more
+    // room for a date, an amount or a caption word, the columns grow and the grid with them, and
+    // the summary side moves right: nothing is cut off.
+    const QFontMetrics cells = Grid1->fontMetrics();
+    const QFontMetrics captions = Grid1->horizontalHeader()->fontMetrics();
+    const int padding = 2 * cells.horizontalAdvance(QLatin1Char(' ')) + 8;
+    auto fit = [&](int designTwips, const QStringList& cellTexts, const QStringList& words) {
+        int width = Twips(designTwips);
+        for (const QString& t : cellTexts)
+            width = std::max(width, cells.horizontalAdvance(t) + padding);
+        for (const QString& t : words)
+            width = std::max(width, captions.horizontalAdvance(t) + padding);
+        return width;
+    };
+    QStringList dates;
+    for (const char* month :
+         {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"})
+        dates << QString::fromLatin1(month) + QStringLiteral(" 30 00");
+    columnWidths_ = {
+        fit(585, {QStringLiteral("0000")}, {QStringLiteral("Pay"), QStringLiteral("Num")}),
+        fit(575 + 370, dates, {QStringLiteral("Date of"), QStringLiteral("Payment")}),
+        fit(575 + 370, {QStringLiteral("99999.00")},
+            {QStringLiteral("Change to"), QStringLiteral("Payment")}),
+        fit(575 + 370, {QStringLiteral("99999.00")},
+            {QStringLiteral("Lump"), QStringLiteral("Payment")})};
+    ApplyColumnWidths();
+
+    Grid1->verticalHeader()->setDefaultSectionSize(std::max(Twips(240), cells.height() + 4));
+    // Room for two lines of caption ("Change to" over "Payment").
+    Grid1->horizontalHeader()->setFixedHeight(std::max(Twips(475), 2 * captions.lineSpacing() + 8));
+
+    const int scrollBar = Grid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Grid1);
+    int columns = 0;
+    for (int w : columnWidths_)
+        columns += w;
+    const int gridWidth = std::max(Twips(3684), columns + scrollBar + 2 * Grid1->frameWidth());
+    const int left = Twips(60);
+    Grid1->setGeometry(left, Twips(720), gridWidth, Twips(3132));
+
+    const int line = fontMetrics().lineSpacing() + 2;
+    Label5->setGeometry(left, Twips(60), Twips(8900),
+                        QFontMetrics(Label5->font()).lineSpacing() + 4);
+    Label3->setGeometry(left, Twips(720) - line - 2, gridWidth, line);
+    int y = Grid1->geometry().bottom() + 1 + Twips(60);
+    for (QLabel* lbl : {Label2, Label1, Label6}) {
+        lbl->setGeometry(left, y, Twips(9200) - 2 * left, line);
+        y += line + (lbl == Label2 ? Twips(60) : 0);
+    }
+
+    // The summary side: from beside the grid to the window's right margin.
+    const int side = Grid1->geometry().right() + 1 + Twips(216);
+    const int sideWidth = std::max(Twips(9200 - 140) - side, Twips(2400));
+    const int labelTop = Twips(720) - line - 2;
+    Label4->setGeometry(side, labelTop, sideWidth,
+                        std::max(line, Label4->heightForWidth(sideWidth)));
+    const int listTop = std::max(Twips(720), Label4->geometry().bottom() + 3);
+    const int buttonHeight = std::max(Twips(450), Command1->sizeHint().height());
+    const int buttonTop = Twips(3852) - buttonHeight;
+    List1->setGeometry(side, listTop, sideWidth, buttonTop - Twips(200) - listTop);
+    // The three buttons share the width beside the list, each at least as wide as its caption.
+    const int gap = Twips(120);
+    const QList<QPushButton*> buttons{Command2, Command3, Command1};
+    int natural = 0;
+    for (QPushButton* btn : buttons)
+        natural += btn->sizeHint().width();
+    const int spare = (sideWidth - 2 * gap - natural) / 3;
+    int x = side;
+    for (QPushButton* btn : buttons) {
+        const int w = btn == Command1 ? side + sideWidth - x : btn->sizeHint().width() + spare;
+        btn->setGeometry(x, buttonTop, w, buttonHeight);
+        x += w + gap;
+    }
+}
+
+void PaymentChangesWindow::ApplyColumnWidths() {
+    for (int c = 0; c < kPaymentColumns; ++c)
+        Grid1->setColumnWidth(c, columnWidths_[static_cast<std::size_t>(c)]);
+}
+
+void PaymentChangesWindow::Prepare() {
+    BusyPointer busy(services_);
+    editing_ = false;
+    Text1->hide();
+
+    FillSummary();
+
+    const Scenario& s = session_.scenario;
+    model_->BeginRebuild();
+    grid_.Prepare(s.term, s.frequency, s.start, session_.changes);
+    model_->EndRebuild();
+    ApplyColumnWidths(); // a model reset gives the header fresh sections of the default width
+    if (grid_.PaymentRows() > 0)
+        Grid1->setCurrentIndex(model_->index(0, kChangeColumn));
+    Grid1->scrollToTop();
+
+    prepared_ = true;
+    preparedTerm_ = s.term;
+    preparedFrequency_ = s.frequency;
+    preparedStart_ = s.start;
+}
+
+void PaymentChangesWindow::FillSummary() {
+    List1->clear();
+    for (const std::string& line : SummaryLines(session_.changes))
+        List1->addItem(QString::fromStdString(line));
+}
+
+void PaymentChangesWindow::Grid1DblClick() { StartEdit(); }
+
+void PaymentChangesWindow::Grid1KeyPress(const QKeyEvent& key) {
+    StartEdit();
+    if (!editing_ || IsEnter(key))
+        return;
+    // Typing on a cell replaces what it holds, as in a spreadsheet: appended to "0.00", a typed
+    // "5" would read as 0.005.
+    Text1->selectAll();
+    QKeyEvent typed(QEvent::KeyPress, key.key(), key.modifiers(), key.text());
+    QCoreApplication::sendEvent(Text1, &typed); // through the numeric filter, as if typed there
+}
+
+void PaymentChangesWindow::StartEdit() {
+    if (editing_)
+        Text1LostFocus();
+    const QModelIndex current = Grid1->currentIndex();
+    // The trailing row belongs to no payment: nothing typed there could ever be stored.
+    if (!current.isValid() || current.row() >= grid_.PaymentRows())
+        return;
+    editRow_ = current.row();
+    editColumn_ = current.column();
+    Grid1->scrollTo(current);
+    PlaceEditBox();
+    Text1->setText(QString::fromStdString(grid_.Cell(editRow_, editColumn_)));
+    Text1->setAlignment(Qt::Alignment(current.data(Qt::TextAlignmentRole).toInt()));
+    editing_ = true;
+    Text1->show();
+    Text1->raise();
+    Text1->setFocus(Qt::OtherFocusReason);
+}
+
+void PaymentChangesWindow::PlaceEditBox() {
+    // visualRect is the cell inside its grid lines, in the viewport's coordinates.
+    const QRect cell = Grid1->visualRect(model_->index(editRow_, editColumn_));
+    Text1->setGeometry(QRect(Grid1->viewport()->mapTo(this, cell.topLeft()), cell.size()));
+}
+
+void PaymentChangesWindow::Text1LostFocus() {
+    if (!editing_)
+        return;
+    editing_ = false;
+
+    std::string text = EditedCellText(Text1->text().toStdString());
+    const bool refused = grid_.WouldOverflow(editRow_, editColumn_, text);
+    if (refused)
+        text.clear();
+    grid_.SetCell(editRow_, editColumn_, std::move(text));
+    const QModelIndex cell = model_->index(editRow_, editColumn_);
+    emit model_->dataChanged(cell, cell);
+    Text1->hide();
+    Label2->hide();
+
+    if (StoreGrid(false))
+        FillSummary();
+    if (refused) {
+        services_.Beep();
+        services_.Tell(kViolationTitle, RefusalText(editRow_ + 1, grid_.Date(editRow_)));
+    }
+}
+
+bool PaymentChangesWindow::StoreGrid(bool closing) {
+    if (!prepared_)
+        return false;
+    const Scenario& s = session_.scenario;
+    if (s.term != preparedTerm_ || s.frequency != preparedFrequency_ || s.start != preparedStart_) {
+        // The rows carry the dates of a calendar the scenario no longer has; writing them would
+        // bring back entries on dates that are no payment dates (or undo an erase). The table
+        // stays as it is, and an open window shows the new calendar.
+        if (!closing)
+            Prepare();
+        return false;
+    }
+    PaymentChanges stored = grid_.Store();
+    if (stored.entries != session_.changes.entries) {
+        session_.changes = std::move(stored);
+        session_.unsaved = true;
+    }
+    return true;
+}
+
+void PaymentChangesWindow::Command1Click() { close(); }
+
+void PaymentChangesWindow::Command2Click() {
+    const MessageAnswer answer =
+        services_.Ask(kDeleteTitle, kDeleteQuestion, MessageButtons::YesNoCancel);
+    if (answer != MessageAnswer::Yes) {
+        // Back to the front: the frame the main window gives this window, or the window itself.
+        if (QWidget* frame = parentWidget())
+            frame->raise();
+        else
+            activateWindow();
+        return;
+    }
+    if (session_.changes.Count() > 0)
+        session_.unsaved = true;
+    session_.ClearChanges();
+    BusyPointer busy(services_);
+    editing_ = false;
+    Text1->hide();
+    grid_.ClearAmounts();
+    model_->ColumnsChanged(kChangeColumn, kLumpColumn);
+    List1->clear();
+}
+
+void PaymentChangesWindow::Command3Click() { services_.Tell(kHintTitle, kHintText); }
+
+void PaymentChangesWindow::Unloading() {
+    Text1LostFocus(); // a value still in the edit box is kept
+    StoreGrid(true);
+    if (QWidget* form = host_.FindChild("Form2"))
+        QMetaObject::invokeMethod(form, "Recalculate");
+}
+
+bool PaymentChangesWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Grid1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!IsCharacterKey(*key))
+            return false;
+        Grid1KeyPress(*key);
+        return true;
+    }
+    if (watched == Text1 && event->type() == QEvent::KeyPress &&
+        IsEnter(*static_cast<QKeyEvent*>(event))) {
+        Grid1->setFocus(Qt::OtherFocusReason);
+        // The grid taking the focus ends the edit; ending it here too covers a window that is
+        // not active, where the focus does not move.
+        Text1LostFocus();
+        return true;
+    }
+    if (watched == Text1 && event->type() == QEvent::FocusOut) {
+        // A menu or another program taking the focus leaves the edit open, as it leaves the box.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            Text1LostFocus();
+    }
+    return ChildWindow::eventFilter(watched, event);
+}
+
+} // namespace hl

@@ -1,0 +1,114 @@
+// The payment-changes window (Form4): every payment of the length of loan in a grid where the
+// user types changes to the payment and lump payments, with a read-only summary beside it.
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include <array>
+
+#include "scenario/child_window.h"
+#include "scenario/payment_table.h"
+
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTableView;
+
+namespace hl {
+
+/// Shows a PaymentGrid to the table view: the four captions as the header, the change and lump
+/// columns right-aligned.
+class PaymentGridModel : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    explicit PaymentGridModel(PaymentGrid& grid, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    /// Call around a rebuild of the whole grid.
+    void BeginRebuild() { beginResetModel(); }
+    void EndRebuild() { endResetModel(); }
+    /// Tells the view that cells of these columns changed in every row.
+    void ColumnsChanged(int firstColumn, int lastColumn);
+
+  private:
+    PaymentGrid& grid_;
+};
+
+class PaymentChangesWindow : public ChildWindow {
+    Q_OBJECT
+  public:
+    explicit PaymentChangesWindow(AppContext& context, QWidget* parent = nullptr);
+
+    /// The grid as plain data (tests and the benchmark read it).
+    const PaymentGrid& Grid() const { return grid_; }
+
+  public slots:
+    /// Fills the grid and the summary list from the scenario's length of loan, frequency and
+    /// start date and from the table of payment changes. Called right after the window is shown;
+    /// calling it again starts from a clean grid and list.
+    void Prepare();
+
+  public:
+    // Event handlers, public so that tests can drive them where the focus is unreliable.
+    /// A double click: opens the current cell for editing, the caret after its text.
+    void Grid1DblClick();
+    /// A character key on the grid: opens the current cell and, unless the key is Enter, types
+    /// the key into the edit box in place of the cell's text.
+    void Grid1KeyPress(const QKeyEvent& key);
+    void Text1LostFocus();
+    void Command1Click();
+    void Command2Click();
+    void Command3Click();
+
+  protected:
+    void Unloading() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    /// Places the controls; the grid's columns fit the font in use.
+    void LayOutControls();
+    void ApplyColumnWidths();
+    void StartEdit();
+    void PlaceEditBox();
+    /// Writes the grid into the table. False when nothing was written: the grid was never
+    /// prepared, or it no longer describes the scenario's calendar (the time frame was edited
+    /// while this window was open) and is then rebuilt unless the window is `closing`.
+    bool StoreGrid(bool closing);
+    void FillSummary();
+
+    PaymentGrid grid_;
+    PaymentGridModel* model_;
+
+    QLabel* Label5;        ///< title
+    QLabel* Label3;        ///< "Enter changes in this table:"
+    QTableView* Grid1;     ///< one row per payment, then an empty row
+    QLineEdit* Text1;      ///< edit box laid over the cell being edited
+    QLabel* Label2;        ///< edit hint in red, hidden after the first edit ends
+    QLabel* Label1;        ///< how to edit, first line
+    QLabel* Label6;        ///< how to edit, second line
+    QLabel* Label4;        ///< above the summary list
+    QListWidget* List1;    ///< summary of the table, read-only
+    QPushButton* Command2; ///< "Delete All Data"
+    QPushButton* Command3; ///< "Info - read me"
+    QPushButton* Command1; ///< "Close"
+
+    std::array<int, kPaymentColumns> columnWidths_{}; ///< pixels
+
+    bool prepared_ = false;
+    bool editing_ = false;
+    int editRow_ = 0;
+    int editColumn_ = 0;
+
+    // The calendar the grid was prepared for; rows carry its dates.
+    Single preparedTerm_ = 0;
+    int preparedFrequency_ = 0;
+    DayNumber preparedStart_ = 0;
+};
+
+} // namespace hl
