@@ -1,0 +1,152 @@
+// Speed of the results windows on the longest schedules: opening the schedule window (engine run
+// included), switching its options, and drawing a graph of every payment. Runs offscreen; each
+// measure ends with the widget painted into a picture, so drawing is counted too.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QChartView>
+#include <QImage>
+#include <QRadioButton>
+#include <QTableView>
+
+#include <filesystem>
+#include <stdlib.h>
+
+#include "core/day_number.h"
+#include "display/graph_data.h"
+#include "display/graph_window.h"
+#include "display/schedule_load.h"
+#include "display/schedule_window.h"
+#include "files/working_files.h"
+#include "scenario/app_context.h"
+
+namespace {
+
+class QuietServices : public hl::Services {
+  public:
+    hl::MessageAnswer Ask(const std::string&, const std::string&, hl::MessageButtons b) override {
+        return hl::DismissedAnswer(b);
+    }
+    void Beep() override {}
+    std::optional<std::string> AskOpenFile(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> AskSaveFile(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    bool AskPrinterSetup() override { return false; }
+    void ClearClipboard() override {}
+    void SetClipboardText(const std::string&) override {}
+    void SetClipboardImage(const QImage&) override {}
+    void SetBusy(bool) override {}
+    void ShowHelp(int) override {}
+    void CloseHelp() override {}
+};
+
+class NoHost : public hl::WindowHost {
+  public:
+    std::string ActiveChildName() const override { return "Form7"; }
+    QWidget* ShowChild(const std::string&) override { return nullptr; }
+    void CloseChild(const std::string&) override {}
+    QWidget* FindChild(const std::string&) const override { return nullptr; }
+    void ResetResultWindows() override {}
+    void HideToolTip() override {}
+    void EndProgram() override {}
+};
+
+// 250000 at 7.25 %, 35 years of Weekly payments (1820). A 35-year amortization is repaid by
+// Weekly payments in about 26 years (1361 records); a very long amortization keeps the loan
+// running for all 1820.
+struct Study {
+    explicit Study(int amortization) {
+        std::string base =
+            std::filesystem::temp_directory_path().string() + "/hearthline-bench-XXXXXX";
+        session.folder = mkdtemp(base.data()) ? base + "/" : "./";
+        session.ResetScenario();
+        hl::ResetToolFiles(session.folder);
+        session.scenario.amount = 250000.0f;
+        session.scenario.rate = 7.25f;
+        session.scenario.amortization = static_cast<float>(amortization);
+        session.scenario.term = 35.0f;
+        session.scenario.start = hl::DayFromCivil(2027, 1, 4);
+        session.scenario.frequency = hl::kWeekly;
+    }
+    ~Study() { std::filesystem::remove_all(session.folder); }
+    hl::Session session;
+    QuietServices services;
+    NoHost host;
+    hl::AppContext context{session, services, host};
+};
+
+void BM_OpenScheduleWindow(benchmark::State& state) {
+    Study study(static_cast<int>(state.range(0)));
+    int rows = 0;
+    for (auto _ : state) {
+        auto* window = new hl::ScheduleWindow(study.context);
+        window->show();
+        benchmark::DoNotOptimize(window->grab().toImage());
+        rows = window->findChild<QTableView*>("Grid1")->model()->rowCount();
+        delete window;
+    }
+    state.counters["rows"] = rows;
+}
+BENCHMARK(BM_OpenScheduleWindow)->Arg(35)->Arg(300)->Unit(benchmark::kMillisecond);
+
+void BM_SwitchScheduleOption(benchmark::State& state) {
+    Study study(300);
+    auto* window = new hl::ScheduleWindow(study.context);
+    window->show();
+    auto* grid = window->findChild<QTableView*>("Grid1");
+    const char* options[] = {"Option2", "Option3", "Option1"};
+    int k = 0;
+    for (auto _ : state) {
+        window->findChild<QRadioButton*>(options[k++ % 3])->click();
+        benchmark::DoNotOptimize(grid->grab().toImage());
+    }
+    delete window;
+}
+BENCHMARK(BM_SwitchScheduleOption)->Unit(benchmark::kMillisecond);
+
+void BM_DrawGraph(benchmark::State& state) {
+    Study study(300);
+    hl::SilentMessages quiet;
+    hl::RunSchedule(study.session.Inputs(), quiet);
+    auto* window = new hl::GraphWindow(study.context);
+    window->show();
+    int points = 0;
+    for (auto _ : state) {
+        // The two-line operation reads the schedule file itself, as the refinance window uses it.
+        window->DrawTwoLineGraph("Acc Prin vs. Acc Int", "Time", "$ Dollars", "Acc Prin",
+                                 "Acc Int");
+        benchmark::DoNotOptimize(window->GraphPicture());
+    }
+    points = static_cast<int>(hl::LoadSchedule(study.session.folder).records.size());
+    state.counters["points"] = points;
+    delete window;
+}
+BENCHMARK(BM_DrawGraph)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+// The offscreen platform warns on every window shown; the figures are easier to read without.
+QtMessageHandler standardHandler = nullptr;
+
+void QuietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.contains(QStringLiteral("propagateSizeHints")))
+        return;
+    if (standardHandler)
+        standardHandler(type, context, text);
+}
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    standardHandler = qInstallMessageHandler(QuietOffscreen);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

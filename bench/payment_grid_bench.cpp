@@ -1,0 +1,124 @@
+// Speed of the payment-changes grid: preparing 35 years of Weekly payments (1820 rows), with and
+// without painting the window, and scrolling it a page at a time.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPixmap>
+#include <QScrollBar>
+#include <QTableView>
+
+#include <filesystem>
+#include <stdlib.h>
+
+#include "core/day_number.h"
+#include "scenario/payment_changes_window.h"
+
+namespace {
+
+// Services that answer nothing and show nothing: the benchmark asks no questions.
+class QuietServices : public hl::Services {
+  public:
+    hl::MessageAnswer Ask(const std::string&, const std::string&, hl::MessageButtons b) override {
+        return hl::DismissedAnswer(b);
+    }
+    void Beep() override {}
+    std::optional<std::string> AskOpenFile(const std::string&, const std::string&) override {
+        return {};
+    }
+    std::optional<std::string> AskSaveFile(const std::string&, const std::string&) override {
+        return {};
+    }
+    bool AskPrinterSetup() override { return false; }
+    void ClearClipboard() override {}
+    void SetClipboardText(const std::string&) override {}
+    void SetClipboardImage(const QImage&) override {}
+    void SetBusy(bool) override {}
+    void ShowHelp(int) override {}
+    void CloseHelp() override {}
+};
+
+class NoHost : public hl::WindowHost {
+  public:
+    std::string ActiveChildName() const override { return "Form4"; }
+    QWidget* ShowChild(const std::string&) override { return nullptr; }
+    void CloseChild(const std::string&) override {}
+    QWidget* FindChild(const std::string&) const override { return nullptr; }
+    void ResetResultWindows() override {}
+    void HideToolTip() override {}
+    void EndProgram() override {}
+};
+
+// The longest loan the input form accepts, at the most frequent payments, with a full table of
+// 200 entries spread over it.
+struct LongLoan {
+    LongLoan() {
+        session.folder = std::filesystem::temp_directory_path().string() + "/";
+        session.scenario.amount = 250000.0f;
+        session.scenario.rate = 7.25f;
+        session.scenario.amortization = 35.0f;
+        session.scenario.term = 35.0f;
+        session.scenario.start = hl::DayFromCivil(1996, 1, 2);
+        session.scenario.frequency = hl::kWeekly;
+        for (int k = 0; k < hl::PaymentChanges::kMaxEntries; ++k)
+            session.changes.entries.push_back(
+                hl::PaymentChange{500.0f, 1.0f, session.scenario.start + 7 * 9 * k});
+        window.show();
+    }
+    hl::Session session;
+    QuietServices services;
+    NoHost host;
+    hl::AppContext context{session, services, host};
+    hl::PaymentChangesWindow window{context};
+};
+
+void BM_PrepareGrid(benchmark::State& state) {
+    LongLoan loan;
+    for (auto _ : state) {
+        loan.window.Prepare();
+        benchmark::DoNotOptimize(loan.window.Grid().Rows());
+    }
+    if (loan.window.Grid().PaymentRows() != 1820)
+        state.SkipWithError("expected 1820 rows");
+}
+BENCHMARK(BM_PrepareGrid)->Unit(benchmark::kMillisecond);
+
+// What the user waits for: the grid prepared and the window painted with it.
+void BM_PrepareAndPaint(benchmark::State& state) {
+    LongLoan loan;
+    for (auto _ : state) {
+        loan.window.Prepare();
+        QPixmap shot = loan.window.grab();
+        benchmark::DoNotOptimize(shot.width());
+    }
+}
+BENCHMARK(BM_PrepareAndPaint)->Unit(benchmark::kMillisecond);
+
+// One page down and the grid painted again, from the top to the bottom of the 1820 rows.
+void BM_ScrollPage(benchmark::State& state) {
+    LongLoan loan;
+    loan.window.Prepare();
+    auto* grid = loan.window.findChild<QTableView*>(QStringLiteral("Grid1"));
+    QScrollBar* bar = grid->verticalScrollBar();
+    for (auto _ : state) {
+        const int next = bar->value() + bar->pageStep();
+        bar->setValue(next > bar->maximum() ? 0 : next);
+        QPixmap shot = grid->viewport()->grab();
+        benchmark::DoNotOptimize(shot.width());
+    }
+}
+BENCHMARK(BM_ScrollPage)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,197 @@
+// The schedule window: the grid, its three options and the graph buttons.
+#include "display/schedule_window.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "display/engine_messages.h"
+#include "display/graph_data.h"
+#include "display/graph_window.h"
+#include "display/schedule_load.h"
+#include "display/schedule_model.h"
+#include "files/working_files.h"
+#include "platform/twips.h"
+
+namespace hl {
+
+namespace {
+
+QPushButton* Button(QWidget* parent, const char* name, const char* text) {
+    auto* button = new QPushButton(QString::fromLatin1(text), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+QRadioButton* Option(QWidget* parent, const char* name, const char* text) {
+    auto* option = new QRadioButton(QString::fromLatin1(text), parent);
+    option->setObjectName(QString::fromLatin1(name));
+    return option;
+}
+
+} // namespace
+
+ScheduleWindow::ScheduleWindow(AppContext& context, QWidget* parent)
+    : ChildWindow(context, "Form7", QStringLiteral("Schedule Display"), parent) {
+    BuildControls();
+    PlaceInTwips(50, 50, 9200, 5490);
+    Load();
+}
+
+void ScheduleWindow::BuildControls() {
+    model_ = new ScheduleModel(this);
+    Grid1 = new QTableView(this);
+    Grid1->setObjectName(QStringLiteral("Grid1"));
+    Grid1->setModel(model_);
+    Grid1->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    Grid1->setSelectionBehavior(QAbstractItemView::SelectItems);
+    Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grid1->setWordWrap(false);
+    Grid1->verticalHeader()->hide();
+    // Every row has the same height: the view then never measures rows, whatever their number.
+    Grid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Grid1->verticalHeader()->setDefaultSectionSize(Twips(kGridRowTwips));
+    QHeaderView* header = Grid1->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter) | Qt::Alignment(Qt::TextWordWrap));
+    header->setFixedHeight(Twips(kScheduleHeaderTwips));
+    header->setHighlightSections(false);
+    for (int c = 0; c < kScheduleColumns; ++c)
+        Grid1->setColumnWidth(c, Twips(kGridDefaultColumnTwips +
+                                       kScheduleColumnWidening[static_cast<std::size_t>(c)]));
+
+    Frame1 = new QGroupBox(QStringLiteral("Grid Display Options"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Option1 = Option(Frame1, "Option1", "All Payments");
+    Option2 = Option(Frame1, "Option2", "Loan Anniversaries only");
+    Option3 = Option(Frame1, "Option3", "Year Ends only");
+    auto* options = new QVBoxLayout(Frame1);
+    options->setContentsMargins(Twips(90), Twips(30), Twips(90), Twips(30));
+    options->setSpacing(0);
+    options->addWidget(Option1);
+    options->addWidget(Option2);
+    options->addWidget(Option3);
+
+    Label1 = new QLabel(QStringLiteral("Graphs"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignCenter);
+    Command1 = Button(this, "Command1", "Balance over Time");
+    Command2 = Button(this, "Command2", "Acc. Interest   versus Acc. Principle");
+    Command6 = Button(this, "Command6", "Components of Regular Payment");
+    auto* graphs = new QGridLayout;
+    graphs->setSpacing(Twips(30));
+    graphs->addWidget(Label1, 0, 0, 1, 2);
+    graphs->addWidget(Command1, 1, 0);
+    graphs->addWidget(Command6, 1, 1);
+    graphs->addWidget(Command2, 2, 0, 1, 2);
+
+    Command4 = Button(this, "Command4", "Close");
+    Command3 = Button(this, "Command3", "Quit");
+    auto* closing = new QVBoxLayout;
+    closing->setSpacing(Twips(30));
+    closing->addStretch(1);
+    closing->addWidget(Command4);
+    closing->addWidget(Command3);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(Frame1);
+    bottom->addLayout(graphs, 1);
+    bottom->addLayout(closing);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(Twips(60), Twips(60), Twips(60), Twips(60));
+    layout->setSpacing(Twips(60));
+    layout->addWidget(Grid1, 1);
+    layout->addLayout(bottom);
+
+    connect(Option1, &QRadioButton::clicked, this, &ScheduleWindow::Option1Click);
+    connect(Option2, &QRadioButton::clicked, this, &ScheduleWindow::Option2Click);
+    connect(Option3, &QRadioButton::clicked, this, &ScheduleWindow::Option3Click);
+    connect(Command1, &QPushButton::clicked, this, &ScheduleWindow::Command1Click);
+    connect(Command2, &QPushButton::clicked, this, &ScheduleWindow::Command2Click);
+    connect(Command6, &QPushButton::clicked, this, &ScheduleWindow::Command6Click);
+    connect(Command4, &QPushButton::clicked, this, &ScheduleWindow::Command4Click);
+    connect(Command3, &QPushButton::clicked, this, &ScheduleWindow::Command3Click);
+}
+
+void ScheduleWindow::Load() {
+    BusyPointer busy(services_);
+    ServicesMessages messages(services_);
+    RunSchedule(session_.Inputs(), messages);
+    schedule_ = LoadSchedule(session_.folder);
+
+    // The stored option is chosen as a click would choose it.
+    const ScheduleView view = ViewFromOption(ReadScheduleOptionFile(session_.folder).option);
+    switch (view) {
+    case ScheduleView::AllPayments:
+        Option1->setChecked(true);
+        break;
+    case ScheduleView::Anniversaries:
+        Option2->setChecked(true);
+        break;
+    case ScheduleView::YearEnds:
+        Option3->setChecked(true);
+        break;
+    }
+    Fill(view);
+}
+
+void ScheduleWindow::Fill(ScheduleView view) {
+    BusyPointer busy(services_);
+    view_ = view;
+    model_->SetRows(
+        ScheduleRows(schedule_, view, session_.scenario.frequency, session_.scenario.start));
+    WriteScheduleOptionFile(session_.folder, ScheduleSection{static_cast<std::int16_t>(view)});
+}
+
+void ScheduleWindow::SaveState() {
+    WriteScheduleOptionFile(session_.folder, ScheduleSection{static_cast<std::int16_t>(view_)});
+}
+
+std::string ScheduleWindow::SelectedCellsText() const {
+    const QItemSelection selection = Grid1->selectionModel()->selection();
+    int top = -1, left = -1, bottom = -1, right = -1;
+    for (const QItemSelectionRange& range : selection) {
+        if (range.isEmpty())
+            continue;
+        top = top < 0 ? range.top() : std::min(top, range.top());
+        left = left < 0 ? range.left() : std::min(left, range.left());
+        bottom = std::max(bottom, range.bottom());
+        right = std::max(right, range.right());
+    }
+    if (top < 0) {
+        const QModelIndex current = Grid1->currentIndex();
+        if (!current.isValid())
+            return {};
+        top = bottom = current.row();
+        left = right = current.column();
+    }
+    return ScheduleCellsText(model_->Rows(), top, left, bottom, right);
+}
+
+void ScheduleWindow::ShowGraph(const GraphData& graph) {
+    if (GraphWindow* window = ShowGraphWindow(host_))
+        window->DrawGraph(graph);
+}
+
+void ScheduleWindow::Option1Click() { Fill(ScheduleView::AllPayments); }
+void ScheduleWindow::Option2Click() { Fill(ScheduleView::Anniversaries); }
+void ScheduleWindow::Option3Click() { Fill(ScheduleView::YearEnds); }
+
+void ScheduleWindow::Command1Click() { ShowGraph(BalanceGraph(schedule_)); }
+void ScheduleWindow::Command2Click() { ShowGraph(AccumulatedGraph(schedule_, AccumulatedTexts())); }
+void ScheduleWindow::Command6Click() { ShowGraph(ComponentsGraph(schedule_)); }
+
+void ScheduleWindow::Command4Click() { close(); }
+void ScheduleWindow::Command3Click() { close(); }
+
+} // namespace hl

@@ -1,0 +1,106 @@
+// The summary window: the summary run's figures and the pay-off projection.
+#include "display/summary_window.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "display/engine_messages.h"
+#include "display/summary_view.h"
+#include "platform/twips.h"
+
+namespace hl {
+
+namespace {
+
+QLineEdit* Box(QWidget* parent, const char* name) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    box->setFixedWidth(Twips(1800));
+    return box;
+}
+
+QLabel* Caption(QWidget* parent, const char* name, const char* text, bool heading = false) {
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText); // keep the captions' runs of blanks as they are
+    label->setAlignment((heading ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+    return label;
+}
+
+} // namespace
+
+SummaryWindow::SummaryWindow(AppContext& context, QWidget* parent)
+    : ChildWindow(context, "Form3", QStringLiteral("Summary Display"), parent) {
+    BuildControls();
+    PlaceInTwips(50, 30, 8000, 5500);
+    Load();
+}
+
+void SummaryWindow::BuildControls() {
+    Text12 = Box(this, "Text12");
+    Text1 = Box(this, "Text1");
+    Text9 = Box(this, "Text9");
+    Text6 = Box(this, "Text6");
+    Text5 = Box(this, "Text5");
+    Text10 = Box(this, "Text10");
+    Text11 = Box(this, "Text11");
+    Text4 = Box(this, "Text4");
+    Text2 = Box(this, "Text2");
+    Text3 = Box(this, "Text3");
+    Command1 = new QPushButton(QStringLiteral("Close"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+
+    // Three columns: section headings, captions, boxes. Every caption sits against its box.
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(Twips(120), Twips(90), Twips(120), Twips(90));
+    grid->setVerticalSpacing(Twips(15));
+    grid->setColumnStretch(1, 1);
+    int row = 0;
+    grid->addWidget(Caption(this, "Label1", "The following data is a snapshot taken at:", true),
+                    row++, 0, 1, 3);
+    auto line = [&](const char* name, const char* text, QLineEdit* box) {
+        grid->addWidget(Caption(this, name, text), row, 0, 1, 2);
+        grid->addWidget(box, row++, 2);
+    };
+    line("Label2", "Date:", Text12);
+    line("Label3", "at payment number:", Text1);
+    line("Label4", "Balance still Outstanding:      $", Text9);
+    grid->addWidget(Caption(this, "Label5", "$ Paid Out:", true), row, 0);
+    grid->addWidget(Caption(this, "Label6", "by Regular Payments:"), row, 1);
+    grid->addWidget(Text6, row++, 2);
+    line("Label7", "by Lump Payments: ", Text5);
+    line("Label8", "Total Interest Paid to Date:    $", Text10);
+    line("Label9", "Total Principle Paid to Date: $", Text11);
+    line("Label10", "Extra $ paid out as a result of user specified payment changes:", Text4);
+    line("Label11", "If the mortgage was to continue to run, it would be paid off:", Text2);
+    line("Label12", "at payment number:", Text3);
+    grid->addWidget(Command1, row++, 2);
+    grid->setRowStretch(row, 1);
+
+    connect(Command1, &QPushButton::clicked, this, &SummaryWindow::Command1Click);
+}
+
+void SummaryWindow::Load() {
+    ServicesMessages messages(services_);
+    const EngineInputs inputs = session_.Inputs();
+    const SummaryResult run = RunSummary(inputs, messages);
+    const SummaryTexts t =
+        SummaryDisplay(run, ProjectPayoff(run, session_.scenario, session_.folder));
+    Text12->setText(QString::fromStdString(t.text12));
+    Text1->setText(QString::fromStdString(t.text1));
+    Text9->setText(QString::fromStdString(t.text9));
+    Text6->setText(QString::fromStdString(t.text6));
+    Text5->setText(QString::fromStdString(t.text5));
+    Text10->setText(QString::fromStdString(t.text10));
+    Text11->setText(QString::fromStdString(t.text11));
+    Text4->setText(QString::fromStdString(t.text4));
+    Text2->setText(QString::fromStdString(t.text2));
+    Text3->setText(QString::fromStdString(t.text3));
+}
+
+void SummaryWindow::Command1Click() { close(); }
+
+} // namespace hl

@@ -1,0 +1,265 @@
+// The schedule window offscreen: the grid after load, the three options and their working file,
+// the copied selection, the graph buttons and closing.
+#include <QApplication>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTest>
+
+#include "core/format.h"
+#include "display/graph_window.h"
+#include "display/schedule_window.h"
+#include "display_fixture.h"
+#include "files/working_files.h"
+#include "platform/twips.h"
+#include "support/widget_lookup.h"
+#include "support/window_test_bed.h"
+
+using namespace hl;
+using hl::test::Child;
+using hl::test::Owned;
+using hl::test::WindowTestBed;
+
+namespace {
+
+QString Cell(QTableView* grid, int row, int column) {
+    return grid->model()->index(row, column).data().toString();
+}
+
+// The payment number of each data row after the opening row.
+QList<int> Numbers(QTableView* grid) {
+    QList<int> out;
+    for (int r = 1; r < grid->model()->rowCount(); ++r)
+        out << Cell(grid, r, 0).trimmed().toInt();
+    return out;
+}
+
+void Select(QTableView* grid, int top, int left, int bottom, int right) {
+    QAbstractItemModel* m = grid->model();
+    grid->selectionModel()->select(QItemSelection(m->index(top, left), m->index(bottom, right)),
+                                   QItemSelectionModel::ClearAndSelect);
+}
+
+} // namespace
+
+class ScheduleWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void loadShowsTheOpeningBalanceAndEveryPayment();
+    void headerTextsWidthsAndAlignments();
+    void optionsChooseRowsAndAreRemembered();
+    void storedOptionIsRestored_data();
+    void storedOptionIsRestored();
+    void closingAsTheActiveChildSavesTheOption();
+    void aLumpThatEndsTheLoanWarnsAndShortensTheGrid();
+    void selectedCellsGoOutTabbed();
+    void graphButtonsDrawInTheGraphWindow();
+    void closeAndQuitUnloadTheWindow();
+};
+
+void ScheduleWindowTest::loadShowsTheOpeningBalanceAndEveryPayment() {
+    WindowTestBed bed;
+    test::SetStandardScenario(bed.session);
+    Owned<ScheduleWindow> w(new ScheduleWindow(bed.context));
+    QCOMPARE(w->objectName(), QStringLiteral("Form7"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("Schedule Display"));
+    auto* grid = Child<QTableView>(w.get(), "Grid1");
+    QCOMPARE(grid->model()->columnCount(), 10);
+    QCOMPARE(grid->model()->rowCount(), 61);
+    for (int c = 0; c < 9; ++c)
+        QCOMPARE(Cell(grid, 0, c), QString());
+    QCOMPARE(Cell(grid, 0, 9), QStringLiteral("100000.00"));
+    // The lender's first three balances.
+    QCOMPARE(Cell(grid, 1, 9), QStringLiteral("99922.00"));
+    QCOMPARE(Cell(grid, 2, 9), QStringLiteral("99843.36"));
+    QCOMPARE(Cell(grid, 3, 9), QStringLiteral("99764.08"));
+    QCOMPARE(Cell(grid, 1, 0), QStringLiteral("1   "));
+    QCOMPARE(Cell(grid, 1, 1), QStringLiteral("Jan 01 1996"));
+    QCOMPARE(Cell(grid, 1, 2), QStringLiteral("894.49"));
+    QCOMPARE(Cell(grid, 1, 4), QStringLiteral("816.49"));
+    QVERIFY(Child<QRadioButton>(w.get(), "Option1")->isChecked());
+    QCOMPARE(w->View(), ScheduleView::AllPayments);
+    QVERIFY(bed.services.Messages().empty());
+    QCOMPARE(bed.services.BusyDepth(), 0);
+    QVERIFY(bed.services.BusySpells() > 0);
+}
+
+void ScheduleWindowTest::headerTextsWidthsAndAlignments() {
+    WindowTestBed bed;
+    test::SetStandardScenario(bed.session);
+    Owned<ScheduleWindow> w(new ScheduleWindow(bed.context));
+    auto* grid = Child<QTableView>(w.get(), "Grid1");
+    const QStringList headers = {" Pay Num",
+                                 " Date of     Payment",
+                                 " Payment     Amount",
+                                 " Payment     Principle",
+                                 " Payment     Interest",
+                                 " Acc'd       Principle",
+                                 " Acc'd       Interest",
+                                 " Lump        Payment",
+                                 " Change to   Payment",
+                                 " Remaining    Balance"};
+    const int widening[] = {0, 450, 270, 270, 270, 370, 370, 270, 270, 370};
+    for (int c = 0; c < 10; ++c) {
+        QCOMPARE(grid->model()->headerData(c, Qt::Horizontal).toString(), headers[c]);
+        QCOMPARE(grid->columnWidth(c), Twips(kGridDefaultColumnTwips + widening[c]));
+        const auto align =
+            grid->model()->index(1, c).data(Qt::TextAlignmentRole).value<Qt::Alignment>();
+        QCOMPARE(bool(align & Qt::AlignRight), c != 1);
+    }
+    QCOMPARE(grid->horizontalHeader()->height(), Twips(475));
+}
+
+void ScheduleWindowTest::optionsChooseRowsAndAreRemembered() {
+    WindowTestBed bed;
+    test::SetStandardScenario(bed.session);
+    bed.session.scenario.term = 5.25f; // January 1996 to March 2001
+    Owned<ScheduleWindow> w(new ScheduleWindow(bed.context));
+    w->show();
+    auto* grid = Child<QTableView>(w.get(), "Grid1");
+    QCOMPARE(grid->model()->rowCount(), 64);
+
+    QTest::mouseClick(Child<QRadioButton>(w.get(), "Option2"), Qt::LeftButton);
+    QCOMPARE(Numbers(grid), (QList<int>{12, 24, 36, 48, 60}));
+    QCOMPARE(Cell(grid, 0, 9), QStringLiteral("100000.00"));
+    QCOMPARE(ReadScheduleOptionFile(bed.session.folder).option, 2);
+
+    QTest::mouseClick(Child<QRadioButton>(w.get(), "Option3"), Qt::LeftButton);
+    QCOMPARE(Numbers(grid), (QList<int>{12, 24, 36, 48, 60}));
+    QCOMPARE(Cell(grid, 5, 1), QStringLiteral("Dec 01 2000"));
+    QCOMPARE(ReadScheduleOptionFile(bed.session.folder).option, 3);
+    QCOMPARE(w->View(), ScheduleView::YearEnds);
+
+    QTest::mouseClick(Child<QRadioButton>(w.get(), "Option1"), Qt::LeftButton);
+    QCOMPARE(grid->model()->rowCount(), 64);
+    QCOMPARE(ReadScheduleOptionFile(bed.session.folder).option, 1);
+    QCOMPARE(bed.services.BusyDepth(), 0);
+}
+
+void ScheduleWindowTest::storedOptionIsRestored_data() {
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("anniversaries") << 2 << "Option2" << 6;
+    QTest::newRow("year ends") << 3 << "Option3" << 5; // 1996 to 1999; 2000 is the last year
+    QTest::newRow("all") << 1 << "Option1" << 61;
+    QTest::newRow("never written") << 9 << "Option1" << 61;
+}
+
+void ScheduleWindowTest::storedOptionIsRestored() {
+    QFETCH(int, stored);
+    QFETCH(QString, option);
+    QFETCH(int, rows);
+    WindowTestBed bed;
+    test::SetStandardScenario(bed.session);
+    QVERIFY(WriteScheduleOptionFile(bed.session.folder,
+                                    ScheduleSection{static_cast<std::int16_t>(stored)}));
+    Owned<ScheduleWindow> w(new ScheduleWindow(bed.context));
+    QVERIFY(Child<QRadioButton>(w.get(), option.toLatin1().constData())->isChecked());
+    QCOMPARE(Child<QTableView>(w.get(), "Grid1")->model()->rowCount(), rows);
+}
+
+void ScheduleWindowTest::closingAsTheActiveChildSavesTheOption() {
+    WindowTestBed bed;
+    test::SetStandardScenario(bed.session);
+    bed.host.active = "Form7";
+    Owned<ScheduleWindow> w(new ScheduleWindow(bed.context));
+    w->show();
+    QTest::mouseClick(Child<QRadioButton>(w.get(), "Option2"), Qt::LeftButton);
+    // Something else rewrote the file meanwhile (New resets it); closing writes the option back.
+    QVERIFY(WriteScheduleOptionFile(bed.session.folder, ScheduleSection{1}));
+    w->close();
+    QCOMPARE(ReadScheduleOptionFile(bed.session.folder).option, 2);
+}
+
+void ScheduleWindowTest::aLumpThatEndsTheLoanWarnsAndShortensTheGrid() {
+    WindowTestBed bed;
+    test::SetStandardScenario(bed.session);
+    bed.session.changes.entries.push_back(PaymentChange{200000.0f, 0.0f, DayFromCivil(1998, 6, 1)});
+    Owned<ScheduleWindow> w(new ScheduleWindow(bed.context));
+    QCOMPARE(bed.services.Messages().size(), std::size_t(1));
+    QCOMPARE(bed.services.Messages()[0].title, std::string("Mtge Warning - please note..."));
+    QVERIFY(bed.services.Messages()[0].text.find("The extra payment of $ ") == 0);
+    QCOMPARE(bed.services.Messages()[0].buttons, MessageButtons::Ok);
+    auto* grid = Child<QTableView>(w.get(), "Grid1");
+    QCOMPARE(grid->model()->rowCount(), 31); // opening row and payments 1 to 30
+    QCOMPARE(Cell(grid, 30, 9), QStringLiteral("0.00"));
+    Child<QRadioButton>(w.get(), "Option2")->click();
+    QCOMPARE(Numbers(grid), (QList<int>{12, 24}));
+}
+
+void ScheduleWindowTest::selectedCellsGoOutTabbed() {
+    WindowTestBed bed;
+    test::SetStandardScenario(bed.session);
+    Owned<ScheduleWindow> w(new ScheduleWindow(bed.context));
+    auto* grid = Child<QTableView>(w.get(), "Grid1");
+    QCOMPARE(w->SelectedCellsText(), std::string());
+    Select(grid, 1, 1, 3, 2);
+    QCOMPARE(w->SelectedCellsText(),
+             std::string("Jan 01 1996\t894.49\r\nFeb 01 1996\t894.49\r\nMar 01 1996\t894.49"));
+    Select(grid, 0, 8, 2, 9);
+    QCOMPARE(w->SelectedCellsText(),
+             std::string("\t100000.00\r\n0.00\t99922.00\r\n0.00\t99843.36"));
+    // With nothing selected, the current cell.
+    grid->selectionModel()->setCurrentIndex(grid->model()->index(3, 9), QItemSelectionModel::Clear);
+    QCOMPARE(w->SelectedCellsText(), std::string("99764.08"));
+}
+
+void ScheduleWindowTest::graphButtonsDrawInTheGraphWindow() {
+    WindowTestBed bed;
+    test::SetStandardScenario(bed.session);
+    bed.session.scenario.term = 25.0f;
+    QPointer<GraphWindow> graph;
+    bed.host.factories["Form6"] = [&]() -> QWidget* {
+        if (!graph)
+            graph = new GraphWindow(bed.context);
+        return graph;
+    };
+    Owned<ScheduleWindow> w(new ScheduleWindow(bed.context));
+
+    QTest::mouseClick(Child<QPushButton>(w.get(), "Command6"), Qt::LeftButton);
+    QCOMPARE(bed.host.shown, (std::vector<std::string>{"Form6"}));
+    QVERIFY(graph);
+    Owned<GraphWindow> owned(graph.data());
+    QCOMPARE(Child<QLineEdit>(graph, "Text1")->text(), QStringLiteral("Principle"));
+    QCOMPARE(Child<QLineEdit>(graph, "Text4")->text(), QStringLiteral("Interest"));
+    QVERIFY(Child<QWidget>(graph, "Shape2")->isVisibleTo(graph));
+    const QString crossing = Child<QLineEdit>(graph, "Text7")->text();
+    QVERIFY(ParseDate(crossing.toStdString()).has_value());
+    QVERIFY(!Child<QLineEdit>(graph, "Text9")->text().isEmpty());
+
+    QTest::mouseClick(Child<QPushButton>(w.get(), "Command1"), Qt::LeftButton);
+    QCOMPARE(Child<QLineEdit>(graph, "Text1")->text(), QStringLiteral("Balance"));
+    QCOMPARE(Child<QLineEdit>(graph, "Text2")->text(), QStringLiteral("99922.00"));
+    // The payment cut down to the cent leaves a little after the 300th payment.
+    QCOMPARE(Child<QLineEdit>(graph, "Text3")->text(), QStringLiteral("0.24"));
+    QVERIFY(!Child<QWidget>(graph, "Shape2")->isVisibleTo(graph));
+    QVERIFY(!Child<QLineEdit>(graph, "Text4")->isVisibleTo(graph));
+
+    QTest::mouseClick(Child<QPushButton>(w.get(), "Command2"), Qt::LeftButton);
+    QCOMPARE(Child<QLineEdit>(graph, "Text1")->text(), QStringLiteral("Acc Prin"));
+    QCOMPARE(Child<QLineEdit>(graph, "Text4")->text(), QStringLiteral("Acc Int"));
+    QCOMPARE(Child<QLineEdit>(graph, "Text2")->text(), QStringLiteral("78.00"));
+    QCOMPARE(Child<QLineEdit>(graph, "Text5")->text(), QStringLiteral("816.49"));
+    QVERIFY(Child<QLineEdit>(graph, "Text4")->isVisibleTo(graph));
+    QVERIFY(Child<QWidget>(graph, "Shape2")->isVisibleTo(graph));
+    QCOMPARE(bed.host.shown.size(), std::size_t(3));
+}
+
+void ScheduleWindowTest::closeAndQuitUnloadTheWindow() {
+    for (const char* button : {"Command4", "Command3"}) {
+        WindowTestBed bed;
+        test::SetStandardScenario(bed.session);
+        QPointer<ScheduleWindow> w(new ScheduleWindow(bed.context));
+        w->show();
+        QTest::mouseClick(Child<QPushButton>(w, button), Qt::LeftButton);
+        QVERIFY(!w || !w->isVisible());
+        QTRY_VERIFY(w.isNull()); // deleted once closed
+    }
+}
+
+QTEST_MAIN(ScheduleWindowTest)
+#include "schedule_window_test.moc"
