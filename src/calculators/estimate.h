@@ -17,7 +17,7 @@ using EstimateTexts = std::array<std::string, kEstimateInputs>;
 
 /// The texts that "Display a Sample" puts in the input boxes.
 inline constexpr std::array<const char*, kEstimateInputs> kEstimateSample = {
-    "180000.00", "1300.00", "1525.00", "300.00",  "0.00",     "750.00", "300.00",  "400.00",
+    "180000.00", "1300.00", "1525.00", "0.00",    "300.00",   "750.00", "300.00",  "400.00",
     "1000.00",   "400.00",  "925.00",  "1000.00", "10000.00", "0.00",   "33000.00"};
 
 /// The text an input box takes when it loses the focus: its value to the cent (0.00 when it holds

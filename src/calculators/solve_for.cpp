@@ -119,21 +119,22 @@ SolveResult Solve(const SolveInputs& in) {
     return out;
 }
 
+std::optional<Single> PaymentLimit(std::string_view frequency) {
+    if (frequency == "Monthly")
+        return 10000.0f;
+    if (frequency == "Weekly")
+        return 2500.0f;
+    if (frequency == "Twice a Month" || frequency == "Every Two Weeks")
+        return 5000.0f;
+    return std::nullopt;
+}
+
 std::optional<CalcMessage> CheckPaymentRange(std::optional<Single> payment,
                                              std::string_view frequency) {
-    if (!payment)
+    const std::optional<Single> most = PaymentLimit(frequency);
+    if (!payment || !most)
         return std::nullopt;
-    Single most = 0;
-    if (frequency == "Monthly") {
-        most = 10000.0f;
-    } else if (frequency == "Weekly") {
-        most = 2500.0f;
-    } else if (frequency == "Twice a Month" || frequency == "Every Two Weeks") {
-        most = 5000.0f;
-    } else {
-        return std::nullopt;
-    }
-    if (*payment > 0 && *payment <= most)
+    if (*payment > 0 && *payment <= *most)
         return std::nullopt;
     return CalcMessage{kPaymentRangeTitle, kPaymentRangeText, Buttons::Ok, true};
 }

@@ -58,6 +58,10 @@ Single MonthlyEquivalent(Single payment, std::string_view frequency);
 /// too small to give any interest clears every result and says so.
 SolveResult Solve(const SolveInputs& in);
 
+/// The largest payment a frequency takes: 10000 Monthly, 2500 Weekly, 5000 Twice a Month and
+/// Every Two Weeks; nothing for any other frequency text (such a payment is not checked).
+std::optional<Single> PaymentLimit(std::string_view frequency);
+
 /// Checks a payment against its frequency: above 0 and at most 10000 Monthly, 2500 Weekly, 5000
 /// Twice a Month and Every Two Weeks; any other frequency text and an empty box pass.
 std::optional<CalcMessage> CheckPaymentRange(std::optional<Single> payment,

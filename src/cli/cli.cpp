@@ -1,4 +1,4 @@
-// Argument handling and the schedule and summary commands.
+// Argument handling, the schedule and summary commands, and the way to the calculators.
 #include "cli/cli.h"
 
 #include <cmath>
@@ -7,6 +7,7 @@
 #include <ostream>
 #include <stdlib.h>
 
+#include "cli/calculator_commands.h"
 #include "core/text_items.h"
 #include "engine/engine.h"
 #include "files/study_file.h"
@@ -17,7 +18,10 @@ namespace {
 constexpr int kBadInput = 2;
 
 const char* kUsage =
-    "Usage: hearthline-cli COMMAND STUDY.mtg [--frequency N]\n"
+    "Usage: hearthline-cli schedule|summary STUDY.mtg [--frequency N]\n"
+    "       hearthline-cli shop --amount A[:A2:STEP] --rate R[:R2:STEP] --years Y[:Y2:STEP]\n"
+    "                           [--separators]\n"
+    "       hearthline-cli solve --rate R --payment P [--frequency N] [--amount A] [--years Y]\n"
     "\n"
     "Commands:\n"
     "  schedule   run the schedule of the study and print the schedule file: line 1 the number\n"
@@ -27,15 +31,29 @@ const char* kUsage =
     "  summary    print the totals of the study, one 'name: value' line each: end_balance,\n"
     "             total_principal, total_interest, last_date (day number), regular_payment,\n"
     "             total_lumps, extra_paid, total_paid, payments_made, payment_in_effect\n"
+    "  shop       the payment shopper's table: the regular payment of every amount, rate and\n"
+    "             amortization of the ranges, one line per combination (amounts innermost,\n"
+    "             amortization outermost) of seven tab-separated cells: amount, rate, years and\n"
+    "             the Monthly, Weekly, Every Two Weeks and Twice a Month payments. A range is\n"
+    "             LOW:HIGH:STEP, a single value LOW. Amounts up to 500000, rates up to 25,\n"
+    "             years up to 35; at most 800 lines. --separators also prints the table's empty\n"
+    "             lines between groups.\n"
+    "  solve      the 'Solve for' calculator: with --amount, the amortization that the payment\n"
+    "             gives (amortization_payments: monthly periods, amortization_years); with\n"
+    "             --years, the amount the payment carries (mortgage_amount). The payment is\n"
+    "             turned into a monthly one (Weekly x 4, Twice a Month and Every Two Weeks x 2);\n"
+    "             it must be at most 10000 Monthly, 2500 Weekly, 5000 otherwise. Rates up to 25,\n"
+    "             amounts up to 500000, years up to 35. Without --frequency: Weekly.\n"
     "\n"
     "Options:\n"
     "  --frequency N   payment frequency: 1 Monthly, 2 Weekly, 3 Twice a Month,\n"
-    "                  4 Every Two Weeks. Without it the frequency stored in the study is used,\n"
-    "                  and Weekly when the study stores none.\n"
+    "                  4 Every Two Weeks. For schedule and summary, without it the frequency\n"
+    "                  stored in the study is used, and Weekly when the study stores none.\n"
     "  --help          this text\n"
     "\n"
     "Day numbers count days from 30 December 1899 (1 January 1996 is 35065).\n"
-    "Exit status: 0 done, 2 unreadable file, incomplete scenario or bad option.\n";
+    "Exit status: 0 done, 2 unreadable file, incomplete scenario, bad option or value, or a\n"
+    "calculation that cannot be done (the one line on standard error says which).\n";
 
 /// Prints the engine's warnings on the error stream; the run goes on.
 class StreamMessages : public EngineMessages {
@@ -109,6 +127,19 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args, 
     return std::nullopt;
 }
 
+// Where the command word stands: the first argument that is neither an option nor the value of
+// --frequency; args.size() when there is none.
+std::size_t CommandPosition(const std::vector<std::string>& args) {
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        if (args[k] == "--frequency") {
+            ++k;
+            continue;
+        }
+        if (args[k].empty() || args[k][0] != '-') return k;
+    }
+    return args.size();
+}
+
 // The engine expects a complete scenario whose payment is a real, positive figure.
 std::optional<std::string> CheckScenario(const Scenario& s) {
     if (!IsComplete(s))
@@ -148,6 +179,13 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             out << kUsage;
             return 0;
         }
+    }
+    // The calculators read no study: their own options follow the command word.
+    if (const std::size_t at = CommandPosition(args); at < args.size()) {
+        std::vector<std::string> rest(args.begin(), args.end());
+        rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(at));
+        if (args[at] == "shop") return RunShopCommand(rest, out, err);
+        if (args[at] == "solve") return RunSolveCommand(rest, out, err);
     }
     Options o;
     if (auto problem = ParseArguments(args, o)) return Fail(err, *problem);

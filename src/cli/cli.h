@@ -1,4 +1,4 @@
-// The command-line program: schedule and summary of a study file.
+// The command-line program: schedule and summary of a study file, and the calculators.
 #pragma once
 
 #include <iosfwd>

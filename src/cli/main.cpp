@@ -1,4 +1,4 @@
-// hearthline-cli: the schedule and summary of a study from the command line.
+// hearthline-cli: the schedule and summary of a study, and the calculators, from the command line.
 #include <iostream>
 
 #include "cli/cli.h"

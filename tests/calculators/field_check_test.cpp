@@ -20,6 +20,19 @@ TEST(BoxValue, ReadsAsASingle) {
     EXPECT_EQ(BoxValue("1234567.89"), 1234567.875f);
 }
 
+TEST(BoxValue, BlankStoredTextRestoresAnEmptyBox) {
+    // A box restored as " " would be questioned as a value of 0 when left untouched.
+    EXPECT_EQ(RestoredBoxText(" "), "");
+    EXPECT_EQ(RestoredBoxText("   "), "");
+    EXPECT_EQ(RestoredBoxText(""), "");
+    EXPECT_EQ(RestoredBoxText(" 7"), " 7");
+    EXPECT_EQ(RestoredBoxText("50000.00"), "50000.00");
+
+    EXPECT_EQ(StoredBoxText(""), " ");
+    EXPECT_EQ(StoredBoxText("7.000"), "7.000");
+    EXPECT_EQ(RestoredBoxText(StoredBoxText("")), "");
+}
+
 TEST(FieldCheck, RejectedValueAsksToCorrectIt) {
     const FieldRule rule{25.0f, "First line", "#0.000"};
     const FieldCheck check = CheckField(25.5f, rule);

@@ -192,6 +192,14 @@ TEST(PaymentRange, BoundsPerFrequency) {
     EXPECT_FALSE(CheckPaymentRange(std::nullopt, "Monthly").has_value());
 }
 
+TEST(PaymentRange, LimitPerFrequency) {
+    EXPECT_EQ(PaymentLimit("Monthly"), 10000.0f);
+    EXPECT_EQ(PaymentLimit("Weekly"), 2500.0f);
+    EXPECT_EQ(PaymentLimit("Twice a Month"), 5000.0f);
+    EXPECT_EQ(PaymentLimit("Every Two Weeks"), 5000.0f);
+    EXPECT_FALSE(PaymentLimit("weekly").has_value());
+}
+
 TEST(SolveAfterFrequency, RefusedPaymentClearsResults) {
     SolveInputs in = Inputs(6.0f, 3000.0f, "Weekly");
     in.amount = 100000.0f;

@@ -1,6 +1,8 @@
-// The command-line program: its output, the frequency it chooses, and how it refuses bad input.
+// The command-line program: its output, the frequency it chooses, the calculator commands, and
+// how it refuses bad input.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "cli/cli.h"
@@ -141,8 +143,130 @@ TEST_F(CommandLine, BadInputGivesOneLineAndStatusTwo) {
 TEST_F(CommandLine, HelpExplainsTheCommands) {
     const CliRun r = RunCli({"--help"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("schedule"), std::string::npos);
-    EXPECT_NE(r.out.find("--frequency"), std::string::npos);
+    for (const char* word : {"schedule", "summary", "shop", "solve", "--frequency", "--amount",
+                             "--rate", "--years", "--payment", "--separators"})
+        EXPECT_NE(r.out.find(word), std::string::npos) << word;
+    EXPECT_EQ(RunCli({"shop", "--help"}).out, r.out);
+}
+
+std::size_t Count(const std::string& text, char c) {
+    return static_cast<std::size_t>(std::count(text.begin(), text.end(), c));
+}
+
+TEST(ShopCommand, SampleRangesGiveEighteenLines) {
+    const CliRun r =
+        RunCli({"shop", "--amount", "50000:60000:5000", "--rate", "7:8:1", "--years", "15:25:5"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 18u);
+    // The cells as the shopper's table shows them: 50000 at 7 % over 15 years.
+    EXPECT_EQ(lines[0], "50000.00\t  7.000\t  15.00\t  446.62\t  111.65\t  223.31\t  223.31");
+    for (const std::string& line : lines)
+        EXPECT_EQ(Count(line, '\t'), 6u) << line;
+    // Amounts innermost, then rates, then amortization.
+    EXPECT_EQ(lines[2].rfind("60000.00\t  7.000\t  15.00\t", 0), 0u);
+    EXPECT_EQ(lines[3].rfind("50000.00\t  8.000\t  15.00\t", 0), 0u);
+    EXPECT_EQ(lines[17].rfind("60000.00\t  8.000\t  25.00\t", 0), 0u);
+}
+
+TEST(ShopCommand, SeparatorsOnRequest) {
+    const CliRun sample = RunCli({"shop", "--amount=50000:60000:5000", "--rate=7:8:1",
+                                  "--years=15:25:5", "--separators"});
+    ASSERT_EQ(sample.status, 0) << sample.err;
+    const auto lines = Lines(sample.out);
+    ASSERT_EQ(lines.size(), 24u);
+    for (std::size_t k = 0; k < lines.size(); ++k)
+        EXPECT_EQ(lines[k].empty(), k % 4 == 3) << k;
+
+    // A single amount: one separator, after the rates.
+    const CliRun single =
+        RunCli({"shop", "--amount", "50000", "--rate", "5:10:1", "--years", "25", "--separators"});
+    const auto singleLines = Lines(single.out);
+    ASSERT_EQ(singleLines.size(), 7u);
+    EXPECT_TRUE(singleLines[6].empty());
+    EXPECT_EQ(singleLines[5].rfind("50000.00\t  10.000\t  25.00\t", 0), 0u);
+}
+
+TEST(ShopCommand, EightHundredLinesAtMost) {
+    const CliRun most =
+        RunCli({"shop", "--amount", "10000:100000:10000", "--rate", "1:10:1", "--years", "5:12:1"});
+    EXPECT_EQ(most.status, 0);
+    EXPECT_EQ(Lines(most.out).size(), 800u);
+
+    const CliRun over =
+        RunCli({"shop", "--amount", "10000:100000:10000", "--rate", "1:9:1", "--years", "5:13:1"});
+    EXPECT_EQ(over.status, 2);
+    EXPECT_TRUE(over.out.empty());
+    EXPECT_NE(over.err.find("too many lines to display (over 800)"), std::string::npos);
+}
+
+TEST(SolveCommand, AmortizationAndAmount) {
+    const CliRun monthly = RunCli({"solve", "--rate", "6", "--payment", "1000", "--frequency", "1",
+                                   "--amount", "100000"});
+    ASSERT_EQ(monthly.status, 0) << monthly.err;
+    EXPECT_EQ(monthly.out, "amortization_payments: 138.22\namortization_years: 11.52\n");
+
+    // Weekly unless told otherwise: 500 a week is a monthly 2000. The single-precision steps give
+    // 312595.16 (312594.45 in double).
+    const CliRun weekly = RunCli({"solve", "--rate", "6", "--payment", "500", "--years", "25"});
+    ASSERT_EQ(weekly.status, 0) << weekly.err;
+    EXPECT_EQ(weekly.out, "mortgage_amount: 312595.16\n");
+
+    const CliRun both = RunCli({"solve", "--rate=6", "--payment=250", "--amount=100000",
+                                "--years=25"});
+    EXPECT_EQ(both.out, "amortization_payments: 138.22\namortization_years: 11.52\n"
+                        "mortgage_amount: 156297.58\n");
+}
+
+TEST(SolveCommand, ValuesAreReadAsTheBoxesShowThem) {
+    // The rate box shows 6.000 and the payment box 1000.00: the same figures as 6 and 1000.
+    const CliRun r = RunCli({"solve", "--rate", "6.0004", "--payment", "1000.004", "--frequency",
+                             "1", "--amount", "100000"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "amortization_payments: 138.22\namortization_years: 11.52\n");
+}
+
+TEST(CalculatorCommands, BadInputGivesOneLineAndStatusTwo) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"shop"},
+        {"shop", "--amount", "50000", "--rate", "7"},
+        {"shop", "--amount", "50000:60000", "--rate", "7", "--years", "25"},
+        {"shop", "--amount", "5e4", "--rate", "7", "--years", "25"},
+        {"shop", "--amount", "-5", "--rate", "7", "--years", "25"},
+        {"shop", "--amount", "600000", "--rate", "7", "--years", "25"},
+        {"shop", "--amount", "50000", "--rate", "26", "--years", "25"},
+        {"shop", "--amount", "50000", "--rate", "7", "--years", "0"},
+        {"shop", "--amount", "60000:50000:1000", "--rate", "7", "--years", "25"},
+        {"shop", "--amount", "60000:60000:1000", "--rate", "7", "--years", "25"},
+        {"shop", "--amount", "50000", "--rate", "7", "--years", "25", "--amount", "1"},
+        {"shop", "--amount", "50000", "--rate", "7", "--years", "25", "extra"},
+        {"shop", "--amount", "50000", "--rate", "7", "--years"},
+        {"solve", "--rate", "6", "--payment", "1000"},
+        {"solve", "--payment", "1000", "--amount", "100000"},
+        {"solve", "--rate", "6", "--amount", "100000"},
+        {"solve", "--rate", "6", "--payment", "1000", "--amount", "100000", "--frequency", "5"},
+        {"solve", "--rate", "6", "--payment", "2501", "--amount", "100000"},
+        {"solve", "--rate", "6", "--payment", "0", "--amount", "100000"},
+        {"solve", "--rate", "abc", "--payment", "100", "--amount", "100000"},
+        {"solve", "--rate", "30", "--payment", "100", "--amount", "100000"},
+        {"solve", "--rate", "6", "--payment", "100", "--amount", "600000"},
+        {"solve", "--rate", "6", "--payment", "100", "--years", "36"},
+        {"solve", "--rate", "6", "--payment", "100", "--years", "25", "--colour", "red"},
+        // The payment does not cover the interest; a rate that gives no interest at all.
+        {"solve", "--rate", "12", "--payment", "900", "--frequency", "1", "--amount", "100000"},
+        {"solve", "--rate", "0.0001", "--payment", "900", "--frequency", "1", "--years", "25"},
+    };
+    for (const auto& args : cases) {
+        const CliRun r = RunCli(args);
+        SCOPED_TRACE(testing::PrintToString(args));
+        EXPECT_EQ(r.status, 2);
+        EXPECT_TRUE(r.out.empty()) << r.out;
+        ASSERT_FALSE(r.err.empty());
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1); // exactly one line
+        EXPECT_EQ(r.err.rfind("hearthline-cli: ", 0), 0u);
+        EXPECT_EQ(r.err.find("inf"), std::string::npos);
+        EXPECT_EQ(r.err.find("nan"), std::string::npos);
+    }
 }
 
 } // namespace

@@ -1,0 +1,299 @@
+// The "Payment Shopper" window: reads and checks its boxes, fills the table from the shopper's
+// lines and keeps the boxes in its working file.
+#include "calculators/ui/shopper_window.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <climits>
+
+#include "calculators/box_value.h"
+#include "calculators/shopper_fields.h"
+#include "calculators/ui/shopper_table_model.h"
+#include "calculators/ui/show_message.h"
+#include "files/working_files.h"
+#include "platform/key_filters.h"
+#include "platform/twips.h"
+
+namespace hl {
+namespace {
+
+std::string TextOf(const QLineEdit* box) { return box->text().toStdString(); }
+
+QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+// The grid's default column width, before the extra width each column is given.
+constexpr int kDefaultColumnTwips = 960;
+
+} // namespace
+
+ShopperWindow::ShopperWindow(AppContext& context, QWidget* parent)
+    : ChildWindow(context, "Form9", QStringLiteral("Payment Shopper "), parent) {
+    BuildControls();
+    PlaceInTwips(50, 50, 9200, 5490);
+    Restore();
+    Connect();
+}
+
+void ShopperWindow::BuildControls() {
+    // Drawn for an 8-point sans-serif, as the other windows of the program.
+    setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QStringLiteral("Text%1").arg(i + 1));
+        box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("9999999.99")) + 12);
+        boxes_[i] = box;
+    }
+    Text1 = boxes_[0];
+    Text2 = boxes_[1];
+    Text3 = boxes_[2];
+    Text4 = boxes_[3];
+    Text5 = boxes_[4];
+    Text6 = boxes_[5];
+    Text7 = boxes_[6];
+    Text8 = boxes_[7];
+    Text9 = boxes_[8];
+
+    Command1 = Button("Command1", QStringLiteral("Calculate"), this);
+    Command2 = Button("Command2", QStringLiteral("Close"), this);
+    auto* quick = new QGroupBox(QStringLiteral("  Quick Function   "), this);
+    Command3 = Button("Command3", QStringLiteral("Display a sample"), quick);
+    Command4 = Button("Command4", QStringLiteral("Clear All Input Boxes"), quick);
+    auto* quickLayout = new QVBoxLayout(quick);
+    quickLayout->addWidget(Command3);
+    quickLayout->addWidget(Command4);
+
+    model_ = new ShopperTableModel(this);
+    Grid1 = new QTableView(this);
+    Grid1->setObjectName(QStringLiteral("Grid1"));
+    Grid1->setModel(model_);
+    Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grid1->setSelectionBehavior(QAbstractItemView::SelectItems);
+    Grid1->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    Grid1->setWordWrap(false);
+    Grid1->verticalHeader()->hide();
+    Grid1->verticalHeader()->setDefaultSectionSize(Grid1->fontMetrics().height() + 4);
+    QHeaderView* headings = Grid1->horizontalHeader();
+    // The runs of spaces in the headings wrap each onto two lines.
+    headings->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    headings->setFixedHeight(Twips(475));
+    headings->setSectionResizeMode(QHeaderView::Interactive);
+    Grid1->setColumnWidth(0, Twips(kDefaultColumnTwips + 370));
+    for (int c = 1; c < calc::kShopperColumns; ++c)
+        Grid1->setColumnWidth(c, Twips(kDefaultColumnTwips + 270));
+
+    auto* inputs = new QGridLayout;
+    inputs->addWidget(new QLabel(QStringLiteral("Lower Boundary"), this), 0, 1, Qt::AlignCenter);
+    inputs->addWidget(new QLabel(QStringLiteral("Upper Boundary"), this), 0, 2, Qt::AlignCenter);
+    inputs->addWidget(new QLabel(QStringLiteral("Increment"), this), 0, 3, Qt::AlignCenter);
+    const QString rows[] = {QStringLiteral("Mortgage Amount:"), QStringLiteral("Interest Rate:"),
+                            QStringLiteral("Amortization Period")};
+    for (int r = 0; r < 3; ++r) {
+        inputs->addWidget(new QLabel(rows[r], this), r + 1, 0);
+        for (int c = 0; c < 3; ++c)
+            inputs->addWidget(boxes_[static_cast<std::size_t>(r * 3 + c)], r + 1, c + 1);
+    }
+
+    auto* purpose = new QHBoxLayout;
+    auto* purposeCaption = new QLabel(QStringLiteral("Purpose:"), this);
+    QFont bold = purposeCaption->font();
+    bold.setBold(true);
+    purposeCaption->setFont(bold);
+    purpose->addWidget(purposeCaption);
+    purpose->addWidget(
+        new QLabel(QStringLiteral("Display the calculated payments for a range of input values"),
+                   this),
+        1);
+
+    // The note runs under the boxes it explains.
+    auto* note = new QFrame(this);
+    note->setFrameShape(QFrame::StyledPanel);
+    auto* noteCaption = new QLabel(QStringLiteral("Note:"), note);
+    noteCaption->setFont(bold);
+    auto* noteText = new QLabel(
+        QStringLiteral("To specify a set value (not a range) fill in the Lower Boundary ONLY"),
+        note);
+    auto* noteLayout = new QHBoxLayout(note);
+    noteLayout->setContentsMargins(6, 3, 6, 3);
+    noteLayout->addWidget(noteCaption);
+    noteLayout->addWidget(noteText, 1);
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(purpose);
+    left->addLayout(inputs);
+    left->addWidget(note);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(Command1);
+    right->addWidget(Command2);
+    right->addStretch(1);
+    right->addWidget(quick);
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(left, 1);
+    top->addSpacing(12);
+    top->addLayout(right);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(8, 8, 8, 8);
+    page->addLayout(top);
+    page->addWidget(Grid1, 1);
+
+    for (std::size_t i = 0; i + 1 < boxes_.size(); ++i)
+        setTabOrder(boxes_[i], boxes_[i + 1]);
+    setTabOrder(Text9, Command1);
+    setTabOrder(Command1, Command3);
+    setTabOrder(Command3, Command4);
+    setTabOrder(Command4, Command2);
+    setTabOrder(Command2, Grid1);
+}
+
+void ShopperWindow::Connect() {
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
+        QLineEdit* box = boxes_[i];
+        InstallNumericFilter(box, services_, [this] { session_.unsaved = true; });
+        const int number = static_cast<int>(i) + 1;
+        events_.OnLostFocus(box, [this, number] { TextLostFocus(number); });
+        connect(box, &QLineEdit::textChanged, this, &ShopperWindow::TextChange);
+    }
+    events_.OnKey(Text1, Qt::Key_Escape, [this] { Text1Escape(); });
+    connect(Command1, &QPushButton::clicked, this, &ShopperWindow::Command1Click);
+    connect(Command2, &QPushButton::clicked, this, &ShopperWindow::Command2Click);
+    connect(Command3, &QPushButton::clicked, this, &ShopperWindow::Command3Click);
+    connect(Command4, &QPushButton::clicked, this, &ShopperWindow::Command4Click);
+}
+
+void ShopperWindow::Restore() {
+    const ShopperSection kept = ReadShopperFile(session_.folder);
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
+        const std::string text = calc::RestoredBoxText(kept.texts[i]);
+        boxes_[i]->setText(QString::fromStdString(text));
+        stored_[i] = calc::BoxValue(text).value_or(0.0f);
+    }
+}
+
+void ShopperWindow::SaveState() {
+    ShopperSection kept;
+    for (std::size_t i = 0; i < boxes_.size(); ++i)
+        kept.texts[i] = calc::StoredBoxText(TextOf(boxes_[i]));
+    WriteShopperFile(session_.folder, kept);
+}
+
+void ShopperWindow::Unloading() { events_.Stop(); }
+
+const std::vector<calc::ShopperLine>& ShopperWindow::Lines() const { return model_->Lines(); }
+
+std::string ShopperWindow::SelectedCellsText() const {
+    const QModelIndexList selected = Grid1->selectionModel()->selectedIndexes();
+    int top = 0, bottom = -1, left = 0, right = -1;
+    if (!selected.isEmpty()) {
+        top = left = INT_MAX;
+        bottom = right = -1;
+        for (const QModelIndex& index : selected) {
+            top = std::min(top, index.row());
+            bottom = std::max(bottom, index.row());
+            left = std::min(left, index.column());
+            right = std::max(right, index.column());
+        }
+    } else if (const QModelIndex current = Grid1->currentIndex(); current.isValid()) {
+        top = bottom = current.row();
+        left = right = current.column();
+    }
+    std::string text;
+    for (int row = top; row <= bottom; ++row) {
+        if (row > top)
+            text += "\r\n";
+        for (int column = left; column <= right; ++column) {
+            if (column > left)
+                text += '\t';
+            text += model_->CellText(row, column).toStdString();
+        }
+    }
+    return text;
+}
+
+void ShopperWindow::TextLostFocus(int box) {
+    const std::size_t i = static_cast<std::size_t>(box - 1);
+    QLineEdit* edit = boxes_[i];
+    const calc::ShopperFieldCheck c =
+        calc::CheckShopperField(box, calc::BoxValue(TextOf(edit)), stored_[i]);
+    if (c.clearTable)
+        ClearTable();
+    stored_[i] = c.stored;
+    switch (c.check.outcome) {
+    case calc::FieldOutcome::Empty:
+        return;
+    case calc::FieldOutcome::Accepted:
+        edit->setText(QString::fromStdString(c.check.text));
+        return;
+    case calc::FieldOutcome::Rejected:
+        if (ShowCalcMessage(services_, *c.check.message) == MessageAnswer::Yes) {
+            events_.ReturnFocus(edit);
+        } else {
+            edit->clear();
+            stored_[i] = 0.0f;
+        }
+        return;
+    }
+}
+
+void ShopperWindow::TextChange() { ClearTable(); }
+
+void ShopperWindow::Text1Escape() {
+    session_.unsaved = true;
+    Text1->clear();
+}
+
+void ShopperWindow::Command1Click() {
+    calc::ShopperResult result;
+    {
+        BusyPointer busy(services_);
+        result = calc::CalculateShopper(calc::ShopperInputsFrom(stored_));
+    }
+    if (result.message) {
+        ShowCalcMessage(services_, *result.message);
+        return;
+    }
+    model_->Append(result.lines);
+}
+
+void ShopperWindow::Command2Click() { host_.CloseChild(objectName().toStdString()); }
+
+void ShopperWindow::Command3Click() {
+    session_.unsaved = true;
+    ClearTable();
+    for (std::size_t i = 0; i < boxes_.size(); ++i)
+        boxes_[i]->setText(QString::fromLatin1(calc::kShopperSample[i]));
+    CheckEveryBox();
+}
+
+void ShopperWindow::Command4Click() {
+    session_.unsaved = true;
+    ClearTable();
+    for (QLineEdit* box : boxes_)
+        box->clear();
+    CheckEveryBox();
+}
+
+void ShopperWindow::CheckEveryBox() {
+    for (int box = 1; box <= calc::kShopperBoxes; ++box)
+        TextLostFocus(box);
+    events_.ReturnFocus(Text1);
+}
+
+void ShopperWindow::ClearTable() { model_->Clear(); }
+
+} // namespace hl

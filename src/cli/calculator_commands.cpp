@@ -1,0 +1,217 @@
+// The shop and solve commands: arguments read as the calculator windows read their boxes, then
+// checked and computed by the same functions.
+#include "cli/calculator_commands.h"
+
+#include <map>
+#include <optional>
+#include <ostream>
+
+#include "calculators/box_value.h"
+#include "calculators/shopper.h"
+#include "calculators/shopper_fields.h"
+#include "calculators/solve_for.h"
+#include "engine/scenario.h"
+
+namespace hl {
+namespace {
+
+constexpr int kBadInput = 2;
+
+int Fail(std::ostream& err, const std::string& line) {
+    err << "hearthline-cli: " << line << "\n";
+    return kBadInput;
+}
+
+// A message box's text on one line: its line breaks become blanks.
+std::string OneLine(const std::string& text) {
+    std::string line;
+    for (char c : text) {
+        if (c == '\r') {
+            if (!line.empty() && line.back() != ' ')
+                line += ' ';
+        } else {
+            line += c;
+        }
+    }
+    while (!line.empty() && line.back() == ' ')
+        line.pop_back();
+    return line;
+}
+
+// The first line of a message box's text: what was wrong with the value.
+std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\r')); }
+
+// A number as the boxes take it: digits and at most one ".", nothing else.
+bool IsBoxNumber(const std::string& text) {
+    bool digit = false;
+    int points = 0;
+    for (char c : text) {
+        if (c >= '0' && c <= '9')
+            digit = true;
+        else if (c == '.')
+            ++points;
+        else
+            return false;
+    }
+    return digit && points <= 1;
+}
+
+// "--name value" and "--name=value" options; `flags` take no value. Gives a problem or nothing.
+std::optional<std::string> ReadOptions(const std::vector<std::string>& args,
+                                       const std::vector<std::string>& valued,
+                                       const std::vector<std::string>& flags,
+                                       std::map<std::string, std::string>& values) {
+    auto known = [](const std::vector<std::string>& names, const std::string& name) {
+        for (const std::string& n : names)
+            if (n == name)
+                return true;
+        return false;
+    };
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        const std::string& a = args[k];
+        if (a.rfind("--", 0) != 0)
+            return "unexpected argument \"" + a + "\" (try --help)";
+        const std::size_t equals = a.find('=');
+        const std::string name = a.substr(0, equals);
+        if (known(flags, name) && equals == std::string::npos) {
+            values[name] = "";
+            continue;
+        }
+        if (!known(valued, name))
+            return "unknown option \"" + a + "\" (try --help)";
+        if (values.count(name))
+            return name + " given twice";
+        if (equals != std::string::npos) {
+            values[name] = a.substr(equals + 1);
+        } else if (k + 1 < args.size()) {
+            values[name] = args[++k];
+        } else {
+            return name + " needs a value (try --help)";
+        }
+    }
+    return std::nullopt;
+}
+
+// The three boxes of a shopper row from "L" or "L:U:I"; boxes counted from `firstBox`.
+std::optional<std::string> ReadRow(const std::string& option, const std::string& text, int firstBox,
+                                   calc::ShopperRow& row) {
+    std::vector<std::string> parts(1);
+    for (char c : text) {
+        if (c == ':')
+            parts.emplace_back();
+        else
+            parts.back() += c;
+    }
+    if (parts.size() != 1 && parts.size() != 3)
+        return option + " takes LOW or LOW:HIGH:STEP, not \"" + text + "\"";
+    Single* slots[] = {&row.lower, &row.upper, &row.increment};
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (!IsBoxNumber(parts[i]))
+            return option + ": \"" + parts[i] + "\" is not a number";
+        const std::optional<Single> value = calc::BoxValue(parts[i]);
+        const calc::ShopperFieldCheck c =
+            calc::CheckShopperField(firstBox + static_cast<int>(i), value, 0.0f);
+        if (c.check.outcome != calc::FieldOutcome::Accepted)
+            return option + " " + parts[i] + ": " + FirstLine(c.check.message->text);
+        // The shopper calculates with the value as typed, not as the box then shows it.
+        *slots[i] = c.stored;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+int RunShopCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::map<std::string, std::string> values;
+    if (auto problem =
+            ReadOptions(args, {"--amount", "--rate", "--years"}, {"--separators"}, values))
+        return Fail(err, "shop: " + *problem);
+    for (const char* needed : {"--amount", "--rate", "--years"})
+        if (!values.count(needed))
+            return Fail(err, std::string("shop needs ") + needed + " (try --help)");
+
+    calc::ShopperInputs in;
+    if (auto problem = ReadRow("--amount", values["--amount"], 1, in.amount))
+        return Fail(err, "shop: " + *problem);
+    if (auto problem = ReadRow("--rate", values["--rate"], 4, in.rate))
+        return Fail(err, "shop: " + *problem);
+    if (auto problem = ReadRow("--years", values["--years"], 7, in.years))
+        return Fail(err, "shop: " + *problem);
+
+    const calc::ShopperResult result = calc::CalculateShopper(in);
+    if (result.message)
+        return Fail(err, "shop: " + OneLine(result.message->text));
+    const bool separators = values.count("--separators") > 0;
+    for (const calc::ShopperLine& line : result.lines)
+        if (!line.separator || separators)
+            out << line.Text() << "\n";
+    return 0;
+}
+
+int RunSolveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::map<std::string, std::string> values;
+    if (auto problem = ReadOptions(
+            args, {"--rate", "--payment", "--frequency", "--amount", "--years"}, {}, values))
+        return Fail(err, "solve: " + *problem);
+    for (const char* needed : {"--rate", "--payment"})
+        if (!values.count(needed))
+            return Fail(err, std::string("solve needs ") + needed + " (try --help)");
+    if (!values.count("--amount") && !values.count("--years"))
+        return Fail(err, "solve needs --amount and/or --years (try --help)");
+
+    calc::SolveInputs in;
+    in.frequency = FrequencyName(kWeekly);
+    if (values.count("--frequency")) {
+        const std::string& f = values["--frequency"];
+        if (f.size() != 1 || f[0] < '1' || f[0] > '4')
+            return Fail(err, "solve: --frequency must be 1, 2, 3 or 4, not \"" + f + "\"");
+        in.frequency = FrequencyName(f[0] - '0');
+    }
+
+    struct Field {
+        const char* option;
+        calc::SolveBox box;
+        std::optional<Single>* target;
+    };
+    const Field fields[] = {{"--rate", calc::SolveBox::Rate, &in.rate},
+                            {"--amount", calc::SolveBox::Amount, &in.amount},
+                            {"--years", calc::SolveBox::Years, &in.years}};
+    for (const Field& field : fields) {
+        if (!values.count(field.option))
+            continue;
+        const std::string& text = values[field.option];
+        if (!IsBoxNumber(text))
+            return Fail(err, std::string("solve: ") + field.option + ": \"" + text +
+                                 "\" is not a number");
+        const calc::FieldCheck check = calc::CheckSolveField(field.box, calc::BoxValue(text));
+        if (check.outcome != calc::FieldOutcome::Accepted)
+            return Fail(err, std::string("solve: ") + field.option + " " + text + ": " +
+                                 FirstLine(check.message->text));
+        *field.target = calc::BoxValue(check.text);
+    }
+
+    const std::string& payment = values["--payment"];
+    if (!IsBoxNumber(payment))
+        return Fail(err, "solve: --payment: \"" + payment + "\" is not a number");
+    in.payment = calc::BoxValue(payment);
+    if (calc::CheckPaymentRange(in.payment, in.frequency)) {
+        const Single most = calc::PaymentLimit(in.frequency).value_or(0.0f);
+        return Fail(err, "solve: --payment " + payment + ": a " + in.frequency +
+                             " payment must be above 0 and at most " +
+                             std::to_string(static_cast<int>(most)));
+    }
+
+    // The payment is solved as its box shows it, to the cent.
+    const calc::SolveResult result = calc::SolveAfterPayment(in);
+    if (!result.messages.empty())
+        return Fail(err, "solve: " + OneLine(result.messages.front().text));
+    if (result.amortization) {
+        out << "amortization_payments: " << result.amortization->monthsText << "\n"
+            << "amortization_years: " << result.amortization->yearsText << "\n";
+    }
+    if (result.amount)
+        out << "mortgage_amount: " << result.amount->text << "\n";
+    return 0;
+}
+
+} // namespace hl

@@ -1,0 +1,146 @@
+// The calculator windows by name, and the inputs the shopper and the estimate keep in their
+// working files: restored on reopening, kept only when the window closes as the active child,
+// and carried through a saved and reopened study.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "calculator_window_fixture.h"
+#include "calculators/ui/calculator_windows.h"
+#include "calculators/ui/estimate_window.h"
+#include "calculators/ui/shopper_window.h"
+#include "files/study_file.h"
+
+namespace hl {
+
+using test::BoxText;
+using test::Child;
+
+class CalculatorFilesTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::WindowTestBed> bed_;
+
+    QWidget* Open(const char* name) {
+        ChildWindow* w = CreateCalculatorWindow(bed_->context, name);
+        if (w)
+            test::Activate(w);
+        return w;
+    }
+    void Click(QWidget* w, const char* name) { Child<QPushButton>(w, name)->click(); }
+    // Closes the window the way the main window does, with `active` the active child.
+    void Close(QWidget* w, const char* active) {
+        bed_->host.active = active;
+        test::CloseAndDelete(w);
+    }
+    // The main window's Save then New then Open, through the study file.
+    void SaveNewOpen() {
+        Study study;
+        study.tools = ReadToolFiles(bed_->session.folder);
+        const std::string path = bed_->folder.Path("kept.mtg");
+        QVERIFY(WriteStudyFile(path, study));
+        QVERIFY(ResetToolFiles(bed_->session.folder));
+        QVERIFY(WriteToolFiles(bed_->session.folder, ReadStudyFile(path).tools));
+    }
+
+  private slots:
+    void init() { bed_ = std::make_unique<test::WindowTestBed>(); }
+    void cleanup() {
+        QCOMPARE(test::Unscripted(bed_->services), std::string());
+        bed_.reset();
+    }
+
+    void windowsByName() {
+        for (const char* name : {"Form14", "Form9", "Form5"}) {
+            std::unique_ptr<ChildWindow> w(CreateCalculatorWindow(bed_->context, name));
+            QVERIFY2(w, name);
+            QCOMPARE(w->objectName(), QString::fromLatin1(name));
+            QVERIFY(w->testAttribute(Qt::WA_DeleteOnClose));
+        }
+        QVERIFY(!CreateCalculatorWindow(bed_->context, "Form2"));
+    }
+
+    void shopperReopensWithItsInputs() {
+        QWidget* w = Open("Form9");
+        Click(w, "Command3");
+        Child<QLineEdit>(w, "Text2")->clear(); // a single amount
+        Close(w, "Form9");
+        QCOMPARE(test::Slurp(bed_->folder.Path("$$ps_tmp.bin")),
+                 std::string("\"50000.00\"\r\n\" \"\r\n\"5000.00\"\r\n\"7.000\"\r\n\"8.000\"\r\n"
+                             "\"1.000\"\r\n\"15.00\"\r\n\"25.00\"\r\n\"5.00\"\r\n"));
+
+        // The stored values come back with the texts: Calculate works at once.
+        auto* again = static_cast<ShopperWindow*>(Open("Form9"));
+        QCOMPARE(BoxText(again, "Text1"), QStringLiteral("50000.00"));
+        QCOMPARE(BoxText(again, "Text2"), QString());
+        QCOMPARE(BoxText(again, "Text9"), QStringLiteral("5.00"));
+        Click(again, "Command1");
+        QCOMPARE(again->Lines().size(), std::size_t{9}); // 1 x 2 x 3 and a separator per period
+        Close(again, "Form9");
+    }
+
+    void estimateReopensWithItsInputs() {
+        QWidget* w = Open("Form5");
+        Click(w, "Command1");
+        Close(w, "Form5");
+        const EstimateSection kept = ReadEstimateFile(bed_->session.folder);
+        QCOMPARE(kept.texts[0], std::string("180000.00"));
+        QCOMPARE(kept.texts[14], std::string("33000.00"));
+
+        QWidget* again = Open("Form5");
+        QCOMPARE(BoxText(again, "Text1"), QStringLiteral("180000.00"));
+        QCOMPARE(BoxText(again, "Text16"), QStringLiteral("0.00"));
+        // The results are worked out afresh on opening.
+        QCOMPARE(BoxText(again, "Text19"), QStringLiteral("144900.00"));
+        Close(again, "Form5");
+    }
+
+    // A window closed while another child is active (the result-window reset, say) keeps the
+    // file as it was.
+    void closingWhileAnotherChildIsActiveKeepsTheFile() {
+        const std::string blank = test::Slurp(bed_->folder.Path("$$em_tmp.bin"));
+        QWidget* w = Open("Form5");
+        Click(w, "Command1");
+        Close(w, "Form2");
+        QCOMPARE(test::Slurp(bed_->folder.Path("$$em_tmp.bin")), blank);
+
+        QWidget* shopper = Open("Form9");
+        Click(shopper, "Command3");
+        Close(shopper, "Form5");
+        QCOMPARE(ReadShopperFile(bed_->session.folder), BlankToolSections().shopper);
+    }
+
+    // Save writes the open tool windows' files first, whichever child is active.
+    void flushWritesTheFileWhileTheWindowIsOpen() {
+        auto* w = static_cast<ChildWindow*>(Open("Form9"));
+        Click(w, "Command3");
+        w->FlushState();
+        QCOMPARE(ReadShopperFile(bed_->session.folder).texts[0], std::string("50000.00"));
+        Close(w, "Form2");
+    }
+
+    void savedStudyKeepsTheInputs() {
+        QWidget* shopper = Open("Form9");
+        Click(shopper, "Command3");
+        Close(shopper, "Form9");
+        QWidget* estimate = Open("Form5");
+        Click(estimate, "Command1");
+        Close(estimate, "Form5");
+
+        SaveNewOpen();
+
+        shopper = Open("Form9");
+        QCOMPARE(BoxText(shopper, "Text1"), QStringLiteral("50000.00"));
+        QCOMPARE(BoxText(shopper, "Text6"), QStringLiteral("1.000"));
+        Close(shopper, "Form9");
+        estimate = Open("Form5");
+        QCOMPARE(BoxText(estimate, "Text3"), QStringLiteral("1525.00"));
+        QCOMPARE(BoxText(estimate, "Text19"), QStringLiteral("144900.00"));
+        Close(estimate, "Form5");
+    }
+};
+
+} // namespace hl
+
+QTEST_MAIN(hl::CalculatorFilesTest)
+#include "calculator_files_test.moc"
