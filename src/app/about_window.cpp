@@ -1,0 +1,25 @@
+// The about box.
+#include "app/about_window.h"
+
+#include <QVBoxLayout>
+
+namespace hl {
+
+AboutWindow::AboutWindow(AppContext& context, QWidget* parent)
+    : ChildWindow(context, "Form17", "About", parent) {
+    auto* layout = new QVBoxLayout(this);
+    Label1 = new QLabel("Hearthline, version 2.0", this);
+    Label1->setObjectName("Label1");
+    Label1->setAlignment(Qt::AlignCenter);
+    auto* contact = new QLabel("Analysis of Canadian residential mortgages.", this);
+    contact->setAlignment(Qt::AlignCenter);
+    Command1 = new QPushButton("OK", this);
+    Command1->setObjectName("Command1");
+    layout->addWidget(Label1);
+    layout->addWidget(contact);
+    layout->addWidget(Command1, 0, Qt::AlignHCenter);
+    PlaceInTwips(1500, 1000, 4200, 1800);
+    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+}
+
+} // namespace hl

@@ -1,0 +1,50 @@
+// The desktop program's start-up and its one study.
+#include "app/application.h"
+
+#include <QApplication>
+#include <memory>
+
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "app/startup_window.h"
+#include "files/working_files.h"
+#include "platform/qt/qt_services.h"
+
+namespace hl {
+
+int RunDesktopProgram(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Hearthline");
+    QApplication::setApplicationVersion("2.0");
+
+    std::vector<std::string> args;
+    for (int k = 1; k < argc; ++k) args.emplace_back(argv[k]);
+    Session session;
+    session.debugLevel = DebugLevelFromArguments(args);
+    const std::string programFolder = QApplication::applicationDirPath().toStdString() + "/";
+    session.folder = ChooseWorkingFolder(programFolder);
+    ResetToolFiles(session.folder);
+    session.unsaved = false;
+
+    QtServices services(programFolder + "help/hearthline-help.html");
+    std::unique_ptr<MainWindow> main;
+
+    StartupWindow form1;
+    QObject::connect(&form1, &StartupWindow::accepted, [&] {
+        main = std::make_unique<MainWindow>(session, services, ProgramWindows());
+        services.SetParentWindow(main.get());
+        QObject::connect(main.get(), &MainWindow::programEnded, &app, &QApplication::quit,
+                         Qt::QueuedConnection);
+        main->show();
+        main->activateWindow();
+        main->raise();
+        main->ShowChild("Form2");
+    });
+    form1.show();
+    form1.activateWindow();
+    const int status = app.exec();
+    main.reset();
+    return status;
+}
+
+} // namespace hl

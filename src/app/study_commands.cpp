@@ -1,0 +1,125 @@
+// New, Open, Save and the question before quitting.
+#include "app/study_commands.h"
+
+#include <QMetaObject>
+#include <QWidget>
+#include <cstdio>
+
+#include "core/text_items.h"
+#include "engine/working_names.h"
+#include "files/study_file.h"
+#include "files/working_files.h"
+
+namespace hl {
+namespace {
+
+constexpr const char* kErrorTitle = "Mtge Error Trap";
+
+// Tool windows keep their inputs in their working files only when they close; a study saved
+// while one is open must still hold what it shows.
+void FlushOpenToolWindows(AppContext& app) {
+    for (const char* name : {"Form5", "Form7", "Form8", "Form10", "Form9", "Form11", "Form12"}) {
+        if (QWidget* w = app.host.FindChild(name))
+            QMetaObject::invokeMethod(w, "FlushState", Qt::DirectConnection);
+    }
+}
+
+Study CurrentStudy(AppContext& app) {
+    FlushOpenToolWindows(app);
+    Study study;
+    study.scenario = app.session.scenario;
+    study.frequencyStored = IsFrequency(app.session.scenario.frequency);
+    study.changes = app.session.changes;
+    study.tools = ReadToolFiles(app.session.folder);
+    return study;
+}
+
+// Saves through the dialog; false when cancelled or when the file could not be written.
+bool SaveThroughDialog(AppContext& app) {
+    const auto path = app.services.AskSaveFile(kStudyFilter, kStudyExtension);
+    if (!path) return false;
+    if (!WriteStudyFile(*path, CurrentStudy(app))) {
+        app.services.Beep();
+        app.services.Tell(kErrorTitle, "The study could not be saved to " + *path +
+                                           ".\rAny file of that name was left as it was.");
+        return false;
+    }
+    app.session.unsaved = false;
+    return true;
+}
+
+} // namespace
+
+bool SaveStudy(AppContext& app) {
+    const bool saved = SaveThroughDialog(app);
+    app.host.ShowChild("Form2");
+    return saved;
+}
+
+void OpenStudy(AppContext& app) {
+    const auto path = app.services.AskOpenFile(kStudyFilter, kStudyExtension);
+    if (!path) {
+        app.host.ShowChild("Form2");
+        return;
+    }
+    Study study;
+    try {
+        study = ReadStudyFile(*path);
+    } catch (const ItemFormatError& e) {
+        app.services.Beep();
+        app.services.Tell(kErrorTitle, "The file " + *path +
+                                           " could not be read as a study.\r" + e.what() +
+                                           "\rThe current study was left as it was.");
+        app.host.ShowChild("Form2");
+        return;
+    }
+    app.host.ResetResultWindows();
+    app.host.CloseChild("Form2");
+    app.session.unsaved = false;
+    const std::int16_t frequency = app.session.scenario.frequency;
+    app.session.scenario = study.scenario;
+    // Files written before the frequency was stored keep the frequency in use.
+    if (!study.frequencyStored) app.session.scenario.frequency = frequency;
+    app.session.changes = study.changes;
+    WriteToolFiles(app.session.folder, study.tools);
+    app.host.ShowChild("Form2");
+}
+
+bool NewStudy(AppContext& app) {
+    if (app.session.unsaved) {
+        const MessageAnswer answer =
+            app.services.Ask(kDataLossTitle, kSaveQuestion, MessageButtons::YesNoCancel);
+        if (answer == MessageAnswer::Cancel) return false;
+        if (answer == MessageAnswer::Yes && !SaveThroughDialog(app)) {
+            app.services.Tell("Mtge - Error Trap",
+                              std::string("Request for a 'New' study was aborted as no valid "
+                                          "filename was ") +
+                                  "given the the 'Save File' request.");
+            return false;
+        }
+    }
+    app.host.ResetResultWindows();
+    app.session.ResetScenario();
+    app.host.CloseChild("Form2");
+    app.host.ShowChild("Form2");
+    ResetToolFiles(app.session.folder);
+    app.session.unsaved = false;
+    return true;
+}
+
+bool MayQuit(AppContext& app) {
+    if (!app.session.unsaved) return true;
+    const MessageAnswer answer =
+        app.services.Ask(kDataLossTitle, kSaveQuestion, MessageButtons::YesNoCancel);
+    if (answer == MessageAnswer::Cancel) return false;
+    if (answer == MessageAnswer::Yes) return SaveThroughDialog(app);
+    return true;
+}
+
+void DeleteWorkingFiles(const std::string& folder) {
+    for (const char* name : {kScheduleFile, kPayoffFile, kParkedChangesFile})
+        std::remove((folder + name).c_str());
+    DeleteToolFiles(folder);
+}
+
+} // namespace hl

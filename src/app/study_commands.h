@@ -1,0 +1,36 @@
+// The study-file commands of the main window: New, Open and Save, with their questions.
+#pragma once
+
+#include <string>
+
+#include "scenario/app_context.h"
+
+namespace hl {
+
+inline constexpr const char* kStudyFilter = "Mtg Files (*.mtg)|*.mtg";
+inline constexpr const char* kStudyExtension = "mtg";
+inline constexpr const char* kDataLossTitle = "Warning - possible data loss...";
+inline constexpr const char* kSaveQuestion = "Data is not saved.  Do you want to save this study ?";
+
+/// Save: asks for a file, writes the scenario and the seven tool sections atomically, clears the
+/// unsaved-changes flag and shows the input form. A failed write says so and keeps the flag.
+/// Returns true when the study was saved.
+bool SaveStudy(AppContext& app);
+
+/// Open, after the question about unsaved data: asks for a file and reads it whole; only a file
+/// that reads completely replaces the study. A file that is not a study is reported and
+/// changes nothing.
+void OpenStudy(AppContext& app);
+
+/// New: asks to save unsaved data first (Cancel keeps everything), then clears the scenario and
+/// the tool working files. Returns false when the user cancelled or the save failed.
+bool NewStudy(AppContext& app);
+
+/// Asks about unsaved data before the program ends: true when it may end (saved, or the user
+/// chose not to save), false to keep running.
+bool MayQuit(AppContext& app);
+
+/// Deletes the engine's working files and the seven tool working files (Quit).
+void DeleteWorkingFiles(const std::string& folder);
+
+} // namespace hl

@@ -1,0 +1,331 @@
+// The main window: commands, questions before data is lost, study files and the tool tip.
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QtTest>
+
+#include "app/main_window.h"
+#include "app/study_commands.h"
+#include "core/day_number.h"
+#include "core/text_items.h"
+#include "files/study_file.h"
+#include "files/working_files.h"
+#include "platform/twips.h"
+#include "support/modal_watchdog.h"
+#include "support/scripted_services.h"
+#include "support/temp_folder.h"
+
+namespace hl {
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    struct Program {
+        Program() {
+            session.folder = folder.Prefix();
+            ResetToolFiles(session.folder);
+            window = std::make_unique<MainWindow>(session, services, ProgramWindows());
+            QObject::connect(window.get(), &MainWindow::programEnded, [this] { ++ended; });
+            window->show();
+            window->ShowChild("Form2");
+        }
+        void CompleteScenario() {
+            session.scenario.amount = 100000.0f;
+            session.scenario.rate = 10.0f;
+            session.scenario.amortization = 25.0f;
+            session.scenario.term = 5.0f;
+            session.scenario.start = DayFromCivil(1996, 1, 1);
+            session.scenario.frequency = kMonthly;
+        }
+        test::TempFolder folder;
+        Session session;
+        test::ScriptedServices services;
+        std::unique_ptr<MainWindow> window;
+        int ended = 0;
+    };
+
+    std::unique_ptr<test::ModalWatchdog> watchdog_;
+
+private slots:
+    void init() { watchdog_ = std::make_unique<test::ModalWatchdog>(); }
+    void cleanup() { watchdog_.reset(); }
+
+    void menusCarryTheirCaptionsAndNoShortcuts() {
+        Program p;
+        QCOMPARE(p.window->windowTitle(), QString("Hearthline - version 2.0"));
+        const std::pair<const char*, const char*> captions[] = {
+            {"new", "New "},         {"Open", "Open"},        {"save", "Save "},
+            {"PCFO", "Print Current Form Only"}, {"PAFWD", "Print Report"},
+            {"printsetup", "Printer Setup"}, {"Quit", "Quit"}, {"copy", "Copy"},
+            {"schedule", "Schedule"}, {"summary", "Summary"}, {"IN_FORM", "Input Form"},
+            {"solvefor", "Solve For..."}, {"mestimate", "Mtge Estimate"},
+            {"Payshop", "Payment Shopper"}, {"EDP", "Calc Early Discharge Penalty"},
+            {"refdrv", "Refinance (Rewrite mtge before maturity)"}, {"Run_AS", "Run a Scenario"},
+            {"r_sfdir", "Solve for Date and/or Interest Rate"}, {"comp_scen", "Compare Scenarios"},
+            {"Suggest", "$ Saving Suggestions"}, {"Helptopics", "Help Topics"}, {"About", "About"}};
+        for (const auto& [name, caption] : captions) {
+            QAction* action = p.window->Command(name);
+            QVERIFY2(action, name);
+            QCOMPARE(action->text(), QString(caption));
+            QVERIFY(action->shortcut().isEmpty());
+        }
+        QStringList tops;
+        for (QAction* a : p.window->menuBar()->actions()) tops << a->text();
+        QCOMPARE(tops, (QStringList{"File", "Edit", "View", "Tools", "Analysis",
+                                    "Compare Scenarios", "$ Saving Suggestions", " Help"}));
+    }
+
+    void newWithNothingUnsavedClearsAtOnce() {
+        Program p;
+        p.CompleteScenario();
+        WriteShopperFile(p.session.folder, ShopperSection{{"1", "2", "3", "4", "5", "6", "7", "8", "9"}});
+        p.window->NewClick();
+        QVERIFY(p.services.Messages().empty());
+        QCOMPARE(p.session.scenario.amount, 0.0f);
+        QCOMPARE(p.session.scenario.frequency, std::int16_t(kWeekly));
+        QCOMPARE(ReadShopperFile(p.session.folder), BlankToolSections().shopper);
+    }
+
+    void newWithUnsavedDataAsksFirst() {
+        {
+            Program p; // Cancel: nothing changes
+            p.CompleteScenario();
+            p.session.unsaved = true;
+            p.services.QueueAnswer(MessageAnswer::Cancel);
+            p.window->NewClick();
+            QCOMPARE(p.services.Messages().at(0).title, std::string("Warning - possible data loss..."));
+            QCOMPARE(p.services.Messages().at(0).text,
+                     std::string("Data is not saved.  Do you want to save this study ?"));
+            QCOMPARE(p.services.Messages().at(0).buttons, MessageButtons::YesNoCancel);
+            QCOMPARE(p.session.scenario.amount, 100000.0f);
+            QVERIFY(p.session.unsaved);
+        }
+        {
+            Program p; // No: cleared without saving
+            p.CompleteScenario();
+            p.session.unsaved = true;
+            p.services.QueueAnswer(MessageAnswer::No);
+            p.window->NewClick();
+            QCOMPARE(p.session.scenario.amount, 0.0f);
+            QVERIFY(!p.session.unsaved);
+            QVERIFY(p.services.SaveDialogs().empty());
+        }
+        {
+            Program p; // Yes, then the save dialog is cancelled: the New is aborted
+            p.CompleteScenario();
+            p.session.unsaved = true;
+            p.services.QueueAnswer(MessageAnswer::Yes);
+            p.services.QueueSaveFile(std::nullopt);
+            p.window->NewClick();
+            QCOMPARE(p.services.Messages().back().title, std::string("Mtge - Error Trap"));
+            QCOMPARE(p.services.Messages().back().text,
+                     std::string("Request for a 'New' study was aborted as no valid filename "
+                                 "was given the the 'Save File' request."));
+            QCOMPARE(p.session.scenario.amount, 100000.0f);
+            QVERIFY(p.session.unsaved);
+        }
+        {
+            Program p; // Yes and a file: saved, then cleared
+            p.CompleteScenario();
+            p.session.unsaved = true;
+            p.services.QueueAnswer(MessageAnswer::Yes);
+            p.services.QueueSaveFile(p.folder.Path("kept.mtg"));
+            p.window->NewClick();
+            QCOMPARE(ReadStudyFile(p.folder.Path("kept.mtg")).scenario.amount, 100000.0f);
+            QCOMPARE(p.session.scenario.amount, 0.0f);
+        }
+    }
+
+    void openAnsweredYesLetsTheUserSaveFirst() {
+        Program p;
+        p.session.unsaved = true;
+        p.services.QueueAnswer(MessageAnswer::Yes);
+        p.window->OpenClick();
+        QCOMPARE(p.services.Messages().at(0).text,
+                 std::string("Data is not saved.  Do you want another chance to save this "
+                             "study before it is erased?"));
+        QVERIFY(p.services.OpenDialogs().empty());
+
+        p.services.QueueAnswer(MessageAnswer::No);
+        p.services.QueueOpenFile(std::nullopt);
+        p.window->OpenClick();
+        QCOMPARE(p.services.OpenDialogs().size(), std::size_t(1));
+        QCOMPARE(p.services.OpenDialogs()[0].filter, std::string("Mtg Files (*.mtg)|*.mtg"));
+    }
+
+    void saveAndOpenKeepEverythingTheFrequencyIncluded() {
+        test::TempFolder files;
+        const std::string path = files.Path("loan.mtg");
+        {
+            Program p;
+            p.CompleteScenario();
+            p.session.scenario.comment = "Our first house";
+            p.session.changes.entries.push_back({3000.0f, 31.49f, DayFromCivil(1996, 2, 1)});
+            WriteShopperFile(p.session.folder, ShopperSection{{"1", "2", "3", "4", "5", "6", "7", "8", "9"}});
+            p.session.unsaved = true;
+            p.services.QueueSaveFile(path);
+            p.window->SaveClick();
+            QVERIFY(!p.session.unsaved);
+        }
+        Program q;
+        q.services.QueueOpenFile(path);
+        q.window->OpenClick();
+        QCOMPARE(q.session.scenario.amount, 100000.0f);
+        QCOMPARE(q.session.scenario.frequency, std::int16_t(kMonthly));
+        QCOMPARE(q.session.scenario.comment, std::string("Our first house"));
+        QCOMPARE(q.session.changes.Count(), 1);
+        QCOMPARE(ReadShopperFile(q.session.folder).texts[8], std::string("9"));
+        // Saved again without edits, the file is the same item for item.
+        const std::string first = test::Slurp(path);
+        q.services.QueueSaveFile(files.Path("again.mtg"));
+        q.window->SaveClick();
+        QCOMPARE(test::Slurp(files.Path("again.mtg")), first);
+    }
+
+    void aStudySavedAtStartHoldsTheBlankSections() {
+        Program p;
+        p.services.QueueSaveFile(p.folder.Path("blank.mtg"));
+        p.window->SaveClick();
+        const Study s = ReadStudyFile(p.folder.Path("blank.mtg"));
+        QVERIFY(s.tools == BlankToolSections());
+        QCOMPARE(s.scenario.amount, 0.0f);
+        QCOMPARE(s.changes.Count(), 0);
+    }
+
+    void aFailedSaveSaysSoAndLeavesTheOldFile() {
+        Program p;
+        p.CompleteScenario();
+        p.session.unsaved = true;
+        const std::string path = p.folder.Path("old.mtg");
+        test::Spit(path, "the old study");
+        // A folder that does not exist cannot take the file.
+        p.services.QueueSaveFile(p.folder.Path("no such folder/new.mtg"));
+        p.window->SaveClick();
+        QCOMPARE(p.services.Messages().back().title, std::string("Mtge Error Trap"));
+        QVERIFY(p.session.unsaved);
+        QCOMPARE(test::Slurp(path), std::string("the old study"));
+    }
+
+    void openingGarbageSaysSoAndChangesNothing() {
+        Program p;
+        p.CompleteScenario();
+        const std::string bad[] = {"", "garbage\r\n", std::string("\0\1\2\377", 4),
+                                   "100000\r\n10\r\n25\r\n"};
+        int k = 0;
+        for (const std::string& contents : bad) {
+            const std::string path = p.folder.Path("bad" + std::to_string(k++) + ".mtg");
+            test::Spit(path, contents);
+            p.services.QueueOpenFile(path);
+            p.window->OpenClick();
+            QCOMPARE(p.services.Messages().back().title, std::string("Mtge Error Trap"));
+            QVERIFY(p.services.Messages().back().text.find("could not be read") != std::string::npos);
+            QCOMPARE(p.session.scenario.amount, 100000.0f);
+        }
+        QVERIFY(p.window->FindChild("Form2"));
+    }
+
+    void quitAsksAndCancelKeepsRunning() {
+        Program p;
+        p.session.unsaved = true;
+        p.services.QueueAnswer(MessageAnswer::Cancel);
+        p.window->QuitClick();
+        QCOMPARE(p.ended, 0);
+        QVERIFY(QFile::exists(QString::fromStdString(p.folder.Path(kShopperFile))));
+    }
+
+    void quitDeletesEveryWorkingFile() {
+        Program p;
+        for (const char* name : {"$$temp.bin", "$$donerly.bin", "$$xptemp.bin"})
+            test::Spit(p.folder.Path(name), "x");
+        p.window->QuitClick();
+        QCOMPARE(p.ended, 1);
+        QVERIFY(QDir(QString::fromStdString(p.folder.Prefix())).entryList(QDir::Files).isEmpty());
+    }
+
+    void closingTheFrameIsQuit() {
+        Program p;
+        p.session.unsaved = true;
+        p.services.QueueAnswer(MessageAnswer::Cancel);
+        QVERIFY(!p.window->close());
+        QCOMPARE(p.ended, 0);
+        p.services.QueueAnswer(MessageAnswer::No);
+        QVERIFY(p.window->close());
+        QCOMPARE(p.ended, 1);
+        QVERIFY(!QFile::exists(QString::fromStdString(p.folder.Path(kShopperFile))));
+    }
+
+    void commandsNeedingAScenarioSendTheUserToTheInputForm() {
+        Program p;
+        if (!p.window->Command("summary")->isEnabled()) QSKIP("no summary window yet");
+        p.window->Command("summary")->trigger();
+        QCOMPARE(p.services.Messages().at(0).title, std::string("Mtge Error Trap"));
+        QCOMPARE(p.services.Messages().at(0).text, std::string("Error - Input data is incomplete"));
+        QCOMPARE(p.services.Beeps(), 1);
+        QCOMPARE(p.window->ActiveChildName(), std::string("Form2"));
+    }
+
+    void printReportChecksTheScenarioFirst() {
+        Program p;
+        p.window->PrintReportClick();
+        QCOMPARE(p.services.Messages().at(0).title, std::string("Mtge Print Error Trap"));
+        QCOMPARE(p.services.Messages().at(0).text,
+                 std::string("Error - Input data is incomplete.  Complete the input form and try again."));
+    }
+
+    void copyWithNothingToCopyComplains() {
+        Program p;
+        p.window->CopyClick();
+        QCOMPARE(p.services.Messages().at(0).title, std::string("Mortgage Warning Notice"));
+        QCOMPARE(p.services.Messages().at(0).text,
+                 std::string("Error - there is nothing to copy. Graphs and Schedules are the only "
+                             "items that can be copied to clipboard."));
+        QCOMPARE(p.services.Beeps(), 1);
+    }
+
+    void toolTipsStandUnderTheirPictures() {
+        Program p;
+        ToolbarStrip* strip = p.window->Picture2;
+        QLineEdit* tip = strip->txtToolTip;
+        QVERIFY(!tip->isVisible());
+        for (int k = 1; k <= 12; ++k) {
+            strip->HideTip();
+            QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(strip->Image(k), &move);
+            QVERIFY(strip->Timer1->isActive());
+            const int left = kImageLefts[static_cast<std::size_t>(k - 1)] - (k == 11 ? 500 : 0);
+            QTRY_VERIFY(tip->isVisible()); // placed and shown at the timer's next tick
+            QCOMPARE(tip->x(), Twips(left));
+            QCOMPARE(tip->y(), Twips(400));
+            QCOMPARE(tip->text(), QString(kToolTipTexts[static_cast<std::size_t>(k - 1)]));
+        }
+        p.window->HideToolTip();
+        QVERIFY(!tip->isVisible());
+        QVERIFY(!strip->Timer1->isActive());
+    }
+
+    void inputFormCommandClosesResultWindowsOnlyFromTheInputForm() {
+        Program p;
+        QCOMPARE(p.window->ActiveChildName(), std::string("Form2"));
+        p.window->ShowChild("Form17");
+        QCOMPARE(p.window->ActiveChildName(), std::string("Form17"));
+        p.window->InputFormClick();
+        QCOMPARE(p.window->ActiveChildName(), std::string("Form2"));
+        QVERIFY(p.window->FindChild("Form17")); // not a result window: stays open
+    }
+
+    void helpOpensAtTheMenusTopic() {
+        Program p;
+        p.window->HelpTopicsClick();
+        QCOMPARE(p.services.HelpShown(), std::vector<int>{0});
+        QMenu* file = p.window->findChild<QMenu*>("File");
+        QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+        QCoreApplication::sendEvent(file, &f1);
+        QCOMPARE(p.services.HelpShown().back(), 510);
+    }
+};
+
+} // namespace hl
+
+QTEST_MAIN(hl::MainWindowTest)
+#include "main_window_test.moc"
