@@ -68,6 +68,15 @@ QWidget* MainWindow::FindChild(const std::string& name) const {
 }
 
 QWidget* MainWindow::ShowChild(const std::string& name) {
+    // Bringing a window up moves the focus out of the input form, whose box then rechecks its
+    // field; that must not count as a change that closes the window being brought up.
+    ++opening_;
+    QWidget* shown = BringUp(name);
+    --opening_;
+    return shown;
+}
+
+QWidget* MainWindow::BringUp(const std::string& name) {
     if (QWidget* open = FindChild(name)) {
         auto* sub = qobject_cast<QMdiSubWindow*>(open->parentWidget());
         if (sub) {
@@ -105,7 +114,7 @@ void MainWindow::CloseChild(const std::string& name) {
 }
 
 void MainWindow::ResetResultWindows() {
-    if (ActiveChildName() != "Form2") return;
+    if (opening_ > 0 || ActiveChildName() != "Form2") return;
     for (const char* name : kResultWindows) CloseChild(name);
 }
 

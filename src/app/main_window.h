@@ -56,6 +56,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QWidget* BringUp(const std::string& name);
     void BuildMenus();
     void WireToolbar();
     QAction* AddCommand(QMenu* menu, const char* name, const QString& caption);
@@ -71,6 +72,7 @@ private:
     WindowFactories factories_;
     std::map<std::string, QAction*> commands_;
     bool ending_ = false;
+    int opening_ = 0; ///< windows being brought up now; the reset leaves them alone
 };
 
 } // namespace hl

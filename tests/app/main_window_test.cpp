@@ -264,6 +264,26 @@ private slots:
         QCOMPARE(p.window->ActiveChildName(), std::string("Form2"));
     }
 
+    void resultWindowsOpenOverTheInputForm() {
+        Program p;
+        p.CompleteScenario();
+        // The user was in a box of the input form: leaving it for the new window must not
+        // count as a change that closes that very window.
+        QMetaObject::invokeMethod(p.window->FindChild("Form2"), "LoadFromRecord");
+        QApplication::setActiveWindow(p.window.get());
+        QWidget* combo = p.window->FindChild("Form2")->findChild<QWidget*>("Combo1");
+        combo->setFocus();
+        QCoreApplication::processEvents();
+        for (const char* command : {"schedule", "summary"}) {
+            p.window->Command(command)->trigger();
+            QCoreApplication::processEvents();
+        }
+        QVERIFY(p.window->FindChild("Form7"));
+        QVERIFY(p.window->FindChild("Form3"));
+        QCOMPARE(p.window->ActiveChildName(), std::string("Form3"));
+        QVERIFY(p.services.Messages().empty());
+    }
+
     void printReportChecksTheScenarioFirst() {
         Program p;
         p.window->PrintReportClick();
