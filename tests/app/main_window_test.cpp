@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QTableView>
 #include <QtTest>
 
 #include "app/main_window.h"
@@ -300,6 +301,40 @@ private slots:
                  std::string("Error - there is nothing to copy. Graphs and Schedules are the only "
                              "items that can be copied to clipboard."));
         QCOMPARE(p.services.Beeps(), 1);
+    }
+
+    void copyTakesTheSelectedScheduleCellsOrTheGraph() {
+        Program p;
+        p.CompleteScenario();
+        p.window->Command("schedule")->trigger();
+        auto* grid = p.window->FindChild("Form7")->findChild<QTableView*>();
+        QVERIFY(grid);
+        // The first payment's number and date, and the second's.
+        grid->selectionModel()->select(
+            QItemSelection(grid->model()->index(1, 0), grid->model()->index(2, 1)),
+            QItemSelectionModel::Select);
+        p.window->CopyClick();
+        QVERIFY(p.services.Messages().empty());
+        QCOMPARE(p.services.ClipboardClears(), 1);
+        // Payment numbers carry the trailing blanks of their "####0   " format.
+        QCOMPARE(*p.services.ClipboardText(), std::string("1   \tJan 01 1996\r\n2   \tFeb 01 1996"));
+
+        QMetaObject::invokeMethod(p.window->FindChild("Form7"), [&] {
+            p.window->ShowChild("Form6");
+        });
+        QVERIFY(p.window->FindChild("Form6"));
+        QCOMPARE(p.window->ActiveChildName(), std::string("Form6"));
+        p.window->CopyClick();
+        QVERIFY(!p.services.ClipboardImage().isNull());
+    }
+
+    void calculatorsOpenWithoutAScenario() {
+        Program p;
+        for (const char* command : {"solvefor", "mestimate", "Payshop"}) p.window->Command(command)->trigger();
+        QVERIFY(p.window->FindChild("Form14"));
+        QVERIFY(p.window->FindChild("Form5"));
+        QVERIFY(p.window->FindChild("Form9"));
+        QVERIFY(p.services.Messages().empty());
     }
 
     void toolTipsStandUnderTheirPictures() {
