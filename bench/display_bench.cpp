@@ -15,7 +15,7 @@
 #include "core/day_number.h"
 #include "display/graph_data.h"
 #include "display/graph_window.h"
-#include "display/schedule_load.h"
+#include "engine/schedule_file.h"
 #include "display/schedule_window.h"
 #include "files/working_files.h"
 #include "scenario/app_context.h"
@@ -120,7 +120,7 @@ void BM_DrawGraph(benchmark::State& state) {
                                  "Acc Int");
         benchmark::DoNotOptimize(window->GraphPicture());
     }
-    points = static_cast<int>(hl::LoadSchedule(study.session.folder).records.size());
+    points = static_cast<int>(hl::ReadAvailableSchedule(study.session.folder).records.size());
     state.counters["points"] = points;
     delete window;
 }

@@ -20,7 +20,7 @@
 #include <algorithm>
 
 #include "display/graph_data.h"
-#include "display/schedule_load.h"
+#include "engine/schedule_file.h"
 #include "platform/twips.h"
 
 namespace hl {
@@ -153,7 +153,7 @@ void GraphWindow::DrawTwoLineGraph(const std::string& title, const std::string& 
                                    const std::string& leftTitle, const std::string& legend1,
                                    const std::string& legend2) {
     BusyPointer busy(services_);
-    DrawGraph(AccumulatedGraph(LoadSchedule(session_.folder),
+    DrawGraph(AccumulatedGraph(ReadAvailableSchedule(session_.folder),
                                TwoLineTexts{title, bottomTitle, leftTitle, legend1, legend2}));
 }
 

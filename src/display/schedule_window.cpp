@@ -17,7 +17,7 @@
 #include "display/engine_messages.h"
 #include "display/graph_data.h"
 #include "display/graph_window.h"
-#include "display/schedule_load.h"
+#include "engine/schedule_file.h"
 #include "display/schedule_model.h"
 #include "files/working_files.h"
 #include "platform/twips.h"
@@ -127,7 +127,7 @@ void ScheduleWindow::Load() {
     BusyPointer busy(services_);
     ServicesMessages messages(services_);
     RunSchedule(session_.Inputs(), messages);
-    schedule_ = LoadSchedule(session_.folder);
+    schedule_ = ReadAvailableSchedule(session_.folder);
 
     // The stored option is chosen as a click would choose it.
     const ScheduleView view = ViewFromOption(ReadScheduleOptionFile(session_.folder).option);

@@ -33,4 +33,8 @@ struct ScheduleFile {
 /// Reads no more records than line 1 announces.
 ScheduleFile ReadScheduleFile(const std::string& folder);
 
+/// Reads what the schedule file holds: every complete record up to the first fault or the count
+/// line 1 announces, with `count` set to the records read. A missing file gives no records.
+ScheduleFile ReadAvailableSchedule(const std::string& folder);
+
 } // namespace hl

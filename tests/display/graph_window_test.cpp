@@ -18,7 +18,7 @@
 #include "core/format.h"
 #include "display/graph_data.h"
 #include "display/graph_window.h"
-#include "display/schedule_load.h"
+#include "engine/schedule_file.h"
 #include "display_fixture.h"
 #include "support/temp_folder.h"
 #include "support/widget_lookup.h"
@@ -165,7 +165,7 @@ void GraphWindowTest::crossoverReportFollowsEachRedraw() {
     QVERIFY(!Child<QLineEdit>(w.get(), "Text8")->isVisible());
 
     // A one-line graph hides line 2's boxes and the crossover panel.
-    w->DrawGraph(BalanceGraph(LoadSchedule(bed.session.folder)));
+    w->DrawGraph(BalanceGraph(ReadAvailableSchedule(bed.session.folder)));
     QVERIFY(!Child<QWidget>(w.get(), "Shape2")->isVisible());
     QVERIFY(!Child<QLineEdit>(w.get(), "Text4")->isVisible());
     QVERIFY(!Child<QLineEdit>(w.get(), "Text6")->isVisible());
@@ -232,7 +232,7 @@ void GraphWindowTest::graphPictureIsTheGraph() {
     QVERIFY(RunSchedule(bed.session.Inputs(), quiet));
     Owned<GraphWindow> w(new GraphWindow(bed.context));
     w->show();
-    w->DrawGraph(ComponentsGraph(LoadSchedule(bed.session.folder)));
+    w->DrawGraph(ComponentsGraph(ReadAvailableSchedule(bed.session.folder)));
     const QImage picture = w->GraphPicture();
     QVERIFY(!picture.isNull());
     const QSize graphSize = Child<QChartView>(w.get(), "Graph1")->size();

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/day_number.h"
-#include "display/schedule_load.h"
+#include "engine/schedule_file.h"
 #include "display/schedule_view.h"
 #include "engine/engine_fixture.h"
 
@@ -140,7 +140,7 @@ TEST(ScheduleLoad, AShortFileGivesTheRecordsItHolds) {
     test::Spit(f.folder.Path("$$temp.bin"),
                "5\r\n1000\r\n1,35065,100,90,10,90,10,0,0,910\r\n"
                "2,35096,100,91,9,181,19,0,0,819\r\n3,35125,100,92\r\n");
-    const ScheduleFile file = LoadSchedule(f.folder.Prefix());
+    const ScheduleFile file = ReadAvailableSchedule(f.folder.Prefix());
     EXPECT_EQ(file.count, 2);
     EXPECT_EQ(file.amount, 1000.0f);
     ASSERT_EQ(file.records.size(), 2u);
@@ -149,7 +149,7 @@ TEST(ScheduleLoad, AShortFileGivesTheRecordsItHolds) {
 
 TEST(ScheduleLoad, AMissingFileGivesNoRecords) {
     EngineFixture f;
-    const ScheduleFile file = LoadSchedule(f.folder.Prefix());
+    const ScheduleFile file = ReadAvailableSchedule(f.folder.Prefix());
     EXPECT_EQ(file.count, 0);
     EXPECT_TRUE(file.records.empty());
     EXPECT_EQ(ScheduleRows(file, ScheduleView::YearEnds, kMonthly, 0).size(), 1u);

@@ -50,7 +50,10 @@ for i in \$(seq 1 50); do kill -0 \$pid 2>/dev/null || exit 0; sleep 0.1; done
 kill \$pid; exit 1
 DRIVE
 chmod +x "$WORK/drive.sh"
-xvfb-run -a -s '-screen 0 1280x1024x24' "$WORK/drive.sh"
+# xvfb-run -a can lose a race for a display number with another X server starting at the same
+# moment: try once more before failing.
+xvfb-run -a -s '-screen 0 1280x1024x24' "$WORK/drive.sh" ||
+  { sleep 1; rm -f "$STUDY"; xvfb-run -a -s '-screen 0 1280x1024x24' "$WORK/drive.sh"; }
 
 test -f "$STUDY" || { echo "no study was saved"; exit 1; }
 expected_start="100000
