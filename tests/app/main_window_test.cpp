@@ -337,6 +337,18 @@ private slots:
         QVERIFY(p.services.Messages().empty());
     }
 
+    void aStudySavedWhileAToolWindowIsOpenHoldsWhatItShows() {
+        Program p;
+        p.window->Command("Payshop")->trigger();
+        auto* amount = p.window->FindChild("Form9")->findChild<QLineEdit*>("Text1");
+        QVERIFY(amount);
+        amount->setText("150000");
+        p.services.QueueSaveFile(p.folder.Path("open tool.mtg"));
+        p.window->SaveClick();
+        QCOMPARE(ReadStudyFile(p.folder.Path("open tool.mtg")).tools.shopper.texts[0],
+                 std::string("150000"));
+    }
+
     void toolTipsStandUnderTheirPictures() {
         Program p;
         ToolbarStrip* strip = p.window->Picture2;
