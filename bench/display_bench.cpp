@@ -13,6 +13,8 @@
 #include <stdlib.h>
 
 #include "core/day_number.h"
+#include "support/fake_host.h"
+#include "support/scripted_services.h"
 #include "display/graph_data.h"
 #include "display/graph_window.h"
 #include "engine/schedule_file.h"
@@ -22,37 +24,11 @@
 
 namespace {
 
-class QuietServices : public hl::Services {
-  public:
-    hl::MessageAnswer Ask(const std::string&, const std::string&, hl::MessageButtons b) override {
-        return hl::DismissedAnswer(b);
-    }
-    void Beep() override {}
-    std::optional<std::string> AskOpenFile(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> AskSaveFile(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    bool AskPrinterSetup() override { return false; }
-    void ClearClipboard() override {}
-    void SetClipboardText(const std::string&) override {}
-    void SetClipboardImage(const QImage&) override {}
-    void SetBusy(bool) override {}
-    void ShowHelp(int) override {}
-    void CloseHelp() override {}
-};
-
-class NoHost : public hl::WindowHost {
-  public:
-    std::string ActiveChildName() const override { return "Form7"; }
-    QWidget* ShowChild(const std::string&) override { return nullptr; }
-    void CloseChild(const std::string&) override {}
-    QWidget* FindChild(const std::string&) const override { return nullptr; }
-    void ResetResultWindows() override {}
-    void HideToolTip() override {}
-    void EndProgram() override {}
-};
+hl::test::FakeHost ActiveHost(const char* name) {
+    hl::test::FakeHost host;
+    host.active = name;
+    return host;
+}
 
 // 250000 at 7.25 %, 35 years of Weekly payments (1820). A 35-year amortization is repaid by
 // Weekly payments in about 26 years (1361 records); a very long amortization keeps the loan
@@ -73,8 +49,8 @@ struct Study {
     }
     ~Study() { std::filesystem::remove_all(session.folder); }
     hl::Session session;
-    QuietServices services;
-    NoHost host;
+    hl::test::ScriptedServices services; // the benchmark asks no questions
+    hl::test::FakeHost host = ActiveHost("Form7");
     hl::AppContext context{session, services, host};
 };
 

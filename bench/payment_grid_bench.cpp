@@ -12,43 +12,19 @@
 #include <stdlib.h>
 
 #include "core/day_number.h"
+#include "support/fake_host.h"
+#include "support/scripted_services.h"
 #include "scenario/payment_changes_window.h"
 
 namespace {
 
+hl::test::FakeHost ActiveHost(const char* name) {
+    hl::test::FakeHost host;
+    host.active = name;
+    return host;
+}
+
 // Services that answer nothing and show nothing: the benchmark asks no questions.
-class QuietServices : public hl::Services {
-  public:
-    hl::MessageAnswer Ask(const std::string&, const std::string&, hl::MessageButtons b) override {
-        return hl::DismissedAnswer(b);
-    }
-    void Beep() override {}
-    std::optional<std::string> AskOpenFile(const std::string&, const std::string&) override {
-        return {};
-    }
-    std::optional<std::string> AskSaveFile(const std::string&, const std::string&) override {
-        return {};
-    }
-    bool AskPrinterSetup() override { return false; }
-    void ClearClipboard() override {}
-    void SetClipboardText(const std::string&) override {}
-    void SetClipboardImage(const QImage&) override {}
-    void SetBusy(bool) override {}
-    void ShowHelp(int) override {}
-    void CloseHelp() override {}
-};
-
-class NoHost : public hl::WindowHost {
-  public:
-    std::string ActiveChildName() const override { return "Form4"; }
-    QWidget* ShowChild(const std::string&) override { return nullptr; }
-    void CloseChild(const std::string&) override {}
-    QWidget* FindChild(const std::string&) const override { return nullptr; }
-    void ResetResultWindows() override {}
-    void HideToolTip() override {}
-    void EndProgram() override {}
-};
-
 // The longest loan the input form accepts, at the most frequent payments, with a full table of
 // 200 entries spread over it.
 struct LongLoan {
@@ -66,8 +42,8 @@ struct LongLoan {
         window.show();
     }
     hl::Session session;
-    QuietServices services;
-    NoHost host;
+    hl::test::ScriptedServices services; // the benchmark asks no questions
+    hl::test::FakeHost host = ActiveHost("Form4");
     hl::AppContext context{session, services, host};
     hl::PaymentChangesWindow window{context};
 };
