@@ -16,11 +16,11 @@
 #include "support/fake_host.h"
 #include "support/scripted_services.h"
 #include "display/graph_data.h"
-#include "display/graph_window.h"
+#include "display/ui/graph_window.h"
 #include "engine/schedule_file.h"
-#include "display/schedule_window.h"
+#include "display/ui/schedule_window.h"
 #include "files/working_files.h"
-#include "scenario/app_context.h"
+#include "windowkit/app_context.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "core/day_number.h"
 #include "support/fake_host.h"
 #include "support/scripted_services.h"
-#include "scenario/payment_changes_window.h"
+#include "scenario/ui/payment_changes_window.h"
 
 namespace {
 

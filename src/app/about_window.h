@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "scenario/child_window.h"
+#include "windowkit/child_window.h"
 
 namespace hl {
 

@@ -9,10 +9,10 @@
 
 #include "app/study_commands.h"
 #include "calculators/ui/shopper_window.h"
-#include "display/graph_window.h"
-#include "display/schedule_window.h"
+#include "display/ui/graph_window.h"
+#include "display/ui/schedule_window.h"
 #include "platform/twips.h"
-#include "scenario/child_window.h"
+#include "windowkit/child_window.h"
 
 namespace hl {
 

@@ -11,8 +11,8 @@
 
 #include "app/toolbar_strip.h"
 #include "app/window_factories.h"
-#include "platform/window_host.h"
-#include "scenario/app_context.h"
+#include "windowkit/window_host.h"
+#include "windowkit/app_context.h"
 
 namespace hl {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "scenario/app_context.h"
+#include "windowkit/app_context.h"
 
 namespace hl {
 

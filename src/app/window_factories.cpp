@@ -5,12 +5,12 @@
 #include "calculators/ui/estimate_window.h"
 #include "calculators/ui/shopper_window.h"
 #include "calculators/ui/solve_for_window.h"
-#include "display/graph_window.h"
-#include "display/schedule_window.h"
-#include "display/summary_window.h"
-#include "scenario/input_form.h"
-#include "scenario/payment_changes_viewer.h"
-#include "scenario/payment_changes_window.h"
+#include "display/ui/graph_window.h"
+#include "display/ui/schedule_window.h"
+#include "display/ui/summary_window.h"
+#include "scenario/ui/input_form.h"
+#include "scenario/ui/payment_changes_viewer.h"
+#include "scenario/ui/payment_changes_window.h"
 
 namespace hl {
 

@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "scenario/app_context.h"
+#include "windowkit/app_context.h"
 
 namespace hl {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/window_host.h"
+#include "windowkit/window_host.h"
 
 namespace hl::test {
 

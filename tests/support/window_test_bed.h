@@ -3,7 +3,7 @@
 #pragma once
 
 #include "files/working_files.h"
-#include "scenario/app_context.h"
+#include "windowkit/app_context.h"
 #include "support/fake_host.h"
 #include "support/scripted_services.h"
 #include "support/temp_folder.h"

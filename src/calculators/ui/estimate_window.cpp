@@ -12,7 +12,7 @@
 #include "calculators/box_value.h"
 #include "calculators/estimate.h"
 #include "files/working_files.h"
-#include "platform/key_filters.h"
+#include "windowkit/key_filters.h"
 
 namespace hl {
 namespace {

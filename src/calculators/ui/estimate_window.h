@@ -5,8 +5,8 @@
 
 #include <array>
 
-#include "calculators/ui/box_events.h"
-#include "scenario/child_window.h"
+#include "windowkit/box_events.h"
+#include "windowkit/child_window.h"
 
 class QLineEdit;
 class QPushButton;

@@ -20,7 +20,7 @@
 #include "calculators/ui/shopper_table_model.h"
 #include "calculators/ui/show_message.h"
 #include "files/working_files.h"
-#include "platform/key_filters.h"
+#include "windowkit/key_filters.h"
 #include "platform/twips.h"
 
 namespace hl {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "calculators/shopper.h"
-#include "calculators/ui/box_events.h"
-#include "scenario/child_window.h"
+#include "windowkit/box_events.h"
+#include "windowkit/child_window.h"
 
 class QLineEdit;
 class QPushButton;

@@ -12,7 +12,7 @@
 #include "calculators/ui/drop_down_combo.h"
 #include "calculators/ui/show_message.h"
 #include "engine/scenario.h"
-#include "platform/key_filters.h"
+#include "windowkit/key_filters.h"
 
 namespace hl {
 namespace {

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "calculators/solve_for.h"
-#include "calculators/ui/box_events.h"
+#include "windowkit/box_events.h"
 #include "calculators/ui/drop_down_combo.h"
-#include "scenario/child_window.h"
+#include "windowkit/child_window.h"
 
 class QLineEdit;
 class QPushButton;

@@ -17,7 +17,7 @@
 
 #include "core/format.h"
 #include "display/graph_data.h"
-#include "display/graph_window.h"
+#include "display/ui/graph_window.h"
 #include "engine/schedule_file.h"
 #include "display_fixture.h"
 #include "support/temp_folder.h"

@@ -1,5 +1,5 @@
 // Focus and key events of a calculator window's controls.
-#include "calculators/ui/box_events.h"
+#include "windowkit/box_events.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

@@ -1,5 +1,5 @@
 // Event filters behind the keyboard conventions.
-#include "platform/key_filters.h"
+#include "windowkit/key_filters.h"
 
 #include <QEvent>
 #include <QKeyEvent>

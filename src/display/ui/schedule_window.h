@@ -6,7 +6,7 @@
 
 #include "display/schedule_view.h"
 #include "engine/schedule_file.h"
-#include "scenario/child_window.h"
+#include "windowkit/child_window.h"
 
 class QGroupBox;
 class QLabel;

@@ -1,5 +1,5 @@
 // Common behaviour of child windows.
-#include "scenario/child_window.h"
+#include "windowkit/child_window.h"
 
 #include <QCloseEvent>
 

@@ -1,5 +1,5 @@
 // The payment-changes window: grid, in-place edit box, summary list and its buttons.
-#include "scenario/payment_changes_window.h"
+#include "scenario/ui/payment_changes_window.h"
 
 #include <QCoreApplication>
 #include <QFocusEvent>
@@ -16,7 +16,7 @@
 #include <algorithm>
 
 #include "core/format.h"
-#include "platform/key_filters.h"
+#include "windowkit/key_filters.h"
 #include "platform/twips.h"
 
 namespace hl {

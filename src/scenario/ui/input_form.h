@@ -4,7 +4,7 @@
 
 #include <QPointer>
 
-#include "scenario/child_window.h"
+#include "windowkit/child_window.h"
 #include "scenario/input_rules.h"
 
 class QComboBox;

@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "scenario/child_window.h"
+#include "windowkit/child_window.h"
 #include "scenario/payment_table.h"
 
 class QKeyEvent;

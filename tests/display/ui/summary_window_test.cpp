@@ -4,7 +4,7 @@
 #include <QTest>
 
 #include "core/format.h"
-#include "display/summary_window.h"
+#include "display/ui/summary_window.h"
 #include "display_fixture.h"
 #include "support/temp_folder.h"
 #include "support/widget_lookup.h"

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/services.h"
-#include "platform/window_host.h"
+#include "windowkit/window_host.h"
 #include "scenario/session.h"
 
 namespace hl {

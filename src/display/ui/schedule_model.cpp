@@ -1,5 +1,5 @@
 // The schedule grid's model.
-#include "display/schedule_model.h"
+#include "display/ui/schedule_model.h"
 
 namespace hl {
 

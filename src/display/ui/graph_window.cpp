@@ -1,5 +1,5 @@
 // The graph window: Qt Charts line graph, data panel and crossover panel.
-#include "display/graph_window.h"
+#include "display/ui/graph_window.h"
 
 #include <QApplication>
 #include <QCategoryAxis>

@@ -1,5 +1,5 @@
 // The schedule window: the grid, its three options and the graph buttons.
-#include "display/schedule_window.h"
+#include "display/ui/schedule_window.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,11 +14,11 @@
 
 #include <algorithm>
 
-#include "display/engine_messages.h"
+#include "windowkit/engine_messages.h"
 #include "display/graph_data.h"
-#include "display/graph_window.h"
+#include "display/ui/graph_window.h"
 #include "engine/schedule_file.h"
-#include "display/schedule_model.h"
+#include "display/ui/schedule_model.h"
 #include "files/working_files.h"
 #include "platform/twips.h"
 

@@ -1,5 +1,5 @@
 // The input form: its controls, where they stand, and what each event of the user does.
-#include "scenario/input_form.h"
+#include "scenario/ui/input_form.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -15,7 +15,7 @@
 #include <QStylePainter>
 
 #include "core/format.h"
-#include "platform/key_filters.h"
+#include "windowkit/key_filters.h"
 #include "platform/twips.h"
 
 namespace hl {

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "scenario/app_context.h"
+#include "windowkit/app_context.h"
 
 namespace hl {
 

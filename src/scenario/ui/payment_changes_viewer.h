@@ -2,7 +2,7 @@
 // compare-scenarios window parks in "$$xptemp.bin".
 #pragma once
 
-#include "scenario/child_window.h"
+#include "windowkit/child_window.h"
 
 class QLabel;
 class QListWidget;

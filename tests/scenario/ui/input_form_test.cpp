@@ -13,7 +13,7 @@
 #include "core/day_number.h"
 #include "core/format.h"
 #include "platform/twips.h"
-#include "scenario/input_form.h"
+#include "scenario/ui/input_form.h"
 #include "support/modal_watchdog.h"
 #include "support/widget_lookup.h"
 #include "support/window_test_bed.h"

@@ -1,12 +1,12 @@
 // The summary window: the summary run's figures and the pay-off projection.
-#include "display/summary_window.h"
+#include "display/ui/summary_window.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "display/engine_messages.h"
+#include "windowkit/engine_messages.h"
 #include "display/summary_view.h"
 #include "platform/twips.h"
 

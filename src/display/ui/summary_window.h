@@ -2,7 +2,7 @@
 // paid out, and when the loan would be paid off if the payments went on.
 #pragma once
 
-#include "scenario/child_window.h"
+#include "windowkit/child_window.h"
 
 class QLabel;
 class QLineEdit;

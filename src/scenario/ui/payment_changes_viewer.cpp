@@ -1,5 +1,5 @@
 // The parked-changes viewer: three column captions, the list and a Close button.
-#include "scenario/payment_changes_viewer.h"
+#include "scenario/ui/payment_changes_viewer.h"
 
 #include <QLabel>
 #include <QListWidget>

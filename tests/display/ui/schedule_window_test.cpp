@@ -10,8 +10,8 @@
 #include <QTest>
 
 #include "core/format.h"
-#include "display/graph_window.h"
-#include "display/schedule_window.h"
+#include "display/ui/graph_window.h"
+#include "display/ui/schedule_window.h"
 #include "display_fixture.h"
 #include "files/working_files.h"
 #include "platform/twips.h"

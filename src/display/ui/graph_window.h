@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "scenario/child_window.h"
+#include "windowkit/child_window.h"
 
 class QFrame;
 class QLabel;
