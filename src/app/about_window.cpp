@@ -6,7 +6,7 @@
 namespace hl {
 
 AboutWindow::AboutWindow(AppContext& context, QWidget* parent)
-    : ChildWindow(context, "Form17", "About", parent) {
+    : ChildWindow(context, WindowId::Form17, "About", parent) {
     auto* layout = new QVBoxLayout(this);
     Label1 = new QLabel("Hearthline, version 2.0", this);
     Label1->setObjectName("Label1");
@@ -19,7 +19,7 @@ AboutWindow::AboutWindow(AppContext& context, QWidget* parent)
     layout->addWidget(contact);
     layout->addWidget(Command1, 0, Qt::AlignHCenter);
     PlaceInTwips(1500, 1000, 4200, 1800);
-    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+    connect(Command1, &QPushButton::clicked, this, &ChildWindow::Unload);
 }
 
 } // namespace hl

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/main_window.h"
+#include "app/program_windows.h"
 #include "app/startup.h"
 #include "app/startup_window.h"
 #include "files/working_files.h"
@@ -24,7 +25,7 @@ int RunDesktopProgram(int argc, char** argv) {
     const std::string programFolder = QApplication::applicationDirPath().toStdString() + "/";
     session.folder = ChooseWorkingFolder(programFolder);
     ResetToolFiles(session.folder);
-    session.unsaved = false;
+    session.MarkSaved();
 
     QtServices services(programFolder + "help/hearthline-help.html");
     std::unique_ptr<MainWindow> main;
@@ -38,7 +39,7 @@ int RunDesktopProgram(int argc, char** argv) {
         main->show();
         main->activateWindow();
         main->raise();
-        main->ShowChild("Form2");
+        main->ShowChild(WindowId::Form2);
     });
     form1.show();
     form1.activateWindow();

@@ -1,4 +1,4 @@
-// The main window: child windows by name, and the commands of the menus and toolbar.
+// The main window: child windows by id, and the commands of the menus and toolbar.
 #include "app/main_window.h"
 
 #include <QCloseEvent>
@@ -8,18 +8,22 @@
 #include <QVBoxLayout>
 
 #include "app/study_commands.h"
-#include "calculators/ui/shopper_window.h"
-#include "display/ui/graph_window.h"
-#include "display/ui/schedule_window.h"
 #include "platform/twips.h"
 #include "windowkit/child_window.h"
 
 namespace hl {
+namespace {
 
-MainWindow::MainWindow(Session& session, Services& services, WindowFactories factories,
+ChildWindow* WindowIn(const QMdiSubWindow* frame) {
+    return frame ? qobject_cast<ChildWindow*>(frame->widget()) : nullptr;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Session& session, Services& services, WindowRegistry windows,
                        QWidget* parent)
     : QMainWindow(parent), session_(session), services_(services),
-      context_{session, services, *this}, factories_(std::move(factories)) {
+      context_{session, services, *this}, windows_(std::move(windows)) {
     setObjectName("MDIForm1");
     setWindowTitle("Hearthline - version 2.0");
 
@@ -30,6 +34,9 @@ MainWindow::MainWindow(Session& session, Services& services, WindowFactories fac
     Picture2 = new ToolbarStrip(client);
     Area = new QMdiArea(client);
     Area->setObjectName("ClientArea");
+    // When a window closes, the one the user came from comes back (a graph's schedule), not
+    // the first one ever opened.
+    Area->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     Area->viewport()->setMouseTracking(true);
     Area->viewport()->installEventFilter(this);
     layout->addWidget(Picture2);
@@ -38,15 +45,16 @@ MainWindow::MainWindow(Session& session, Services& services, WindowFactories fac
 
     BuildMenus();
     WireToolbar();
-    connect(Area, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
-        // The input form recalculates whenever it gets the focus.
-        if (sub && sub->widget() && sub->widget()->objectName() == "Form2")
-            QMetaObject::invokeMethod(sub->widget(), "Recalculate");
+    connect(Area, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* frame) {
+        if (ChildWindow* window = WindowIn(frame)) window->Activated();
     });
 
-    PlaceTwips(this, 10, 10, 9475, 7000);
+    // The place is the frame's, title bar included; the size is the client's.
+    resize(Twips(9475), Twips(7000));
+    move(Twips(10), Twips(10));
     Picture2->HideTip();
     session_.ResetScenario();
+    NoteResultsBasis();
 }
 
 QAction* MainWindow::Command(const char* name) const {
@@ -56,66 +64,78 @@ QAction* MainWindow::Command(const char* name) const {
 
 // ---- child windows -------------------------------------------------------------------------
 
-std::string MainWindow::ActiveChildName() const {
-    QMdiSubWindow* sub = Area->activeSubWindow();
-    return sub && sub->widget() ? sub->widget()->objectName().toStdString() : std::string();
+bool MainWindow::Has(WindowId id) const {
+    const WindowRow* row = FindRow(windows_, id);
+    return row && row->make;
 }
 
-QWidget* MainWindow::FindChild(const std::string& name) const {
-    for (QMdiSubWindow* sub : Area->subWindowList())
-        if (sub->widget() && sub->widget()->objectName().toStdString() == name) return sub->widget();
+ChildWindow* MainWindow::ActiveChild() const { return WindowIn(Area->activeSubWindow()); }
+
+ChildWindow* MainWindow::FindChild(WindowId id) const {
+    for (QMdiSubWindow* frame : Area->subWindowList())
+        if (ChildWindow* window = WindowIn(frame); window && window->Id() == id) return window;
     return nullptr;
 }
 
-QWidget* MainWindow::ShowChild(const std::string& name) {
-    // Bringing a window up moves the focus out of the input form, whose box then rechecks its
-    // field; that must not count as a change that closes the window being brought up.
+ChildWindow* MainWindow::ShowChild(WindowId id) {
+    // Bringing a window up moves the focus out of the input form; nothing that happens on the
+    // way may close the window being brought up.
     ++opening_;
-    QWidget* shown = BringUp(name);
+    ChildWindow* shown = BringUp(id);
     --opening_;
     return shown;
 }
 
-QWidget* MainWindow::BringUp(const std::string& name) {
-    if (QWidget* open = FindChild(name)) {
-        auto* sub = qobject_cast<QMdiSubWindow*>(open->parentWidget());
-        if (sub) {
-            sub->showNormal();
-            Area->setActiveSubWindow(sub);
-            sub->raise();
+ChildWindow* MainWindow::BringUp(WindowId id) {
+    if (ChildWindow* open = FindChild(id)) {
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(open->parentWidget())) {
+            frame->showNormal();
+            Area->setActiveSubWindow(frame);
+            frame->raise();
         }
         return open;
     }
-    auto maker = factories_.find(name);
-    if (maker == factories_.end()) return nullptr;
-    ChildWindow* window = maker->second(context_);
+    const WindowRow* row = FindRow(windows_, id);
+    if (!row || !row->make) return nullptr;
+    ChildWindow* window = row->make(context_);
     if (!window) return nullptr;
-    // The window placed itself in twips; its frame takes that place.
-    const QRect place = window->geometry();
-    QMdiSubWindow* sub = Area->addSubWindow(window);
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowIcon(QIcon(QPixmap(1, 1)));
-    sub->show();
-    const QSize frame = sub->size() - window->size();
-    window->resize(place.size());
-    sub->setGeometry(place.x(), place.y(), place.width() + frame.width(),
-                     place.height() + frame.height());
-    Area->setActiveSubWindow(sub);
+    if (row->resultWindow) NoteResultsBasis();
+    QMdiSubWindow* frame = Area->addSubWindow(window);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->setWindowIcon(QIcon(QPixmap(1, 1)));
+    // A window's place in twips is its frame's: the caption and borders come out of it.
+    const QRect place = window->PlaceAsked();
+    if (place.isValid()) frame->setGeometry(place);
+    frame->show();
+    Area->setActiveSubWindow(frame);
     return window;
 }
 
-void MainWindow::CloseChild(const std::string& name) {
-    if (QWidget* open = FindChild(name)) {
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(open->parentWidget()))
-            sub->close();
-        else
-            open->close();
-    }
+void MainWindow::CloseChild(WindowId id) {
+    if (ChildWindow* open = FindChild(id)) open->Unload();
+}
+
+void MainWindow::NoteResultsBasis() {
+    basisScenario_ = session_.scenario;
+    basisChanges_ = session_.changes;
 }
 
 void MainWindow::ResetResultWindows() {
-    if (opening_ > 0 || ActiveChildName() != "Form2") return;
-    for (const char* name : kResultWindows) CloseChild(name);
+    if (opening_ > 0 || !IsActive(WindowId::Form2)) return;
+    for (const WindowRow& row : windows_)
+        if (row.resultWindow) CloseChild(row.id);
+    NoteResultsBasis();
+}
+
+void MainWindow::ResetResultWindowsIfChanged() {
+    if (session_.scenario == basisScenario_ && session_.changes == basisChanges_) return;
+    ResetResultWindows();
+}
+
+void MainWindow::SaveOpenWindowStates() {
+    for (const WindowRow& row : windows_)
+        if (row.toolFile)
+            if (ChildWindow* open = FindChild(row.id)) open->SaveState();
 }
 
 void MainWindow::HideToolTip() { Picture2->HideTip(); }
@@ -165,53 +185,45 @@ void MainWindow::BuildMenus() {
     connect(AddCommand(edit, "copy", "Copy"), &QAction::triggered, this, &MainWindow::CopyClick);
 
     QMenu* view = topMenu("View", "View", 530);
-    connect(AddCommand(view, "schedule", "Schedule"), &QAction::triggered, this,
-            [this] { ShowNeedingScenario("Form7"); });
-    connect(AddCommand(view, "summary", "Summary"), &QAction::triggered, this,
-            [this] { ShowNeedingScenario("Form3"); });
+    AddWindowCommand(view, "schedule", "Schedule", WindowId::Form7);
+    AddWindowCommand(view, "summary", "Summary", WindowId::Form3);
     connect(AddCommand(view, "IN_FORM", "Input Form"), &QAction::triggered, this,
             &MainWindow::InputFormClick);
 
     QMenu* tools = topMenu("tools", "Tools", 540);
-    connect(AddCommand(tools, "solvefor", "Solve For..."), &QAction::triggered, this,
-            [this] { ShowChild("Form14"); });
-    connect(AddCommand(tools, "mestimate", "Mtge Estimate"), &QAction::triggered, this,
-            [this] { ShowChild("Form5"); });
-    connect(AddCommand(tools, "Payshop", "Payment Shopper"), &QAction::triggered, this,
-            [this] { ShowChild("Form9"); });
+    AddWindowCommand(tools, "solvefor", "Solve For...", WindowId::Form14);
+    AddWindowCommand(tools, "mestimate", "Mtge Estimate", WindowId::Form5);
+    AddWindowCommand(tools, "Payshop", "Payment Shopper", WindowId::Form9);
 
     QMenu* analysis = topMenu("Analysis", "Analysis", 550);
-    connect(AddCommand(analysis, "EDP", "Calc Early Discharge Penalty"), &QAction::triggered,
-            this, [this] { ShowNeedingScenario("Form10"); });
+    AddWindowCommand(analysis, "EDP", "Calc Early Discharge Penalty", WindowId::Form10);
     QMenu* refinance = analysis->addMenu("Refinance (Rewrite mtge before maturity)");
     refinance->setObjectName("refdrv");
     refinance->menuAction()->setObjectName("refdrv");
     commands_["refdrv"] = refinance->menuAction();
-    connect(AddCommand(refinance, "Run_AS", "Run a Scenario"), &QAction::triggered, this,
-            [this] { ShowNeedingScenario("Form8"); });
-    connect(AddCommand(refinance, "r_sfdir", "Solve for Date and/or Interest Rate"),
-            &QAction::triggered, this, [this] { ShowNeedingScenario("Form12"); });
+    AddWindowCommand(refinance, "Run_AS", "Run a Scenario", WindowId::Form8);
+    AddWindowCommand(refinance, "r_sfdir", "Solve for Date and/or Interest Rate",
+                     WindowId::Form12);
+    refinance->menuAction()->setEnabled(Has(WindowId::Form8) || Has(WindowId::Form12));
 
-    QAction* compare = AddCommand(nullptr, "comp_scen", "Compare Scenarios");
-    compare->setProperty("helpContext", 560);
-    connect(compare, &QAction::triggered, this, [this] { ShowNeedingScenario("Form11"); });
-    connect(AddCommand(nullptr, "Suggest", "$ Saving Suggestions"), &QAction::triggered, this,
-            [this] { ShowNeedingScenario("Form16"); });
+    AddWindowCommand(nullptr, "comp_scen", "Compare Scenarios", WindowId::Form11)
+        ->setProperty("helpContext", 560);
+    AddWindowCommand(nullptr, "Suggest", "$ Saving Suggestions", WindowId::Form16);
 
     QMenu* help = topMenu("Help", " Help", 0);
     connect(AddCommand(help, "Helptopics", "Help Topics"), &QAction::triggered, this,
             &MainWindow::HelpTopicsClick);
-    connect(AddCommand(help, "About", "About"), &QAction::triggered, this,
-            [this] { ShowChild("Form17"); });
+    AddWindowCommand(help, "About", "About", WindowId::Form17);
+    Command("PAFWD")->setEnabled(Has(WindowId::Form15));
+}
 
+QAction* MainWindow::AddWindowCommand(QMenu* menu, const char* name, const QString& caption,
+                                      WindowId id) {
+    QAction* action = AddCommand(menu, name, caption);
     // A command whose window the program does not have yet stays visible but greyed.
-    const std::pair<const char*, const char*> needs[] = {
-        {"schedule", "Form7"}, {"summary", "Form3"},  {"solvefor", "Form14"},
-        {"mestimate", "Form5"}, {"Payshop", "Form9"}, {"EDP", "Form10"},
-        {"Run_AS", "Form8"},   {"r_sfdir", "Form12"}, {"comp_scen", "Form11"},
-        {"Suggest", "Form16"}, {"PAFWD", "Form15"},   {"About", "Form17"}};
-    for (const auto& [command, window] : needs) Command(command)->setEnabled(Has(window));
-    Command("refdrv")->setEnabled(Has("Form8") || Has("Form12"));
+    action->setEnabled(Has(id));
+    connect(action, &QAction::triggered, this, [this, id] { OpenWindow(id); });
+    return action;
 }
 
 void MainWindow::WireToolbar() {
@@ -243,20 +255,21 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 // ---- commands ------------------------------------------------------------------------------
 
-void MainWindow::ShowNeedingScenario(const char* name) {
-    if (!IsComplete(session_.scenario)) {
+void MainWindow::OpenWindow(WindowId id) {
+    const WindowRow* row = FindRow(windows_, id);
+    if (row && row->needsScenario && !IsComplete(session_.scenario)) {
         services_.Beep();
         services_.Tell("Mtge Error Trap", "Error - Input data is incomplete");
-        ShowChild("Form2");
+        ShowChild(WindowId::Form2);
         return;
     }
-    ShowChild(name);
+    ShowChild(id);
 }
 
 void MainWindow::NewClick() { NewStudy(context_); }
 
 void MainWindow::OpenClick() {
-    if (session_.unsaved) {
+    if (session_.Unsaved()) {
         const MessageAnswer answer = services_.Ask(
             kDataLossTitle,
             "Data is not saved.  Do you want another chance to save this study before it is erased?",
@@ -273,10 +286,10 @@ void MainWindow::PrintReportClick() {
         services_.Beep();
         services_.Tell("Mtge Print Error Trap",
                        "Error - Input data is incomplete.  Complete the input form and try again.");
-        ShowChild("Form2");
+        ShowChild(WindowId::Form2);
         return;
     }
-    ShowChild("Form15");
+    ShowChild(WindowId::Form15);
 }
 
 void MainWindow::PrinterSetupClick() { services_.AskPrinterSetup(); }
@@ -304,21 +317,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::CopyClick() {
-    const std::string active = ActiveChildName();
-    QWidget* window = FindChild(active);
-    if (auto* graph = qobject_cast<GraphWindow*>(window)) {
+    ChildWindow* active = ActiveChild();
+    const WindowRow* row = active ? FindRow(windows_, active->Id()) : nullptr;
+    if (row && row->copies) {
+        const ClipboardContent content = active->CopyContent();
         services_.ClearClipboard();
-        services_.SetClipboardImage(graph->GraphPicture());
-        return;
-    }
-    if (auto* schedule = qobject_cast<ScheduleWindow*>(window)) {
-        services_.ClearClipboard();
-        services_.SetClipboardText(schedule->SelectedCellsText());
-        return;
-    }
-    if (auto* shopper = qobject_cast<ShopperWindow*>(window)) {
-        services_.ClearClipboard();
-        services_.SetClipboardText(shopper->SelectedCellsText());
+        if (!content.picture.isNull())
+            services_.SetClipboardImage(content.picture);
+        else
+            services_.SetClipboardText(content.text);
         return;
     }
     services_.Beep();
@@ -329,7 +336,7 @@ void MainWindow::CopyClick() {
 
 void MainWindow::InputFormClick() {
     ResetResultWindows();
-    ShowChild("Form2");
+    ShowChild(WindowId::Form2);
 }
 
 void MainWindow::HelpTopicsClick() { services_.ShowHelp(0); }

@@ -10,24 +10,27 @@
 #include <string>
 
 #include "app/toolbar_strip.h"
-#include "app/window_factories.h"
-#include "windowkit/window_host.h"
+#include "scenario/session.h"
 #include "windowkit/app_context.h"
+#include "windowkit/window_host.h"
+#include "windowkit/window_registry.h"
 
 namespace hl {
 
 class MainWindow : public QMainWindow, public WindowHost {
     Q_OBJECT
 public:
-    MainWindow(Session& session, Services& services, WindowFactories factories,
+    MainWindow(Session& session, Services& services, WindowRegistry windows,
                QWidget* parent = nullptr);
 
     // WindowHost
-    std::string ActiveChildName() const override;
-    QWidget* ShowChild(const std::string& name) override;
-    void CloseChild(const std::string& name) override;
-    QWidget* FindChild(const std::string& name) const override;
+    ChildWindow* ActiveChild() const override;
+    ChildWindow* ShowChild(WindowId id) override;
+    void CloseChild(WindowId id) override;
+    ChildWindow* FindChild(WindowId id) const override;
     void ResetResultWindows() override;
+    void ResetResultWindowsIfChanged() override;
+    void SaveOpenWindowStates() override;
     void HideToolTip() override;
     void EndProgram() override;
 
@@ -56,23 +59,29 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* BringUp(const std::string& name);
+    ChildWindow* BringUp(WindowId id);
     void BuildMenus();
     void WireToolbar();
     QAction* AddCommand(QMenu* menu, const char* name, const QString& caption);
-    /// Opens a window that needs a complete scenario, or says the input is incomplete.
-    void ShowNeedingScenario(const char* name);
-    bool Has(const char* window) const { return factories_.count(window) > 0; }
+    /// A command that opens a window: greyed while the program lacks the window, and running the
+    /// completeness check first when the window needs a scenario.
+    QAction* AddWindowCommand(QMenu* menu, const char* name, const QString& caption, WindowId id);
+    void OpenWindow(WindowId id);
+    bool Has(WindowId id) const;
+    /// The record the open result windows were computed from.
+    void NoteResultsBasis();
     /// Quit's end: deletes the working files, closes help, ends.
     void EndNow();
 
     Session& session_;
     Services& services_;
     AppContext context_;
-    WindowFactories factories_;
+    WindowRegistry windows_;
     std::map<std::string, QAction*> commands_;
     bool ending_ = false;
     int opening_ = 0; ///< windows being brought up now; the reset leaves them alone
+    Scenario basisScenario_;
+    PaymentChanges basisChanges_;
 };
 
 } // namespace hl

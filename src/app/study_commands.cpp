@@ -1,8 +1,6 @@
 // New, Open, Save and the question before quitting.
 #include "app/study_commands.h"
 
-#include <QMetaObject>
-#include <QWidget>
 #include <cstdio>
 
 #include "core/text_items.h"
@@ -14,18 +12,16 @@ namespace hl {
 namespace {
 
 constexpr const char* kErrorTitle = "Mtge Error Trap";
-
-// Tool windows keep their inputs in their working files only when they close; a study saved
-// while one is open must still hold what it shows.
-void FlushOpenToolWindows(AppContext& app) {
-    for (const char* name : {"Form5", "Form7", "Form8", "Form10", "Form9", "Form11", "Form12"}) {
-        if (QWidget* w = app.host.FindChild(name))
-            QMetaObject::invokeMethod(w, "FlushState", Qt::DirectConnection);
-    }
-}
+constexpr const char* kNoFileTitle = "Mtge - Error Trap";
+constexpr const char* kNoFileText = "Request for a 'New' study was aborted as no valid filename "
+                                    "was given the the 'Save File' request.";
+// The file name box of the study dialogs opens with the pattern, as it always has.
+constexpr const char* kStudyPattern = "*.mtg";
 
 Study CurrentStudy(AppContext& app) {
-    FlushOpenToolWindows(app);
+    // Tool windows keep their inputs in their working files only when they close; a study
+    // saved while one is open must still hold what it shows.
+    app.host.SaveOpenWindowStates();
     Study study;
     study.scenario = app.session.scenario;
     study.frequencyStored = IsFrequency(app.session.scenario.frequency);
@@ -36,7 +32,7 @@ Study CurrentStudy(AppContext& app) {
 
 // Saves through the dialog; false when cancelled or when the file could not be written.
 bool SaveThroughDialog(AppContext& app) {
-    const auto path = app.services.AskSaveFile(kStudyFilter, kStudyExtension);
+    const auto path = app.services.AskSaveFile(kStudyFilter, kStudyExtension, kStudyPattern);
     if (!path) return false;
     if (!WriteStudyFile(*path, CurrentStudy(app))) {
         app.services.Beep();
@@ -44,7 +40,7 @@ bool SaveThroughDialog(AppContext& app) {
                                            ".\rAny file of that name was left as it was.");
         return false;
     }
-    app.session.unsaved = false;
+    app.session.MarkSaved();
     return true;
 }
 
@@ -52,14 +48,14 @@ bool SaveThroughDialog(AppContext& app) {
 
 bool SaveStudy(AppContext& app) {
     const bool saved = SaveThroughDialog(app);
-    app.host.ShowChild("Form2");
+    app.host.ShowChild(WindowId::Form2);
     return saved;
 }
 
 void OpenStudy(AppContext& app) {
-    const auto path = app.services.AskOpenFile(kStudyFilter, kStudyExtension);
+    const auto path = app.services.AskOpenFile(kStudyFilter, kStudyExtension, kStudyPattern);
     if (!path) {
-        app.host.ShowChild("Form2");
+        app.host.ShowChild(WindowId::Form2);
         return;
     }
     Study study;
@@ -70,49 +66,50 @@ void OpenStudy(AppContext& app) {
         app.services.Tell(kErrorTitle, "The file " + *path +
                                            " could not be read as a study.\r" + e.what() +
                                            "\rThe current study was left as it was.");
-        app.host.ShowChild("Form2");
+        app.host.ShowChild(WindowId::Form2);
         return;
     }
     app.host.ResetResultWindows();
-    app.host.CloseChild("Form2");
-    app.session.unsaved = false;
-    const std::int16_t frequency = app.session.scenario.frequency;
+    app.host.CloseChild(WindowId::Form2);
+    app.session.MarkSaved();
+    const auto frequency = app.session.scenario.frequency;
     app.session.scenario = study.scenario;
     // Files written before the frequency was stored keep the frequency in use.
     if (!study.frequencyStored) app.session.scenario.frequency = frequency;
     app.session.changes = study.changes;
     WriteToolFiles(app.session.folder, study.tools);
-    app.host.ShowChild("Form2");
+    app.host.ShowChild(WindowId::Form2);
 }
 
 bool NewStudy(AppContext& app) {
-    if (app.session.unsaved) {
+    if (app.session.Unsaved()) {
         const MessageAnswer answer =
             app.services.Ask(kDataLossTitle, kSaveQuestion, MessageButtons::YesNoCancel);
         if (answer == MessageAnswer::Cancel) return false;
         if (answer == MessageAnswer::Yes && !SaveThroughDialog(app)) {
-            app.services.Tell("Mtge - Error Trap",
-                              std::string("Request for a 'New' study was aborted as no valid "
-                                          "filename was ") +
-                                  "given the the 'Save File' request.");
+            app.services.Tell(kNoFileTitle, kNoFileText);
             return false;
         }
     }
     app.host.ResetResultWindows();
     app.session.ResetScenario();
-    app.host.CloseChild("Form2");
-    app.host.ShowChild("Form2");
+    app.host.CloseChild(WindowId::Form2);
+    app.host.ShowChild(WindowId::Form2);
     ResetToolFiles(app.session.folder);
-    app.session.unsaved = false;
+    app.session.MarkSaved();
     return true;
 }
 
 bool MayQuit(AppContext& app) {
-    if (!app.session.unsaved) return true;
+    if (!app.session.Unsaved()) return true;
     const MessageAnswer answer =
         app.services.Ask(kDataLossTitle, kSaveQuestion, MessageButtons::YesNoCancel);
     if (answer == MessageAnswer::Cancel) return false;
-    if (answer == MessageAnswer::Yes) return SaveThroughDialog(app);
+    if (answer == MessageAnswer::Yes && !SaveThroughDialog(app)) {
+        // Quit saves as New does, and says so when no study was saved: nothing typed is lost.
+        app.services.Tell(kNoFileTitle, kNoFileText);
+        return false;
+    }
     return true;
 }
 

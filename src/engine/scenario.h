@@ -30,6 +30,7 @@ struct Scenario {
     DayNumber start = 0;    ///< date of the first payment
     std::string comment;    ///< up to 60 characters
     std::int16_t frequency = kWeekly;
+    bool operator==(const Scenario&) const = default;
 };
 
 /// True when every field the engine needs is set: amount, rate, amortization and length of
@@ -49,6 +50,7 @@ struct PaymentChange {
 struct PaymentChanges {
     static constexpr int kMaxEntries = 200;
     std::vector<PaymentChange> entries;
+    bool operator==(const PaymentChanges&) const = default;
 
     int Count() const { return static_cast<int>(entries.size()); }
     /// Entry k counted from 1, or an empty entry (date 0, which no payment has) past the end.

@@ -66,14 +66,17 @@ class Services {
 
     /// The open dialog. `filter` has the classic "Mtg Files (*.mtg)|*.mtg" form (description and
     /// pattern pairs separated by "|"); `defaultExtension` has no dot ("mtg") and is added to a
-    /// typed name that has none. Gives the chosen path, nothing when cancelled.
+    /// typed name that has none; `initialName` stands in the file name box as the dialog opens
+    /// ("*.mtg"). Gives the chosen path, nothing when cancelled.
     virtual std::optional<std::string> AskOpenFile(const std::string& filter,
-                                                   const std::string& defaultExtension) = 0;
+                                                   const std::string& defaultExtension,
+                                                   const std::string& initialName) = 0;
 
     /// The save dialog, with the same filter and default extension as AskOpenFile. The chosen
     /// file need not exist. Gives the chosen path, nothing when cancelled.
     virtual std::optional<std::string> AskSaveFile(const std::string& filter,
-                                                   const std::string& defaultExtension) = 0;
+                                                   const std::string& defaultExtension,
+                                                   const std::string& initialName) = 0;
 
     /// The printer set-up dialog; the choice is kept for later printing. False when cancelled.
     virtual bool AskPrinterSetup() = 0;

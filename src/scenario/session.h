@@ -11,9 +11,16 @@ namespace hl {
 struct Session {
     Scenario scenario;
     PaymentChanges changes;
-    bool unsaved = false; ///< the study may have changed since it was last saved
     int debugLevel = 0;   ///< 0 normal use; 1 and 2 show calculated values on the input form
     std::string folder;   ///< working folder, ending in "/"
+
+    /// The study may have changed since it was last saved.
+    bool Unsaved() const { return unsaved_; }
+    /// An edit of the scenario, its payment changes or a tool window's inputs: the only way the
+    /// unsaved-changes flag goes up.
+    void MarkChanged() { unsaved_ = true; }
+    /// Start-up, New, Open and a good Save.
+    void MarkSaved() { unsaved_ = false; }
 
     /// Clears the scenario: frequency Weekly, every figure and the start date 0, no comment,
     /// no payment changes.
@@ -22,6 +29,9 @@ struct Session {
     void ClearChanges() { changes.entries.clear(); }
     /// What the engine reads.
     EngineInputs Inputs() const { return EngineInputs{scenario, changes, folder}; }
+
+private:
+    bool unsaved_ = false;
 };
 
 } // namespace hl

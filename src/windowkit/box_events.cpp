@@ -1,29 +1,60 @@
-// Focus and key events of a calculator window's controls.
+// Focus and key events of a child window's controls.
 #include "windowkit/box_events.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QWidget>
+
+#include "platform/services.h"
 
 namespace hl {
 namespace {
 
 // A message box or a drop-down list takes the focus away and gives it back; that is not the
 // user leaving or entering a box, and running a field check there would ask again and again.
-bool MadeInsideTheWindow(const QFocusEvent* event) {
+bool MadeByTheUser(const QFocusEvent* event) {
     return event->reason() != Qt::ActiveWindowFocusReason &&
            event->reason() != Qt::PopupFocusReason;
 }
 
+bool IsEnter(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
+// A key that types a character; navigation keys and shortcuts are left to the box.
+bool TypesCharacter(const QKeyEvent& key) {
+    const QString text = key.text();
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false; // a shortcut, not typing
+    return !text.isEmpty() &&
+           (text[0].isPrint() || IsEnter(key) || key.key() == Qt::Key_Backspace);
+}
+
+void MoveToNext(QWidget* box) {
+    // Skip controls that cannot take the focus, as Tab does.
+    QWidget* w = box->nextInFocusChain();
+    while (w && w != box &&
+           (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled() ||
+            !w->isVisibleTo(box->window())))
+        w = w->nextInFocusChain();
+    if (w && w != box) w->setFocus(Qt::TabFocusReason);
+}
+
 } // namespace
+
+BoxEvents::BoxEvents(QWidget* window, Services& services)
+    : QObject(window), window_(window), services_(services) {}
 
 BoxEvents::Handlers& BoxEvents::Watch(QWidget* control) {
     auto [it, added] = handlers_.try_emplace(control);
     if (added) {
         control->installEventFilter(this);
         // A control deleted before the window must not leave a dangling key behind.
-        connect(control, &QObject::destroyed, this,
-                [this](QObject* gone) { handlers_.erase(gone); });
+        connect(control, &QObject::destroyed, this, [this](QObject* gone) {
+            handlers_.erase(gone);
+            if (entered_ == gone) entered_ = nullptr;
+        });
     }
     return it->second;
 }
@@ -40,46 +71,105 @@ void BoxEvents::OnKey(QWidget* control, int key, std::function<void()> handler) 
     Watch(control).keys[key] = std::move(handler);
 }
 
+void BoxEvents::OnTyped(QWidget* control, std::function<bool(const QKeyEvent&)> handler) {
+    Watch(control).typed = std::move(handler);
+}
+
+void BoxEvents::EnterMovesOn(QWidget* control) { Watch(control).enterMovesOn = true; }
+
+void BoxEvents::NumericOnly(QWidget* control, std::function<void()> edited) {
+    Handlers& h = Watch(control);
+    h.numeric = true;
+    h.enterMovesOn = true;
+    h.edited = std::move(edited);
+}
+
 void BoxEvents::ReturnFocus(QWidget* control) {
     const bool wasQuiet = quiet_;
     quiet_ = true;
     control->setFocus(Qt::OtherFocusReason);
     quiet_ = wasQuiet;
+    entered_ = control;
+}
+
+void BoxEvents::Run(const std::function<void()>& handler) {
+    if (!handler) return;
+    const std::function<void()> copy = handler;
+    ++handling_;
+    copy();
+    --handling_;
 }
 
 bool BoxEvents::eventFilter(QObject* watched, QEvent* event) {
-    if (stopped_)
-        return false;
+    if (stopped_) return false;
     const auto it = handlers_.find(watched);
-    if (it == handlers_.end())
-        return false;
-    // Copies: a handler may replace the handlers or close the window.
+    if (it == handlers_.end()) return false;
+    const Handlers handlers = it->second;
     switch (event->type()) {
-    case QEvent::KeyPress: {
-        const auto key = it->second.keys.find(static_cast<QKeyEvent*>(event)->key());
-        if (key == it->second.keys.end())
-            return false;
-        const std::function<void()> handler = key->second;
-        handler();
-        return true;
-    }
+    case QEvent::KeyPress:
+        return KeyPress(static_cast<QWidget*>(watched), handlers,
+                        *static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
-        if (!quiet_ && it->second.gotFocus &&
-            MadeInsideTheWindow(static_cast<QFocusEvent*>(event))) {
-            const std::function<void()> handler = it->second.gotFocus;
-            handler();
-        }
+        FocusIn(watched, handlers, MadeByTheUser(static_cast<QFocusEvent*>(event)));
         return false;
     case QEvent::FocusOut:
-        if (!quiet_ && it->second.lostFocus &&
-            MadeInsideTheWindow(static_cast<QFocusEvent*>(event))) {
-            const std::function<void()> handler = it->second.lostFocus;
-            handler();
-        }
+        FocusOut(watched, handlers, MadeByTheUser(static_cast<QFocusEvent*>(event)));
         return false;
     default:
         return false;
     }
+}
+
+bool BoxEvents::KeyPress(QWidget* control, const Handlers& handlers, const QKeyEvent& key) {
+    if (const auto own = handlers.keys.find(key.key()); own != handlers.keys.end()) {
+        Run(own->second);
+        return true;
+    }
+    if (!TypesCharacter(key)) return false;
+    if (handlers.edited) Run(handlers.edited);
+    if (handlers.typed && handlers.typed(key)) return true;
+    if (IsEnter(key) && handlers.enterMovesOn) {
+        MoveToNext(control);
+        return true;
+    }
+    if (!handlers.numeric || key.key() == Qt::Key_Backspace) return false;
+    const QChar c = key.text()[0];
+    if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.')) return false;
+    services_.Beep();
+    return true;
+}
+
+void BoxEvents::FocusIn(QObject* control, const Handlers& handlers, bool byTheUser) {
+    if (quiet_ || !byTheUser) {
+        // Focus given back when a message closes, while no handler runs, puts the user back in.
+        if (quiet_ || (handling_ == 0 && !entered_)) entered_ = control;
+        return;
+    }
+    if (entered_ == control) return; // back from another window: never left
+    if (QObject* left = entered_) {
+        // The user went to another window from `left` and came back to another control: the
+        // check of the box that was left is due now.
+        entered_ = nullptr;
+        const auto was = handlers_.find(left);
+        if (was != handlers_.end()) Run(was->second.lostFocus);
+        if (stopped_) return;
+    }
+    entered_ = control;
+    Run(handlers.gotFocus);
+}
+
+void BoxEvents::FocusOut(QObject* control, const Handlers& handlers, bool byTheUser) {
+    // Only a control the user was in can be left; the one a handler sent the focus away from
+    // before it ever arrived was never entered.
+    if (quiet_) {
+        if (entered_ == control) entered_ = nullptr;
+        return;
+    }
+    if (!byTheUser || entered_ != control) return;
+    QWidget* next = QApplication::focusWidget();
+    if (!next || !window_->isAncestorOf(next)) return; // another window: the check waits
+    entered_ = nullptr;
+    Run(handlers.lostFocus);
 }
 
 } // namespace hl

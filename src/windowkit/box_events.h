@@ -1,24 +1,41 @@
-// The focus events of a calculator window's controls, as its handlers want them: only focus
-// changes made inside the window, never the ones a message box or a list causes by taking the
-// focus away for a moment, and none once the window closes.
+// The focus and key rules of every box of a child window, in one place: field checks run when
+// the user moves from a box to another control of the same window (never when a message box, a
+// drop-down list or another window takes the focus), Enter moves on as Tab does, and numeric
+// boxes take only digits, "." and Backspace.
 #pragma once
 
 #include <QObject>
 #include <functional>
 #include <map>
 
+class QKeyEvent;
 class QWidget;
 
 namespace hl {
 
+class Services;
+
 class BoxEvents : public QObject {
   public:
-    /// `handler` runs when `control` gets the focus.
+    /// Watches controls of `window` (the child window that owns them).
+    BoxEvents(QWidget* window, Services& services);
+
+    /// `handler` runs when the user enters `control`.
     void OnGotFocus(QWidget* control, std::function<void()> handler);
-    /// `handler` runs when `control` loses the focus.
+    /// `handler` runs when the user leaves `control` for another control of the window. Leaving
+    /// for another window keeps the control entered: its check waits until the user moves on
+    /// inside the window, as the focus never really left it.
     void OnLostFocus(QWidget* control, std::function<void()> handler);
     /// Swallows `key` pressed in `control` and runs `handler` instead.
     void OnKey(QWidget* control, int key, std::function<void()> handler);
+    /// `handler` sees every key that types a character (Enter and Backspace included) before the
+    /// box's own rules; it returns true to swallow the key.
+    void OnTyped(QWidget* control, std::function<bool(const QKeyEvent&)> handler);
+    /// Enter (and the keypad's Enter) is swallowed and moves the focus on as Tab would.
+    void EnterMovesOn(QWidget* control);
+    /// Digits, "." and Backspace pass, Enter moves on, any other character is swallowed with a
+    /// beep; navigation keys are left alone. `edited` runs first for every character key.
+    void NumericOnly(QWidget* control, std::function<void()> edited = {});
 
     /// Moves the focus to `control` without running any handler on the way: a box questioned on
     /// losing the focus takes it back, and the control the user was heading for never had it.
@@ -35,10 +52,23 @@ class BoxEvents : public QObject {
         std::function<void()> gotFocus;
         std::function<void()> lostFocus;
         std::map<int, std::function<void()>> keys;
+        std::function<bool(const QKeyEvent&)> typed;
+        std::function<void()> edited;
+        bool enterMovesOn = false;
+        bool numeric = false;
     };
     Handlers& Watch(QWidget* control);
+    bool KeyPress(QWidget* control, const Handlers& handlers, const QKeyEvent& key);
+    void FocusIn(QObject* control, const Handlers& handlers, bool byTheUser);
+    void FocusOut(QObject* control, const Handlers& handlers, bool byTheUser);
+    /// Runs a handler copy: a handler may replace the handlers or close the window.
+    void Run(const std::function<void()>& handler);
 
+    QWidget* window_;
+    Services& services_;
     std::map<QObject*, Handlers> handlers_;
+    QObject* entered_ = nullptr; ///< the control the user is in (or left for another window)
+    int handling_ = 0;           ///< handlers running now
     bool quiet_ = false;
     bool stopped_ = false;
 };

@@ -1,33 +1,58 @@
-// The base of every child window of the main window: its context, its place in twips, the tool
-// tip hidden on mouse movement, and its state saved when it closes as the active child.
+// The base of every child window of the main window: its id and context, its place in twips,
+// the focus and key rules of its boxes, the tool tip hidden on mouse movement, and its state
+// saved when it closes as the active child.
 #pragma once
 
+#include <QImage>
+#include <QString>
 #include <QWidget>
+#include <string>
 
 #include "windowkit/app_context.h"
+#include "windowkit/box_events.h"
+#include "windowkit/window_id.h"
 
 namespace hl {
+
+/// What Copy puts on the clipboard: a picture when there is one, else the text.
+struct ClipboardContent {
+    std::string text;
+    QImage picture;
+};
 
 class ChildWindow : public QWidget {
     Q_OBJECT
 public:
-    /// `name` is the window's objectName ("Form2"); `caption` its title.
-    ChildWindow(AppContext& context, const char* name, const QString& caption,
+    /// The objectName is the id's name ("Form2"); `caption` is the title.
+    ChildWindow(AppContext& context, WindowId id, const QString& caption,
                 QWidget* parent = nullptr);
 
-    /// Size and place of the window in twips; the main window gives its frame that place.
-    void PlaceInTwips(int left, int top, int width, int height);
+    WindowId Id() const { return id_; }
 
-    /// Writes the window's inputs to its working file now (Save does this for every open tool
-    /// window, so that a study saved while a tool window is open holds what it shows).
-    Q_INVOKABLE void FlushState() { SaveState(); }
+    /// Size and place of the window in twips, its frame included (the main window gives the
+    /// frame that place).
+    void PlaceInTwips(int left, int top, int width, int height);
+    /// Size and place in twips as the window asked for them.
+    QRect PlaceAsked() const { return placeAsked_; }
+
+    /// Closes the window with its frame, as its Close button does.
+    void Unload();
+
+    /// Tool windows write their working file here. Save calls it for every open window that
+    /// has a working file, so that a saved study holds what the window shows; closing calls it
+    /// when the window is the active child (a window closed by the result-window reset keeps its
+    /// file as it was).
+    virtual void SaveState() {}
+    /// The window became the active child.
+    virtual void Activated() {}
+    /// What Copy takes from the window (the selected cells, or the picture).
+    virtual ClipboardContent CopyContent() const { return {}; }
 
 protected:
-    /// Tool windows write their working file here. Called when the window closes while it is
-    /// the active child (a window closed by the result-window reset keeps its file as it was).
-    virtual void SaveState() {}
     /// Called on every close, after SaveState.
     virtual void Unloading() {}
+    /// The study changed: the unsaved-changes flag goes up.
+    void MarkChanged() { session_.MarkChanged(); }
 
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -36,6 +61,11 @@ protected:
     Session& session_;
     Services& services_;
     WindowHost& host_;
+    BoxEvents events_; ///< the focus and key rules of the window's boxes
+
+private:
+    WindowId id_;
+    QRect placeAsked_;
 };
 
 } // namespace hl

@@ -6,12 +6,14 @@
 #include <QtTest>
 
 #include "app/main_window.h"
+#include "app/program_windows.h"
 #include "app/study_commands.h"
 #include "core/day_number.h"
 #include "core/text_items.h"
 #include "files/study_file.h"
 #include "files/working_files.h"
 #include "platform/twips.h"
+#include "scenario/ui/input_form.h"
 #include "support/modal_watchdog.h"
 #include "support/scripted_services.h"
 #include "support/temp_folder.h"
@@ -28,7 +30,7 @@ class MainWindowTest : public QObject {
             window = std::make_unique<MainWindow>(session, services, ProgramWindows());
             QObject::connect(window.get(), &MainWindow::programEnded, [this] { ++ended; });
             window->show();
-            window->ShowChild("Form2");
+            window->ShowChild(WindowId::Form2);
         }
         void CompleteScenario() {
             session.scenario.amount = 100000.0f;
@@ -37,6 +39,11 @@ class MainWindowTest : public QObject {
             session.scenario.term = 5.0f;
             session.scenario.start = DayFromCivil(1996, 1, 1);
             session.scenario.frequency = kMonthly;
+        }
+        /// The active child's name, "" when there is none.
+        std::string Active() const {
+            const ChildWindow* active = window->ActiveChild();
+            return active ? WindowName(active->Id()) : "";
         }
         test::TempFolder folder;
         Session session;
@@ -91,7 +98,7 @@ private slots:
         {
             Program p; // Cancel: nothing changes
             p.CompleteScenario();
-            p.session.unsaved = true;
+            p.session.MarkChanged();
             p.services.QueueAnswer(MessageAnswer::Cancel);
             p.window->NewClick();
             QCOMPARE(p.services.Messages().at(0).title, std::string("Warning - possible data loss..."));
@@ -99,22 +106,22 @@ private slots:
                      std::string("Data is not saved.  Do you want to save this study ?"));
             QCOMPARE(p.services.Messages().at(0).buttons, MessageButtons::YesNoCancel);
             QCOMPARE(p.session.scenario.amount, 100000.0f);
-            QVERIFY(p.session.unsaved);
+            QVERIFY(p.session.Unsaved());
         }
         {
             Program p; // No: cleared without saving
             p.CompleteScenario();
-            p.session.unsaved = true;
+            p.session.MarkChanged();
             p.services.QueueAnswer(MessageAnswer::No);
             p.window->NewClick();
             QCOMPARE(p.session.scenario.amount, 0.0f);
-            QVERIFY(!p.session.unsaved);
+            QVERIFY(!p.session.Unsaved());
             QVERIFY(p.services.SaveDialogs().empty());
         }
         {
             Program p; // Yes, then the save dialog is cancelled: the New is aborted
             p.CompleteScenario();
-            p.session.unsaved = true;
+            p.session.MarkChanged();
             p.services.QueueAnswer(MessageAnswer::Yes);
             p.services.QueueSaveFile(std::nullopt);
             p.window->NewClick();
@@ -123,12 +130,12 @@ private slots:
                      std::string("Request for a 'New' study was aborted as no valid filename "
                                  "was given the the 'Save File' request."));
             QCOMPARE(p.session.scenario.amount, 100000.0f);
-            QVERIFY(p.session.unsaved);
+            QVERIFY(p.session.Unsaved());
         }
         {
             Program p; // Yes and a file: saved, then cleared
             p.CompleteScenario();
-            p.session.unsaved = true;
+            p.session.MarkChanged();
             p.services.QueueAnswer(MessageAnswer::Yes);
             p.services.QueueSaveFile(p.folder.Path("kept.mtg"));
             p.window->NewClick();
@@ -139,7 +146,7 @@ private slots:
 
     void openAnsweredYesLetsTheUserSaveFirst() {
         Program p;
-        p.session.unsaved = true;
+        p.session.MarkChanged();
         p.services.QueueAnswer(MessageAnswer::Yes);
         p.window->OpenClick();
         QCOMPARE(p.services.Messages().at(0).text,
@@ -163,10 +170,10 @@ private slots:
             p.session.scenario.comment = "Our first house";
             p.session.changes.entries.push_back({3000.0f, 31.49f, DayFromCivil(1996, 2, 1)});
             WriteShopperFile(p.session.folder, ShopperSection{{"1", "2", "3", "4", "5", "6", "7", "8", "9"}});
-            p.session.unsaved = true;
+            p.session.MarkChanged();
             p.services.QueueSaveFile(path);
             p.window->SaveClick();
-            QVERIFY(!p.session.unsaved);
+            QVERIFY(!p.session.Unsaved());
         }
         Program q;
         q.services.QueueOpenFile(path);
@@ -196,14 +203,14 @@ private slots:
     void aFailedSaveSaysSoAndLeavesTheOldFile() {
         Program p;
         p.CompleteScenario();
-        p.session.unsaved = true;
+        p.session.MarkChanged();
         const std::string path = p.folder.Path("old.mtg");
         test::Spit(path, "the old study");
         // A folder that does not exist cannot take the file.
         p.services.QueueSaveFile(p.folder.Path("no such folder/new.mtg"));
         p.window->SaveClick();
         QCOMPARE(p.services.Messages().back().title, std::string("Mtge Error Trap"));
-        QVERIFY(p.session.unsaved);
+        QVERIFY(p.session.Unsaved());
         QCOMPARE(test::Slurp(path), std::string("the old study"));
     }
 
@@ -222,12 +229,12 @@ private slots:
             QVERIFY(p.services.Messages().back().text.find("could not be read") != std::string::npos);
             QCOMPARE(p.session.scenario.amount, 100000.0f);
         }
-        QVERIFY(p.window->FindChild("Form2"));
+        QVERIFY(p.window->FindChild(WindowId::Form2));
     }
 
     void quitAsksAndCancelKeepsRunning() {
         Program p;
-        p.session.unsaved = true;
+        p.session.MarkChanged();
         p.services.QueueAnswer(MessageAnswer::Cancel);
         p.window->QuitClick();
         QCOMPARE(p.ended, 0);
@@ -245,7 +252,7 @@ private slots:
 
     void closingTheFrameIsQuit() {
         Program p;
-        p.session.unsaved = true;
+        p.session.MarkChanged();
         p.services.QueueAnswer(MessageAnswer::Cancel);
         QVERIFY(!p.window->close());
         QCOMPARE(p.ended, 0);
@@ -262,7 +269,7 @@ private slots:
         QCOMPARE(p.services.Messages().at(0).title, std::string("Mtge Error Trap"));
         QCOMPARE(p.services.Messages().at(0).text, std::string("Error - Input data is incomplete"));
         QCOMPARE(p.services.Beeps(), 1);
-        QCOMPARE(p.window->ActiveChildName(), std::string("Form2"));
+        QCOMPARE(p.Active(), std::string("Form2"));
     }
 
     void resultWindowsOpenOverTheInputForm() {
@@ -270,18 +277,18 @@ private slots:
         p.CompleteScenario();
         // The user was in a box of the input form: leaving it for the new window must not
         // count as a change that closes that very window.
-        QMetaObject::invokeMethod(p.window->FindChild("Form2"), "LoadFromRecord");
+        qobject_cast<InputForm*>(p.window->FindChild(WindowId::Form2))->LoadFromRecord();
         QApplication::setActiveWindow(p.window.get());
-        QWidget* combo = p.window->FindChild("Form2")->findChild<QWidget*>("Combo1");
+        QWidget* combo = p.window->FindChild(WindowId::Form2)->findChild<QWidget*>("Combo1");
         combo->setFocus();
         QCoreApplication::processEvents();
         for (const char* command : {"schedule", "summary"}) {
             p.window->Command(command)->trigger();
             QCoreApplication::processEvents();
         }
-        QVERIFY(p.window->FindChild("Form7"));
-        QVERIFY(p.window->FindChild("Form3"));
-        QCOMPARE(p.window->ActiveChildName(), std::string("Form3"));
+        QVERIFY(p.window->FindChild(WindowId::Form7));
+        QVERIFY(p.window->FindChild(WindowId::Form3));
+        QCOMPARE(p.Active(), std::string("Form3"));
         QVERIFY(p.services.Messages().empty());
     }
 
@@ -307,7 +314,7 @@ private slots:
         Program p;
         p.CompleteScenario();
         p.window->Command("schedule")->trigger();
-        auto* grid = p.window->FindChild("Form7")->findChild<QTableView*>();
+        auto* grid = p.window->FindChild(WindowId::Form7)->findChild<QTableView*>();
         QVERIFY(grid);
         // The first payment's number and date, and the second's.
         grid->selectionModel()->select(
@@ -319,11 +326,11 @@ private slots:
         // Payment numbers carry the trailing blanks of their "####0   " format.
         QCOMPARE(*p.services.ClipboardText(), std::string("1   \tJan 01 1996\r\n2   \tFeb 01 1996"));
 
-        QMetaObject::invokeMethod(p.window->FindChild("Form7"), [&] {
-            p.window->ShowChild("Form6");
+        QMetaObject::invokeMethod(p.window->FindChild(WindowId::Form7), [&] {
+            p.window->ShowChild(WindowId::Form6);
         });
-        QVERIFY(p.window->FindChild("Form6"));
-        QCOMPARE(p.window->ActiveChildName(), std::string("Form6"));
+        QVERIFY(p.window->FindChild(WindowId::Form6));
+        QCOMPARE(p.Active(), std::string("Form6"));
         p.window->CopyClick();
         QVERIFY(!p.services.ClipboardImage().isNull());
     }
@@ -331,16 +338,16 @@ private slots:
     void calculatorsOpenWithoutAScenario() {
         Program p;
         for (const char* command : {"solvefor", "mestimate", "Payshop"}) p.window->Command(command)->trigger();
-        QVERIFY(p.window->FindChild("Form14"));
-        QVERIFY(p.window->FindChild("Form5"));
-        QVERIFY(p.window->FindChild("Form9"));
+        QVERIFY(p.window->FindChild(WindowId::Form14));
+        QVERIFY(p.window->FindChild(WindowId::Form5));
+        QVERIFY(p.window->FindChild(WindowId::Form9));
         QVERIFY(p.services.Messages().empty());
     }
 
     void aStudySavedWhileAToolWindowIsOpenHoldsWhatItShows() {
         Program p;
         p.window->Command("Payshop")->trigger();
-        auto* amount = p.window->FindChild("Form9")->findChild<QLineEdit*>("Text1");
+        auto* amount = p.window->FindChild(WindowId::Form9)->findChild<QLineEdit*>("Text1");
         QVERIFY(amount);
         amount->setText("150000");
         p.services.QueueSaveFile(p.folder.Path("open tool.mtg"));
@@ -373,12 +380,12 @@ private slots:
 
     void inputFormCommandClosesResultWindowsOnlyFromTheInputForm() {
         Program p;
-        QCOMPARE(p.window->ActiveChildName(), std::string("Form2"));
-        p.window->ShowChild("Form17");
-        QCOMPARE(p.window->ActiveChildName(), std::string("Form17"));
+        QCOMPARE(p.Active(), std::string("Form2"));
+        p.window->ShowChild(WindowId::Form17);
+        QCOMPARE(p.Active(), std::string("Form17"));
         p.window->InputFormClick();
-        QCOMPARE(p.window->ActiveChildName(), std::string("Form2"));
-        QVERIFY(p.window->FindChild("Form17")); // not a result window: stays open
+        QCOMPARE(p.Active(), std::string("Form2"));
+        QVERIFY(p.window->FindChild(WindowId::Form17)); // not a result window: stays open
     }
 
     void helpOpensAtTheMenusTopic() {

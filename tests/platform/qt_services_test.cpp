@@ -164,7 +164,7 @@ void QtServicesTest::saveDialogAddsDefaultExtension() {
         name->setText(folder.filePath("study"));
         static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides it; the override runs
     });
-    const auto chosen = services.AskSaveFile("Mtg Files (*.mtg)|*.mtg", "mtg");
+    const auto chosen = services.AskSaveFile("Mtg Files (*.mtg)|*.mtg", "mtg", "*.mtg");
     QCOMPARE(title, QString("Save As"));
     QCOMPARE(filters, QStringList{"Mtg Files (*.mtg)"});
     QVERIFY(chosen);
@@ -174,8 +174,8 @@ void QtServicesTest::saveDialogAddsDefaultExtension() {
 void QtServicesTest::cancelledFileDialogsGiveNothing() {
     ModalWatchdog watchdog(ModalWatchdog::OnDialog::Record, 50);
     QtServices services;
-    QVERIFY(!services.AskOpenFile("Mtg Files (*.mtg)|*.mtg", "mtg"));
-    QVERIFY(!services.AskSaveFile("Mtg Files (*.mtg)|*.mtg", "mtg"));
+    QVERIFY(!services.AskOpenFile("Mtg Files (*.mtg)|*.mtg", "mtg", "*.mtg"));
+    QVERIFY(!services.AskSaveFile("Mtg Files (*.mtg)|*.mtg", "mtg", "*.mtg"));
     QCOMPARE(watchdog.Closed(), (QStringList{"QFileDialog \"Open\"", "QFileDialog \"Save As\""}));
 }
 

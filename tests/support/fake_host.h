@@ -8,44 +8,54 @@
 #include <string>
 #include <vector>
 
+#include "windowkit/child_window.h"
 #include "windowkit/window_host.h"
 
 namespace hl::test {
 
 class FakeHost : public WindowHost {
 public:
-    std::string ActiveChildName() const override { return active; }
-    QWidget* ShowChild(const std::string& name) override {
+    ChildWindow* ActiveChild() const override {
+        const auto it = open.find(active);
+        return it == open.end() ? nullptr : it->second;
+    }
+    bool IsActive(WindowId id) const override { return active == WindowName(id); }
+    ChildWindow* ShowChild(WindowId id) override {
+        const std::string name = WindowName(id);
         shown.push_back(name);
         auto it = factories.find(name);
         if (it == factories.end()) return nullptr;
-        QWidget* w = it->second();
-        if (w) {
-            w->setObjectName(QString::fromStdString(name));
-            w->show();
-        }
+        ChildWindow* w = it->second();
+        if (w) w->show();
         return w;
     }
-    void CloseChild(const std::string& name) override { closed.push_back(name); }
-    QWidget* FindChild(const std::string& name) const override {
-        auto it = open.find(name);
+    void CloseChild(WindowId id) override { closed.push_back(WindowName(id)); }
+    ChildWindow* FindChild(WindowId id) const override {
+        auto it = open.find(WindowName(id));
         return it == open.end() ? nullptr : it->second;
     }
     void ResetResultWindows() override {
         ++resets;
         if (active == "Form2")
-            for (const char* name : kResultWindows) closed.push_back(name);
+            for (const char* name : kResultWindowNames) closed.push_back(name);
     }
+    void ResetResultWindowsIfChanged() override { ResetResultWindows(); }
+    void SaveOpenWindowStates() override { ++flushes; }
     void HideToolTip() override { ++tipHides; }
     void EndProgram() override { ++ends; }
 
-    std::string active = "Form2";      ///< what ActiveChildName answers
-    std::vector<std::string> shown;    ///< ShowChild calls, in order
-    std::vector<std::string> closed;   ///< children closed, in order
-    std::map<std::string, QWidget*> open; ///< what FindChild answers
+    /// The result windows in the order the program's reset closes them.
+    static constexpr const char* kResultWindowNames[] = {
+        "Form6", "Form7", "Form3", "Form10", "Form8", "Form11", "Form12", "Form13", "Form15"};
+
+    std::string active = "Form2";             ///< the active child's name
+    std::vector<std::string> shown;           ///< ShowChild calls, in order
+    std::vector<std::string> closed;          ///< children closed, in order
+    std::map<std::string, ChildWindow*> open; ///< what FindChild answers
     /// Optional builders for ShowChild, by name.
-    std::map<std::string, std::function<QWidget*()>> factories;
+    std::map<std::string, std::function<ChildWindow*()>> factories;
     int resets = 0;
+    int flushes = 0;
     int tipHides = 0;
     int ends = 0;
 };

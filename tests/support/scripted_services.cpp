@@ -92,14 +92,16 @@ MessageAnswer ScriptedServices::Ask(const std::string& title, const std::string&
 }
 
 std::optional<std::string> ScriptedServices::AskOpenFile(const std::string& filter,
-                                                         const std::string& defaultExtension) {
-    openDialogs_.push_back({filter, defaultExtension});
+                                                         const std::string& defaultExtension,
+                                                         const std::string& initialName) {
+    openDialogs_.push_back({filter, defaultExtension, initialName});
     return NextFile(openFiles_, unexpected_, "open", filter);
 }
 
 std::optional<std::string> ScriptedServices::AskSaveFile(const std::string& filter,
-                                                         const std::string& defaultExtension) {
-    saveDialogs_.push_back({filter, defaultExtension});
+                                                         const std::string& defaultExtension,
+                                                         const std::string& initialName) {
+    saveDialogs_.push_back({filter, defaultExtension, initialName});
     return NextFile(saveFiles_, unexpected_, "save", filter);
 }
 

@@ -26,6 +26,7 @@ struct AskedMessage {
 struct AskedFile {
     std::string filter;
     std::string defaultExtension;
+    std::string initialName;
     bool operator==(const AskedFile&) const = default;
 };
 
@@ -78,9 +79,11 @@ class ScriptedServices : public Services {
                       MessageButtons buttons) override;
     void Beep() override { ++beeps_; }
     std::optional<std::string> AskOpenFile(const std::string& filter,
-                                           const std::string& defaultExtension) override;
+                                           const std::string& defaultExtension,
+                                           const std::string& initialName) override;
     std::optional<std::string> AskSaveFile(const std::string& filter,
-                                           const std::string& defaultExtension) override;
+                                           const std::string& defaultExtension,
+                                           const std::string& initialName) override;
     bool AskPrinterSetup() override;
     void ClearClipboard() override;
     void SetClipboardText(const std::string& text) override;

@@ -12,7 +12,6 @@
 #include "calculators/box_value.h"
 #include "calculators/estimate.h"
 #include "files/working_files.h"
-#include "windowkit/key_filters.h"
 
 namespace hl {
 namespace {
@@ -41,7 +40,7 @@ QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
 } // namespace
 
 EstimateWindow::EstimateWindow(AppContext& context, QWidget* parent)
-    : ChildWindow(context, "Form5", QStringLiteral("Estimating the Amount of Mortgage Required"),
+    : ChildWindow(context, WindowId::Form5, QStringLiteral("Estimating the Amount of Mortgage Required"),
                   parent) {
     BuildControls();
     PlaceInTwips(50, 20, 9200, 5650);
@@ -177,7 +176,7 @@ void EstimateWindow::Connect() {
     for (int box : kInputBoxes) {
         QLineEdit* edit = boxes_[static_cast<std::size_t>(box - 1)];
         // The inputs are part of the study: a key typed is an edit to save.
-        InstallNumericFilter(edit, services_, [this] { session_.unsaved = true; });
+        events_.NumericOnly(edit, [this] { MarkChanged(); });
         events_.OnLostFocus(edit, [this, box] { TextLostFocus(box); });
     }
     for (int box : kResultBoxes)
@@ -202,7 +201,7 @@ void EstimateWindow::SaveState() {
     WriteEstimateFile(session_.folder, kept);
 }
 
-void EstimateWindow::Unloading() { events_.Stop(); }
+
 
 void EstimateWindow::TextLostFocus(int box) {
     const int index = InputIndex(box);
@@ -230,7 +229,7 @@ void EstimateWindow::Recalculate() {
 }
 
 void EstimateWindow::Command1Click() {
-    session_.unsaved = true;
+    MarkChanged();
     for (int index = 0; index < calc::kEstimateInputs; ++index)
         Input(index)->setText(
             QString::fromLatin1(calc::kEstimateSample[static_cast<std::size_t>(index)]));
@@ -239,7 +238,7 @@ void EstimateWindow::Command1Click() {
 }
 
 void EstimateWindow::Command2Click() {
-    session_.unsaved = true;
+    MarkChanged();
     // The own funds subtotal and the amount to be mortgaged stay until the next recalculation.
     for (QLineEdit* box : boxes_)
         if (box != Text18 && box != Text19)
@@ -247,6 +246,6 @@ void EstimateWindow::Command2Click() {
     events_.ReturnFocus(Text1);
 }
 
-void EstimateWindow::Command3Click() { host_.CloseChild(objectName().toStdString()); }
+void EstimateWindow::Command3Click() { Unload(); }
 
 } // namespace hl

@@ -5,7 +5,6 @@
 
 #include <array>
 
-#include "windowkit/box_events.h"
 #include "windowkit/child_window.h"
 
 class QLineEdit;
@@ -52,7 +51,6 @@ class EstimateWindow : public ChildWindow {
 
   protected:
     void SaveState() override;
-    void Unloading() override;
 
   private:
     void BuildControls();
@@ -62,7 +60,6 @@ class EstimateWindow : public ChildWindow {
     QLineEdit* Input(int index) const;
 
     std::array<QLineEdit*, 19> boxes_{}; ///< Text1..Text19
-    BoxEvents events_;
 };
 
 } // namespace hl

@@ -20,7 +20,6 @@
 #include "calculators/ui/shopper_table_model.h"
 #include "calculators/ui/show_message.h"
 #include "files/working_files.h"
-#include "windowkit/key_filters.h"
 #include "platform/twips.h"
 
 namespace hl {
@@ -40,7 +39,7 @@ constexpr int kDefaultColumnTwips = 960;
 } // namespace
 
 ShopperWindow::ShopperWindow(AppContext& context, QWidget* parent)
-    : ChildWindow(context, "Form9", QStringLiteral("Payment Shopper "), parent) {
+    : ChildWindow(context, WindowId::Form9, QStringLiteral("Payment Shopper "), parent) {
     BuildControls();
     PlaceInTwips(50, 50, 9200, 5490);
     Restore();
@@ -164,7 +163,7 @@ void ShopperWindow::BuildControls() {
 void ShopperWindow::Connect() {
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         QLineEdit* box = boxes_[i];
-        InstallNumericFilter(box, services_, [this] { session_.unsaved = true; });
+        events_.NumericOnly(box, [this] { MarkChanged(); });
         const int number = static_cast<int>(i) + 1;
         events_.OnLostFocus(box, [this, number] { TextLostFocus(number); });
         connect(box, &QLineEdit::textChanged, this, &ShopperWindow::TextChange);
@@ -192,7 +191,7 @@ void ShopperWindow::SaveState() {
     WriteShopperFile(session_.folder, kept);
 }
 
-void ShopperWindow::Unloading() { events_.Stop(); }
+
 
 const std::vector<calc::ShopperLine>& ShopperWindow::Lines() const { return model_->Lines(); }
 
@@ -253,7 +252,7 @@ void ShopperWindow::TextLostFocus(int box) {
 void ShopperWindow::TextChange() { ClearTable(); }
 
 void ShopperWindow::Text1Escape() {
-    session_.unsaved = true;
+    MarkChanged();
     Text1->clear();
 }
 
@@ -270,10 +269,10 @@ void ShopperWindow::Command1Click() {
     model_->Append(result.lines);
 }
 
-void ShopperWindow::Command2Click() { host_.CloseChild(objectName().toStdString()); }
+void ShopperWindow::Command2Click() { Unload(); }
 
 void ShopperWindow::Command3Click() {
-    session_.unsaved = true;
+    MarkChanged();
     ClearTable();
     for (std::size_t i = 0; i < boxes_.size(); ++i)
         boxes_[i]->setText(QString::fromLatin1(calc::kShopperSample[i]));
@@ -281,7 +280,7 @@ void ShopperWindow::Command3Click() {
 }
 
 void ShopperWindow::Command4Click() {
-    session_.unsaved = true;
+    MarkChanged();
     ClearTable();
     for (QLineEdit* box : boxes_)
         box->clear();

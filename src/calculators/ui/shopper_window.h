@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "calculators/shopper.h"
-#include "windowkit/box_events.h"
 #include "windowkit/child_window.h"
 
 class QLineEdit;
@@ -27,6 +26,7 @@ class ShopperWindow : public ChildWindow {
     /// The selected cells of Grid1 for Copy: cells separated by tabs, rows by "\r\n"; the
     /// current cell alone when nothing is selected, "" when the table is empty.
     std::string SelectedCellsText() const;
+    ClipboardContent CopyContent() const override { return {SelectedCellsText(), {}}; }
     /// The lines of Grid1, separators included, top to bottom (what a report prints).
     const std::vector<calc::ShopperLine>& Lines() const;
 
@@ -56,7 +56,6 @@ class ShopperWindow : public ChildWindow {
 
   protected:
     void SaveState() override;
-    void Unloading() override;
 
   private:
     void BuildControls();
@@ -71,7 +70,6 @@ class ShopperWindow : public ChildWindow {
     /// What each box held when it was last left: the values Calculate reads.
     std::array<Single, 9> stored_{};
     ShopperTableModel* model_ = nullptr;
-    BoxEvents events_;
 };
 
 } // namespace hl

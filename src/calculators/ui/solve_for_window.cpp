@@ -12,7 +12,6 @@
 #include "calculators/ui/drop_down_combo.h"
 #include "calculators/ui/show_message.h"
 #include "engine/scenario.h"
-#include "windowkit/key_filters.h"
 
 namespace hl {
 namespace {
@@ -41,7 +40,7 @@ std::string TextOf(const QLineEdit* box) { return box->text().toStdString(); }
 } // namespace
 
 SolveForWindow::SolveForWindow(AppContext& context, QWidget* parent)
-    : ChildWindow(context, "Form14",
+    : ChildWindow(context, WindowId::Form14,
                   QStringLiteral("Solve for...  (scratchsheet -  this data not saved)"), parent) {
     BuildControls();
     Connect();
@@ -150,7 +149,7 @@ void SolveForWindow::BuildControls() {
 void SolveForWindow::Connect() {
     // Every key typed counts as an edit, although the window keeps nothing.
     for (QLineEdit* box : {Text1, Text2, Text3, Text4})
-        InstallNumericFilter(box, services_, [this] { session_.unsaved = true; });
+        events_.NumericOnly(box, [this] { MarkChanged(); });
     events_.OnLostFocus(Text1, [this] { Text1LostFocus(); });
     events_.OnLostFocus(Text2, [this] { Text2LostFocus(); });
     events_.OnLostFocus(Text3, [this] { Text3LostFocus(); });
@@ -182,7 +181,7 @@ void SolveForWindow::Text3LostFocus() { CheckBox(Text3, calc::SolveBox::Amount);
 void SolveForWindow::Text4LostFocus() { CheckBox(Text4, calc::SolveBox::Years); }
 
 void SolveForWindow::Combo1Click() {
-    session_.unsaved = true;
+    MarkChanged();
     Show(calc::SolveAfterFrequency(Inputs()));
 }
 
@@ -193,9 +192,9 @@ void SolveForWindow::ResultGotFocus() {
     events_.ReturnFocus(Text1);
 }
 
-void SolveForWindow::Command1Click() { host_.CloseChild(objectName().toStdString()); }
+void SolveForWindow::Command1Click() { Unload(); }
 
-void SolveForWindow::Unloading() { events_.Stop(); }
+
 
 void SolveForWindow::CheckBox(QLineEdit* box, calc::SolveBox which) {
     const calc::FieldCheck check = calc::CheckSolveField(which, calc::BoxValue(TextOf(box)));

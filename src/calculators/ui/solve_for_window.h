@@ -4,7 +4,6 @@
 #pragma once
 
 #include "calculators/solve_for.h"
-#include "windowkit/box_events.h"
 #include "calculators/ui/drop_down_combo.h"
 #include "windowkit/child_window.h"
 
@@ -39,7 +38,6 @@ class SolveForWindow : public ChildWindow {
     QPushButton* Command1; ///< Close
 
   protected:
-    void Unloading() override;
 
   private:
     void BuildControls();
@@ -52,7 +50,6 @@ class SolveForWindow : public ChildWindow {
     void Show(const calc::SolveResult& result);
     void ClearResults();
 
-    BoxEvents events_;
 };
 
 } // namespace hl

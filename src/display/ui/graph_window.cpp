@@ -69,7 +69,7 @@ void SetText(QLineEdit* box, const std::string& text) {
 } // namespace
 
 GraphWindow::GraphWindow(AppContext& context, QWidget* parent)
-    : ChildWindow(context, "Form6", QStringLiteral("Graph"), parent) {
+    : ChildWindow(context, WindowId::Form6, QStringLiteral("Graph"), parent) {
     BuildControls();
     PlaceInTwips(40, 10, 9200, 5680);
 }
@@ -233,15 +233,10 @@ void GraphWindow::DrawGraph(const GraphData& graph) {
 
 QImage GraphWindow::GraphPicture() const { return Graph1->grab().toImage(); }
 
-void GraphWindow::Command1Click() { close(); }
+void GraphWindow::Command1Click() { Unload(); }
 
 GraphWindow* ShowGraphWindow(WindowHost& host) {
-    QWidget* shown = host.ShowChild("Form6");
-    auto* window = qobject_cast<GraphWindow*>(shown);
-    // A host may hand back the frame it wrapped the window in.
-    if (!window && shown)
-        window = shown->findChild<GraphWindow*>(QStringLiteral("Form6"));
-    return window;
+    return qobject_cast<GraphWindow*>(host.ShowChild(WindowId::Form6));
 }
 
 } // namespace hl

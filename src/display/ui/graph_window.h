@@ -41,6 +41,7 @@ class GraphWindow : public ChildWindow {
 
     /// The graph as a picture, for the clipboard and printing.
     QImage GraphPicture() const;
+    ClipboardContent CopyContent() const override { return {{}, GraphPicture()}; }
 
   private:
     void BuildControls();

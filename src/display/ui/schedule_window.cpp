@@ -41,7 +41,7 @@ QRadioButton* Option(QWidget* parent, const char* name, const char* text) {
 } // namespace
 
 ScheduleWindow::ScheduleWindow(AppContext& context, QWidget* parent)
-    : ChildWindow(context, "Form7", QStringLiteral("Schedule Display"), parent) {
+    : ChildWindow(context, WindowId::Form7, QStringLiteral("Schedule Display"), parent) {
     BuildControls();
     PlaceInTwips(50, 50, 9200, 5490);
     Load();
@@ -191,7 +191,7 @@ void ScheduleWindow::Command1Click() { ShowGraph(BalanceGraph(schedule_)); }
 void ScheduleWindow::Command2Click() { ShowGraph(AccumulatedGraph(schedule_, AccumulatedTexts())); }
 void ScheduleWindow::Command6Click() { ShowGraph(ComponentsGraph(schedule_)); }
 
-void ScheduleWindow::Command4Click() { close(); }
-void ScheduleWindow::Command3Click() { close(); }
+void ScheduleWindow::Command4Click() { Unload(); }
+void ScheduleWindow::Command3Click() { Unload(); }
 
 } // namespace hl

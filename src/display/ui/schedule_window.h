@@ -29,6 +29,7 @@ class ScheduleWindow : public ChildWindow {
     /// The selected cells of the grid for the clipboard: cells separated by tabs, rows by
     /// "\r\n". With nothing selected, the current cell; with no current cell either, "".
     std::string SelectedCellsText() const;
+    ClipboardContent CopyContent() const override { return {SelectedCellsText(), {}}; }
 
     /// The option the grid shows now.
     ScheduleView View() const { return view_; }

@@ -33,7 +33,7 @@ QLabel* Caption(QWidget* parent, const char* name, const char* text, bool headin
 } // namespace
 
 SummaryWindow::SummaryWindow(AppContext& context, QWidget* parent)
-    : ChildWindow(context, "Form3", QStringLiteral("Summary Display"), parent) {
+    : ChildWindow(context, WindowId::Form3, QStringLiteral("Summary Display"), parent) {
     BuildControls();
     PlaceInTwips(50, 30, 8000, 5500);
     Load();
@@ -101,6 +101,6 @@ void SummaryWindow::Load() {
     Text3->setText(QString::fromStdString(t.text3));
 }
 
-void SummaryWindow::Command1Click() { close(); }
+void SummaryWindow::Command1Click() { Unload(); }
 
 } // namespace hl

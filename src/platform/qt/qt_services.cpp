@@ -76,17 +76,20 @@ MessageAnswer QtServices::Ask(const std::string& title, const std::string& text,
 void QtServices::Beep() { QApplication::beep(); }
 
 std::optional<std::string> QtServices::AskOpenFile(const std::string& filter,
-                                                   const std::string& defaultExtension) {
-    return AskFile(false, filter, defaultExtension);
+                                                   const std::string& defaultExtension,
+                                                   const std::string& initialName) {
+    return AskFile(false, filter, defaultExtension, initialName);
 }
 
 std::optional<std::string> QtServices::AskSaveFile(const std::string& filter,
-                                                   const std::string& defaultExtension) {
-    return AskFile(true, filter, defaultExtension);
+                                                   const std::string& defaultExtension,
+                                                   const std::string& initialName) {
+    return AskFile(true, filter, defaultExtension, initialName);
 }
 
 std::optional<std::string> QtServices::AskFile(bool save, const std::string& filter,
-                                               const std::string& defaultExtension) {
+                                               const std::string& defaultExtension,
+                                               const std::string& initialName) {
     QFileDialog dialog(parent_, save ? QStringLiteral("Save As") : QStringLiteral("Open"),
                        lastFolder_, Q(DialogFilter(filter)));
     // Qt's own dialog behaves the same on every desktop; a native one would differ with the theme.
@@ -97,6 +100,7 @@ std::optional<std::string> QtServices::AskFile(bool save, const std::string& fil
     if (suffix.startsWith(u'.'))
         suffix.remove(0, 1);
     dialog.setDefaultSuffix(suffix);
+    if (!initialName.empty()) dialog.selectFile(Q(initialName));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const QStringList files = dialog.selectedFiles();

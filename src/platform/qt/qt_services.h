@@ -40,9 +40,11 @@ class QtServices : public Services {
                       MessageButtons buttons) override;
     void Beep() override;
     std::optional<std::string> AskOpenFile(const std::string& filter,
-                                           const std::string& defaultExtension) override;
+                                           const std::string& defaultExtension,
+                                           const std::string& initialName) override;
     std::optional<std::string> AskSaveFile(const std::string& filter,
-                                           const std::string& defaultExtension) override;
+                                           const std::string& defaultExtension,
+                                           const std::string& initialName) override;
     bool AskPrinterSetup() override;
     void ClearClipboard() override;
     void SetClipboardText(const std::string& text) override;
@@ -55,7 +57,8 @@ class QtServices : public Services {
 
   private:
     std::optional<std::string> AskFile(bool save, const std::string& filter,
-                                       const std::string& defaultExtension);
+                                       const std::string& defaultExtension,
+                                       const std::string& initialName);
 
     QPointer<QWidget> parent_;
     std::string helpFile_;

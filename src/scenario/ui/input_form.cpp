@@ -15,8 +15,8 @@
 #include <QStylePainter>
 
 #include "core/format.h"
-#include "windowkit/key_filters.h"
 #include "platform/twips.h"
+#include "scenario/ui/payment_changes_window.h"
 
 namespace hl {
 namespace {
@@ -78,25 +78,10 @@ QLineEdit* MakeDisplayBox(QWidget* parent, const char* name) {
     return box;
 }
 
-// A key that types a character (what the form's key-press rules look at); navigation keys and
-// shortcuts are left to the box.
-bool TypesCharacter(const QKeyEvent* key) {
-    const QString text = key->text();
-    return !text.isEmpty() && (text[0].isPrint() || key->key() == Qt::Key_Return ||
-                               key->key() == Qt::Key_Enter || key->key() == Qt::Key_Backspace);
-}
-
-// A message box or a drop-down list takes the focus away for a moment and gives it back; that
-// is not the user leaving or entering a control.
-bool MadeByTheUser(const QFocusEvent* event) {
-    return event->reason() != Qt::ActiveWindowFocusReason &&
-           event->reason() != Qt::PopupFocusReason;
-}
-
 } // namespace
 
 InputForm::InputForm(AppContext& context, QWidget* parent)
-    : ChildWindow(context, "Form2", QStringLiteral("Input Profile"), parent) {
+    : ChildWindow(context, WindowId::Form2, QStringLiteral("Input Profile"), parent) {
     BuildControls();
     PlaceControls();
     ShowForDebugLevel();
@@ -231,18 +216,28 @@ void InputForm::ShowForDebugLevel() {
 }
 
 void InputForm::ConnectEvents() {
-    const auto markChanged = [this] { session_.unsaved = true; };
-    InstallNumericFilter(Text1, services_, markChanged);
-    InstallNumericFilter(Text2, services_, markChanged);
-    InstallNumericFilter(Text3, services_, markChanged);
+    const auto markChanged = [this] { MarkChanged(); };
+    events_.NumericOnly(Text1, markChanged);
+    events_.NumericOnly(Text2, markChanged);
+    events_.NumericOnly(Text3, markChanged);
     // The length of loan's guard has marked the study changed when the box took the focus.
-    InstallNumericFilter(Text4, services_);
-    InstallEnterAsTab(Text5);
-    // The comment's own key rule (below, in eventFilter) must see Enter before it moves on.
-    InstallEnterAsTab(Text6);
-    for (QWidget* control : std::initializer_list<QWidget*>{Text1, Text2, Text3, Text4, Text5,
-                                                            Text6, Text7, Text8, Combo1})
-        control->installEventFilter(this);
+    events_.NumericOnly(Text4);
+    events_.EnterMovesOn(Text5);
+    events_.EnterMovesOn(Text6);
+    events_.OnTyped(Text6, [this](const QKeyEvent& key) { return Text6KeyPress(key); });
+
+    events_.OnLostFocus(Text1, [this] { Text1LostFocus(); });
+    events_.OnLostFocus(Text2, [this] { Text2LostFocus(); });
+    events_.OnLostFocus(Text3, [this] { Text3LostFocus(); });
+    events_.OnLostFocus(Text4, [this] { Text4LostFocus(); });
+    events_.OnLostFocus(Text5, [this] { Text5LostFocus(); });
+    events_.OnLostFocus(Text6, [this] { Text6LostFocus(); });
+    events_.OnLostFocus(Combo1, [this] { Combo1LostFocus(); });
+    events_.OnGotFocus(Text4, [this] { Text4GotFocus(); });
+    events_.OnGotFocus(Text5, [this] { Text5GotFocus(); });
+    events_.OnGotFocus(Combo1, [this] { Combo1GotFocus(); });
+    events_.OnGotFocus(Text7, [this] { RefuseFocus(); });
+    events_.OnGotFocus(Text8, [this] { RefuseFocus(); });
 
     connect(Combo1, &QComboBox::activated, this, &InputForm::Combo1Click);
     connect(Command1, &QPushButton::clicked, this, &InputForm::Command1Click);
@@ -266,8 +261,8 @@ void InputForm::Recalculate() {
     if (recalculating_ || closing_)
         return;
     recalculating_ = true;
-    if (host_.ActiveChildName() == "Form2")
-        host_.ResetResultWindows();
+    if (host_.IsActive(WindowId::Form2))
+        host_.ResetResultWindowsIfChanged();
 
     Scenario& s = session_.scenario;
     if (const std::optional<DayNumber> moved = TwiceAMonthStart(s.start, s.frequency)) {
@@ -374,7 +369,7 @@ void InputForm::Text5GotFocus() { GuardTimeFrame(); }
 void InputForm::Combo1GotFocus() { GuardTimeFrame(); }
 
 void InputForm::GuardTimeFrame() {
-    session_.unsaved = true;
+    MarkChanged();
     if (session_.changes.Count() == 0)
         return;
     if (services_.Ask(kConfirmDeletionTitle, ConfirmDeletionText(), MessageButtons::YesNoCancel) ==
@@ -384,14 +379,12 @@ void InputForm::GuardTimeFrame() {
         return;
     }
     // The field was never edited: leaving it is no reason to check it again.
-    entered_ = nullptr;
-    Text1->setFocus(Qt::OtherFocusReason);
+    events_.ReturnFocus(Text1);
 }
 
 void InputForm::RefuseFocus() {
     services_.Beep();
-    entered_ = nullptr;
-    Text1->setFocus(Qt::OtherFocusReason);
+    events_.ReturnFocus(Text1);
 }
 
 void InputForm::ApplyFrequencyCaption() {
@@ -406,7 +399,7 @@ void InputForm::Combo1Click() {
 }
 
 void InputForm::Combo1LostFocus() {
-    session_.unsaved = true;
+    MarkChanged();
     ApplyFrequencyCaption();
     Recalculate();
 }
@@ -416,9 +409,9 @@ void InputForm::Combo1LostFocus() {
 void InputForm::Command1Click() { host_.EndProgram(); }
 
 void InputForm::Command2Click() {
-    session_.unsaved = true;
-    if (QWidget* table = host_.ShowChild("Form4"))
-        QMetaObject::invokeMethod(table, "Prepare");
+    MarkChanged();
+    if (auto* table = qobject_cast<PaymentChangesWindow*>(host_.ShowChild(WindowId::Form4)))
+        table->Prepare();
 }
 
 void InputForm::Command3Click() {
@@ -427,11 +420,11 @@ void InputForm::Command3Click() {
     // Opened afresh, the form shows the sample from the record. Nothing of this window may be
     // touched once the host has closed it.
     WindowHost& host = host_;
-    host.CloseChild("Form2");
-    host.ShowChild("Form2");
+    host.CloseChild(WindowId::Form2);
+    host.ShowChild(WindowId::Form2);
 }
 
-void InputForm::FormClick() { host_.ShowChild("Form3"); }
+void InputForm::FormClick() { host_.ShowChild(WindowId::Form3); }
 
 void InputForm::mouseReleaseEvent(QMouseEvent* event) {
     // Clicks that a label passes on are the label's, not the background's.
@@ -449,83 +442,20 @@ bool InputForm::event(QEvent* event) {
     return ChildWindow::event(event);
 }
 
+void InputForm::Activated() { Recalculate(); }
+
 void InputForm::Unloading() { closing_ = true; }
 
-// ---- focus -----------------------------------------------------------------------------------
+// ---- keys --------------------------------------------------------------------------------------
 
-void InputForm::GotFocus(QObject* control) {
-    if (control == Text4)
-        Text4GotFocus();
-    else if (control == Text5)
-        Text5GotFocus();
-    else if (control == Combo1)
-        Combo1GotFocus();
-    else if (control == Text7 || control == Text8)
-        RefuseFocus();
-}
-
-void InputForm::LostFocus(QObject* control) {
-    if (control == Text1)
-        Text1LostFocus();
-    else if (control == Text2)
-        Text2LostFocus();
-    else if (control == Text3)
-        Text3LostFocus();
-    else if (control == Text4)
-        Text4LostFocus();
-    else if (control == Text5)
-        Text5LostFocus();
-    else if (control == Text6)
-        Text6LostFocus();
-    else if (control == Combo1)
-        Combo1LostFocus();
-}
-
-bool InputForm::eventFilter(QObject* watched, QEvent* event) {
-    if (closing_)
-        return false;
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        if (watched != Text6)
-            return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (!TypesCharacter(key))
-            return false;
-        session_.unsaved = true;
-        // Checked before the key lands, so a 61st character still goes in.
-        if (Text6->text().size() > kCommentLimit && key->key() != Qt::Key_Backspace) {
-            services_.Beep();
-            return true;
-        }
-        return false; // Enter moves on through the Enter-as-Tab filter
+bool InputForm::Text6KeyPress(const QKeyEvent& key) {
+    MarkChanged();
+    // Checked before the key lands, so a 61st character still goes in.
+    if (Text6->text().size() > kCommentLimit && key.key() != Qt::Key_Backspace) {
+        services_.Beep();
+        return true;
     }
-    case QEvent::FocusIn: {
-        // Focus given back when a message closes, while a handler still runs, is no entry.
-        if (!MadeByTheUser(static_cast<QFocusEvent*>(event))) {
-            if (handling_ == 0)
-                entered_ = watched;
-            return false;
-        }
-        entered_ = watched;
-        ++handling_;
-        GotFocus(watched);
-        --handling_;
-        return false;
-    }
-    case QEvent::FocusOut: {
-        // Only a control the user was in can be left; the one a handler sent the focus away
-        // from before it ever arrived was never entered.
-        if (!MadeByTheUser(static_cast<QFocusEvent*>(event)) || entered_ != watched)
-            return false;
-        entered_ = nullptr;
-        ++handling_;
-        LostFocus(watched);
-        --handling_;
-        return false;
-    }
-    default:
-        return false;
-    }
+    return false; // Enter moves on
 }
 
 } // namespace hl

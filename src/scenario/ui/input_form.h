@@ -40,17 +40,16 @@ class InputForm : public ChildWindow {
     void Command3Click();
     void FormClick();
 
-  public slots:
-    /// Closes the result windows when this form is the active child, corrects a Twice-a-Month
-    /// start date, and shows the calculated values again. Other windows call it by name after
-    /// they change the scenario or its payment changes.
+    /// Closes the result windows when this form is the active child and the scenario has
+    /// changed, corrects a Twice-a-Month start date, and shows the calculated values again.
+    /// Other windows call it after they change the scenario or its payment changes.
     void Recalculate();
     /// Shows the scenario record in the boxes, each field only when it is set, as on load.
     void LoadFromRecord();
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
+    void Activated() override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void Unloading() override;
 
@@ -67,8 +66,8 @@ class InputForm : public ChildWindow {
     void ApplyFrequencyCaption();
     /// Text7 and Text8 only show: a beep, and the focus goes to the amount.
     void RefuseFocus();
-    void GotFocus(QObject* control);
-    void LostFocus(QObject* control);
+    /// The comment's key rule: 60 characters at most.
+    bool Text6KeyPress(const QKeyEvent& key);
     Single& FieldOf(NumericField field);
 
     QLabel* Label7;        ///< title
@@ -98,10 +97,6 @@ class InputForm : public ChildWindow {
     QPushButton* Command3; ///< Flash Load of the sample study, debug level 2
     QPushButton* Command1; ///< Quit
 
-    /// The control that last took the focus from the user (not from a window activation while a
-    /// handler runs); only its loss of the focus is a "lost focus" event.
-    QPointer<QObject> entered_;
-    int handling_ = 0;           ///< depth of focus handlers running now
     bool recalculating_ = false; ///< a message inside Recalculate must not start it again
     bool closing_ = false;       ///< the form is unloading: its focus changes mean nothing
 };

@@ -14,7 +14,7 @@
 namespace hl {
 
 PaymentChangesViewer::PaymentChangesViewer(AppContext& context, QWidget* parent)
-    : ChildWindow(context, "Form13", QStringLiteral("View Payment Changes - Scenario One"),
+    : ChildWindow(context, WindowId::Form13, QStringLiteral("View Payment Changes - Scenario One"),
                   parent) {
     PlaceInTwips(200, 400, 5000, 3528);
     auto label = [this](const char* name, const char* caption) {
@@ -74,6 +74,6 @@ void PaymentChangesViewer::LoadParkedChanges() {
     }
 }
 
-void PaymentChangesViewer::Command1Click() { close(); }
+void PaymentChangesViewer::Command1Click() { Unload(); }
 
 } // namespace hl

@@ -1,6 +1,8 @@
 // The payment-changes window: grid, in-place edit box, summary list and its buttons.
 #include "scenario/ui/payment_changes_window.h"
 
+#include "scenario/ui/input_form.h"
+
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QHeaderView>
@@ -16,8 +18,8 @@
 #include <algorithm>
 
 #include "core/format.h"
-#include "windowkit/key_filters.h"
 #include "platform/twips.h"
+#include "scenario/ui/input_form.h"
 
 namespace hl {
 namespace {
@@ -37,17 +39,6 @@ constexpr const char* kViolationTitle = "Mortgage Input Violation";
 
 bool IsEnter(const QKeyEvent& key) {
     return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-}
-
-// The keys that reach a grid's key-press handler: characters, Enter and Backspace; navigation
-// keys (arrows, Page Down, Tab) keep moving the current cell.
-bool IsCharacterKey(const QKeyEvent& key) {
-    const QString text = key.text();
-    if (text.isEmpty())
-        return false;
-    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return false;
-    return text[0].isPrint() || IsEnter(key) || key.key() == Qt::Key_Backspace;
 }
 
 std::string RefusalText(int number, DayNumber date) {
@@ -101,7 +92,7 @@ void PaymentGridModel::ColumnsChanged(int firstColumn, int lastColumn) {
 }
 
 PaymentChangesWindow::PaymentChangesWindow(AppContext& context, QWidget* parent)
-    : ChildWindow(context, "Form4", QStringLiteral("Enter Changes to Payment and/or Lump Payments"),
+    : ChildWindow(context, WindowId::Form4, QStringLiteral("Enter Changes to Payment and/or Lump Payments"),
                   parent) {
     PlaceInTwips(50, 50, 9200, 5400);
 
@@ -140,7 +131,10 @@ PaymentChangesWindow::PaymentChangesWindow(AppContext& context, QWidget* parent)
     header->setTextElideMode(Qt::ElideNone);
     header->setHighlightSections(false);
     header->setSectionsClickable(false);
-    Grid1->installEventFilter(this);
+    events_.OnTyped(Grid1, [this](const QKeyEvent& key) {
+        Grid1KeyPress(key);
+        return true;
+    });
     connect(Grid1, &QTableView::doubleClicked, this, &PaymentChangesWindow::Grid1DblClick);
     // Scrolling away from the cell being edited ends the edit, as a click on the grid would.
     auto endEditOnScroll = [this] {
@@ -157,8 +151,11 @@ PaymentChangesWindow::PaymentChangesWindow(AppContext& context, QWidget* parent)
     Text1->setFrame(false);
     Text1->setContextMenuPolicy(Qt::NoContextMenu);
     Text1->hide();
-    InstallNumericFilter(Text1, services_);
-    Text1->installEventFilter(this); // installed last, so it sees Enter before the numeric filter
+    events_.NumericOnly(Text1);
+    for (const int enter : {Qt::Key_Return, Qt::Key_Enter})
+        events_.OnKey(Text1, enter, [this] { Text1Enter(); });
+    // A menu or another window taking the focus leaves the edit open, as it leaves the box.
+    events_.OnLostFocus(Text1, [this] { Text1LostFocus(); });
 
     Label2 = label("Label2", "Press [RETURN] to end this edit");
     QPalette red = Label2->palette();
@@ -373,12 +370,12 @@ bool PaymentChangesWindow::StoreGrid(bool closing) {
     PaymentChanges stored = grid_.Store();
     if (stored.entries != session_.changes.entries) {
         session_.changes = std::move(stored);
-        session_.unsaved = true;
+        MarkChanged();
     }
     return true;
 }
 
-void PaymentChangesWindow::Command1Click() { close(); }
+void PaymentChangesWindow::Command1Click() { Unload(); }
 
 void PaymentChangesWindow::Command2Click() {
     const MessageAnswer answer =
@@ -392,7 +389,7 @@ void PaymentChangesWindow::Command2Click() {
         return;
     }
     if (session_.changes.Count() > 0)
-        session_.unsaved = true;
+        MarkChanged();
     session_.ClearChanges();
     BusyPointer busy(services_);
     editing_ = false;
@@ -407,33 +404,15 @@ void PaymentChangesWindow::Command3Click() { services_.Tell(kHintTitle, kHintTex
 void PaymentChangesWindow::Unloading() {
     Text1LostFocus(); // a value still in the edit box is kept
     StoreGrid(true);
-    if (QWidget* form = host_.FindChild("Form2"))
-        QMetaObject::invokeMethod(form, "Recalculate");
+    if (auto* form = qobject_cast<InputForm*>(host_.FindChild(WindowId::Form2)))
+        form->Recalculate();
 }
 
-bool PaymentChangesWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Grid1 && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (!IsCharacterKey(*key))
-            return false;
-        Grid1KeyPress(*key);
-        return true;
-    }
-    if (watched == Text1 && event->type() == QEvent::KeyPress &&
-        IsEnter(*static_cast<QKeyEvent*>(event))) {
-        Grid1->setFocus(Qt::OtherFocusReason);
-        // The grid taking the focus ends the edit; ending it here too covers a window that is
-        // not active, where the focus does not move.
-        Text1LostFocus();
-        return true;
-    }
-    if (watched == Text1 && event->type() == QEvent::FocusOut) {
-        // A menu or another program taking the focus leaves the edit open, as it leaves the box.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-            Text1LostFocus();
-    }
-    return ChildWindow::eventFilter(watched, event);
+void PaymentChangesWindow::Text1Enter() {
+    Grid1->setFocus(Qt::OtherFocusReason);
+    // The grid taking the focus ends the edit; ending it here too covers a window that is not
+    // active, where the focus does not move.
+    Text1LostFocus();
 }
 
 } // namespace hl

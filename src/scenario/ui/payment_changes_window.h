@@ -48,13 +48,11 @@ class PaymentChangesWindow : public ChildWindow {
     /// The grid as plain data (tests and the benchmark read it).
     const PaymentGrid& Grid() const { return grid_; }
 
-  public slots:
     /// Fills the grid and the summary list from the scenario's length of loan, frequency and
     /// start date and from the table of payment changes. Called right after the window is shown;
     /// calling it again starts from a clean grid and list.
     void Prepare();
 
-  public:
     // Event handlers, public so that tests can drive them where the focus is unreliable.
     /// A double click: opens the current cell for editing, the caret after its text.
     void Grid1DblClick();
@@ -68,9 +66,9 @@ class PaymentChangesWindow : public ChildWindow {
 
   protected:
     void Unloading() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void Text1Enter(); ///< Enter ends the edit and goes back to the grid
     /// Places the controls; the grid's columns fit the font in use.
     void LayOutControls();
     void ApplyColumnWidths();

@@ -71,9 +71,9 @@ class ShopperWindowTest : public QObject {
     // 3 amounts x 2 rates x 3 periods: 18 result lines in three blocks of six, a separator after
     // every three amounts.
     void sampleGivesEighteenLinesInThreeBlocks() {
-        bed_->session.unsaved = false;
+        bed_->session.MarkSaved();
         Click("Command3");
-        QVERIFY(bed_->session.unsaved);
+        QVERIFY(bed_->session.Unsaved());
         QCOMPARE(Box(1)->text(), QStringLiteral("50000.00"));
         QCOMPARE(Box(3)->text(), QStringLiteral("5000.00"));
         QCOMPARE(Box(4)->text(), QStringLiteral("7.000"));
@@ -197,9 +197,9 @@ class ShopperWindowTest : public QObject {
     void clearAllEmptiesEveryBoxAndValue() {
         Click("Command3");
         Click("Command1");
-        bed_->session.unsaved = false;
+        bed_->session.MarkSaved();
         Click("Command4");
-        QVERIFY(bed_->session.unsaved);
+        QVERIFY(bed_->session.Unsaved());
         QCOMPARE(Rows(), 0);
         for (int n = 1; n <= 9; ++n)
             QCOMPARE(Box(n)->text(), QString());
@@ -209,22 +209,22 @@ class ShopperWindowTest : public QObject {
     }
 
     void keysOfTheBoxes() {
-        bed_->session.unsaved = false;
+        bed_->session.MarkSaved();
         Box(2)->setFocus();
         QTest::keyClicks(Box(2), "6x0");
         QCOMPARE(Box(2)->text(), QStringLiteral("60"));
         QCOMPARE(bed_->services.Beeps(), 1);
-        QVERIFY(bed_->session.unsaved);
+        QVERIFY(bed_->session.Unsaved());
         QTest::keyClick(Box(2), Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), Box(3));
 
         // Escape empties Text1 only.
         Box(1)->setText(QStringLiteral("50000"));
         Box(1)->setFocus();
-        bed_->session.unsaved = false;
+        bed_->session.MarkSaved();
         QTest::keyClick(Box(1), Qt::Key_Escape);
         QCOMPARE(Box(1)->text(), QString());
-        QVERIFY(bed_->session.unsaved);
+        QVERIFY(bed_->session.Unsaved());
         Box(3)->setText(QStringLiteral("5000"));
         Box(3)->setFocus();
         QTest::keyClick(Box(3), Qt::Key_Escape);

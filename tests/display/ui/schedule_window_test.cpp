@@ -213,7 +213,7 @@ void ScheduleWindowTest::graphButtonsDrawInTheGraphWindow() {
     test::SetStandardScenario(bed.session);
     bed.session.scenario.term = 25.0f;
     QPointer<GraphWindow> graph;
-    bed.host.factories["Form6"] = [&]() -> QWidget* {
+    bed.host.factories["Form6"] = [&]() -> ChildWindow* {
         if (!graph)
             graph = new GraphWindow(bed.context);
         return graph;

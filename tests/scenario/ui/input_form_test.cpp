@@ -14,6 +14,7 @@
 #include "core/format.h"
 #include "platform/twips.h"
 #include "scenario/ui/input_form.h"
+#include "scenario/ui/payment_changes_window.h"
 #include "support/modal_watchdog.h"
 #include "support/widget_lookup.h"
 #include "support/window_test_bed.h"
@@ -32,15 +33,6 @@ constexpr const char* kViolationTitle = "Mortgage Input Violation";
 constexpr const char* kAsk =
     "\rA valid value (or nothing) must be entered to continue.\r\r"
     "Do you want to correct your input. (Selecting [No] will clear the field).";
-
-// The payment-changes window as the input form sees it: something with a Prepare slot.
-class PrepareProbe : public QWidget {
-    Q_OBJECT
-  public:
-    int prepared = 0;
-  public slots:
-    void Prepare() { ++prepared; }
-};
 
 // One study with the form open and active.
 struct OpenForm {
@@ -480,7 +472,7 @@ void InputFormTest::numericKeyFilter() {
     QCOMPARE(Text(amount), std::string());
     QTest::keyClicks(amount, "12.5");
     QCOMPARE(Text(amount), std::string("12.5"));
-    QVERIFY(f.bed.session.unsaved); // a key in the amount marks the study changed
+    QVERIFY(f.bed.session.Unsaved()); // a key in the amount marks the study changed
     QTest::keyClick(amount, Qt::Key_Backspace);
     QCOMPARE(Text(amount), std::string("12."));
 
@@ -518,7 +510,7 @@ void InputFormTest::commentTakesSixtyOneCharacters() {
     // The length is looked at before the key lands: a 61st character still goes in.
     QCOMPARE(comment->text().size(), 61);
     QCOMPARE(f.bed.services.Beeps(), 1);
-    QVERIFY(f.bed.session.unsaved);
+    QVERIFY(f.bed.session.Unsaved());
     QTest::keyClick(comment, Qt::Key_Backspace);
     QCOMPARE(comment->text().size(), 60);
     f.Leave();
@@ -652,7 +644,7 @@ void InputFormTest::timeFrameGuard() {
          "payments to be erased. \r\rDo you want to continue to edit this field ?",
          MessageButtons::YesNoCancel, answer}};
     QCOMPARE(f.bed.services.Messages(), expected);
-    QVERIFY(f.bed.session.unsaved);
+    QVERIFY(f.bed.session.Unsaved());
     if (answer == MessageAnswer::Yes) {
         QCOMPARE(f.bed.session.changes.Count(), 0);
         QCOMPARE(f.Focused(), field);
@@ -677,9 +669,9 @@ void InputFormTest::timeFrameGuardAsksEachTime() {
 
 void InputFormTest::timeFrameGuardWithoutChanges() {
     OpenForm f;
-    QVERIFY(!f.bed.session.unsaved);
+    QVERIFY(!f.bed.session.Unsaved());
     f.Enter(f.Box("Text4"));
-    QVERIFY(f.bed.session.unsaved);
+    QVERIFY(f.bed.session.Unsaved());
     QVERIFY(f.bed.services.Messages().empty());
     QCOMPARE(f.Focused(), f.Box("Text4"));
 }
@@ -745,7 +737,7 @@ void InputFormTest::resultWindowsCloseOnlyWhenActive() {
     const int before = f.bed.host.resets;
     f.form->Recalculate();
     QCOMPARE(f.bed.host.resets, before + 1);
-    QCOMPARE(f.bed.host.closed.size(), std::size(hl::kResultWindows));
+    QCOMPARE(f.bed.host.closed.size(), std::size(hl::test::FakeHost::kResultWindowNames));
 
     // With another window active the recalculation leaves the result windows alone.
     f.bed.host.active = "Form3";
@@ -766,18 +758,21 @@ void InputFormTest::paymentChangesButtonOpensTheTable() {
         s.scenario.term = 5;
         s.scenario.start = hl::DayFromCivil(1992, 3, 24);
     });
-    auto probe = std::make_unique<PrepareProbe>();
-    PrepareProbe* table = probe.get();
-    f.bed.host.factories["Form4"] = [table] { return table; };
+    std::unique_ptr<hl::PaymentChangesWindow> table;
+    f.bed.host.factories["Form4"] = [&] {
+        table = std::make_unique<hl::PaymentChangesWindow>(f.bed.context);
+        return table.get();
+    };
     QTest::mouseClick(f.Button("Command2"), Qt::LeftButton);
-    QVERIFY(f.bed.session.unsaved);
+    QVERIFY(f.bed.session.Unsaved());
     QCOMPARE(f.bed.host.shown.back(), std::string("Form4"));
-    QCOMPARE(table->prepared, 1);
+    // Prepared from the scenario: five years of weekly payments and the empty row.
+    QVERIFY(table);
+    QCOMPARE(table->Grid().PaymentRows(), 260);
 
     // A host without the table window: nothing to prepare, nothing breaks.
     f.bed.host.factories.clear();
     QTest::mouseClick(f.Button("Command2"), Qt::LeftButton);
-    QCOMPARE(table->prepared, 1);
 }
 
 void InputFormTest::flashLoad() {
