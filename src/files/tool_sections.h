@@ -1,89 +1,129 @@
-// The inputs of the seven tool windows, as their working files and the study file hold them.
+// The inputs of the seven tool windows, as their working files and the study file hold them: one
+// table row per tool file says its name and its items, and everything else is read from the row.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #include "core/single.h"
 
 namespace hl {
 
+/// The tool files, in the order of their sections in the study file.
+enum class ToolFile { Estimate, ScheduleOption, Refinance, Discharge, Shopper, Compare, Solver };
+
 /// How a blank text box is stored: one blank, as the windows have always written it.
 inline constexpr std::string_view kBlankText = " ";
 
-/// Mortgage estimate window: texts Text1..Text12, Text15, Text16, Text17.
-struct EstimateSection {
-    std::array<std::string, 15> texts;
-    bool operator==(const EstimateSection&) const = default;
+enum class ItemKind {
+    Text,         ///< a quoted text, blank " "
+    Day,          ///< a day number, blank 0
+    Option,       ///< a whole number within lo..hi (a grid option, a check box), blank as given
+    TrailingText, ///< a text a working file may leave out at its end (blank " ")
+    Groups,       ///< a count within 0..hi, then that many (single, single, day number) groups
 };
 
-/// Schedule window: the grid option, 1 all payments, 2 loan anniversaries, 3 year ends.
-struct ScheduleSection {
-    std::int16_t option = 1;
-    bool operator==(const ScheduleSection&) const = default;
+/// `count` items of one kind, one per line. `what` names them in a reader's error message.
+struct ItemRun {
+    ItemKind kind = ItemKind::Text;
+    int count = 0;
+    int lo = 0;
+    int hi = 0;
+    int blank = 0;
+    const char* what = "";
 };
 
-/// Refinance window: a date and seven texts (the window itself keeps six; the seventh is " ").
-struct RefinanceSection {
+/// A tool file's items in order, as a short list of runs.
+class ItemLayout {
+  public:
+    constexpr ItemLayout(std::initializer_list<ItemRun> runs) {
+        for (const ItemRun& r : runs)
+            runs_[size_++] = r;
+    }
+    constexpr const ItemRun* begin() const { return runs_.data(); }
+    constexpr const ItemRun* end() const { return runs_.data() + size_; }
+
+  private:
+    std::array<ItemRun, 6> runs_{};
+    std::size_t size_ = 0;
+};
+
+/// One tool file. `quitRank` orders the deletion at Quit, which has its own order.
+struct ToolFileRow {
+    ToolFile id;
+    const char* name;
+    int quitRank;
+    ItemLayout items;
+};
+
+/// Every tool file, in the study file's order (the order of ToolFile).
+std::span<const ToolFileRow> ToolFileRows();
+const ToolFileRow& RowOf(ToolFile file);
+inline const char* ToolFileName(ToolFile file) { return RowOf(file).name; }
+
+/// A group of the compare file: a lump, a change to the payment and its date.
+struct ToolGroup {
+    Single lump = 0;
+    Single change = 0;
     DayNumber date = 0;
-    std::array<std::string, 7> texts;
-    bool operator==(const RefinanceSection&) const = default;
+    bool operator==(const ToolGroup&) const = default;
 };
 
-/// Early discharge window: a date and one text.
-struct DischargeSection {
-    DayNumber date = 0;
-    std::string text;
-    bool operator==(const DischargeSection&) const = default;
+/// The values of one tool file. Item i is the i-th item of the file (groups apart), read with
+/// the accessor of its kind: Text for texts, Whole for options, Day for day numbers.
+class ToolSection {
+  public:
+    /// The blank contents: " " texts, day numbers 0, each option at its blank code, no groups.
+    explicit ToolSection(ToolFile file);
+
+    ToolFile File() const { return file_; }
+    std::size_t Size() const { return items_.size(); }
+
+    const std::string& Text(std::size_t i) const { return std::get<std::string>(items_.at(i)); }
+    std::int32_t Whole(std::size_t i) const { return std::get<std::int32_t>(items_.at(i)); }
+    DayNumber Day(std::size_t i) const { return Whole(i); }
+    void SetText(std::size_t i, std::string text) {
+        std::get<std::string>(items_.at(i)) = std::move(text);
+    }
+    void SetWhole(std::size_t i, std::int32_t value) {
+        std::get<std::int32_t>(items_.at(i)) = value;
+    }
+    void SetDay(std::size_t i, DayNumber day) { SetWhole(i, day); }
+
+    std::vector<ToolGroup> groups; ///< only a file with a Groups run writes them
+
+    bool operator==(const ToolSection&) const = default;
+
+  private:
+    ToolFile file_;
+    std::vector<std::variant<std::string, std::int32_t>> items_;
 };
 
-/// Payment shopper: texts Text1..Text9.
-struct ShopperSection {
-    std::array<std::string, 9> texts;
-    bool operator==(const ShopperSection&) const = default;
-};
-
-/// Compare scenarios: four texts, a date, the frequency text and the second scenario's table.
-struct CompareSection {
-    struct Entry {
-        Single lump = 0;
-        Single change = 0;
-        DayNumber date = 0;
-        bool operator==(const Entry&) const = default;
-    };
-    std::array<std::string, 4> texts;
-    DayNumber date = 0;
-    std::string frequencyText;
-    std::vector<Entry> entries;
-    bool operator==(const CompareSection&) const = default;
-};
-
-/// Refinance solver: a date, two texts, the check box and two option choices.
-struct SolverSection {
-    DayNumber date = 0;
-    std::array<std::string, 2> texts;
-    std::int16_t check = 1;
-    std::int16_t searchOption = 1; ///< 1, 2 or 3
-    std::int16_t rateOption = 4;   ///< 4, 5 or 6
-    bool operator==(const SolverSection&) const = default;
-};
-
-struct ToolSections {
-    EstimateSection estimate;
-    ScheduleSection schedule;
-    RefinanceSection refinance;
-    DischargeSection discharge;
-    ShopperSection shopper;
-    CompareSection compare;
-    SolverSection solver;
+/// All seven sections, one per tool file.
+class ToolSections {
+  public:
+    ToolSections(); ///< blank contents
+    ToolSection& operator[](ToolFile file) { return sections_.at(static_cast<std::size_t>(file)); }
+    const ToolSection& operator[](ToolFile file) const {
+        return sections_.at(static_cast<std::size_t>(file));
+    }
+    auto begin() const { return sections_.begin(); }
+    auto end() const { return sections_.end(); }
     bool operator==(const ToolSections&) const = default;
+
+  private:
+    std::vector<ToolSection> sections_;
 };
 
-/// The blank contents written at start-up and by New: " " texts, dates 0, schedule option 1,
-/// solver 1, 1, 4.
-ToolSections BlankToolSections();
+/// The blank contents written at start-up and by New.
+inline ToolSections BlankToolSections() { return ToolSections(); }
 
 } // namespace hl

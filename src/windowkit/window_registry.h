@@ -3,8 +3,10 @@
 // all derived from these rows, so adding a window is one class and one row.
 #pragma once
 
+#include <optional>
 #include <vector>
 
+#include "files/tool_sections.h"
 #include "windowkit/app_context.h"
 #include "windowkit/window_id.h"
 
@@ -20,7 +22,7 @@ struct WindowRow {
     WindowMaker make;       ///< nullptr while the program lacks the window: its commands are greyed
     bool needsScenario;     ///< its commands first run the completeness check
     bool resultWindow;      ///< closed by the result-window reset (in the table's order)
-    const char* toolFile;   ///< the working file that keeps its inputs, or nullptr
+    std::optional<ToolFile> toolFile; ///< the working file that keeps its inputs
     bool copies;            ///< Copy takes its selection or picture
     bool prints;            ///< Print Current Form prints its report
 };

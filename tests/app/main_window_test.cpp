@@ -19,6 +19,17 @@
 #include "support/temp_folder.h"
 
 namespace hl {
+namespace {
+
+// Shopper inputs a test can tell from the blank ones.
+void WriteShopperInputs(const std::string& folder) {
+    ToolSection shopper(ToolFile::Shopper);
+    for (std::size_t i = 0; i < shopper.Size(); ++i)
+        shopper.SetText(i, std::to_string(i + 1));
+    WriteToolFile(folder, shopper);
+}
+
+} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -86,12 +97,13 @@ private slots:
     void newWithNothingUnsavedClearsAtOnce() {
         Program p;
         p.CompleteScenario();
-        WriteShopperFile(p.session.folder, ShopperSection{{"1", "2", "3", "4", "5", "6", "7", "8", "9"}});
+        WriteShopperInputs(p.session.folder);
         p.window->NewClick();
         QVERIFY(p.services.Messages().empty());
         QCOMPARE(p.session.scenario.amount, 0.0f);
         QCOMPARE(p.session.scenario.frequency, std::int16_t(kWeekly));
-        QCOMPARE(ReadShopperFile(p.session.folder), BlankToolSections().shopper);
+        QVERIFY(ReadToolFile(p.session.folder, ToolFile::Shopper) ==
+                ToolSection(ToolFile::Shopper));
     }
 
     void newWithUnsavedDataAsksFirst() {
@@ -169,7 +181,7 @@ private slots:
             p.CompleteScenario();
             p.session.scenario.comment = "Our first house";
             p.session.changes.entries.push_back({3000.0f, 31.49f, DayFromCivil(1996, 2, 1)});
-            WriteShopperFile(p.session.folder, ShopperSection{{"1", "2", "3", "4", "5", "6", "7", "8", "9"}});
+            WriteShopperInputs(p.session.folder);
             p.session.MarkChanged();
             p.services.QueueSaveFile(path);
             p.window->SaveClick();
@@ -182,7 +194,7 @@ private slots:
         QCOMPARE(q.session.scenario.frequency, std::int16_t(kMonthly));
         QCOMPARE(q.session.scenario.comment, std::string("Our first house"));
         QCOMPARE(q.session.changes.Count(), 1);
-        QCOMPARE(ReadShopperFile(q.session.folder).texts[8], std::string("9"));
+        QCOMPARE(ReadToolFile(q.session.folder, ToolFile::Shopper).Text(8), std::string("9"));
         // Saved again without edits, the file is the same item for item.
         const std::string first = test::Slurp(path);
         q.services.QueueSaveFile(files.Path("again.mtg"));
@@ -238,7 +250,8 @@ private slots:
         p.services.QueueAnswer(MessageAnswer::Cancel);
         p.window->QuitClick();
         QCOMPARE(p.ended, 0);
-        QVERIFY(QFile::exists(QString::fromStdString(p.folder.Path(kShopperFile))));
+        QVERIFY(
+            QFile::exists(QString::fromStdString(p.folder.Path(ToolFileName(ToolFile::Shopper)))));
     }
 
     void quitDeletesEveryWorkingFile() {
@@ -259,7 +272,8 @@ private slots:
         p.services.QueueAnswer(MessageAnswer::No);
         QVERIFY(p.window->close());
         QCOMPARE(p.ended, 1);
-        QVERIFY(!QFile::exists(QString::fromStdString(p.folder.Path(kShopperFile))));
+        QVERIFY(
+            !QFile::exists(QString::fromStdString(p.folder.Path(ToolFileName(ToolFile::Shopper)))));
     }
 
     void commandsNeedingAScenarioSendTheUserToTheInputForm() {
@@ -352,7 +366,7 @@ private slots:
         amount->setText("150000");
         p.services.QueueSaveFile(p.folder.Path("open tool.mtg"));
         p.window->SaveClick();
-        QCOMPARE(ReadStudyFile(p.folder.Path("open tool.mtg")).tools.shopper.texts[0],
+        QCOMPARE(ReadStudyFile(p.folder.Path("open tool.mtg")).tools[ToolFile::Shopper].Text(0),
                  std::string("150000"));
     }
 

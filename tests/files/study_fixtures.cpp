@@ -34,6 +34,11 @@ std::vector<std::string> BlankSectionLines() {
     return lines;
 }
 
+void SetTexts(ToolSection& section, std::size_t first, std::initializer_list<const char*> texts) {
+    for (const char* text : texts)
+        section.SetText(first++, text);
+}
+
 Study RichStudy() {
     Study s;
     s.scenario.amount = 249722.4f;
@@ -46,23 +51,29 @@ Study RichStudy() {
     s.frequencyStored = true;
     s.changes.entries = {{0, 31.49f, 35096}, {3000, 0, 35400}, {1500.5f, -12.25f, 35800}};
     ToolSections& t = s.tools;
-    for (int i = 0; i < 15; ++i)
-        t.estimate.texts[static_cast<std::size_t>(i)] = std::to_string(i * 1000);
-    t.schedule.option = 3;
-    t.refinance.date = 35500;
-    t.refinance.texts = {"6.5", "150", "3", "", "1.5", " ", " "};
-    t.discharge.date = 35600;
-    t.discharge.text = "7.75";
-    t.shopper.texts = {"100000", "150000", "10000", "6", "9", "0.5", "20", "25", "5"};
-    t.compare.texts = {"120000", "6.75", "25", "5"};
-    t.compare.date = 35200;
-    t.compare.frequencyText = "Every Two Weeks";
-    t.compare.entries = {{1000, 0, 35300}, {0, 25.5f, 35310}};
-    t.solver.date = 35700;
-    t.solver.texts = {"5.5", "250"};
-    t.solver.check = 0;
-    t.solver.searchOption = 2;
-    t.solver.rateOption = 6;
+    ToolSection& estimate = t[ToolFile::Estimate];
+    for (std::size_t i = 0; i < 15; ++i)
+        estimate.SetText(i, std::to_string(i * 1000));
+    t[ToolFile::ScheduleOption].SetWhole(0, 3);
+    ToolSection& refinance = t[ToolFile::Refinance];
+    refinance.SetDay(0, 35500);
+    SetTexts(refinance, 1, {"6.5", "150", "3", "", "1.5", "2", "9"});
+    ToolSection& discharge = t[ToolFile::Discharge];
+    discharge.SetDay(0, 35600);
+    discharge.SetText(1, "7.75");
+    SetTexts(t[ToolFile::Shopper], 0,
+             {"100000", "150000", "10000", "6", "9", "0.5", "20", "25", "5"});
+    ToolSection& compare = t[ToolFile::Compare];
+    SetTexts(compare, 0, {"120000", "6.75", "25", "5"});
+    compare.SetDay(4, 35200);
+    compare.SetText(5, "Every Two Weeks");
+    compare.groups = {{1000, 0, 35300}, {0, 25.5f, 35310}};
+    ToolSection& solver = t[ToolFile::Solver];
+    solver.SetDay(0, 35700);
+    SetTexts(solver, 1, {"5.5", "250"});
+    solver.SetWhole(3, 0);
+    solver.SetWhole(4, 2);
+    solver.SetWhole(5, 6);
     return s;
 }
 

@@ -1,6 +1,8 @@
 // Studies and study texts shared by the study file tests.
 #pragma once
 
+#include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,9 @@ std::string CrLfLines(const std::vector<std::string>& lines);
 
 /// The study file lines of the blank tool sections (items 11 to 17).
 std::vector<std::string> BlankSectionLines();
+
+/// Sets the texts of items first, first + 1, ... of a tool section.
+void SetTexts(ToolSection& section, std::size_t first, std::initializer_list<const char*> texts);
 
 /// A study with every part filled: table entries, every section, compare entries.
 Study RichStudy();

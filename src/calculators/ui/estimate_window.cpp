@@ -187,18 +187,18 @@ void EstimateWindow::Connect() {
 }
 
 void EstimateWindow::Restore() {
-    const EstimateSection kept = ReadEstimateFile(session_.folder);
+    const ToolSection kept = ReadToolFile(session_.folder, ToolFile::Estimate);
     for (int index = 0; index < calc::kEstimateInputs; ++index)
         Input(index)->setText(QString::fromStdString(
-            calc::RestoredBoxText(kept.texts[static_cast<std::size_t>(index)])));
+            calc::RestoredBoxText(kept.Text(static_cast<std::size_t>(index)))));
     Recalculate();
 }
 
 void EstimateWindow::SaveState() {
-    EstimateSection kept;
+    ToolSection kept(ToolFile::Estimate);
     for (int index = 0; index < calc::kEstimateInputs; ++index)
-        kept.texts[static_cast<std::size_t>(index)] = calc::StoredBoxText(TextOf(Input(index)));
-    WriteEstimateFile(session_.folder, kept);
+        kept.SetText(static_cast<std::size_t>(index), calc::StoredBoxText(TextOf(Input(index))));
+    WriteToolFile(session_.folder, kept);
 }
 
 

@@ -176,19 +176,19 @@ void ShopperWindow::Connect() {
 }
 
 void ShopperWindow::Restore() {
-    const ShopperSection kept = ReadShopperFile(session_.folder);
+    const ToolSection kept = ReadToolFile(session_.folder, ToolFile::Shopper);
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
-        const std::string text = calc::RestoredBoxText(kept.texts[i]);
+        const std::string text = calc::RestoredBoxText(kept.Text(i));
         boxes_[i]->setText(QString::fromStdString(text));
         stored_[i] = calc::BoxValue(text).value_or(0.0f);
     }
 }
 
 void ShopperWindow::SaveState() {
-    ShopperSection kept;
+    ToolSection kept(ToolFile::Shopper);
     for (std::size_t i = 0; i < boxes_.size(); ++i)
-        kept.texts[i] = calc::StoredBoxText(TextOf(boxes_[i]));
-    WriteShopperFile(session_.folder, kept);
+        kept.SetText(i, calc::StoredBoxText(TextOf(boxes_[i])));
+    WriteToolFile(session_.folder, kept);
 }
 
 

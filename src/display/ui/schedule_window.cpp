@@ -130,7 +130,8 @@ void ScheduleWindow::Load() {
     schedule_ = ReadAvailableSchedule(session_.folder);
 
     // The stored option is chosen as a click would choose it.
-    const ScheduleView view = ViewFromOption(ReadScheduleOptionFile(session_.folder).option);
+    const ScheduleView view =
+        ViewFromOption(ReadToolFile(session_.folder, ToolFile::ScheduleOption).Whole(0));
     switch (view) {
     case ScheduleView::AllPayments:
         Option1->setChecked(true);
@@ -150,11 +151,15 @@ void ScheduleWindow::Fill(ScheduleView view) {
     view_ = view;
     model_->SetRows(
         ScheduleRows(schedule_, view, session_.scenario.frequency, session_.scenario.start));
-    WriteScheduleOptionFile(session_.folder, ScheduleSection{static_cast<std::int16_t>(view)});
+    KeepOption(view);
 }
 
-void ScheduleWindow::SaveState() {
-    WriteScheduleOptionFile(session_.folder, ScheduleSection{static_cast<std::int16_t>(view_)});
+void ScheduleWindow::SaveState() { KeepOption(view_); }
+
+void ScheduleWindow::KeepOption(ScheduleView view) {
+    ToolSection kept(ToolFile::ScheduleOption);
+    kept.SetWhole(0, static_cast<std::int32_t>(view));
+    WriteToolFile(session_.folder, kept);
 }
 
 std::string ScheduleWindow::SelectedCellsText() const {

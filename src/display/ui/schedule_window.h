@@ -42,6 +42,8 @@ class ScheduleWindow : public ChildWindow {
     void Load();
     /// Fills the grid with the rows of `view` and remembers the option in the working file.
     void Fill(ScheduleView view);
+    /// Keeps the grid option in its working file.
+    void KeepOption(ScheduleView view);
     /// Shows the graph window and draws `graph` in it.
     void ShowGraph(const GraphData& graph);
 

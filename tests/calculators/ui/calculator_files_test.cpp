@@ -78,9 +78,9 @@ class CalculatorFilesTest : public QObject {
         QWidget* w = Open("Form5");
         Click(w, "Command1");
         Close(w, "Form5");
-        const EstimateSection kept = ReadEstimateFile(bed_->session.folder);
-        QCOMPARE(kept.texts[0], std::string("180000.00"));
-        QCOMPARE(kept.texts[14], std::string("33000.00"));
+        const ToolSection kept = ReadToolFile(bed_->session.folder, ToolFile::Estimate);
+        QCOMPARE(kept.Text(0), std::string("180000.00"));
+        QCOMPARE(kept.Text(14), std::string("33000.00"));
 
         QWidget* again = Open("Form5");
         QCOMPARE(BoxText(again, "Text1"), QStringLiteral("180000.00"));
@@ -102,7 +102,8 @@ class CalculatorFilesTest : public QObject {
         QWidget* shopper = Open("Form9");
         Click(shopper, "Command3");
         Close(shopper, "Form5");
-        QCOMPARE(ReadShopperFile(bed_->session.folder), BlankToolSections().shopper);
+        QVERIFY(ReadToolFile(bed_->session.folder, ToolFile::Shopper) ==
+                ToolSection(ToolFile::Shopper));
     }
 
     // Save writes the open tool windows' files first, whichever child is active.
@@ -110,7 +111,8 @@ class CalculatorFilesTest : public QObject {
         auto* w = static_cast<ChildWindow*>(Open("Form9"));
         Click(w, "Command3");
         w->SaveState();
-        QCOMPARE(ReadShopperFile(bed_->session.folder).texts[0], std::string("50000.00"));
+        QCOMPARE(ReadToolFile(bed_->session.folder, ToolFile::Shopper).Text(0),
+                 std::string("50000.00"));
         Close(w, "Form2");
     }
 

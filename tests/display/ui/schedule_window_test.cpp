@@ -25,6 +25,20 @@ using hl::test::WindowTestBed;
 
 namespace {
 
+int StoredOption(const WindowTestBed& bed) {
+    return ReadToolFile(bed.session.folder, ToolFile::ScheduleOption).Whole(0);
+}
+
+bool StoreOption(const WindowTestBed& bed, int option) {
+    ToolSection kept(ToolFile::ScheduleOption);
+    kept.SetWhole(0, option);
+    return WriteToolFile(bed.session.folder, kept);
+}
+
+} // namespace
+
+namespace {
+
 QString Cell(QTableView* grid, int row, int column) {
     return grid->model()->index(row, column).data().toString();
 }
@@ -125,17 +139,17 @@ void ScheduleWindowTest::optionsChooseRowsAndAreRemembered() {
     QTest::mouseClick(Child<QRadioButton>(w.get(), "Option2"), Qt::LeftButton);
     QCOMPARE(Numbers(grid), (QList<int>{12, 24, 36, 48, 60}));
     QCOMPARE(Cell(grid, 0, 9), QStringLiteral("100000.00"));
-    QCOMPARE(ReadScheduleOptionFile(bed.session.folder).option, 2);
+    QCOMPARE(StoredOption(bed), 2);
 
     QTest::mouseClick(Child<QRadioButton>(w.get(), "Option3"), Qt::LeftButton);
     QCOMPARE(Numbers(grid), (QList<int>{12, 24, 36, 48, 60}));
     QCOMPARE(Cell(grid, 5, 1), QStringLiteral("Dec 01 2000"));
-    QCOMPARE(ReadScheduleOptionFile(bed.session.folder).option, 3);
+    QCOMPARE(StoredOption(bed), 3);
     QCOMPARE(w->View(), ScheduleView::YearEnds);
 
     QTest::mouseClick(Child<QRadioButton>(w.get(), "Option1"), Qt::LeftButton);
     QCOMPARE(grid->model()->rowCount(), 64);
-    QCOMPARE(ReadScheduleOptionFile(bed.session.folder).option, 1);
+    QCOMPARE(StoredOption(bed), 1);
     QCOMPARE(bed.services.BusyDepth(), 0);
 }
 
@@ -155,8 +169,7 @@ void ScheduleWindowTest::storedOptionIsRestored() {
     QFETCH(int, rows);
     WindowTestBed bed;
     test::SetStandardScenario(bed.session);
-    QVERIFY(WriteScheduleOptionFile(bed.session.folder,
-                                    ScheduleSection{static_cast<std::int16_t>(stored)}));
+    QVERIFY(StoreOption(bed, stored));
     Owned<ScheduleWindow> w(new ScheduleWindow(bed.context));
     QVERIFY(Child<QRadioButton>(w.get(), option.toLatin1().constData())->isChecked());
     QCOMPARE(Child<QTableView>(w.get(), "Grid1")->model()->rowCount(), rows);
@@ -170,9 +183,9 @@ void ScheduleWindowTest::closingAsTheActiveChildSavesTheOption() {
     w->show();
     QTest::mouseClick(Child<QRadioButton>(w.get(), "Option2"), Qt::LeftButton);
     // Something else rewrote the file meanwhile (New resets it); closing writes the option back.
-    QVERIFY(WriteScheduleOptionFile(bed.session.folder, ScheduleSection{1}));
+    QVERIFY(StoreOption(bed, 1));
     w->close();
-    QCOMPARE(ReadScheduleOptionFile(bed.session.folder).option, 2);
+    QCOMPARE(StoredOption(bed), 2);
 }
 
 void ScheduleWindowTest::aLumpThatEndsTheLoanWarnsAndShortensTheGrid() {
