@@ -2,6 +2,7 @@
 #include "app/toolbar_strip.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QMouseEvent>
 #include <QStyle>
 
@@ -75,7 +76,7 @@ ToolbarStrip::ToolbarStrip(QWidget* parent) : QWidget(parent) {
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(1);
-    connect(Timer1, &QTimer::timeout, this, &ToolbarStrip::ShowTip);
+    connect(Timer1, &QTimer::timeout, this, &ToolbarStrip::TipTick);
 }
 
 void ToolbarStrip::OnImageClick(int k, std::function<void()> handler) {
@@ -90,9 +91,28 @@ void ToolbarStrip::ShowTip() {
     // The exit picture stands at the right edge: its tip starts 500 twips further left.
     const int left = kImageLefts[i] - (tipIndex_ == 11 ? 500 : 0);
     PlaceTwips(txtToolTip, left, 0 + 400, 2292, 192);
-    txtToolTip->setText(kToolTipTexts[i]);
+    const QString text = QString::fromLatin1(kToolTipTexts[i]);
+    txtToolTip->setText(text);
+    // A text wider than the box would scroll and lose its first letters: the box grows to the
+    // whole text, and moves left where it would run past the strip's right edge.
+    const int wanted = txtToolTip->fontMetrics().horizontalAdvance(text) +
+                       2 * txtToolTip->fontMetrics().averageCharWidth();
+    if (wanted > txtToolTip->width()) {
+        txtToolTip->resize(wanted, txtToolTip->height());
+        const int overflow = txtToolTip->geometry().right() + 1 - width();
+        if (overflow > 0) txtToolTip->move(std::max(0, txtToolTip->x() - overflow), txtToolTip->y());
+    }
+    txtToolTip->setCursorPosition(0);
     txtToolTip->show();
     txtToolTip->raise();
+}
+
+void ToolbarStrip::TipTick() {
+    // A message box took over: the tip must not stand over it.
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget())
+        HideTip();
+    else
+        ShowTip();
 }
 
 void ToolbarStrip::HideTip() {
@@ -116,6 +136,12 @@ bool ToolbarStrip::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void ToolbarStrip::leaveEvent(QEvent* event) {
+    // The pointer left the strip (for a child window, the menus or another program).
+    HideTip();
+    QWidget::leaveEvent(event);
 }
 
 void ToolbarStrip::mouseMoveEvent(QMouseEvent* event) {

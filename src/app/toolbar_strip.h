@@ -31,6 +31,8 @@ public:
     /// Hides the tip and stops its timer.
     void HideTip();
     int TipIndex() const { return tipIndex_; }
+    /// The timer's tick: shows the tip again, or hides it while a message box is up.
+    void TipTick();
 
     QLabel* Image(int k) const { return images_[static_cast<std::size_t>(k - 1)]; }
 
@@ -40,6 +42,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     std::array<QLabel*, 12> images_{};
