@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/study_commands.h"
 #include "platform/twips.h"
@@ -172,7 +173,10 @@ void MainWindow::BuildMenus() {
     connect(AddCommand(file, "Open", "Open"), &QAction::triggered, this, &MainWindow::OpenClick);
     connect(AddCommand(file, "save", "Save "), &QAction::triggered, this, &MainWindow::SaveClick);
     separator(file, "s1");
-    AddCommand(file, "PCFO", "Print Current Form Only")->setEnabled(false);
+    // Printing the active window waits for the first window whose row prints.
+    AddCommand(file, "PCFO", "Print Current Form Only")
+        ->setEnabled(std::any_of(windows_.begin(), windows_.end(),
+                                 [](const WindowRow& row) { return row.make && row.prints; }));
     connect(AddCommand(file, "PAFWD", "Print Report"), &QAction::triggered, this,
             &MainWindow::PrintReportClick);
     separator(file, "s3");
