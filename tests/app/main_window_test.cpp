@@ -14,9 +14,10 @@
 #include "files/working_files.h"
 #include "platform/twips.h"
 #include "scenario/ui/input_form.h"
-#include "support/modal_watchdog.h"
 #include "support/scripted_services.h"
 #include "support/temp_folder.h"
+#include "support/widget_lookup.h"
+#include "support/window_test_main.h"
 
 namespace hl {
 namespace {
@@ -63,12 +64,7 @@ class MainWindowTest : public QObject {
         int ended = 0;
     };
 
-    std::unique_ptr<test::ModalWatchdog> watchdog_;
-
 private slots:
-    void init() { watchdog_ = std::make_unique<test::ModalWatchdog>(); }
-    void cleanup() { watchdog_.reset(); }
-
     void menusCarryTheirCaptionsAndNoShortcuts() {
         Program p;
         QCOMPARE(p.window->windowTitle(), QString("Hearthline - version 2.0"));
@@ -293,7 +289,7 @@ private slots:
         // count as a change that closes that very window.
         qobject_cast<InputForm*>(p.window->FindChild(WindowId::Form2))->LoadFromRecord();
         QApplication::setActiveWindow(p.window.get());
-        QWidget* combo = p.window->FindChild(WindowId::Form2)->findChild<QWidget*>("Combo1");
+        QWidget* combo = test::Child<QWidget>(p.window->FindChild(WindowId::Form2), "Combo1");
         combo->setFocus();
         QCoreApplication::processEvents();
         for (const char* command : {"schedule", "summary"}) {
@@ -328,8 +324,7 @@ private slots:
         Program p;
         p.CompleteScenario();
         p.window->Command("schedule")->trigger();
-        auto* grid = p.window->FindChild(WindowId::Form7)->findChild<QTableView*>();
-        QVERIFY(grid);
+        auto* grid = test::Child<QTableView>(p.window->FindChild(WindowId::Form7), "Grid1");
         // The first payment's number and date, and the second's.
         grid->selectionModel()->select(
             QItemSelection(grid->model()->index(1, 0), grid->model()->index(2, 1)),
@@ -361,8 +356,7 @@ private slots:
     void aStudySavedWhileAToolWindowIsOpenHoldsWhatItShows() {
         Program p;
         p.window->Command("Payshop")->trigger();
-        auto* amount = p.window->FindChild(WindowId::Form9)->findChild<QLineEdit*>("Text1");
-        QVERIFY(amount);
+        auto* amount = test::Child<QLineEdit>(p.window->FindChild(WindowId::Form9), "Text1");
         amount->setText("150000");
         p.services.QueueSaveFile(p.folder.Path("open tool.mtg"));
         p.window->SaveClick();
@@ -406,7 +400,7 @@ private slots:
         Program p;
         p.window->HelpTopicsClick();
         QCOMPARE(p.services.HelpShown(), std::vector<int>{0});
-        QMenu* file = p.window->findChild<QMenu*>("File");
+        QMenu* file = test::Child<QMenu>(p.window.get(), "File");
         QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
         QCoreApplication::sendEvent(file, &f1);
         QCOMPARE(p.services.HelpShown().back(), 510);
@@ -415,5 +409,5 @@ private slots:
 
 } // namespace hl
 
-QTEST_MAIN(hl::MainWindowTest)
+HL_WINDOW_TEST(hl::MainWindowTest)
 #include "main_window_test.moc"

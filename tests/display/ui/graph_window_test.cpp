@@ -23,6 +23,7 @@
 #include "support/temp_folder.h"
 #include "support/widget_lookup.h"
 #include "support/window_test_bed.h"
+#include "support/window_test_main.h"
 
 using namespace hl;
 using hl::test::Child;
@@ -247,5 +248,5 @@ void GraphWindowTest::closeUnloadsTheWindow() {
     QTRY_VERIFY(w.isNull());
 }
 
-QTEST_MAIN(GraphWindowTest)
+HL_WINDOW_TEST(GraphWindowTest)
 #include "graph_window_test.moc"

@@ -17,6 +17,7 @@
 #include "platform/twips.h"
 #include "support/widget_lookup.h"
 #include "support/window_test_bed.h"
+#include "support/window_test_main.h"
 
 using namespace hl;
 using hl::test::Child;
@@ -274,5 +275,5 @@ void ScheduleWindowTest::closeAndQuitUnloadTheWindow() {
     }
 }
 
-QTEST_MAIN(ScheduleWindowTest)
+HL_WINDOW_TEST(ScheduleWindowTest)
 #include "schedule_window_test.moc"

@@ -9,6 +9,7 @@
 #include "support/temp_folder.h"
 #include "support/widget_lookup.h"
 #include "support/window_test_bed.h"
+#include "support/window_test_main.h"
 
 using namespace hl;
 using hl::test::Child;
@@ -112,5 +113,5 @@ void SummaryWindowTest::closeUnloadsTheWindow() {
     QTRY_VERIFY(w.isNull());
 }
 
-QTEST_MAIN(SummaryWindowTest)
+HL_WINDOW_TEST(SummaryWindowTest)
 #include "summary_window_test.moc"

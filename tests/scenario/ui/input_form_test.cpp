@@ -15,9 +15,9 @@
 #include "platform/twips.h"
 #include "scenario/ui/input_form.h"
 #include "scenario/ui/payment_changes_window.h"
-#include "support/modal_watchdog.h"
 #include "support/widget_lookup.h"
 #include "support/window_test_bed.h"
+#include "support/window_test_main.h"
 
 Q_DECLARE_METATYPE(hl::MessageAnswer)
 
@@ -78,9 +78,6 @@ class InputFormTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() { watchdog_ = std::make_unique<hl::test::ModalWatchdog>(); }
-    void cleanup() { watchdog_.reset(); }
-
     void captions_data();
     void captions();
     void placesInTwips_data();
@@ -126,9 +123,6 @@ class InputFormTest : public QObject {
     void paymentChangesButtonOpensTheTable();
     void flashLoad();
     void backgroundClickShowsTheSummary();
-
-  private:
-    std::unique_ptr<hl::test::ModalWatchdog> watchdog_;
 };
 
 // ---- controls ------------------------------------------------------------------------------
@@ -165,8 +159,7 @@ void InputFormTest::captions() {
     OpenForm f(2);
     QCOMPARE(f.form->objectName(), QString("Form2"));
     QCOMPARE(f.form->windowTitle(), QString("Input Profile"));
-    QObject* control = f.form->findChild<QObject*>(name);
-    QVERIFY2(control, qPrintable(name));
+    QObject* control = Child<QObject>(f.form.get(), name);
     QCOMPARE(control->property("text").toString(), caption);
 
     QComboBox* combo = f.Combo();
@@ -204,8 +197,7 @@ void InputFormTest::placesInTwips() {
     QFETCH(QString, name);
     QFETCH(QRect, twips);
     OpenForm f;
-    auto* control = f.form->findChild<QWidget*>(name);
-    QVERIFY2(control, qPrintable(name));
+    auto* control = Child<QWidget>(f.form.get(), name);
     QCOMPARE(control->geometry(), QRect(hl::Twips(twips.x()), hl::Twips(twips.y()),
                                         hl::Twips(twips.width()), hl::Twips(twips.height())));
 }
@@ -246,9 +238,9 @@ void InputFormTest::debugLevels() {
     OpenForm f(level);
     QCOMPARE(f.form->size(), QSize(hl::Twips(7764), hl::Twips(heightTwips)));
     for (const QString& name : shown)
-        QVERIFY2(f.form->findChild<QWidget*>(name)->isVisible(), qPrintable(name));
+        QVERIFY2(Child<QWidget>(f.form.get(), name)->isVisible(), qPrintable(name));
     for (const QString& name : hidden)
-        QVERIFY2(!f.form->findChild<QWidget*>(name)->isVisible(), qPrintable(name));
+        QVERIFY2(!Child<QWidget>(f.form.get(), name)->isVisible(), qPrintable(name));
 }
 
 void InputFormTest::tabOrder() {
@@ -632,8 +624,8 @@ void InputFormTest::timeFrameGuard() {
     QFETCH(QString, control);
     QFETCH(MessageAnswer, answer);
     OpenForm f(0, TwoChanges);
-    QVERIFY(f.form->findChild<QLabel*>("Label11")->isVisible());
-    QWidget* field = f.form->findChild<QWidget*>(control);
+    QVERIFY(Child<QLabel>(f.form.get(), "Label11")->isVisible());
+    QWidget* field = Child<QWidget>(f.form.get(), control);
     f.bed.services.QueueAnswer(answer);
     f.Enter(field);
 
@@ -648,11 +640,11 @@ void InputFormTest::timeFrameGuard() {
     if (answer == MessageAnswer::Yes) {
         QCOMPARE(f.bed.session.changes.Count(), 0);
         QCOMPARE(f.Focused(), field);
-        QVERIFY(!f.form->findChild<QLabel*>("Label11")->isVisible());
+        QVERIFY(!Child<QLabel>(f.form.get(), "Label11")->isVisible());
     } else {
         QCOMPARE(f.bed.session.changes.Count(), 2);
         QCOMPARE(f.Focused(), f.Box("Text1"));
-        QVERIFY(f.form->findChild<QLabel*>("Label11")->isVisible());
+        QVERIFY(Child<QLabel>(f.form.get(), "Label11")->isVisible());
     }
 }
 
@@ -804,10 +796,10 @@ void InputFormTest::backgroundClickShowsTheSummary() {
     QTest::mouseClick(f.form.get(), Qt::LeftButton, {}, QPoint(hl::Twips(4100), hl::Twips(3700)));
     QCOMPARE(f.bed.host.shown.size(), std::size_t(2));
     // ...but a label is not.
-    QLabel* label = f.form->findChild<QLabel*>("Label1");
+    QLabel* label = Child<QLabel>(f.form.get(), "Label1");
     QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(f.bed.host.shown.size(), std::size_t(2));
 }
 
-QTEST_MAIN(InputFormTest)
+HL_WINDOW_TEST(InputFormTest)
 #include "input_form_test.moc"

@@ -17,9 +17,9 @@
 #include "scenario/ui/payment_changes_viewer.h"
 #include "scenario/ui/input_form.h"
 #include "scenario/ui/payment_changes_window.h"
-#include "support/modal_watchdog.h"
 #include "support/widget_lookup.h"
 #include "support/window_test_bed.h"
+#include "support/window_test_main.h"
 
 using hl::test::Child;
 
@@ -117,9 +117,6 @@ class PaymentChangesWindowTest : public QObject {
     void preparingAgainGivesNoDoubledRows();
     void aTimeFrameEditedWhileOpenIsNotUndone();
     void viewerListsTheParkedCopy();
-
-  private:
-    hl::test::ModalWatchdog watchdog_;
 };
 
 void PaymentChangesWindowTest::fiveYearsWeeklyListsEveryPayment() {
@@ -442,5 +439,5 @@ void PaymentChangesWindowTest::viewerListsTheParkedCopy() {
     }
 }
 
-QTEST_MAIN(PaymentChangesWindowTest)
+HL_WINDOW_TEST(PaymentChangesWindowTest)
 #include "payment_changes_window_test.moc"
