@@ -15,6 +15,7 @@
 #include "platform/twips.h"
 #include "scenario/ui/input_form.h"
 #include "support/scripted_services.h"
+#include "support/standard_scenario.h"
 #include "support/temp_folder.h"
 #include "support/widget_lookup.h"
 #include "support/window_test_main.h"
@@ -43,14 +44,6 @@ class MainWindowTest : public QObject {
             QObject::connect(window.get(), &MainWindow::programEnded, [this] { ++ended; });
             window->show();
             window->ShowChild(WindowId::Form2);
-        }
-        void CompleteScenario() {
-            session.scenario.amount = 100000.0f;
-            session.scenario.rate = 10.0f;
-            session.scenario.amortization = 25.0f;
-            session.scenario.term = 5.0f;
-            session.scenario.start = DayFromCivil(1996, 1, 1);
-            session.scenario.frequency = kMonthly;
         }
         /// The active child's name, "" when there is none.
         std::string Active() const {
@@ -92,7 +85,7 @@ private slots:
 
     void newWithNothingUnsavedClearsAtOnce() {
         Program p;
-        p.CompleteScenario();
+        p.session.scenario = test::StandardScenario();
         WriteShopperInputs(p.session.folder);
         p.window->NewClick();
         QVERIFY(p.services.Messages().empty());
@@ -105,7 +98,7 @@ private slots:
     void newWithUnsavedDataAsksFirst() {
         {
             Program p; // Cancel: nothing changes
-            p.CompleteScenario();
+            p.session.scenario = test::StandardScenario();
             p.session.MarkChanged();
             p.services.QueueAnswer(MessageAnswer::Cancel);
             p.window->NewClick();
@@ -118,7 +111,7 @@ private slots:
         }
         {
             Program p; // No: cleared without saving
-            p.CompleteScenario();
+            p.session.scenario = test::StandardScenario();
             p.session.MarkChanged();
             p.services.QueueAnswer(MessageAnswer::No);
             p.window->NewClick();
@@ -128,7 +121,7 @@ private slots:
         }
         {
             Program p; // Yes, then the save dialog is cancelled: the New is aborted
-            p.CompleteScenario();
+            p.session.scenario = test::StandardScenario();
             p.session.MarkChanged();
             p.services.QueueAnswer(MessageAnswer::Yes);
             p.services.QueueSaveFile(std::nullopt);
@@ -142,7 +135,7 @@ private slots:
         }
         {
             Program p; // Yes and a file: saved, then cleared
-            p.CompleteScenario();
+            p.session.scenario = test::StandardScenario();
             p.session.MarkChanged();
             p.services.QueueAnswer(MessageAnswer::Yes);
             p.services.QueueSaveFile(p.folder.Path("kept.mtg"));
@@ -174,7 +167,7 @@ private slots:
         const std::string path = files.Path("loan.mtg");
         {
             Program p;
-            p.CompleteScenario();
+            p.session.scenario = test::StandardScenario();
             p.session.scenario.comment = "Our first house";
             p.session.changes.entries.push_back({3000.0f, 31.49f, DayFromCivil(1996, 2, 1)});
             WriteShopperInputs(p.session.folder);
@@ -210,7 +203,7 @@ private slots:
 
     void aFailedSaveSaysSoAndLeavesTheOldFile() {
         Program p;
-        p.CompleteScenario();
+        p.session.scenario = test::StandardScenario();
         p.session.MarkChanged();
         const std::string path = p.folder.Path("old.mtg");
         test::Spit(path, "the old study");
@@ -224,7 +217,7 @@ private slots:
 
     void openingGarbageSaysSoAndChangesNothing() {
         Program p;
-        p.CompleteScenario();
+        p.session.scenario = test::StandardScenario();
         const std::string bad[] = {"", "garbage\r\n", std::string("\0\1\2\377", 4),
                                    "100000\r\n10\r\n25\r\n"};
         int k = 0;
@@ -284,7 +277,7 @@ private slots:
 
     void resultWindowsOpenOverTheInputForm() {
         Program p;
-        p.CompleteScenario();
+        p.session.scenario = test::StandardScenario();
         // The user was in a box of the input form: leaving it for the new window must not
         // count as a change that closes that very window.
         qobject_cast<InputForm*>(p.window->FindChild(WindowId::Form2))->LoadFromRecord();
@@ -322,7 +315,7 @@ private slots:
 
     void copyTakesTheSelectedScheduleCellsOrTheGraph() {
         Program p;
-        p.CompleteScenario();
+        p.session.scenario = test::StandardScenario();
         p.window->Command("schedule")->trigger();
         auto* grid = test::Child<QTableView>(p.window->FindChild(WindowId::Form7), "Grid1");
         // The first payment's number and date, and the second's.

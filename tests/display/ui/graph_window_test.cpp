@@ -95,7 +95,7 @@ void GraphWindowTest::opensEmptyWithTheCrossoverPanelHidden() {
 
 void GraphWindowTest::drawsAChartNotABlankArea() {
     WindowTestBed bed;
-    test::SetStandardScenario(bed.session);
+    bed.session.scenario = test::StandardScenario();
     bed.session.scenario.term = 25.0f;
     SilentMessages quiet;
     QVERIFY(RunSchedule(bed.session.Inputs(), quiet));
@@ -228,7 +228,7 @@ void GraphWindowTest::aShortFileGivesThePointsItHolds() {
 
 void GraphWindowTest::graphPictureIsTheGraph() {
     WindowTestBed bed;
-    test::SetStandardScenario(bed.session);
+    bed.session.scenario = test::StandardScenario();
     SilentMessages quiet;
     QVERIFY(RunSchedule(bed.session.Inputs(), quiet));
     Owned<GraphWindow> w(new GraphWindow(bed.context));

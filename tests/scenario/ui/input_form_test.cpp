@@ -15,6 +15,7 @@
 #include "platform/twips.h"
 #include "scenario/ui/input_form.h"
 #include "scenario/ui/payment_changes_window.h"
+#include "support/standard_scenario.h"
 #include "support/widget_lookup.h"
 #include "support/window_test_bed.h"
 #include "support/window_test_main.h"
@@ -259,13 +260,8 @@ void InputFormTest::tabOrder() {
 
 void InputFormTest::showsTheRecordOnLoad() {
     OpenForm f(0, [](hl::Session& s) {
-        s.scenario.amount = 102500;
-        s.scenario.rate = 9.375f;
-        s.scenario.amortization = 25;
-        s.scenario.term = 5;
-        s.scenario.start = hl::DayFromCivil(1992, 3, 24);
+        s.scenario = hl::test::SampleScenario(hl::kMonthly);
         s.scenario.comment = "first house";
-        s.scenario.frequency = hl::kMonthly;
     });
     QCOMPARE(Text(f.Box("Text1")), std::string("102500.00"));
     QCOMPARE(Text(f.Box("Text2")), std::string("9.375"));
@@ -414,11 +410,7 @@ void InputFormTest::noEmptiesTheBoxAndTheField() {
 
 void InputFormTest::emptyBoxesStoreZeroQuietly() {
     OpenForm f(0, [](hl::Session& s) {
-        s.scenario.amount = 100000;
-        s.scenario.rate = 10;
-        s.scenario.amortization = 25;
-        s.scenario.term = 5;
-        s.scenario.start = hl::DayFromCivil(1996, 1, 1);
+        s.scenario = hl::test::StandardScenario(hl::kWeekly);
         s.scenario.comment = "note";
     });
     for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"})
@@ -605,8 +597,7 @@ void TwoChanges(hl::Session& s) {
     s.scenario.amortization = 25;
     s.scenario.term = 30; // above the amortization: a check of the length would speak up
     s.scenario.start = hl::DayFromCivil(1992, 3, 24);
-    s.changes.entries = {{0, 31.49f, hl::DayFromCivil(1992, 3, 24)},
-                         {3000, 0, hl::DayFromCivil(1993, 1, 26)}};
+    s.changes.entries = hl::test::SampleChanges();
 }
 } // namespace
 
