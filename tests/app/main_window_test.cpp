@@ -14,9 +14,11 @@
 #include "files/working_files.h"
 #include "platform/twips.h"
 #include "scenario/ui/input_form.h"
-#include "support/modal_watchdog.h"
 #include "support/scripted_services.h"
+#include "support/standard_scenario.h"
 #include "support/temp_folder.h"
+#include "support/widget_lookup.h"
+#include "support/window_test_main.h"
 
 namespace hl {
 namespace {
@@ -43,14 +45,6 @@ class MainWindowTest : public QObject {
             window->show();
             window->ShowChild(WindowId::Form2);
         }
-        void CompleteScenario() {
-            session.scenario.amount = 100000.0f;
-            session.scenario.rate = 10.0f;
-            session.scenario.amortization = 25.0f;
-            session.scenario.term = 5.0f;
-            session.scenario.start = DayFromCivil(1996, 1, 1);
-            session.scenario.frequency = kMonthly;
-        }
         /// The active child's name, "" when there is none.
         std::string Active() const {
             const ChildWindow* active = window->ActiveChild();
@@ -63,12 +57,7 @@ class MainWindowTest : public QObject {
         int ended = 0;
     };
 
-    std::unique_ptr<test::ModalWatchdog> watchdog_;
-
 private slots:
-    void init() { watchdog_ = std::make_unique<test::ModalWatchdog>(); }
-    void cleanup() { watchdog_.reset(); }
-
     void menusCarryTheirCaptionsAndNoShortcuts() {
         Program p;
         QCOMPARE(p.window->windowTitle(), QString("Hearthline - version 2.0"));
@@ -96,7 +85,7 @@ private slots:
 
     void newWithNothingUnsavedClearsAtOnce() {
         Program p;
-        p.CompleteScenario();
+        p.session.scenario = test::StandardScenario();
         WriteShopperInputs(p.session.folder);
         p.window->NewClick();
         QVERIFY(p.services.Messages().empty());
@@ -109,7 +98,7 @@ private slots:
     void newWithUnsavedDataAsksFirst() {
         {
             Program p; // Cancel: nothing changes
-            p.CompleteScenario();
+            p.session.scenario = test::StandardScenario();
             p.session.MarkChanged();
             p.services.QueueAnswer(MessageAnswer::Cancel);
             p.window->NewClick();
@@ -122,7 +111,7 @@ private slots:
         }
         {
             Program p; // No: cleared without saving
-            p.CompleteScenario();
+            p.session.scenario = test::StandardScenario();
             p.session.MarkChanged();
             p.services.QueueAnswer(MessageAnswer::No);
             p.window->NewClick();
@@ -132,7 +121,7 @@ private slots:
         }
         {
             Program p; // Yes, then the save dialog is cancelled: the New is aborted
-            p.CompleteScenario();
+            p.session.scenario = test::StandardScenario();
             p.session.MarkChanged();
             p.services.QueueAnswer(MessageAnswer::Yes);
             p.services.QueueSaveFile(std::nullopt);
@@ -146,7 +135,7 @@ private slots:
         }
         {
             Program p; // Yes and a file: saved, then cleared
-            p.CompleteScenario();
+            p.session.scenario = test::StandardScenario();
             p.session.MarkChanged();
             p.services.QueueAnswer(MessageAnswer::Yes);
             p.services.QueueSaveFile(p.folder.Path("kept.mtg"));
@@ -178,7 +167,7 @@ private slots:
         const std::string path = files.Path("loan.mtg");
         {
             Program p;
-            p.CompleteScenario();
+            p.session.scenario = test::StandardScenario();
             p.session.scenario.comment = "Our first house";
             p.session.changes.entries.push_back({3000.0f, 31.49f, DayFromCivil(1996, 2, 1)});
             WriteShopperInputs(p.session.folder);
@@ -214,7 +203,7 @@ private slots:
 
     void aFailedSaveSaysSoAndLeavesTheOldFile() {
         Program p;
-        p.CompleteScenario();
+        p.session.scenario = test::StandardScenario();
         p.session.MarkChanged();
         const std::string path = p.folder.Path("old.mtg");
         test::Spit(path, "the old study");
@@ -228,7 +217,7 @@ private slots:
 
     void openingGarbageSaysSoAndChangesNothing() {
         Program p;
-        p.CompleteScenario();
+        p.session.scenario = test::StandardScenario();
         const std::string bad[] = {"", "garbage\r\n", std::string("\0\1\2\377", 4),
                                    "100000\r\n10\r\n25\r\n"};
         int k = 0;
@@ -288,12 +277,12 @@ private slots:
 
     void resultWindowsOpenOverTheInputForm() {
         Program p;
-        p.CompleteScenario();
+        p.session.scenario = test::StandardScenario();
         // The user was in a box of the input form: leaving it for the new window must not
         // count as a change that closes that very window.
         qobject_cast<InputForm*>(p.window->FindChild(WindowId::Form2))->LoadFromRecord();
         QApplication::setActiveWindow(p.window.get());
-        QWidget* combo = p.window->FindChild(WindowId::Form2)->findChild<QWidget*>("Combo1");
+        QWidget* combo = test::Child<QWidget>(p.window->FindChild(WindowId::Form2), "Combo1");
         combo->setFocus();
         QCoreApplication::processEvents();
         for (const char* command : {"schedule", "summary"}) {
@@ -326,10 +315,9 @@ private slots:
 
     void copyTakesTheSelectedScheduleCellsOrTheGraph() {
         Program p;
-        p.CompleteScenario();
+        p.session.scenario = test::StandardScenario();
         p.window->Command("schedule")->trigger();
-        auto* grid = p.window->FindChild(WindowId::Form7)->findChild<QTableView*>();
-        QVERIFY(grid);
+        auto* grid = test::Child<QTableView>(p.window->FindChild(WindowId::Form7), "Grid1");
         // The first payment's number and date, and the second's.
         grid->selectionModel()->select(
             QItemSelection(grid->model()->index(1, 0), grid->model()->index(2, 1)),
@@ -361,8 +349,7 @@ private slots:
     void aStudySavedWhileAToolWindowIsOpenHoldsWhatItShows() {
         Program p;
         p.window->Command("Payshop")->trigger();
-        auto* amount = p.window->FindChild(WindowId::Form9)->findChild<QLineEdit*>("Text1");
-        QVERIFY(amount);
+        auto* amount = test::Child<QLineEdit>(p.window->FindChild(WindowId::Form9), "Text1");
         amount->setText("150000");
         p.services.QueueSaveFile(p.folder.Path("open tool.mtg"));
         p.window->SaveClick();
@@ -406,7 +393,7 @@ private slots:
         Program p;
         p.window->HelpTopicsClick();
         QCOMPARE(p.services.HelpShown(), std::vector<int>{0});
-        QMenu* file = p.window->findChild<QMenu*>("File");
+        QMenu* file = test::Child<QMenu>(p.window.get(), "File");
         QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
         QCoreApplication::sendEvent(file, &f1);
         QCOMPARE(p.services.HelpShown().back(), 510);
@@ -415,5 +402,5 @@ private slots:
 
 } // namespace hl
 
-QTEST_MAIN(hl::MainWindowTest)
+HL_WINDOW_TEST(hl::MainWindowTest)
 #include "main_window_test.moc"

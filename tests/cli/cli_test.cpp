@@ -9,6 +9,7 @@
 #include "core/day_number.h"
 #include "core/text_items.h"
 #include "files/study_file.h"
+#include "support/standard_scenario.h"
 #include "support/temp_folder.h"
 
 namespace hl {
@@ -39,11 +40,7 @@ std::vector<std::string> Lines(const std::string& text) {
 class CommandLine : public ::testing::Test {
 protected:
     CommandLine() {
-        study.scenario.amount = 100000.0f;
-        study.scenario.rate = 10.0f;
-        study.scenario.amortization = 25.0f;
-        study.scenario.term = 5.0f;
-        study.scenario.start = DayFromCivil(1996, 1, 1);
+        study.scenario = test::StandardScenario(); // Save() sets the frequency
         study.tools = BlankToolSections();
     }
     /// Saves the study; without a frequency it is saved as older files were, item 8 empty.

@@ -9,6 +9,7 @@
 #include "core/day_number.h"
 #include "engine/engine.h"
 #include "engine/schedule_file.h"
+#include "support/standard_scenario.h"
 #include "support/temp_folder.h"
 
 namespace hl::test {
@@ -34,15 +35,9 @@ struct EngineFixture {
     TempFolder folder;
     RecordingMessages messages;
 
-    /// 100000 at 10 % over 25 years, a 5-year term, first payment 1 January 1996.
-    EngineFixture(int frequency = kMonthly) {
-        scenario.amount = 100000.0f;
-        scenario.rate = 10.0f;
-        scenario.amortization = 25.0f;
-        scenario.term = 5.0f;
-        scenario.start = DayFromCivil(1996, 1, 1);
-        scenario.frequency = static_cast<std::int16_t>(frequency);
-    }
+    /// The standard scenario (support/standard_scenario.h) at `frequency`.
+    EngineFixture(int frequency = kMonthly)
+        : scenario(StandardScenario(static_cast<std::int16_t>(frequency))) {}
     EngineInputs Inputs() const { return EngineInputs{scenario, changes, folder.Prefix()}; }
     ScheduleFile Schedule() {
         EXPECT_TRUE(RunSchedule(Inputs(), messages));

@@ -16,7 +16,9 @@
 #include <functional>
 
 #include "platform/qt/qt_services.h"
+#include "support/widget_lookup.h"
 #include "support/modal_watchdog.h"
+#include "support/window_test_main.h"
 
 using namespace hl;
 using hl::test::ModalWatchdog;
@@ -158,9 +160,7 @@ void QtServicesTest::saveDialogAddsDefaultExtension() {
         filters = dialog->nameFilters();
         // Typed as a user would: selectFile() changes folder, and the folder's late loading may
         // clear the name again before accept() reads it.
-        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-        if (!name)
-            return;
+        auto* name = hl::test::Child<QLineEdit>(dialog, "fileNameEdit");
         name->setText(folder.filePath("study"));
         static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides it; the override runs
     });
@@ -252,5 +252,5 @@ void QtServicesTest::helpWindow() {
     QVERIFY(help->toPlainText().contains("missing.html"));
 }
 
-QTEST_MAIN(QtServicesTest)
+HL_WINDOW_TEST(QtServicesTest)
 #include "qt_services_test.moc"

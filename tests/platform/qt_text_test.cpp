@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "platform/qt/qt_text.h"
+#include "support/window_test_main.h"
 
 using namespace hl;
 
@@ -141,5 +142,5 @@ void QtTextTest::helpFilePath() {
     QCOMPARE(QString::fromStdString(HelpFilePath(folder.toStdString())), path);
 }
 
-QTEST_GUILESS_MAIN(QtTextTest)
+HL_WINDOW_TEST(QtTextTest)
 #include "qt_text_test.moc"

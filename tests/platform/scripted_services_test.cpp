@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "support/scripted_services.h"
+#include "support/window_test_main.h"
 
 using namespace hl;
 using hl::test::AskedMessage;
@@ -150,5 +151,5 @@ void ScriptedServicesTest::busyPointerNests() {
     QCOMPARE(s.BusySpells(), 2);
 }
 
-QTEST_GUILESS_MAIN(ScriptedServicesTest)
+HL_WINDOW_TEST(ScriptedServicesTest)
 #include "scripted_services_test.moc"

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "support/widget_lookup.h"
+#include "support/window_test_main.h"
 
 using hl::test::Child;
 using hl::test::FindChild;
@@ -56,5 +57,5 @@ void WidgetLookupTest::stopsLoudly() {
     QVERIFY2(output.contains(message), qPrintable(output));
 }
 
-QTEST_MAIN(WidgetLookupTest)
+HL_WINDOW_TEST(WidgetLookupTest)
 #include "widget_lookup_test.moc"

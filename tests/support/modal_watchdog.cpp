@@ -6,6 +6,9 @@
 #include <QMessageBox>
 #include <QTest>
 
+#include <algorithm>
+#include <vector>
+
 namespace hl::test {
 namespace {
 
@@ -17,15 +20,29 @@ QString Describe(QWidget* modal) {
     return line;
 }
 
+// The watchdogs alive, oldest first.
+std::vector<ModalWatchdog*>& Alive() {
+    static std::vector<ModalWatchdog*> alive;
+    return alive;
+}
+
 } // namespace
 
 ModalWatchdog::ModalWatchdog(OnDialog onDialog, int intervalMs) : onDialog_(onDialog) {
+    Alive().push_back(this);
     timer_.setInterval(intervalMs);
     QObject::connect(&timer_, &QTimer::timeout, [this] { Check(); });
     timer_.start();
 }
 
+ModalWatchdog::~ModalWatchdog() {
+    std::vector<ModalWatchdog*>& alive = Alive();
+    alive.erase(std::find(alive.begin(), alive.end(), this));
+}
+
 void ModalWatchdog::Check() {
+    if (Alive().back() != this)
+        return;
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible())
         return;

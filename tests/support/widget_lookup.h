@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QString>
 #include <QtGlobal>
 
 namespace hl::test {
@@ -22,6 +23,11 @@ template <class T> T* Child(QObject* parent, const char* name) {
                other->metaObject()->className(), wanted);
     qFatal("Child(\"%s\") in \"%s\": no %s of that name", name, where.constData(), wanted);
     return nullptr;
+}
+
+/// Child() for a name held as text, as a data-driven test fetches it.
+template <class T> T* Child(QObject* parent, const QString& name) {
+    return Child<T>(parent, name.toLatin1().constData());
 }
 
 /// The same search without the stop: null when there is no such child (for asserting that a

@@ -12,6 +12,7 @@
 #include "calculators/ui/estimate_window.h"
 #include "calculators/ui/shopper_window.h"
 #include "files/study_file.h"
+#include "support/window_test_main.h"
 
 namespace hl {
 
@@ -139,5 +140,5 @@ class CalculatorFilesTest : public QObject {
 
 } // namespace hl
 
-QTEST_MAIN(hl::CalculatorFilesTest)
+HL_WINDOW_TEST(hl::CalculatorFilesTest)
 #include "calculator_files_test.moc"

@@ -6,6 +6,7 @@
 
 #include "calculator_window_fixture.h"
 #include "calculators/ui/estimate_window.h"
+#include "support/window_test_main.h"
 
 namespace hl {
 
@@ -131,5 +132,5 @@ class EstimateWindowTest : public QObject {
 
 } // namespace hl
 
-QTEST_MAIN(hl::EstimateWindowTest)
+HL_WINDOW_TEST(hl::EstimateWindowTest)
 #include "estimate_window_test.moc"

@@ -9,6 +9,7 @@
 
 #include "calculator_window_fixture.h"
 #include "calculators/ui/shopper_window.h"
+#include "support/window_test_main.h"
 
 namespace hl {
 
@@ -251,5 +252,5 @@ class ShopperWindowTest : public QObject {
 
 } // namespace hl
 
-QTEST_MAIN(hl::ShopperWindowTest)
+HL_WINDOW_TEST(hl::ShopperWindowTest)
 #include "shopper_window_test.moc"

@@ -7,6 +7,7 @@
 
 #include "calculator_window_fixture.h"
 #include "calculators/ui/solve_for_window.h"
+#include "support/window_test_main.h"
 
 namespace hl {
 
@@ -297,5 +298,5 @@ class SolveForWindowTest : public QObject {
 
 } // namespace hl
 
-QTEST_MAIN(hl::SolveForWindowTest)
+HL_WINDOW_TEST(hl::SolveForWindowTest)
 #include "solve_for_window_test.moc"

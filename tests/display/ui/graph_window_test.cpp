@@ -23,6 +23,7 @@
 #include "support/temp_folder.h"
 #include "support/widget_lookup.h"
 #include "support/window_test_bed.h"
+#include "support/window_test_main.h"
 
 using namespace hl;
 using hl::test::Child;
@@ -94,7 +95,7 @@ void GraphWindowTest::opensEmptyWithTheCrossoverPanelHidden() {
 
 void GraphWindowTest::drawsAChartNotABlankArea() {
     WindowTestBed bed;
-    test::SetStandardScenario(bed.session);
+    bed.session.scenario = test::StandardScenario();
     bed.session.scenario.term = 25.0f;
     SilentMessages quiet;
     QVERIFY(RunSchedule(bed.session.Inputs(), quiet));
@@ -227,7 +228,7 @@ void GraphWindowTest::aShortFileGivesThePointsItHolds() {
 
 void GraphWindowTest::graphPictureIsTheGraph() {
     WindowTestBed bed;
-    test::SetStandardScenario(bed.session);
+    bed.session.scenario = test::StandardScenario();
     SilentMessages quiet;
     QVERIFY(RunSchedule(bed.session.Inputs(), quiet));
     Owned<GraphWindow> w(new GraphWindow(bed.context));
@@ -247,5 +248,5 @@ void GraphWindowTest::closeUnloadsTheWindow() {
     QTRY_VERIFY(w.isNull());
 }
 
-QTEST_MAIN(GraphWindowTest)
+HL_WINDOW_TEST(GraphWindowTest)
 #include "graph_window_test.moc"

@@ -17,6 +17,7 @@
 #include "platform/twips.h"
 #include "support/widget_lookup.h"
 #include "support/window_test_bed.h"
+#include "support/window_test_main.h"
 
 using namespace hl;
 using hl::test::Child;
@@ -76,7 +77,7 @@ class ScheduleWindowTest : public QObject {
 
 void ScheduleWindowTest::loadShowsTheOpeningBalanceAndEveryPayment() {
     WindowTestBed bed;
-    test::SetStandardScenario(bed.session);
+    bed.session.scenario = test::StandardScenario();
     Owned<ScheduleWindow> w(new ScheduleWindow(bed.context));
     QCOMPARE(w->objectName(), QStringLiteral("Form7"));
     QCOMPARE(w->windowTitle(), QStringLiteral("Schedule Display"));
@@ -103,7 +104,7 @@ void ScheduleWindowTest::loadShowsTheOpeningBalanceAndEveryPayment() {
 
 void ScheduleWindowTest::headerTextsWidthsAndAlignments() {
     WindowTestBed bed;
-    test::SetStandardScenario(bed.session);
+    bed.session.scenario = test::StandardScenario();
     Owned<ScheduleWindow> w(new ScheduleWindow(bed.context));
     auto* grid = Child<QTableView>(w.get(), "Grid1");
     const QStringList headers = {" Pay Num",
@@ -129,7 +130,7 @@ void ScheduleWindowTest::headerTextsWidthsAndAlignments() {
 
 void ScheduleWindowTest::optionsChooseRowsAndAreRemembered() {
     WindowTestBed bed;
-    test::SetStandardScenario(bed.session);
+    bed.session.scenario = test::StandardScenario();
     bed.session.scenario.term = 5.25f; // January 1996 to March 2001
     Owned<ScheduleWindow> w(new ScheduleWindow(bed.context));
     w->show();
@@ -168,7 +169,7 @@ void ScheduleWindowTest::storedOptionIsRestored() {
     QFETCH(QString, option);
     QFETCH(int, rows);
     WindowTestBed bed;
-    test::SetStandardScenario(bed.session);
+    bed.session.scenario = test::StandardScenario();
     QVERIFY(StoreOption(bed, stored));
     Owned<ScheduleWindow> w(new ScheduleWindow(bed.context));
     QVERIFY(Child<QRadioButton>(w.get(), option.toLatin1().constData())->isChecked());
@@ -177,7 +178,7 @@ void ScheduleWindowTest::storedOptionIsRestored() {
 
 void ScheduleWindowTest::closingAsTheActiveChildSavesTheOption() {
     WindowTestBed bed;
-    test::SetStandardScenario(bed.session);
+    bed.session.scenario = test::StandardScenario();
     bed.host.active = "Form7";
     Owned<ScheduleWindow> w(new ScheduleWindow(bed.context));
     w->show();
@@ -190,7 +191,7 @@ void ScheduleWindowTest::closingAsTheActiveChildSavesTheOption() {
 
 void ScheduleWindowTest::aLumpThatEndsTheLoanWarnsAndShortensTheGrid() {
     WindowTestBed bed;
-    test::SetStandardScenario(bed.session);
+    bed.session.scenario = test::StandardScenario();
     bed.session.changes.entries.push_back(PaymentChange{200000.0f, 0.0f, DayFromCivil(1998, 6, 1)});
     Owned<ScheduleWindow> w(new ScheduleWindow(bed.context));
     QCOMPARE(bed.services.Messages().size(), std::size_t(1));
@@ -206,7 +207,7 @@ void ScheduleWindowTest::aLumpThatEndsTheLoanWarnsAndShortensTheGrid() {
 
 void ScheduleWindowTest::selectedCellsGoOutTabbed() {
     WindowTestBed bed;
-    test::SetStandardScenario(bed.session);
+    bed.session.scenario = test::StandardScenario();
     Owned<ScheduleWindow> w(new ScheduleWindow(bed.context));
     auto* grid = Child<QTableView>(w.get(), "Grid1");
     QCOMPARE(w->SelectedCellsText(), std::string());
@@ -223,7 +224,7 @@ void ScheduleWindowTest::selectedCellsGoOutTabbed() {
 
 void ScheduleWindowTest::graphButtonsDrawInTheGraphWindow() {
     WindowTestBed bed;
-    test::SetStandardScenario(bed.session);
+    bed.session.scenario = test::StandardScenario();
     bed.session.scenario.term = 25.0f;
     QPointer<GraphWindow> graph;
     bed.host.factories["Form6"] = [&]() -> ChildWindow* {
@@ -265,7 +266,7 @@ void ScheduleWindowTest::graphButtonsDrawInTheGraphWindow() {
 void ScheduleWindowTest::closeAndQuitUnloadTheWindow() {
     for (const char* button : {"Command4", "Command3"}) {
         WindowTestBed bed;
-        test::SetStandardScenario(bed.session);
+        bed.session.scenario = test::StandardScenario();
         QPointer<ScheduleWindow> w(new ScheduleWindow(bed.context));
         w->show();
         QTest::mouseClick(Child<QPushButton>(w, button), Qt::LeftButton);
@@ -274,5 +275,5 @@ void ScheduleWindowTest::closeAndQuitUnloadTheWindow() {
     }
 }
 
-QTEST_MAIN(ScheduleWindowTest)
+HL_WINDOW_TEST(ScheduleWindowTest)
 #include "schedule_window_test.moc"

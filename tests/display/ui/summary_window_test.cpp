@@ -9,6 +9,7 @@
 #include "support/temp_folder.h"
 #include "support/widget_lookup.h"
 #include "support/window_test_bed.h"
+#include "support/window_test_main.h"
 
 using namespace hl;
 using hl::test::Child;
@@ -34,7 +35,7 @@ class SummaryWindowTest : public QObject {
 
 void SummaryWindowTest::fiveYearTermShowsTheSnapshotAndTheProjection() {
     WindowTestBed bed;
-    test::SetStandardScenario(bed.session);
+    bed.session.scenario = test::StandardScenario();
     Owned<SummaryWindow> w(new SummaryWindow(bed.context));
     QCOMPARE(w->objectName(), QStringLiteral("Form3"));
     QCOMPARE(w->windowTitle(), QStringLiteral("Summary Display"));
@@ -59,7 +60,7 @@ void SummaryWindowTest::fiveYearTermShowsTheSnapshotAndTheProjection() {
 
 void SummaryWindowTest::termEqualToAmortizationLeavesTheProjectionBlank() {
     WindowTestBed bed;
-    test::SetStandardScenario(bed.session);
+    bed.session.scenario = test::StandardScenario();
     bed.session.scenario.frequency = kWeekly; // repays the loan within the amortization
     bed.session.scenario.term = 25.0f;
     Owned<SummaryWindow> w(new SummaryWindow(bed.context));
@@ -70,7 +71,7 @@ void SummaryWindowTest::termEqualToAmortizationLeavesTheProjectionBlank() {
 
 void SummaryWindowTest::aPaymentThatNeverPaysOffShowsBlanksNotAnOlderRun() {
     WindowTestBed bed;
-    test::SetStandardScenario(bed.session);
+    bed.session.scenario = test::StandardScenario();
     test::Spit(bed.folder.Path("$$donerly.bin"), "7,120.5,1.5,119,300,5000,0\r\n");
     bed.session.changes.entries.push_back(PaymentChange{0.0f, -800.0f, DayFromCivil(1996, 2, 1)});
     Owned<SummaryWindow> w(new SummaryWindow(bed.context));
@@ -81,7 +82,7 @@ void SummaryWindowTest::aPaymentThatNeverPaysOffShowsBlanksNotAnOlderRun() {
 
 void SummaryWindowTest::raisedPaymentsShowAsExtraPaid() {
     WindowTestBed bed;
-    test::SetStandardScenario(bed.session);
+    bed.session.scenario = test::StandardScenario();
     bed.session.changes.entries.push_back(PaymentChange{0.0f, 100.0f, DayFromCivil(1997, 1, 1)});
     Owned<SummaryWindow> w(new SummaryWindow(bed.context));
     QCOMPARE(Box(w.get(), "Text4"), QStringLiteral("4800.00"));
@@ -89,7 +90,7 @@ void SummaryWindowTest::raisedPaymentsShowAsExtraPaid() {
 
 void SummaryWindowTest::aCappedLumpWarnsAndEndsTheLoan() {
     WindowTestBed bed;
-    test::SetStandardScenario(bed.session);
+    bed.session.scenario = test::StandardScenario();
     bed.session.changes.entries.push_back(PaymentChange{200000.0f, 0.0f, DayFromCivil(1998, 6, 1)});
     Owned<SummaryWindow> w(new SummaryWindow(bed.context));
     QCOMPARE(bed.services.Messages().size(), std::size_t(1));
@@ -105,12 +106,12 @@ void SummaryWindowTest::aCappedLumpWarnsAndEndsTheLoan() {
 
 void SummaryWindowTest::closeUnloadsTheWindow() {
     WindowTestBed bed;
-    test::SetStandardScenario(bed.session);
+    bed.session.scenario = test::StandardScenario();
     QPointer<SummaryWindow> w(new SummaryWindow(bed.context));
     w->show();
     QTest::mouseClick(Child<QPushButton>(w, "Command1"), Qt::LeftButton);
     QTRY_VERIFY(w.isNull());
 }
 
-QTEST_MAIN(SummaryWindowTest)
+HL_WINDOW_TEST(SummaryWindowTest)
 #include "summary_window_test.moc"

@@ -15,9 +15,10 @@
 #include "platform/twips.h"
 #include "scenario/ui/input_form.h"
 #include "scenario/ui/payment_changes_window.h"
-#include "support/modal_watchdog.h"
+#include "support/standard_scenario.h"
 #include "support/widget_lookup.h"
 #include "support/window_test_bed.h"
+#include "support/window_test_main.h"
 
 Q_DECLARE_METATYPE(hl::MessageAnswer)
 
@@ -78,9 +79,6 @@ class InputFormTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() { watchdog_ = std::make_unique<hl::test::ModalWatchdog>(); }
-    void cleanup() { watchdog_.reset(); }
-
     void captions_data();
     void captions();
     void placesInTwips_data();
@@ -126,9 +124,6 @@ class InputFormTest : public QObject {
     void paymentChangesButtonOpensTheTable();
     void flashLoad();
     void backgroundClickShowsTheSummary();
-
-  private:
-    std::unique_ptr<hl::test::ModalWatchdog> watchdog_;
 };
 
 // ---- controls ------------------------------------------------------------------------------
@@ -165,8 +160,7 @@ void InputFormTest::captions() {
     OpenForm f(2);
     QCOMPARE(f.form->objectName(), QString("Form2"));
     QCOMPARE(f.form->windowTitle(), QString("Input Profile"));
-    QObject* control = f.form->findChild<QObject*>(name);
-    QVERIFY2(control, qPrintable(name));
+    QObject* control = Child<QObject>(f.form.get(), name);
     QCOMPARE(control->property("text").toString(), caption);
 
     QComboBox* combo = f.Combo();
@@ -204,8 +198,7 @@ void InputFormTest::placesInTwips() {
     QFETCH(QString, name);
     QFETCH(QRect, twips);
     OpenForm f;
-    auto* control = f.form->findChild<QWidget*>(name);
-    QVERIFY2(control, qPrintable(name));
+    auto* control = Child<QWidget>(f.form.get(), name);
     QCOMPARE(control->geometry(), QRect(hl::Twips(twips.x()), hl::Twips(twips.y()),
                                         hl::Twips(twips.width()), hl::Twips(twips.height())));
 }
@@ -246,9 +239,9 @@ void InputFormTest::debugLevels() {
     OpenForm f(level);
     QCOMPARE(f.form->size(), QSize(hl::Twips(7764), hl::Twips(heightTwips)));
     for (const QString& name : shown)
-        QVERIFY2(f.form->findChild<QWidget*>(name)->isVisible(), qPrintable(name));
+        QVERIFY2(Child<QWidget>(f.form.get(), name)->isVisible(), qPrintable(name));
     for (const QString& name : hidden)
-        QVERIFY2(!f.form->findChild<QWidget*>(name)->isVisible(), qPrintable(name));
+        QVERIFY2(!Child<QWidget>(f.form.get(), name)->isVisible(), qPrintable(name));
 }
 
 void InputFormTest::tabOrder() {
@@ -267,13 +260,8 @@ void InputFormTest::tabOrder() {
 
 void InputFormTest::showsTheRecordOnLoad() {
     OpenForm f(0, [](hl::Session& s) {
-        s.scenario.amount = 102500;
-        s.scenario.rate = 9.375f;
-        s.scenario.amortization = 25;
-        s.scenario.term = 5;
-        s.scenario.start = hl::DayFromCivil(1992, 3, 24);
+        s.scenario = hl::test::SampleScenario(hl::kMonthly);
         s.scenario.comment = "first house";
-        s.scenario.frequency = hl::kMonthly;
     });
     QCOMPARE(Text(f.Box("Text1")), std::string("102500.00"));
     QCOMPARE(Text(f.Box("Text2")), std::string("9.375"));
@@ -422,11 +410,7 @@ void InputFormTest::noEmptiesTheBoxAndTheField() {
 
 void InputFormTest::emptyBoxesStoreZeroQuietly() {
     OpenForm f(0, [](hl::Session& s) {
-        s.scenario.amount = 100000;
-        s.scenario.rate = 10;
-        s.scenario.amortization = 25;
-        s.scenario.term = 5;
-        s.scenario.start = hl::DayFromCivil(1996, 1, 1);
+        s.scenario = hl::test::StandardScenario(hl::kWeekly);
         s.scenario.comment = "note";
     });
     for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"})
@@ -613,8 +597,7 @@ void TwoChanges(hl::Session& s) {
     s.scenario.amortization = 25;
     s.scenario.term = 30; // above the amortization: a check of the length would speak up
     s.scenario.start = hl::DayFromCivil(1992, 3, 24);
-    s.changes.entries = {{0, 31.49f, hl::DayFromCivil(1992, 3, 24)},
-                         {3000, 0, hl::DayFromCivil(1993, 1, 26)}};
+    s.changes.entries = hl::test::SampleChanges();
 }
 } // namespace
 
@@ -632,8 +615,8 @@ void InputFormTest::timeFrameGuard() {
     QFETCH(QString, control);
     QFETCH(MessageAnswer, answer);
     OpenForm f(0, TwoChanges);
-    QVERIFY(f.form->findChild<QLabel*>("Label11")->isVisible());
-    QWidget* field = f.form->findChild<QWidget*>(control);
+    QVERIFY(Child<QLabel>(f.form.get(), "Label11")->isVisible());
+    QWidget* field = Child<QWidget>(f.form.get(), control);
     f.bed.services.QueueAnswer(answer);
     f.Enter(field);
 
@@ -648,11 +631,11 @@ void InputFormTest::timeFrameGuard() {
     if (answer == MessageAnswer::Yes) {
         QCOMPARE(f.bed.session.changes.Count(), 0);
         QCOMPARE(f.Focused(), field);
-        QVERIFY(!f.form->findChild<QLabel*>("Label11")->isVisible());
+        QVERIFY(!Child<QLabel>(f.form.get(), "Label11")->isVisible());
     } else {
         QCOMPARE(f.bed.session.changes.Count(), 2);
         QCOMPARE(f.Focused(), f.Box("Text1"));
-        QVERIFY(f.form->findChild<QLabel*>("Label11")->isVisible());
+        QVERIFY(Child<QLabel>(f.form.get(), "Label11")->isVisible());
     }
 }
 
@@ -804,10 +787,10 @@ void InputFormTest::backgroundClickShowsTheSummary() {
     QTest::mouseClick(f.form.get(), Qt::LeftButton, {}, QPoint(hl::Twips(4100), hl::Twips(3700)));
     QCOMPARE(f.bed.host.shown.size(), std::size_t(2));
     // ...but a label is not.
-    QLabel* label = f.form->findChild<QLabel*>("Label1");
+    QLabel* label = Child<QLabel>(f.form.get(), "Label1");
     QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(f.bed.host.shown.size(), std::size_t(2));
 }
 
-QTEST_MAIN(InputFormTest)
+HL_WINDOW_TEST(InputFormTest)
 #include "input_form_test.moc"

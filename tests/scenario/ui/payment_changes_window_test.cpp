@@ -17,9 +17,10 @@
 #include "scenario/ui/payment_changes_viewer.h"
 #include "scenario/ui/input_form.h"
 #include "scenario/ui/payment_changes_window.h"
-#include "support/modal_watchdog.h"
+#include "support/standard_scenario.h"
 #include "support/widget_lookup.h"
 #include "support/window_test_bed.h"
+#include "support/window_test_main.h"
 
 using hl::test::Child;
 
@@ -30,24 +31,13 @@ const hl::DayNumber kPayment45 = hl::DayFromCivil(1993, 1, 26);
 const char* const kDeleteQuestion =
     "All payment changes and lump payments will be erased.  Do you want to do this ?";
 
-// The debug level's sample scenario, with or without its two payment changes.
-void SampleScenario(hl::Session& s, bool withChanges) {
-    s.scenario.amount = 102500.0f;
-    s.scenario.rate = 9.375f;
-    s.scenario.amortization = 25.0f;
-    s.scenario.term = 5.0f;
-    s.scenario.start = kStart;
-    s.scenario.frequency = hl::kWeekly;
-    s.ClearChanges();
-    if (withChanges)
-        s.changes.entries = {hl::PaymentChange{0.0f, 31.49f, kStart},
-                             hl::PaymentChange{3000.0f, 0.0f, kPayment45}};
-}
-
 // A test bed with the window open and prepared, as the input form leaves it.
 struct OpenWindow {
     explicit OpenWindow(bool withChanges = false) {
-        SampleScenario(bed.session, withChanges);
+        // The sample study, with or without its two payment changes.
+        bed.session.scenario = hl::test::SampleScenario();
+        if (withChanges)
+            bed.session.changes.entries = hl::test::SampleChanges();
         inputForm = std::make_unique<hl::InputForm>(bed.context);
         bed.host.open["Form2"] = inputForm.get();
         window = new hl::PaymentChangesWindow(bed.context);
@@ -117,9 +107,6 @@ class PaymentChangesWindowTest : public QObject {
     void preparingAgainGivesNoDoubledRows();
     void aTimeFrameEditedWhileOpenIsNotUndone();
     void viewerListsTheParkedCopy();
-
-  private:
-    hl::test::ModalWatchdog watchdog_;
 };
 
 void PaymentChangesWindowTest::fiveYearsWeeklyListsEveryPayment() {
@@ -442,5 +429,5 @@ void PaymentChangesWindowTest::viewerListsTheParkedCopy() {
     }
 }
 
-QTEST_MAIN(PaymentChangesWindowTest)
+HL_WINDOW_TEST(PaymentChangesWindowTest)
 #include "payment_changes_window_test.moc"
