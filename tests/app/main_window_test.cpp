@@ -5,8 +5,7 @@
 #include <QTableView>
 #include <QtTest>
 
-#include "app/main_window.h"
-#include "app/program_windows.h"
+#include "app/program_fixture.h"
 #include "app/study_commands.h"
 #include "core/day_number.h"
 #include "core/text_items.h"
@@ -36,30 +35,9 @@ void WriteShopperInputs(const std::string& folder) {
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    struct Program {
-        Program() {
-            session.folder = folder.Prefix();
-            ResetToolFiles(session.folder);
-            window = std::make_unique<MainWindow>(session, services, ProgramWindows());
-            QObject::connect(window.get(), &MainWindow::programEnded, [this] { ++ended; });
-            window->show();
-            window->ShowChild(WindowId::Form2);
-        }
-        /// The active child's name, "" when there is none.
-        std::string Active() const {
-            const ChildWindow* active = window->ActiveChild();
-            return active ? WindowName(active->Id()) : "";
-        }
-        test::TempFolder folder;
-        Session session;
-        test::ScriptedServices services;
-        std::unique_ptr<MainWindow> window;
-        int ended = 0;
-    };
-
 private slots:
     void menusCarryTheirCaptionsAndNoShortcuts() {
-        Program p;
+        test::Program p;
         QCOMPARE(p.window->windowTitle(), QString("Hearthline - version 2.0"));
         const std::pair<const char*, const char*> captions[] = {
             {"new", "New "},         {"Open", "Open"},        {"save", "Save "},
@@ -84,7 +62,7 @@ private slots:
     }
 
     void newWithNothingUnsavedClearsAtOnce() {
-        Program p;
+        test::Program p;
         p.session.scenario = test::StandardScenario();
         WriteShopperInputs(p.session.folder);
         p.window->NewClick();
@@ -97,7 +75,7 @@ private slots:
 
     void newWithUnsavedDataAsksFirst() {
         {
-            Program p; // Cancel: nothing changes
+            test::Program p; // Cancel: nothing changes
             p.session.scenario = test::StandardScenario();
             p.session.MarkChanged();
             p.services.QueueAnswer(MessageAnswer::Cancel);
@@ -110,7 +88,7 @@ private slots:
             QVERIFY(p.session.Unsaved());
         }
         {
-            Program p; // No: cleared without saving
+            test::Program p; // No: cleared without saving
             p.session.scenario = test::StandardScenario();
             p.session.MarkChanged();
             p.services.QueueAnswer(MessageAnswer::No);
@@ -120,7 +98,7 @@ private slots:
             QVERIFY(p.services.SaveDialogs().empty());
         }
         {
-            Program p; // Yes, then the save dialog is cancelled: the New is aborted
+            test::Program p; // Yes, then the save dialog is cancelled: the New is aborted
             p.session.scenario = test::StandardScenario();
             p.session.MarkChanged();
             p.services.QueueAnswer(MessageAnswer::Yes);
@@ -134,7 +112,7 @@ private slots:
             QVERIFY(p.session.Unsaved());
         }
         {
-            Program p; // Yes and a file: saved, then cleared
+            test::Program p; // Yes and a file: saved, then cleared
             p.session.scenario = test::StandardScenario();
             p.session.MarkChanged();
             p.services.QueueAnswer(MessageAnswer::Yes);
@@ -146,7 +124,7 @@ private slots:
     }
 
     void openAnsweredYesLetsTheUserSaveFirst() {
-        Program p;
+        test::Program p;
         p.session.MarkChanged();
         p.services.QueueAnswer(MessageAnswer::Yes);
         p.window->OpenClick();
@@ -166,7 +144,7 @@ private slots:
         test::TempFolder files;
         const std::string path = files.Path("loan.mtg");
         {
-            Program p;
+            test::Program p;
             p.session.scenario = test::StandardScenario();
             p.session.scenario.comment = "Our first house";
             p.session.changes.entries.push_back({3000.0f, 31.49f, DayFromCivil(1996, 2, 1)});
@@ -176,7 +154,7 @@ private slots:
             p.window->SaveClick();
             QVERIFY(!p.session.Unsaved());
         }
-        Program q;
+        test::Program q;
         q.services.QueueOpenFile(path);
         q.window->OpenClick();
         QCOMPARE(q.session.scenario.amount, 100000.0f);
@@ -192,7 +170,7 @@ private slots:
     }
 
     void aStudySavedAtStartHoldsTheBlankSections() {
-        Program p;
+        test::Program p;
         p.services.QueueSaveFile(p.folder.Path("blank.mtg"));
         p.window->SaveClick();
         const Study s = ReadStudyFile(p.folder.Path("blank.mtg"));
@@ -202,7 +180,7 @@ private slots:
     }
 
     void aFailedSaveSaysSoAndLeavesTheOldFile() {
-        Program p;
+        test::Program p;
         p.session.scenario = test::StandardScenario();
         p.session.MarkChanged();
         const std::string path = p.folder.Path("old.mtg");
@@ -216,7 +194,7 @@ private slots:
     }
 
     void openingGarbageSaysSoAndChangesNothing() {
-        Program p;
+        test::Program p;
         p.session.scenario = test::StandardScenario();
         const std::string bad[] = {"", "garbage\r\n", std::string("\0\1\2\377", 4),
                                    "100000\r\n10\r\n25\r\n"};
@@ -234,7 +212,7 @@ private slots:
     }
 
     void quitAsksAndCancelKeepsRunning() {
-        Program p;
+        test::Program p;
         p.session.MarkChanged();
         p.services.QueueAnswer(MessageAnswer::Cancel);
         p.window->QuitClick();
@@ -244,7 +222,7 @@ private slots:
     }
 
     void quitDeletesEveryWorkingFile() {
-        Program p;
+        test::Program p;
         for (const char* name : {"$$temp.bin", "$$donerly.bin", "$$xptemp.bin"})
             test::Spit(p.folder.Path(name), "x");
         p.window->QuitClick();
@@ -253,7 +231,7 @@ private slots:
     }
 
     void closingTheFrameIsQuit() {
-        Program p;
+        test::Program p;
         p.session.MarkChanged();
         p.services.QueueAnswer(MessageAnswer::Cancel);
         QVERIFY(!p.window->close());
@@ -266,7 +244,7 @@ private slots:
     }
 
     void commandsNeedingAScenarioSendTheUserToTheInputForm() {
-        Program p;
+        test::Program p;
         if (!p.window->Command("summary")->isEnabled()) QSKIP("no summary window yet");
         p.window->Command("summary")->trigger();
         QCOMPARE(p.services.Messages().at(0).title, std::string("Mtge Error Trap"));
@@ -276,7 +254,7 @@ private slots:
     }
 
     void resultWindowsOpenOverTheInputForm() {
-        Program p;
+        test::Program p;
         p.session.scenario = test::StandardScenario();
         // The user was in a box of the input form: leaving it for the new window must not
         // count as a change that closes that very window.
@@ -296,7 +274,7 @@ private slots:
     }
 
     void printReportChecksTheScenarioFirst() {
-        Program p;
+        test::Program p;
         p.window->PrintReportClick();
         QCOMPARE(p.services.Messages().at(0).title, std::string("Mtge Print Error Trap"));
         QCOMPARE(p.services.Messages().at(0).text,
@@ -304,7 +282,7 @@ private slots:
     }
 
     void copyWithNothingToCopyComplains() {
-        Program p;
+        test::Program p;
         p.window->CopyClick();
         QCOMPARE(p.services.Messages().at(0).title, std::string("Mortgage Warning Notice"));
         QCOMPARE(p.services.Messages().at(0).text,
@@ -314,7 +292,7 @@ private slots:
     }
 
     void copyTakesTheSelectedScheduleCellsOrTheGraph() {
-        Program p;
+        test::Program p;
         p.session.scenario = test::StandardScenario();
         p.window->Command("schedule")->trigger();
         auto* grid = test::Child<QTableView>(p.window->FindChild(WindowId::Form7), "Grid1");
@@ -338,7 +316,7 @@ private slots:
     }
 
     void calculatorsOpenWithoutAScenario() {
-        Program p;
+        test::Program p;
         for (const char* command : {"solvefor", "mestimate", "Payshop"}) p.window->Command(command)->trigger();
         QVERIFY(p.window->FindChild(WindowId::Form14));
         QVERIFY(p.window->FindChild(WindowId::Form5));
@@ -347,7 +325,7 @@ private slots:
     }
 
     void aStudySavedWhileAToolWindowIsOpenHoldsWhatItShows() {
-        Program p;
+        test::Program p;
         p.window->Command("Payshop")->trigger();
         auto* amount = test::Child<QLineEdit>(p.window->FindChild(WindowId::Form9), "Text1");
         amount->setText("150000");
@@ -358,7 +336,7 @@ private slots:
     }
 
     void toolTipsStandUnderTheirPictures() {
-        Program p;
+        test::Program p;
         ToolbarStrip* strip = p.window->Picture2;
         QLineEdit* tip = strip->txtToolTip;
         QVERIFY(!tip->isVisible());
@@ -380,7 +358,7 @@ private slots:
     }
 
     void inputFormCommandClosesResultWindowsOnlyFromTheInputForm() {
-        Program p;
+        test::Program p;
         QCOMPARE(p.Active(), std::string("Form2"));
         p.window->ShowChild(WindowId::Form17);
         QCOMPARE(p.Active(), std::string("Form17"));
@@ -390,7 +368,7 @@ private slots:
     }
 
     void helpOpensAtTheMenusTopic() {
-        Program p;
+        test::Program p;
         p.window->HelpTopicsClick();
         QCOMPARE(p.services.HelpShown(), std::vector<int>{0});
         QMenu* file = test::Child<QMenu>(p.window.get(), "File");

@@ -9,9 +9,9 @@
 
 #include "app/main_window.h"
 #include "app/program_windows.h"
-#include "core/day_number.h"
 #include "files/working_files.h"
 #include "support/scripted_services.h"
+#include "support/standard_scenario.h"
 #include "support/temp_folder.h"
 #include "windowkit/child_window.h"
 
@@ -27,15 +27,8 @@ struct Program {
         QApplication::setActiveWindow(window.get());
         window->ShowChild(WindowId::Form2);
     }
-    /// A Monthly loan of 100000 at 10 % over 25 years, five years long, from Jan 1 1996.
-    void CompleteScenario() {
-        session.scenario.amount = 100000.0f;
-        session.scenario.rate = 10.0f;
-        session.scenario.amortization = 25.0f;
-        session.scenario.term = 5.0f;
-        session.scenario.start = DayFromCivil(1996, 1, 1);
-        session.scenario.frequency = kMonthly;
-    }
+    /// The standard scenario, complete.
+    void CompleteScenario() { session.scenario = StandardScenario(); }
     /// The active child's name, "" when there is none.
     std::string Active() const {
         const ChildWindow* active = window->ActiveChild();

@@ -4,13 +4,12 @@
 #include <cstdio>
 
 #include "app/program_fixture.h"
-#include "support/modal_watchdog.h"
+#include "support/window_test_main.h"
 
 namespace hl {
 
 class ProgramWindowsTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<test::ModalWatchdog> watchdog_;
 
     static const WindowRegistry& Rows() {
         static const WindowRegistry rows = ProgramWindows();
@@ -18,9 +17,6 @@ class ProgramWindowsTest : public QObject {
     }
 
   private slots:
-    void init() { watchdog_ = std::make_unique<test::ModalWatchdog>(); }
-    void cleanup() { watchdog_.reset(); }
-
     void everyWindowHasExactlyOneRow() {
         for (int k = 0; k <= static_cast<int>(WindowId::Form17); ++k) {
             const auto id = static_cast<WindowId>(k);
@@ -120,5 +116,5 @@ class ProgramWindowsTest : public QObject {
 
 } // namespace hl
 
-QTEST_MAIN(hl::ProgramWindowsTest)
+HL_WINDOW_TEST(hl::ProgramWindowsTest)
 #include "program_windows_test.moc"

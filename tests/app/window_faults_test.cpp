@@ -7,19 +7,15 @@
 #include "app/program_fixture.h"
 #include "platform/twips.h"
 #include "scenario/ui/input_form.h"
-#include "support/modal_watchdog.h"
+#include "support/window_test_main.h"
 #include "support/widget_lookup.h"
 
 namespace hl {
 
 class WindowFaultsTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<test::ModalWatchdog> watchdog_;
 
   private slots:
-    void init() { watchdog_ = std::make_unique<test::ModalWatchdog>(); }
-    void cleanup() { watchdog_.reset(); }
-
     void closeButtonsCloseTheFrame_data() {
         QTest::addColumn<int>("window");
         QTest::addColumn<QString>("button");
@@ -156,5 +152,5 @@ class WindowFaultsTest : public QObject {
 
 } // namespace hl
 
-QTEST_MAIN(hl::WindowFaultsTest)
+HL_WINDOW_TEST(hl::WindowFaultsTest)
 #include "window_faults_test.moc"
