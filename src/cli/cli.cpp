@@ -10,6 +10,7 @@
 #include "cli/calculator_commands.h"
 #include "core/text_items.h"
 #include "engine/engine.h"
+#include "engine/schedule_file.h"
 #include "files/study_file.h"
 
 namespace hl {
@@ -165,7 +166,7 @@ void PrintSummary(const SummaryResult& r, std::ostream& out) {
         << "payment_in_effect: " << SingleText(r.paymentInEffect) << "\n";
 }
 
-// Prints the schedule file line by line, with the line ends of this system.
+// Prints the schedule file's text line by line, with the line ends of this system.
 void PrintFileLines(const std::string& contents, std::ostream& out) {
     for (char c : contents)
         if (c != '\r') out << c;
@@ -202,21 +203,21 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
                                           : static_cast<std::int16_t>(kWeekly);
     if (auto problem = CheckScenario(s)) return Fail(err, o.study + ": " + *problem);
 
-    PrivateFolder folder;
-    if (folder.Prefix().empty()) return Fail(err, "cannot create a temporary working folder");
     StreamMessages messages(err);
-    const EngineInputs in{s, study.changes, folder.Prefix()};
-
+    const EngineInputs in{s, study.changes};
     if (o.command == "summary") {
         PrintSummary(RunSummary(in, messages), out);
         return 0;
     }
-    if (!RunSchedule(in, messages)) return Fail(err, "cannot write the schedule working file");
-    try {
-        PrintFileLines(ReadWholeFile(folder.Prefix() + "$$temp.bin"), out);
-    } catch (const ItemFormatError& e) {
-        return Fail(err, std::string("cannot read the schedule back: ") + e.what());
-    }
+
+    // The schedule's working files are written as the desktop program writes them, in a folder
+    // of this command's own; what is printed is the run itself.
+    PrivateFolder folder;
+    if (folder.Prefix().empty()) return Fail(err, "cannot create a temporary working folder");
+    const ScheduleRun run = RunSchedule(in, messages);
+    if (!WriteScheduleFiles(folder.Prefix(), run))
+        return Fail(err, "cannot write the schedule working file");
+    PrintFileLines(ScheduleText(run.schedule.count, run.schedule), out);
     return 0;
 }
 

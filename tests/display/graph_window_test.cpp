@@ -97,7 +97,7 @@ void GraphWindowTest::drawsAChartNotABlankArea() {
     test::SetStandardScenario(bed.session);
     bed.session.scenario.term = 25.0f;
     SilentMessages quiet;
-    QVERIFY(RunSchedule(bed.session.Inputs(), quiet));
+    QVERIFY(WriteScheduleFiles(bed.session.folder, RunSchedule(bed.session.Inputs(), quiet)));
     Owned<GraphWindow> w(new GraphWindow(bed.context));
     w->show();
     QApplication::processEvents();
@@ -229,7 +229,7 @@ void GraphWindowTest::graphPictureIsTheGraph() {
     WindowTestBed bed;
     test::SetStandardScenario(bed.session);
     SilentMessages quiet;
-    QVERIFY(RunSchedule(bed.session.Inputs(), quiet));
+    QVERIFY(WriteScheduleFiles(bed.session.folder, RunSchedule(bed.session.Inputs(), quiet)));
     Owned<GraphWindow> w(new GraphWindow(bed.context));
     w->show();
     w->DrawGraph(ComponentsGraph(ReadAvailableSchedule(bed.session.folder)));

@@ -1,4 +1,4 @@
-// A scenario, its table and a private working folder for engine tests.
+// A scenario, its table, and a private working folder for the tests of the working files.
 #pragma once
 
 #include <cmath>
@@ -43,11 +43,9 @@ struct EngineFixture {
         scenario.start = DayFromCivil(1996, 1, 1);
         scenario.frequency = static_cast<std::int16_t>(frequency);
     }
-    EngineInputs Inputs() const { return EngineInputs{scenario, changes, folder.Prefix()}; }
-    ScheduleFile Schedule() {
-        EXPECT_TRUE(RunSchedule(Inputs(), messages));
-        return ReadScheduleFile(folder.Prefix());
-    }
+    EngineInputs Inputs() const { return EngineInputs{scenario, changes}; }
+    ScheduleRun Run() { return RunSchedule(Inputs(), messages); }
+    ScheduleFile Schedule() { return Run().schedule; }
     SummaryResult Summary() { return RunSummary(Inputs(), messages); }
     void Add(DayNumber date, Money lump, Money change) {
         changes.entries.push_back(PaymentChange{lump, change, date});

@@ -87,13 +87,12 @@ TEST(PaymentCalendar, WeeklyAndEveryTwoWeeksIgnoreMonthEnds) {
 
 TEST(RunOfPeriods, FirstThreeMonthsOfTheStandardLoan) {
     // Interest rounds to the nearest cent on a balance that starts at 100000.
-    test::TempFolder folder;
     const Single i = PeriodicRate(kMonthly, 10.0f);
     double balance = 100000.0;
     const Money expected[3][3] = {
         {816.49f, 78.00f, 99922.00f}, {815.85f, 78.64f, 99843.36f}, {815.21f, 79.28f, 99764.08f}};
     for (const auto& row : expected) {
-        const PeriodsResult r = RunPeriods(balance, i, 894.49f, 1, folder.Prefix());
+        const PeriodsResult r = RunPeriods(balance, i, 894.49f, 1);
         EXPECT_EQ(r.interest, row[0]);
         EXPECT_EQ(test::Cents(r.principal), test::Cents(row[1]));
         EXPECT_EQ(r.balance, row[2]);
@@ -101,22 +100,21 @@ TEST(RunOfPeriods, FirstThreeMonthsOfTheStandardLoan) {
         balance = r.balance;
     }
     // Three periods at once end on the same balance, with the same totals.
-    const PeriodsResult three = RunPeriods(100000.0, i, 894.49f, 3, folder.Prefix());
+    const PeriodsResult three = RunPeriods(100000.0, i, 894.49f, 3);
     EXPECT_EQ(three.balance, 99764.08f);
     EXPECT_EQ(three.interestTotal, 2447.55f);
     EXPECT_EQ(test::Cents(three.principalTotal), 23592);
 }
 
-TEST(RunOfPeriods, PayOffWritesTheSmallerFinalPayment) {
-    test::TempFolder folder;
+TEST(RunOfPeriods, PayOffGivesTheSmallerFinalPaymentAndItsPayoffLine) {
     const Single i = PeriodicRate(kMonthly, 10.0f);
-    const PeriodsResult r = RunPeriods(1000.0, i, 400.0f, 10, folder.Prefix());
+    const PeriodsResult r = RunPeriods(1000.0, i, 400.0f, 10);
     ASSERT_TRUE(r.paidOff);
     EXPECT_EQ(r.payoffPeriod, 3);
     EXPECT_EQ(r.balance, 0.0f);
     EXPECT_LT(r.finalPayment, 400.0f);
     EXPECT_EQ(r.principalTotal, 1000.0f);
-    ItemReader payoff(ReadWholeFile(folder.Path("$$donerly.bin")));
+    ItemReader payoff(PayoffText(r));
     EXPECT_EQ(payoff.Int16(), 3);
     EXPECT_EQ(payoff.Number(), r.finalPayment);
     EXPECT_EQ(payoff.Number(), r.interest);
@@ -127,9 +125,7 @@ TEST(RunOfPeriods, PayOffWritesTheSmallerFinalPayment) {
 }
 
 TEST(RunOfPeriods, APaymentBelowTheInterestNeverPaysOff) {
-    test::TempFolder folder;
-    const PeriodsResult r =
-        RunPeriods(100000.0, PeriodicRate(kMonthly, 10.0f), 500.0f, 12, folder.Prefix());
+    const PeriodsResult r = RunPeriods(100000.0, PeriodicRate(kMonthly, 10.0f), 500.0f, 12);
     EXPECT_FALSE(r.paidOff);
     EXPECT_GT(r.balance, 100000.0f);
 }
