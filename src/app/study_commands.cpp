@@ -76,7 +76,7 @@ void OpenStudy(AppContext& app) {
     app.host.ResetResultWindows();
     app.host.CloseChild("Form2");
     app.session.unsaved = false;
-    const std::int16_t frequency = app.session.scenario.frequency;
+    const Frequency frequency = app.session.scenario.frequency;
     app.session.scenario = study.scenario;
     // Files written before the frequency was stored keep the frequency in use.
     if (!study.frequencyStored) app.session.scenario.frequency = frequency;

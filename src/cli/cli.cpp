@@ -89,7 +89,7 @@ private:
 struct Options {
     std::string command;
     std::string study;
-    std::optional<int> frequency;
+    std::optional<Frequency> frequency;
 };
 
 int Fail(std::ostream& err, const std::string& line) {
@@ -110,7 +110,7 @@ std::optional<std::string> ParseArguments(const std::vector<std::string>& args, 
             }
             if (value.size() != 1 || value[0] < '1' || value[0] > '4')
                 return "--frequency must be 1, 2, 3 or 4, not \"" + value + "\"";
-            o.frequency = value[0] - '0';
+            o.frequency = static_cast<Frequency>(value[0] - '0');
         } else if (!a.empty() && a[0] == '-') {
             return "unknown option \"" + a + "\" (try --help)";
         } else if (o.command.empty()) {
@@ -198,9 +198,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return Fail(err, "cannot read the study " + o.study + ": " + e.what());
     }
     Scenario& s = study.scenario;
-    s.frequency = o.frequency ? static_cast<std::int16_t>(*o.frequency)
-                  : study.frequencyStored ? s.frequency
-                                          : static_cast<std::int16_t>(kWeekly);
+    s.frequency = o.frequency ? *o.frequency : study.frequencyStored ? s.frequency : kWeekly;
     if (auto problem = CheckScenario(s)) return Fail(err, o.study + ": " + *problem);
 
     StreamMessages messages(err);

@@ -20,7 +20,7 @@ ScheduleView ViewFromOption(int option) {
     }
 }
 
-std::vector<ScheduleRow> ScheduleRows(const ScheduleFile& file, ScheduleView view, int frequency,
+std::vector<ScheduleRow> ScheduleRows(const ScheduleFile& file, ScheduleView view, Frequency frequency,
                                       DayNumber start) {
     std::vector<ScheduleRow> rows;
     ScheduleRow opening;

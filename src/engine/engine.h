@@ -34,22 +34,22 @@ struct EngineInputs {
     const PaymentChanges& changes;
 };
 
-/// Payments per year of a frequency code (12, 52, 24, 26); 0 for an unknown code.
-int PaymentsPerYear(int frequency);
+/// Payments per year of a frequency (12, 52, 24, 26).
+int PaymentsPerYear(Frequency frequency);
 
 /// Periodic rate (1 + R/200)^(1/h) - 1 for h payments per half-year, every step a single.
-Single PeriodicRate(int frequency, Single rate);
+Single PeriodicRate(Frequency frequency, Single rate);
 
 /// Regular payment: the monthly payment cut down to the cent; Weekly a quarter of it, Twice a
 /// Month and Every Two Weeks half of it, each cut down to the cent again.
-Money RegularPayment(Money amount, Single rate, Single amortization, int frequency);
+Money RegularPayment(Money amount, Single rate, Single amortization, Frequency frequency);
 
 /// Number of payments in the length of loan, rounded half to even.
-std::int16_t PaymentsInTerm(int frequency, Single term);
+std::int16_t PaymentsInTerm(Frequency frequency, Single term);
 
 /// The payment date after `date` on the calendar of `frequency`; Monthly payments fall on the
 /// day of month of `start` (or the month's last day).
-DayNumber NextPaymentDate(DayNumber date, int frequency, DayNumber start);
+DayNumber NextPaymentDate(DayNumber date, Frequency frequency, DayNumber start);
 
 /// A run of periods. When paid off, payoffPeriod, finalPayment, interest, principal and the
 /// two totals are the pay-off line ("$$donerly.bin" holds it after a schedule run).

@@ -35,13 +35,13 @@ struct EngineFixture {
     RecordingMessages messages;
 
     /// 100000 at 10 % over 25 years, a 5-year term, first payment 1 January 1996.
-    EngineFixture(int frequency = kMonthly) {
+    EngineFixture(Frequency frequency = kMonthly) {
         scenario.amount = 100000.0f;
         scenario.rate = 10.0f;
         scenario.amortization = 25.0f;
         scenario.term = 5.0f;
         scenario.start = DayFromCivil(1996, 1, 1);
-        scenario.frequency = static_cast<std::int16_t>(frequency);
+        scenario.frequency = frequency;
     }
     EngineInputs Inputs() const { return EngineInputs{scenario, changes}; }
     ScheduleRun Run() { return RunSchedule(Inputs(), messages); }

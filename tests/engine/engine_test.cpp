@@ -9,6 +9,19 @@ namespace {
 
 using test::EngineFixture;
 
+TEST(FrequencyCodes, OnlyTheFourCodesFromOutsideBecomeFrequencies) {
+    const std::pair<int, std::optional<Frequency>> rows[] = {
+        {1, kMonthly}, {2, kWeekly}, {3, kTwiceAMonth}, {4, kEveryTwoWeeks},
+        {0, {}},       {5, {}},      {-1, {}},          {'2', {}},
+    };
+    for (const auto& [code, expected] : rows) {
+        EXPECT_EQ(FrequencyFromCode(code), expected) << code;
+        EXPECT_EQ(IsFrequency(code), expected.has_value()) << code;
+    }
+    EXPECT_STREQ(FrequencyName(kTwiceAMonth), "Twice a Month");
+    EXPECT_STREQ(FrequencyName(0), "");
+}
+
 TEST(RatesAndPayments, TenPercentTwentyFiveYearsFromALendersTable) {
     // 100000 at 10 % over 25 years: a lender's table gives 894.49 a month. The same formula in
     // double precision throughout gives 894.48: the single-precision steps matter.
@@ -21,7 +34,7 @@ TEST(RatesAndPayments, TenPercentTwentyFiveYearsFromALendersTable) {
 
 TEST(RatesAndPayments, PeriodicRatesCompoundSemiAnnually) {
     // Two half-years at the periodic rate compounded h times each give the annual rate.
-    for (int f = kMonthly; f <= kEveryTwoWeeks; ++f) {
+    for (Frequency f : {kMonthly, kWeekly, kTwiceAMonth, kEveryTwoWeeks}) {
         const double i = PeriodicRate(f, 10.0f);
         const double h = PaymentsPerYear(f) / 2.0;
         EXPECT_NEAR(std::pow(1.0 + i, 2.0 * h), 1.1025, 2e-5) << f;
@@ -46,7 +59,7 @@ TEST(PaymentCounts, RoundHalfToEvenPerFrequency) {
     EXPECT_EQ(PaymentsInTerm(kMonthly, 0.04f), 0);       // 0.48
 }
 
-std::vector<CivilDate> Calendar(int frequency, int y, int m, int d, int count) {
+std::vector<CivilDate> Calendar(Frequency frequency, int y, int m, int d, int count) {
     const DayNumber start = DayFromCivil(y, m, d);
     std::vector<CivilDate> out;
     DayNumber date = start;
