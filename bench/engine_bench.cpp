@@ -49,7 +49,8 @@ void BM_RunScheduleWeekly35Years(benchmark::State& state) {
     hl::PaymentChanges changes;
     hl::SilentMessages quiet;
     for (auto _ : state)
-        benchmark::DoNotOptimize(hl::WriteScheduleFiles(folder, hl::RunSchedule({s, changes}, quiet)));
+        benchmark::DoNotOptimize(
+            hl::WriteScheduleFiles(folder, hl::RunSchedule({s, changes}, quiet)));
     std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_RunScheduleWeekly35Years)->Arg(35)->Arg(300)->Unit(benchmark::kMicrosecond);

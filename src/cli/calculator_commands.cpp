@@ -52,7 +52,8 @@ bool IsBoxNumber(const std::string& text) {
 }
 
 // Options that each take a value once, and the flags, of a command without operands.
-OptionGrammar Grammar(const std::vector<std::string>& valued, const std::vector<std::string>& flags) {
+OptionGrammar Grammar(const std::vector<std::string>& valued,
+                      const std::vector<std::string>& flags) {
     OptionGrammar g;
     for (const std::string& name : valued) g.options.push_back(ValueOption(name));
     for (const std::string& name : flags) g.options.push_back(FlagOption(name));
