@@ -37,6 +37,18 @@ bool RewriteHeader(const std::string& folder, const std::string& contents) {
     return ok;
 }
 
+std::string HeaderText(std::int16_t count, Money amount) {
+    ItemWriter w;
+    w.Whole(count).EndLine().Number(amount).EndLine();
+    return w.Contents();
+}
+
+std::string RecordsText(const ScheduleFile& schedule) {
+    ItemWriter w;
+    for (const ScheduleRecord& r : schedule.records) WriteRecord(w, r);
+    return w.Contents();
+}
+
 ScheduleRecord ReadRecord(ItemReader& in) {
     ScheduleRecord r;
     r.number = in.Int16();
@@ -55,10 +67,7 @@ ScheduleRecord ReadRecord(ItemReader& in) {
 } // namespace
 
 std::string ScheduleText(std::int16_t count, const ScheduleFile& schedule) {
-    ItemWriter w;
-    w.Whole(count).EndLine().Number(schedule.amount).EndLine();
-    for (const ScheduleRecord& r : schedule.records) WriteRecord(w, r);
-    return w.Contents();
+    return HeaderText(count, schedule.amount) + RecordsText(schedule);
 }
 
 std::string PayoffText(const PeriodsResult& payoff) {
@@ -78,11 +87,12 @@ bool WriteScheduleFiles(const std::string& folder, const ScheduleRun& run) {
     const bool ok = [&] {
         if (run.payoff && !WriteFileAtomically(folder + kPayoffFile, PayoffText(*run.payoff)))
             return false;
+        const std::string records = RecordsText(run.schedule);
         if (!WriteFileAtomically(folder + kScheduleFile,
-                                 ScheduleText(run.paymentsInTerm, run.schedule)))
+                                 HeaderText(run.paymentsInTerm, run.schedule.amount) + records))
             return false;
         return !run.endedEarly ||
-               RewriteHeader(folder, ScheduleText(run.schedule.count, run.schedule));
+               RewriteHeader(folder, HeaderText(run.schedule.count, run.schedule.amount) + records);
     }();
     if (!ok) {
         // An earlier run's schedule left in place would be read as this one's.
