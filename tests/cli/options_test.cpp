@@ -2,8 +2,6 @@
 // exact line each mistake gets (the messages users and scripts have seen all along).
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "cli/options.h"
 
 namespace hl::cli {
@@ -102,12 +100,6 @@ TEST(OptionReader, FrequencyValuesAreTheFourCodes) {
         {"-1", {}},      {"2 ", {}},
     };
     for (const auto& [text, expected] : rows) EXPECT_EQ(FrequencyValue(text), expected) << text;
-}
-
-TEST(OptionReader, AFailureIsOneLineAndStatusTwo) {
-    std::ostringstream err;
-    EXPECT_EQ(Fail(err, "no command given (try --help)"), 2);
-    EXPECT_EQ(err.str(), "hearthline-cli: no command given (try --help)\n");
 }
 
 } // namespace

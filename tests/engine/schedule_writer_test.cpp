@@ -75,17 +75,6 @@ TEST(ScheduleWriter, TheFilesHoldTheRunInMemory) {
     }
 }
 
-TEST(ScheduleWriter, ThePayoffLineHoldsSevenItems) {
-    PeriodsResult p;
-    p.payoffPeriod = 1;
-    p.finalPayment = 120.5f;
-    p.interest = 1.5f;
-    p.principal = 119.0f;
-    p.interestTotal = 300.25f;
-    p.principalTotal = 5000.0f;
-    EXPECT_EQ(PayoffText(p), "1,120.5,1.5,119,300.25,5000,0\r\n");
-}
-
 TEST(ScheduleWriter, AFolderThatCannotBeWrittenIsReported) {
     EngineFixture f;
     EXPECT_FALSE(WriteScheduleFiles(f.folder.Path("missing/"), f.Run()));
