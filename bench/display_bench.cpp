@@ -86,7 +86,7 @@ BENCHMARK(BM_SwitchScheduleOption)->Unit(benchmark::kMillisecond);
 void BM_DrawGraph(benchmark::State& state) {
     Study study(300);
     hl::SilentMessages quiet;
-    hl::RunSchedule(study.session.Inputs(), quiet);
+    hl::WriteScheduleFiles(study.session.folder, hl::RunSchedule(study.session.Inputs(), quiet));
     auto* window = new hl::GraphWindow(study.context);
     window->show();
     int points = 0;

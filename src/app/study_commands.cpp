@@ -72,7 +72,7 @@ void OpenStudy(AppContext& app) {
     app.host.ResetResultWindows();
     app.host.CloseChild(WindowId::Form2);
     app.session.MarkSaved();
-    const auto frequency = app.session.scenario.frequency;
+    const Frequency frequency = app.session.scenario.frequency;
     app.session.scenario = study.scenario;
     // Files written before the frequency was stored keep the frequency in use.
     if (!study.frequencyStored) app.session.scenario.frequency = frequency;

@@ -2,7 +2,6 @@
 // checked and computed by the same functions.
 #include "cli/calculator_commands.h"
 
-#include <map>
 #include <optional>
 #include <ostream>
 
@@ -10,17 +9,13 @@
 #include "calculators/shopper.h"
 #include "calculators/shopper_fields.h"
 #include "calculators/solve_for.h"
+#include "cli/options.h"
 #include "engine/scenario.h"
 
 namespace hl {
 namespace {
 
-constexpr int kBadInput = 2;
-
-int Fail(std::ostream& err, const std::string& line) {
-    err << "hearthline-cli: " << line << "\n";
-    return kBadInput;
-}
+using namespace cli;
 
 // A message box's text on one line: its line breaks become blanks.
 std::string OneLine(const std::string& text) {
@@ -56,40 +51,13 @@ bool IsBoxNumber(const std::string& text) {
     return digit && points <= 1;
 }
 
-// "--name value" and "--name=value" options; `flags` take no value. Gives a problem or nothing.
-std::optional<std::string> ReadOptions(const std::vector<std::string>& args,
-                                       const std::vector<std::string>& valued,
-                                       const std::vector<std::string>& flags,
-                                       std::map<std::string, std::string>& values) {
-    auto known = [](const std::vector<std::string>& names, const std::string& name) {
-        for (const std::string& n : names)
-            if (n == name)
-                return true;
-        return false;
-    };
-    for (std::size_t k = 0; k < args.size(); ++k) {
-        const std::string& a = args[k];
-        if (a.rfind("--", 0) != 0)
-            return "unexpected argument \"" + a + "\" (try --help)";
-        const std::size_t equals = a.find('=');
-        const std::string name = a.substr(0, equals);
-        if (known(flags, name) && equals == std::string::npos) {
-            values[name] = "";
-            continue;
-        }
-        if (!known(valued, name))
-            return "unknown option \"" + a + "\" (try --help)";
-        if (values.count(name))
-            return name + " given twice";
-        if (equals != std::string::npos) {
-            values[name] = a.substr(equals + 1);
-        } else if (k + 1 < args.size()) {
-            values[name] = args[++k];
-        } else {
-            return name + " needs a value (try --help)";
-        }
-    }
-    return std::nullopt;
+// Options that each take a value once, and the flags, of a command without operands.
+OptionGrammar Grammar(const std::vector<std::string>& valued,
+                      const std::vector<std::string>& flags) {
+    OptionGrammar g;
+    for (const std::string& name : valued) g.options.push_back(ValueOption(name));
+    for (const std::string& name : flags) g.options.push_back(FlagOption(name));
+    return g;
 }
 
 // The three boxes of a shopper row from "L" or "L:U:I"; boxes counted from `firstBox`.
@@ -122,26 +90,26 @@ std::optional<std::string> ReadRow(const std::string& option, const std::string&
 } // namespace
 
 int RunShopCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::map<std::string, std::string> values;
-    if (auto problem =
-            ReadOptions(args, {"--amount", "--rate", "--years"}, {"--separators"}, values))
+    ParsedOptions options;
+    if (auto problem = ParseOptions(
+            args, Grammar({"--amount", "--rate", "--years"}, {"--separators"}), options))
         return Fail(err, "shop: " + *problem);
     for (const char* needed : {"--amount", "--rate", "--years"})
-        if (!values.count(needed))
+        if (!options.Has(needed))
             return Fail(err, std::string("shop needs ") + needed + " (try --help)");
 
     calc::ShopperInputs in;
-    if (auto problem = ReadRow("--amount", values["--amount"], 1, in.amount))
+    if (auto problem = ReadRow("--amount", options.Value("--amount"), 1, in.amount))
         return Fail(err, "shop: " + *problem);
-    if (auto problem = ReadRow("--rate", values["--rate"], 4, in.rate))
+    if (auto problem = ReadRow("--rate", options.Value("--rate"), 4, in.rate))
         return Fail(err, "shop: " + *problem);
-    if (auto problem = ReadRow("--years", values["--years"], 7, in.years))
+    if (auto problem = ReadRow("--years", options.Value("--years"), 7, in.years))
         return Fail(err, "shop: " + *problem);
 
     const calc::ShopperResult result = calc::CalculateShopper(in);
     if (result.message)
         return Fail(err, "shop: " + OneLine(result.message->text));
-    const bool separators = values.count("--separators") > 0;
+    const bool separators = options.Has("--separators");
     for (const calc::ShopperLine& line : result.lines)
         if (!line.separator || separators)
             out << line.Text() << "\n";
@@ -149,23 +117,24 @@ int RunShopCommand(const std::vector<std::string>& args, std::ostream& out, std:
 }
 
 int RunSolveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::map<std::string, std::string> values;
-    if (auto problem = ReadOptions(
-            args, {"--rate", "--payment", "--frequency", "--amount", "--years"}, {}, values))
+    ParsedOptions options;
+    if (auto problem = ParseOptions(
+            args, Grammar({"--rate", "--payment", "--frequency", "--amount", "--years"}, {}),
+            options))
         return Fail(err, "solve: " + *problem);
     for (const char* needed : {"--rate", "--payment"})
-        if (!values.count(needed))
+        if (!options.Has(needed))
             return Fail(err, std::string("solve needs ") + needed + " (try --help)");
-    if (!values.count("--amount") && !values.count("--years"))
+    if (!options.Has("--amount") && !options.Has("--years"))
         return Fail(err, "solve needs --amount and/or --years (try --help)");
 
     calc::SolveInputs in;
     in.frequency = FrequencyName(kWeekly);
-    if (values.count("--frequency")) {
-        const std::string& f = values["--frequency"];
-        if (f.size() != 1 || f[0] < '1' || f[0] > '4')
-            return Fail(err, "solve: --frequency must be 1, 2, 3 or 4, not \"" + f + "\"");
-        in.frequency = FrequencyName(f[0] - '0');
+    if (options.Has("--frequency")) {
+        const std::string f = options.Value("--frequency");
+        const std::optional<Frequency> frequency = FrequencyValue(f);
+        if (!frequency) return Fail(err, "solve: " + FrequencyProblem(f));
+        in.frequency = FrequencyName(*frequency);
     }
 
     struct Field {
@@ -177,9 +146,9 @@ int RunSolveCommand(const std::vector<std::string>& args, std::ostream& out, std
                             {"--amount", calc::SolveBox::Amount, &in.amount},
                             {"--years", calc::SolveBox::Years, &in.years}};
     for (const Field& field : fields) {
-        if (!values.count(field.option))
+        if (!options.Has(field.option))
             continue;
-        const std::string& text = values[field.option];
+        const std::string text = options.Value(field.option);
         if (!IsBoxNumber(text))
             return Fail(err, std::string("solve: ") + field.option + ": \"" + text +
                                  "\" is not a number");
@@ -190,7 +159,7 @@ int RunSolveCommand(const std::vector<std::string>& args, std::ostream& out, std
         *field.target = calc::BoxValue(check.text);
     }
 
-    const std::string& payment = values["--payment"];
+    const std::string payment = options.Value("--payment");
     if (!IsBoxNumber(payment))
         return Fail(err, "solve: --payment: \"" + payment + "\" is not a number");
     in.payment = calc::BoxValue(payment);

@@ -8,14 +8,16 @@
 #include <stdlib.h>
 
 #include "cli/calculator_commands.h"
+#include "cli/options.h"
 #include "core/text_items.h"
 #include "engine/engine.h"
+#include "engine/schedule_file.h"
 #include "files/study_file.h"
 
 namespace hl {
 namespace {
 
-constexpr int kBadInput = 2;
+using namespace cli;
 
 const char* kUsage =
     "Usage: hearthline-cli schedule|summary STUDY.mtg [--frequency N]\n"
@@ -85,57 +87,29 @@ private:
     std::string prefix_;
 };
 
-struct Options {
-    std::string command;
-    std::string study;
-    std::optional<int> frequency;
-};
-
-int Fail(std::ostream& err, const std::string& line) {
-    err << "hearthline-cli: " << line << "\n";
-    return kBadInput;
+// schedule|summary STUDY [--frequency N]: the command word and the study are its operands.
+OptionGrammar StudyGrammar() {
+    OptionRule frequency = ValueOption("--frequency");
+    frequency.repeatable = true;
+    frequency.missingValue = "--frequency needs a value from 1 to 4";
+    frequency.check = [](const std::string& value) -> std::optional<std::string> {
+        if (!FrequencyValue(value)) return FrequencyProblem(value);
+        return std::nullopt;
+    };
+    return OptionGrammar{{frequency}, 2};
 }
 
-std::optional<std::string> ParseArguments(const std::vector<std::string>& args, Options& o) {
+// Where the command word stands: the first word that is neither an option nor the value of
+// one; args.size() when there is none.
+std::size_t CommandPosition(const std::vector<std::string>& args, const OptionGrammar& grammar) {
     for (std::size_t k = 0; k < args.size(); ++k) {
         const std::string& a = args[k];
-        if (a == "--frequency" || a.rfind("--frequency=", 0) == 0) {
-            std::string value;
-            if (a == "--frequency") {
-                if (k + 1 >= args.size()) return "--frequency needs a value from 1 to 4";
-                value = args[++k];
-            } else {
-                value = a.substr(12);
-            }
-            if (value.size() != 1 || value[0] < '1' || value[0] > '4')
-                return "--frequency must be 1, 2, 3 or 4, not \"" + value + "\"";
-            o.frequency = value[0] - '0';
-        } else if (!a.empty() && a[0] == '-') {
-            return "unknown option \"" + a + "\" (try --help)";
-        } else if (o.command.empty()) {
-            o.command = a;
-        } else if (o.study.empty()) {
-            o.study = a;
-        } else {
-            return "too many arguments (try --help)";
-        }
-    }
-    if (o.command.empty()) return "no command given (try --help)";
-    if (o.command != "schedule" && o.command != "summary")
-        return "unknown command \"" + o.command + "\" (try --help)";
-    if (o.study.empty()) return "no study file given (try --help)";
-    return std::nullopt;
-}
-
-// Where the command word stands: the first argument that is neither an option nor the value of
-// --frequency; args.size() when there is none.
-std::size_t CommandPosition(const std::vector<std::string>& args) {
-    for (std::size_t k = 0; k < args.size(); ++k) {
-        if (args[k] == "--frequency") {
-            ++k;
+        if (!a.empty() && a[0] == '-') {
+            const OptionRule* rule = grammar.Find(a);
+            if (rule && rule->takesValue && a.find('=') == std::string::npos) ++k;
             continue;
         }
-        if (args[k].empty() || args[k][0] != '-') return k;
+        return k;
     }
     return args.size();
 }
@@ -165,7 +139,7 @@ void PrintSummary(const SummaryResult& r, std::ostream& out) {
         << "payment_in_effect: " << SingleText(r.paymentInEffect) << "\n";
 }
 
-// Prints the schedule file line by line, with the line ends of this system.
+// Prints the schedule file's text line by line, with the line ends of this system.
 void PrintFileLines(const std::string& contents, std::ostream& out) {
     for (char c : contents)
         if (c != '\r') out << c;
@@ -180,43 +154,49 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             return 0;
         }
     }
+    const OptionGrammar grammar = StudyGrammar();
     // The calculators read no study: their own options follow the command word.
-    if (const std::size_t at = CommandPosition(args); at < args.size()) {
+    if (const std::size_t at = CommandPosition(args, grammar); at < args.size()) {
         std::vector<std::string> rest(args.begin(), args.end());
         rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(at));
         if (args[at] == "shop") return RunShopCommand(rest, out, err);
         if (args[at] == "solve") return RunSolveCommand(rest, out, err);
     }
-    Options o;
-    if (auto problem = ParseArguments(args, o)) return Fail(err, *problem);
+    ParsedOptions options;
+    if (auto problem = ParseOptions(args, grammar, options)) return Fail(err, *problem);
+    const std::string& command = options.operands[0];
+    const std::string& path = options.operands[1];
+    if (command.empty()) return Fail(err, "no command given (try --help)");
+    if (command != "schedule" && command != "summary")
+        return Fail(err, "unknown command \"" + command + "\" (try --help)");
+    if (path.empty()) return Fail(err, "no study file given (try --help)");
 
     Study study;
     try {
-        study = ReadStudyFile(o.study);
+        study = ReadStudyFile(path);
     } catch (const ItemFormatError& e) {
-        return Fail(err, "cannot read the study " + o.study + ": " + e.what());
+        return Fail(err, "cannot read the study " + path + ": " + e.what());
     }
     Scenario& s = study.scenario;
-    s.frequency = o.frequency ? static_cast<std::int16_t>(*o.frequency)
-                  : study.frequencyStored ? s.frequency
-                                          : static_cast<std::int16_t>(kWeekly);
-    if (auto problem = CheckScenario(s)) return Fail(err, o.study + ": " + *problem);
+    const std::optional<Frequency> chosen = FrequencyValue(options.Value("--frequency"));
+    s.frequency = chosen ? *chosen : study.frequencyStored ? s.frequency : kWeekly;
+    if (auto problem = CheckScenario(s)) return Fail(err, path + ": " + *problem);
 
-    PrivateFolder folder;
-    if (folder.Prefix().empty()) return Fail(err, "cannot create a temporary working folder");
     StreamMessages messages(err);
-    const EngineInputs in{s, study.changes, folder.Prefix()};
-
-    if (o.command == "summary") {
+    const EngineInputs in{s, study.changes};
+    if (command == "summary") {
         PrintSummary(RunSummary(in, messages), out);
         return 0;
     }
-    if (!RunSchedule(in, messages)) return Fail(err, "cannot write the schedule working file");
-    try {
-        PrintFileLines(ReadWholeFile(folder.Prefix() + "$$temp.bin"), out);
-    } catch (const ItemFormatError& e) {
-        return Fail(err, std::string("cannot read the schedule back: ") + e.what());
-    }
+
+    // The schedule's working files are written as the desktop program writes them, in a folder
+    // of this command's own; what is printed is the run itself.
+    PrivateFolder folder;
+    if (folder.Prefix().empty()) return Fail(err, "cannot create a temporary working folder");
+    const ScheduleRun run = RunSchedule(in, messages);
+    if (!WriteScheduleFiles(folder.Prefix(), run))
+        return Fail(err, "cannot write the schedule working file");
+    PrintFileLines(ScheduleText(run.schedule.count, run.schedule), out);
     return 0;
 }
 

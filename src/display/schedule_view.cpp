@@ -20,8 +20,8 @@ ScheduleView ViewFromOption(int option) {
     }
 }
 
-std::vector<ScheduleRow> ScheduleRows(const ScheduleFile& file, ScheduleView view, int frequency,
-                                      DayNumber start) {
+std::vector<ScheduleRow> ScheduleRows(const ScheduleFile& file, ScheduleView view,
+                                      Frequency frequency, DayNumber start) {
     std::vector<ScheduleRow> rows;
     ScheduleRow opening;
     opening.opening = true;

@@ -62,8 +62,8 @@ struct ScheduleRow {
 /// multiple of the payments per year of `frequency`; year ends are, for every change of
 /// calendar year from the year of `start` on, the record before the change (so the last
 /// year of the schedule, still running, gets no row).
-std::vector<ScheduleRow> ScheduleRows(const ScheduleFile& file, ScheduleView view, int frequency,
-                                      DayNumber start);
+std::vector<ScheduleRow> ScheduleRows(const ScheduleFile& file, ScheduleView view,
+                                      Frequency frequency, DayNumber start);
 
 /// The text of one cell (column 0 to 9) with the column's display format.
 std::string ScheduleCellText(const ScheduleRow& row, int column);

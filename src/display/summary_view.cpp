@@ -5,15 +5,13 @@
 
 namespace hl {
 
-std::optional<PayoffProjection> ProjectPayoff(const SummaryResult& run, const Scenario& scenario,
-                                              const std::string& folder) {
+std::optional<PayoffProjection> ProjectPayoff(const SummaryResult& run, const Scenario& scenario) {
     if (!(run.endBalance > 0.0f))
         return std::nullopt;
     const Single rate = PeriodicRate(scenario.frequency, scenario.rate);
     const PeriodsResult periods = RunPeriods(static_cast<double>(run.endBalance), rate,
-                                             run.paymentInEffect, kProjectionLimit, folder);
-    // A payment that never catches up with the interest leaves no pay-off to show; the pay-off
-    // file still holds an older run's line then, so the period count is taken from the run.
+                                             run.paymentInEffect, kProjectionLimit);
+    // A payment that never catches up with the interest leaves no pay-off to show.
     if (!periods.paidOff)
         return std::nullopt;
     PayoffProjection p;

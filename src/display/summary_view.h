@@ -22,9 +22,9 @@ inline constexpr int kProjectionLimit = 10000;
 /// Runs the end balance on at the scenario's periodic rate with the payment in effect, for at
 /// most kProjectionLimit periods, and counts the payment dates on from the run's last date.
 /// Nothing when no balance is left, or when that payment never pays the balance off within
-/// the limit (it does not exceed the interest). Writes "$$donerly.bin" in `folder` on pay-off.
-std::optional<PayoffProjection> ProjectPayoff(const SummaryResult& run, const Scenario& scenario,
-                                              const std::string& folder);
+/// the limit (it does not exceed the interest). The pay-off period is the one of the run of
+/// periods' pay-off line.
+std::optional<PayoffProjection> ProjectPayoff(const SummaryResult& run, const Scenario& scenario);
 
 /// The texts of the summary window's boxes, named after them.
 struct SummaryTexts {

@@ -1,8 +1,8 @@
 // Where a date falls in the payment calendar, and the balance at a date or after a payment.
-#include "core/text_items.h"
+#include <algorithm>
+
 #include "engine/engine.h"
 #include "engine/loan_walk.h"
-#include "engine/working_names.h"
 
 namespace hl {
 
@@ -44,20 +44,13 @@ BalanceAt BalanceAtDate(const EngineInputs& in, DayNumber target) {
 }
 
 BalanceAfter BalanceAfterPayment(const EngineInputs& in, int m, EngineMessages& messages) {
+    const ScheduleRun run = RunSchedule(in, messages);
     BalanceAfter r;
+    r.scheduleCount = run.schedule.count;
     r.balance = in.scenario.amount;
-    if (!RunSchedule(in, messages)) return r;
-    try {
-        ItemReader reader(ReadWholeFile(in.folder + kScheduleFile));
-        r.scheduleCount = reader.Int16();
-        reader.Skip();
-        for (int k = 1; k <= m && !reader.AtEnd(); ++k) {
-            for (int item = 1; item <= 9; ++item) reader.Skip();
-            r.balance = reader.Number();
-        }
-    } catch (const ItemFormatError&) {
-        // The schedule was just written by this run; a read failure leaves the last good figure.
-    }
+    const std::size_t last = std::min<std::size_t>(static_cast<std::size_t>(std::max(m, 0)),
+                                                   run.schedule.records.size());
+    if (last > 0) r.balance = run.schedule.records[last - 1].balance;
     return r;
 }
 

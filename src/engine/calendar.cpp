@@ -4,7 +4,7 @@
 
 namespace hl {
 
-DayNumber NextPaymentDate(DayNumber date, int frequency, DayNumber start) {
+DayNumber NextPaymentDate(DayNumber date, Frequency frequency, DayNumber start) {
     switch (frequency) {
     case kWeekly: return date + 7;
     case kEveryTwoWeeks: return date + 14;
@@ -31,8 +31,8 @@ DayNumber NextPaymentDate(DayNumber date, int frequency, DayNumber start) {
         if (c.month == 2) return DayFromCivil(c.year, 2, c.year % 4 == 0 ? 29 : 28);
         return DayFromCivil(c.year, c.month, 30);
     }
-    default: return date;
     }
+    return date;
 }
 
 } // namespace hl

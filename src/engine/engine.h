@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/scenario.h"
+#include "engine/schedule_records.h"
 
 namespace hl {
 
@@ -26,31 +27,32 @@ public:
 
 inline constexpr const char* kEngineWarningTitle = "Mtge Warning - please note...";
 
-/// Everything a run reads: the scenario, its table, and the working folder (a prefix ending in
-/// "/" that is put before every working-file name).
+/// Everything a run reads: the scenario and its table. Runs compute in memory; the working
+/// files are written apart from them (engine/schedule_file.h).
 struct EngineInputs {
     const Scenario& scenario;
     const PaymentChanges& changes;
-    std::string folder;
 };
 
-/// Payments per year of a frequency code (12, 52, 24, 26); 0 for an unknown code.
-int PaymentsPerYear(int frequency);
+/// Payments per year of a frequency (12, 52, 24, 26).
+int PaymentsPerYear(Frequency frequency);
 
 /// Periodic rate (1 + R/200)^(1/h) - 1 for h payments per half-year, every step a single.
-Single PeriodicRate(int frequency, Single rate);
+Single PeriodicRate(Frequency frequency, Single rate);
 
 /// Regular payment: the monthly payment cut down to the cent; Weekly a quarter of it, Twice a
 /// Month and Every Two Weeks half of it, each cut down to the cent again.
-Money RegularPayment(Money amount, Single rate, Single amortization, int frequency);
+Money RegularPayment(Money amount, Single rate, Single amortization, Frequency frequency);
 
 /// Number of payments in the length of loan, rounded half to even.
-std::int16_t PaymentsInTerm(int frequency, Single term);
+std::int16_t PaymentsInTerm(Frequency frequency, Single term);
 
 /// The payment date after `date` on the calendar of `frequency`; Monthly payments fall on the
 /// day of month of `start` (or the month's last day).
-DayNumber NextPaymentDate(DayNumber date, int frequency, DayNumber start);
+DayNumber NextPaymentDate(DayNumber date, Frequency frequency, DayNumber start);
 
+/// A run of periods. When paid off, payoffPeriod, finalPayment, interest, principal and the
+/// two totals are the pay-off line ("$$donerly.bin" holds it after a schedule run).
 struct PeriodsResult {
     Money interest = 0;       ///< interest part of the last period computed
     Money principal = 0;      ///< principal part of the last period computed
@@ -63,13 +65,21 @@ struct PeriodsResult {
 };
 
 /// Amortizes `balance` for up to `periods` periods with a fixed payment; the running balance is
-/// a double, interest is rounded to the cent. On pay-off writes "$$donerly.bin" in `folder`.
-PeriodsResult RunPeriods(double balance, Single rate, Money payment, int periods,
-                         const std::string& folder);
+/// a double, interest is rounded to the cent. Stops at the period that pays the balance off.
+PeriodsResult RunPeriods(double balance, Single rate, Money payment, int periods);
 
-/// Writes the schedule file "$$temp.bin" of the whole length of loan. Returns false when the
-/// file cannot be written.
-bool RunSchedule(const EngineInputs& in, EngineMessages& messages);
+/// A schedule run of the whole length of loan.
+struct ScheduleRun {
+    ScheduleFile schedule;           ///< the records, under the count the schedule file shows
+    std::int16_t paymentsInTerm = 0; ///< the payments the length of loan holds
+    bool endedEarly = false;         ///< paid off, or ended by a capped lump, within the term
+    /// The pay-off line when a regular payment paid the loan off (not after a capped lump).
+    std::optional<PeriodsResult> payoff;
+};
+
+/// Runs the schedule: one record per payment of the length of loan, fewer when the loan ends
+/// early. Writes nothing; WriteScheduleFiles turns the run into the working files.
+ScheduleRun RunSchedule(const EngineInputs& in, EngineMessages& messages);
 
 struct SummaryResult {
     Money endBalance = 0;
@@ -113,7 +123,8 @@ struct BalanceAfter {
     Money balance = 0;              ///< after payment m (after the last record when fewer)
 };
 
-/// Runs the schedule and reads the balance after payment `m` from the schedule file.
+/// Runs the schedule and takes the balance after payment `m` from its records; the amount when
+/// `m` is below 1 or the schedule holds no record.
 BalanceAfter BalanceAfterPayment(const EngineInputs& in, int m, EngineMessages& messages);
 
 } // namespace hl

@@ -23,7 +23,7 @@ LoanWalk::Step LoanWalk::Pay() {
         step.change = entry.change;
     }
     step.payment = payment_;
-    step.period = RunPeriods(balance_, rate_, payment_, 1, in_.folder);
+    step.period = RunPeriods(balance_, rate_, payment_, 1);
     if (step.period.paidOff) {
         // A lump due on this date is not applied and the cursor stays where it is.
         step.outcome = Outcome::PaidOff;

@@ -1,32 +1,10 @@
 // A run of periods with a fixed payment: the inner loop of every schedule and balance walk.
-#include <cstdio>
-
-#include "core/text_items.h"
 #include "engine/engine.h"
-#include "engine/working_names.h"
 
 namespace hl {
 using namespace sgl;
 
-namespace {
-
-void WritePayoffFile(const std::string& folder, const PeriodsResult& r) {
-    ItemWriter w;
-    w.Whole(r.payoffPeriod)
-        .Number(r.finalPayment)
-        .Number(r.interest)
-        .Number(r.principal)
-        .Number(r.interestTotal)
-        .Number(r.principalTotal)
-        .Number(0.0f)
-        .EndLine();
-    WriteFileAtomically(folder + kPayoffFile, w.Contents());
-}
-
-} // namespace
-
-PeriodsResult RunPeriods(double balance, Single rate, Money payment, int periods,
-                         const std::string& folder) {
+PeriodsResult RunPeriods(double balance, Single rate, Money payment, int periods) {
     PeriodsResult r;
     double b = balance; // the running balance is the one double of the walk
     for (int k = 1; k <= periods; ++k) {
@@ -43,7 +21,6 @@ PeriodsResult RunPeriods(double balance, Single rate, Money payment, int periods
             r.balance = 0.0f;
             r.paidOff = true;
             r.payoffPeriod = static_cast<std::int16_t>(k);
-            WritePayoffFile(folder, r);
             return r;
         }
         b -= static_cast<double>(r.principal);

@@ -15,6 +15,11 @@ const char* FrequencyName(int frequency) {
 
 bool IsFrequency(int frequency) { return frequency >= kMonthly && frequency <= kEveryTwoWeeks; }
 
+std::optional<Frequency> FrequencyFromCode(int code) {
+    if (!IsFrequency(code)) return std::nullopt;
+    return static_cast<Frequency>(code);
+}
+
 bool IsComplete(const Scenario& s) {
     return s.amount > 0 && s.rate > 0 && s.amortization > 0 && s.term > 0 && s.start > 0;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,9 +18,14 @@ enum Frequency : std::int16_t {
     kEveryTwoWeeks = 4, ///< 26
 };
 
-/// Caption of a frequency code ("Monthly", "Weekly", "Twice a Month", "Every Two Weeks").
+/// Caption of a frequency code ("Monthly", "Weekly", "Twice a Month", "Every Two Weeks"); ""
+/// for any other code.
 const char* FrequencyName(int frequency);
+/// True for the four codes 1 to 4.
 bool IsFrequency(int frequency);
+/// The frequency of a code read from outside (a file, a command line, a list's position);
+/// nothing for any other code.
+std::optional<Frequency> FrequencyFromCode(int code);
 
 /// The one scenario of a study. A numeric field of 0 has not been entered.
 struct Scenario {
@@ -29,7 +35,7 @@ struct Scenario {
     Single term = 0;        ///< length of loan, years; the schedule covers only this
     DayNumber start = 0;    ///< date of the first payment
     std::string comment;    ///< up to 60 characters
-    std::int16_t frequency = kWeekly;
+    Frequency frequency = kWeekly;
     bool operator==(const Scenario&) const = default;
 };
 

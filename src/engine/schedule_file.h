@@ -1,33 +1,29 @@
-// Reading the schedule file "$$temp.bin" back: the header and one record per payment.
+// The schedule's working files: the one writer of "$$temp.bin" and "$$donerly.bin", and the
+// readers of the schedule file.
 #pragma once
 
-#include <optional>
 #include <string>
-#include <vector>
 
-#include "core/single.h"
+#include "engine/engine.h"
+#include "engine/schedule_records.h"
 
 namespace hl {
 
-struct ScheduleRecord {
-    std::int16_t number = 0;
-    DayNumber date = 0;
-    Money payment = 0;         ///< regular payment with all changes so far, or the final payment
-    Money principal = 0;
-    Money interest = 0;
-    Money principalToDate = 0; ///< lump payments included
-    Money interestToDate = 0;
-    Money lump = 0;            ///< deducted after this payment
-    Money change = 0;          ///< change to the payment made at this payment
-    Money balance = 0;         ///< after this payment and its lump
-    bool operator==(const ScheduleRecord&) const = default;
-};
+/// The schedule file's text: line 1 `count`, line 2 the amount, then one line of ten items per
+/// record (number, date, payment, principal, interest, principal to date, interest to date,
+/// lump, change, balance).
+std::string ScheduleText(std::int16_t count, const ScheduleFile& schedule);
 
-struct ScheduleFile {
-    std::int16_t count = 0; ///< line 1: the number of records
-    Money amount = 0;       ///< line 2: the mortgage amount
-    std::vector<ScheduleRecord> records;
-};
+/// The pay-off line of "$$donerly.bin": the period, the final payment, its interest and
+/// principal, the run's interest and principal totals, and 0.
+std::string PayoffText(const PeriodsResult& payoff);
+
+/// Writes a run's working files in `folder` (a prefix ending in "/"): the pay-off line when a
+/// payment paid the loan off, then the schedule file, first under the payments of the length of
+/// loan and, after an early end, rewritten under the true count through the scratch file
+/// "$$tx2.bin", which is removed again. Returns false as soon as a file cannot be written; the
+/// files then hold no figures of this run that a reader could take for complete.
+bool WriteScheduleFiles(const std::string& folder, const ScheduleRun& run);
 
 /// Reads the schedule file in `folder`; throws ItemFormatError when it is missing or damaged.
 /// Reads no more records than line 1 announces.

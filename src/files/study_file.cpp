@@ -11,8 +11,6 @@
 namespace hl {
 namespace {
 
-bool IsFrequencyCode(int code) { return code >= kMonthly && code <= kEveryTwoWeeks; }
-
 // Item 8. Files written before it carried the frequency hold an empty line there.
 void ReadFrequencyItem(ItemReader& r, Study& study) {
     const int line = r.Line();
@@ -21,9 +19,10 @@ void ReadFrequencyItem(ItemReader& r, Study& study) {
         study.frequencyStored = false;
         return;
     }
-    if (item.size() != 1 || !IsFrequencyCode(item[0] - '0'))
-        FailAt(line, "the payment frequency code must be 1 to 4 or nothing");
-    study.scenario.frequency = static_cast<std::int16_t>(item[0] - '0');
+    const std::optional<Frequency> code =
+        item.size() == 1 ? FrequencyFromCode(item[0] - '0') : std::nullopt;
+    if (!code) FailAt(line, "the payment frequency code must be 1 to 4 or nothing");
+    study.scenario.frequency = *code;
     study.frequencyStored = true;
 }
 
@@ -41,7 +40,7 @@ std::string WriteStudyText(const Study& study) {
     w.Whole(CharacterCount(comment)).EndLine();
     w.Text(comment).EndLine();
     // A code the reader would refuse is left unset rather than making the file unreadable.
-    if (IsFrequencyCode(s.frequency))
+    if (IsFrequency(s.frequency))
         w.Whole(s.frequency).EndLine();
     else
         w.Unset().EndLine();

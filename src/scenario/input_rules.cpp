@@ -117,10 +117,10 @@ std::string ConfirmDeletionText() {
            "\r" + "Do you want to continue to edit this field ?";
 }
 
-std::optional<std::int16_t> FrequencyFromCaption(std::string_view caption) {
-    for (std::int16_t code = kMonthly; code <= kEveryTwoWeeks; ++code)
+std::optional<Frequency> FrequencyFromCaption(std::string_view caption) {
+    for (int code = kMonthly; code <= kEveryTwoWeeks; ++code)
         if (caption == FrequencyName(code))
-            return code;
+            return FrequencyFromCode(code);
     return std::nullopt;
 }
 

@@ -73,7 +73,7 @@ std::string ConfirmDeletionText();
 
 /// The frequency code of a list caption ("Monthly" 1 ... "Every Two Weeks" 4); nothing for a
 /// caption the list does not hold.
-std::optional<std::int16_t> FrequencyFromCaption(std::string_view caption);
+std::optional<Frequency> FrequencyFromCaption(std::string_view caption);
 
 /// The "Interest Rate Factor": the periodic rate of the scenario's frequency, "#0.000000000000";
 /// empty unless the rate and a known frequency are set.

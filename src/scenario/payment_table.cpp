@@ -96,7 +96,7 @@ std::vector<PaymentChange> ReadParkedChanges(const std::string& folder) {
     return entries;
 }
 
-void PaymentGrid::Prepare(Single term, int frequency, DayNumber start,
+void PaymentGrid::Prepare(Single term, Frequency frequency, DayNumber start,
                           const PaymentChanges& changes) {
     const int n = PaymentsInTerm(frequency, term);
     dates_.clear();

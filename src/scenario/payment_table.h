@@ -59,7 +59,7 @@ class PaymentGrid {
     /// fills in the table's entries. The entries are matched in order by one cursor, as the
     /// engine applies them: an entry whose date is not a payment date is not shown, and neither
     /// is any entry after it. Replaces whatever the grid held.
-    void Prepare(Single term, int frequency, DayNumber start, const PaymentChanges& changes);
+    void Prepare(Single term, Frequency frequency, DayNumber start, const PaymentChanges& changes);
 
     /// Payment rows plus the trailing empty row.
     int Rows() const { return static_cast<int>(cells_.size()); }

@@ -28,7 +28,7 @@ struct Session {
     /// Erases every payment change and lump payment.
     void ClearChanges() { changes.entries.clear(); }
     /// What the engine reads.
-    EngineInputs Inputs() const { return EngineInputs{scenario, changes, folder}; }
+    EngineInputs Inputs() const { return EngineInputs{scenario, changes}; }
 
 private:
     bool unsaved_ = false;

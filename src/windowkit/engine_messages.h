@@ -1,10 +1,25 @@
-// The engine's warnings shown to the user as OK message boxes.
+// The engine's warnings shown to the user as OK message boxes, and the message of a schedule
+// whose working files could not be written.
 #pragma once
+
+#include <string>
 
 #include "engine/engine.h"
 #include "platform/services.h"
 
 namespace hl {
+
+inline constexpr const char* kWorkingFileErrorTitle = "Mtge Error Trap";
+
+/// Beeps and tells the user that the schedule's working files could not be written in `folder`:
+/// the window shows the run, but reports and other windows cannot read it.
+inline void TellScheduleNotWritten(Services& services, const std::string& folder) {
+    services.Beep();
+    services.Tell(kWorkingFileErrorTitle,
+                  "The payment schedule could not be written to the working folder " + folder +
+                      ".\rThe schedule shown is correct, but reports and graphs that read the "
+                      "schedule file will not find it.");
+}
 
 /// Passes each engine warning to the services as an OK box with the engine's own title.
 class ServicesMessages : public EngineMessages {

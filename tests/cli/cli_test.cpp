@@ -44,9 +44,9 @@ protected:
         study.tools = BlankToolSections();
     }
     /// Saves the study; without a frequency it is saved as older files were, item 8 empty.
-    std::string Save(bool withFrequency, int frequency = kMonthly) {
+    std::string Save(bool withFrequency, Frequency frequency = kMonthly) {
         study.frequencyStored = withFrequency;
-        study.scenario.frequency = static_cast<std::int16_t>(frequency);
+        study.scenario.frequency = frequency;
         std::string text = WriteStudyText(study);
         if (!withFrequency) {
             std::size_t pos = 0;

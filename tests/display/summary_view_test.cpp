@@ -3,7 +3,6 @@
 
 #include "core/day_number.h"
 #include "core/format.h"
-#include "core/text_items.h"
 #include "display/summary_view.h"
 #include "engine/engine_fixture.h"
 
@@ -14,7 +13,7 @@ using test::EngineFixture;
 
 SummaryTexts Texts(EngineFixture& f) {
     const SummaryResult run = f.Summary();
-    return SummaryDisplay(run, ProjectPayoff(run, f.scenario, f.folder.Prefix()));
+    return SummaryDisplay(run, ProjectPayoff(run, f.scenario));
 }
 
 TEST(SummaryTexts, FiveYearTermOfATwentyFiveYearLoan) {
@@ -34,12 +33,14 @@ TEST(SummaryTexts, FiveYearTermOfATwentyFiveYearLoan) {
 TEST(SummaryProjection, TheRestOfTheLoanIsTheTermsPaymentsPlusTheRunsPeriods) {
     EngineFixture f;
     const SummaryResult run = f.Summary();
-    const std::optional<PayoffProjection> p = ProjectPayoff(run, f.scenario, f.folder.Prefix());
+    const std::optional<PayoffProjection> p = ProjectPayoff(run, f.scenario);
     ASSERT_TRUE(p.has_value());
-    // The run of periods wrote its pay-off line: period k of the run is payment 60 + k.
-    ItemReader payoff(ReadWholeFile(f.folder.Path("$$donerly.bin")));
-    const int k = payoff.Int16();
-    EXPECT_EQ(p->payment, 60 + k);
+    // Period k of the run of periods' pay-off line is payment 60 + k.
+    const PeriodsResult periods =
+        RunPeriods(static_cast<double>(run.endBalance), PeriodicRate(kMonthly, 10.0f),
+                   run.paymentInEffect, kProjectionLimit);
+    ASSERT_TRUE(periods.paidOff);
+    EXPECT_EQ(p->payment, 60 + periods.payoffPeriod);
     // The payment cut down to the cent leaves 0.24 after the 300th payment of the whole
     // amortization (a payment-by-payment walk); one more payment clears it.
     EXPECT_EQ(p->payment, 301);
@@ -56,7 +57,7 @@ TEST(SummaryProjection, AWholeAmortizationRunAgreesWithTheProjectionOfAShorterTe
     EXPECT_EQ(run.paymentsMade, 300);
     EXPECT_EQ(FormatNumber(run.endBalance, "0.00"), "0.24");
     const std::optional<PayoffProjection> p =
-        ProjectPayoff(run, whole.scenario, whole.folder.Prefix());
+        ProjectPayoff(run, whole.scenario);
     ASSERT_TRUE(p.has_value());
     EXPECT_EQ(p->payment, 301);
     EXPECT_EQ(p->date, DayFromCivil(2021, 1, 1));
@@ -69,7 +70,7 @@ TEST(SummaryProjection, TermEqualToAmortizationLeavesTheBoxesBlank) {
     const SummaryResult run = f.Summary();
     EXPECT_EQ(run.endBalance, 0.0f);
     EXPECT_LT(run.paymentsMade, 25 * 52);
-    EXPECT_FALSE(ProjectPayoff(run, f.scenario, f.folder.Prefix()).has_value());
+    EXPECT_FALSE(ProjectPayoff(run, f.scenario).has_value());
     const SummaryTexts t = Texts(f);
     EXPECT_EQ(t.text2, " ");
     EXPECT_EQ(t.text3, " ");
@@ -78,12 +79,12 @@ TEST(SummaryProjection, TermEqualToAmortizationLeavesTheBoxesBlank) {
 
 TEST(SummaryProjection, APaymentBelowTheInterestNeverPaysOffAndShowsBlanks) {
     EngineFixture f;
-    // An older run's pay-off line must not turn into a projection.
+    // An older run's pay-off file must not turn into a projection.
     test::Spit(f.folder.Path("$$donerly.bin"), "7,120.5,1.5,119,300,5000,0\r\n");
     f.Add(DayFromCivil(1996, 2, 1), 0.0f, -800.0f); // 94.49 a month against ~816 of interest
     const SummaryResult run = f.Summary();
     ASSERT_GT(run.endBalance, 100000.0f);
-    EXPECT_FALSE(ProjectPayoff(run, f.scenario, f.folder.Prefix()).has_value());
+    EXPECT_FALSE(ProjectPayoff(run, f.scenario).has_value());
     const SummaryTexts t = Texts(f);
     EXPECT_EQ(t.text2, " ");
     EXPECT_EQ(t.text3, " ");
@@ -94,7 +95,7 @@ TEST(SummaryProjection, CountsPaymentDatesOnTheScenarioCalendar) {
     f.scenario.start = DayFromCivil(1996, 1, 15);
     f.scenario.term = 24.5f; // stops half a year short of the amortization
     const SummaryResult run = f.Summary();
-    const std::optional<PayoffProjection> p = ProjectPayoff(run, f.scenario, f.folder.Prefix());
+    const std::optional<PayoffProjection> p = ProjectPayoff(run, f.scenario);
     ASSERT_TRUE(p.has_value());
     // Twice a Month payments fall on the 15th and the 30th (28th or 29th in February).
     const CivilDate d = CivilFromDay(p->date);

@@ -1,4 +1,4 @@
-// A scenario, its table and a private working folder for engine tests.
+// A scenario, its table, and a private working folder for the tests of the working files.
 #pragma once
 
 #include <cmath>
@@ -36,13 +36,10 @@ struct EngineFixture {
     RecordingMessages messages;
 
     /// The standard scenario (support/standard_scenario.h) at `frequency`.
-    EngineFixture(int frequency = kMonthly)
-        : scenario(StandardScenario(static_cast<std::int16_t>(frequency))) {}
-    EngineInputs Inputs() const { return EngineInputs{scenario, changes, folder.Prefix()}; }
-    ScheduleFile Schedule() {
-        EXPECT_TRUE(RunSchedule(Inputs(), messages));
-        return ReadScheduleFile(folder.Prefix());
-    }
+    EngineFixture(Frequency frequency = kMonthly) : scenario(StandardScenario(frequency)) {}
+    EngineInputs Inputs() const { return EngineInputs{scenario, changes}; }
+    ScheduleRun Run() { return RunSchedule(Inputs(), messages); }
+    ScheduleFile Schedule() { return Run().schedule; }
     SummaryResult Summary() { return RunSummary(Inputs(), messages); }
     void Add(DayNumber date, Money lump, Money change) {
         changes.entries.push_back(PaymentChange{lump, change, date});

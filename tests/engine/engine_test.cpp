@@ -9,6 +9,19 @@ namespace {
 
 using test::EngineFixture;
 
+TEST(FrequencyCodes, OnlyTheFourCodesFromOutsideBecomeFrequencies) {
+    const std::pair<int, std::optional<Frequency>> rows[] = {
+        {1, kMonthly}, {2, kWeekly}, {3, kTwiceAMonth}, {4, kEveryTwoWeeks},
+        {0, {}},       {5, {}},      {-1, {}},          {'2', {}},
+    };
+    for (const auto& [code, expected] : rows) {
+        EXPECT_EQ(FrequencyFromCode(code), expected) << code;
+        EXPECT_EQ(IsFrequency(code), expected.has_value()) << code;
+    }
+    EXPECT_STREQ(FrequencyName(kTwiceAMonth), "Twice a Month");
+    EXPECT_STREQ(FrequencyName(0), "");
+}
+
 TEST(RatesAndPayments, TenPercentTwentyFiveYearsFromALendersTable) {
     // 100000 at 10 % over 25 years: a lender's table gives 894.49 a month. The same formula in
     // double precision throughout gives 894.48: the single-precision steps matter.
@@ -21,7 +34,7 @@ TEST(RatesAndPayments, TenPercentTwentyFiveYearsFromALendersTable) {
 
 TEST(RatesAndPayments, PeriodicRatesCompoundSemiAnnually) {
     // Two half-years at the periodic rate compounded h times each give the annual rate.
-    for (int f = kMonthly; f <= kEveryTwoWeeks; ++f) {
+    for (Frequency f : {kMonthly, kWeekly, kTwiceAMonth, kEveryTwoWeeks}) {
         const double i = PeriodicRate(f, 10.0f);
         const double h = PaymentsPerYear(f) / 2.0;
         EXPECT_NEAR(std::pow(1.0 + i, 2.0 * h), 1.1025, 2e-5) << f;
@@ -46,7 +59,7 @@ TEST(PaymentCounts, RoundHalfToEvenPerFrequency) {
     EXPECT_EQ(PaymentsInTerm(kMonthly, 0.04f), 0);       // 0.48
 }
 
-std::vector<CivilDate> Calendar(int frequency, int y, int m, int d, int count) {
+std::vector<CivilDate> Calendar(Frequency frequency, int y, int m, int d, int count) {
     const DayNumber start = DayFromCivil(y, m, d);
     std::vector<CivilDate> out;
     DayNumber date = start;
@@ -87,13 +100,12 @@ TEST(PaymentCalendar, WeeklyAndEveryTwoWeeksIgnoreMonthEnds) {
 
 TEST(RunOfPeriods, FirstThreeMonthsOfTheStandardLoan) {
     // Interest rounds to the nearest cent on a balance that starts at 100000.
-    test::TempFolder folder;
     const Single i = PeriodicRate(kMonthly, 10.0f);
     double balance = 100000.0;
     const Money expected[3][3] = {
         {816.49f, 78.00f, 99922.00f}, {815.85f, 78.64f, 99843.36f}, {815.21f, 79.28f, 99764.08f}};
     for (const auto& row : expected) {
-        const PeriodsResult r = RunPeriods(balance, i, 894.49f, 1, folder.Prefix());
+        const PeriodsResult r = RunPeriods(balance, i, 894.49f, 1);
         EXPECT_EQ(r.interest, row[0]);
         EXPECT_EQ(test::Cents(r.principal), test::Cents(row[1]));
         EXPECT_EQ(r.balance, row[2]);
@@ -101,22 +113,21 @@ TEST(RunOfPeriods, FirstThreeMonthsOfTheStandardLoan) {
         balance = r.balance;
     }
     // Three periods at once end on the same balance, with the same totals.
-    const PeriodsResult three = RunPeriods(100000.0, i, 894.49f, 3, folder.Prefix());
+    const PeriodsResult three = RunPeriods(100000.0, i, 894.49f, 3);
     EXPECT_EQ(three.balance, 99764.08f);
     EXPECT_EQ(three.interestTotal, 2447.55f);
     EXPECT_EQ(test::Cents(three.principalTotal), 23592);
 }
 
-TEST(RunOfPeriods, PayOffWritesTheSmallerFinalPayment) {
-    test::TempFolder folder;
+TEST(RunOfPeriods, PayOffGivesTheSmallerFinalPaymentAndItsPayoffLine) {
     const Single i = PeriodicRate(kMonthly, 10.0f);
-    const PeriodsResult r = RunPeriods(1000.0, i, 400.0f, 10, folder.Prefix());
+    const PeriodsResult r = RunPeriods(1000.0, i, 400.0f, 10);
     ASSERT_TRUE(r.paidOff);
     EXPECT_EQ(r.payoffPeriod, 3);
     EXPECT_EQ(r.balance, 0.0f);
     EXPECT_LT(r.finalPayment, 400.0f);
     EXPECT_EQ(r.principalTotal, 1000.0f);
-    ItemReader payoff(ReadWholeFile(folder.Path("$$donerly.bin")));
+    ItemReader payoff(PayoffText(r));
     EXPECT_EQ(payoff.Int16(), 3);
     EXPECT_EQ(payoff.Number(), r.finalPayment);
     EXPECT_EQ(payoff.Number(), r.interest);
@@ -127,9 +138,7 @@ TEST(RunOfPeriods, PayOffWritesTheSmallerFinalPayment) {
 }
 
 TEST(RunOfPeriods, APaymentBelowTheInterestNeverPaysOff) {
-    test::TempFolder folder;
-    const PeriodsResult r =
-        RunPeriods(100000.0, PeriodicRate(kMonthly, 10.0f), 500.0f, 12, folder.Prefix());
+    const PeriodsResult r = RunPeriods(100000.0, PeriodicRate(kMonthly, 10.0f), 500.0f, 12);
     EXPECT_FALSE(r.paidOff);
     EXPECT_GT(r.balance, 100000.0f);
 }

@@ -13,7 +13,7 @@ TEST(ScheduleInvariants, HoldForRandomScenarios) {
     std::mt19937 rng(20261208);
     auto uniform = [&](double lo, double hi) { return std::uniform_real_distribution<>(lo, hi)(rng); };
     for (int trial = 0; trial < 150; ++trial) {
-        test::EngineFixture f(1 + trial % 4);
+        test::EngineFixture f(static_cast<Frequency>(kMonthly + trial % 4));
         f.scenario.amount = sgl::Round(std::round(uniform(5000, 900000)));
         f.scenario.rate = sgl::Round(std::round(uniform(1, 18) * 8) / 8);
         f.scenario.amortization = sgl::Round(std::round(uniform(1, 35)));

@@ -25,15 +25,16 @@ TEST(ScheduleFile, StandardLoanHeaderAndFirstRecords) {
     EXPECT_EQ(s.records[59].date, DayFromCivil(2000, 12, 1));
     EXPECT_TRUE(f.messages.texts.empty());
     // The file text itself: CR LF lines, ten items a record, shortest plain numbers.
-    const std::string text = test::Slurp(f.folder.Path("$$temp.bin"));
+    const std::string text = ScheduleText(s.count, s);
     EXPECT_EQ(text.substr(0, 58), "60\r\n100000\r\n1,35065,894.49,78,816.49,78,816.49,0,0,99922\r\n");
 }
 
 TEST(ScheduleFile, AZeroPaymentCountLeavesTheHeaderOnly) {
     EngineFixture f;
     f.scenario.term = 0.04f;
-    f.Schedule();
-    EXPECT_EQ(test::Slurp(f.folder.Path("$$temp.bin")), "0\r\n100000\r\n");
+    const ScheduleRun run = f.Run();
+    EXPECT_FALSE(run.endedEarly);
+    EXPECT_EQ(ScheduleText(run.schedule.count, run.schedule), "0\r\n100000\r\n");
 }
 
 TEST(ScheduleFile, PaidOffByASmallerFinalPayment) {
@@ -41,8 +42,11 @@ TEST(ScheduleFile, PaidOffByASmallerFinalPayment) {
     f.scenario.amount = 10000.0f;
     f.scenario.amortization = 1.0f;
     f.scenario.term = 2.0f;
-    const ScheduleFile s = f.Schedule();
+    const ScheduleRun run = f.Run();
+    const ScheduleFile& s = run.schedule;
     ASSERT_FALSE(s.records.empty());
+    EXPECT_TRUE(run.endedEarly);
+    EXPECT_EQ(run.paymentsInTerm, 24);
     const ScheduleRecord& last = s.records.back();
     EXPECT_EQ(s.count, static_cast<int>(s.records.size()));
     EXPECT_EQ(last.number, s.count);
@@ -51,10 +55,10 @@ TEST(ScheduleFile, PaidOffByASmallerFinalPayment) {
     EXPECT_LT(last.payment, s.records.front().payment);
     EXPECT_EQ(last.principal, s.records[s.records.size() - 2].balance);
     EXPECT_EQ(last.payment, sgl::Add(last.principal, last.interest));
-    ItemReader payoff(ReadWholeFile(f.folder.Path("$$donerly.bin")));
-    EXPECT_EQ(payoff.Int16(), 1);
-    EXPECT_EQ(payoff.Number(), last.payment);
-    EXPECT_FALSE(std::ifstream(f.folder.Path("$$tx2.bin")).good());
+    // The pay-off line is the one period run of the last payment.
+    ASSERT_TRUE(run.payoff.has_value());
+    EXPECT_EQ(run.payoff->payoffPeriod, 1);
+    EXPECT_EQ(run.payoff->finalPayment, last.payment);
 }
 
 TEST(ScheduleFile, ChangeBeforeAndLumpAfterOnTheSameDate) {
@@ -92,7 +96,8 @@ TEST(ScheduleFile, LumpAboveTheBalanceIsCutDownWithAWarning) {
     EngineFixture f;
     const ScheduleFile plain = f.Schedule();
     f.Add(plain.records[2].date, 150000.0f, 0.0f);
-    const ScheduleFile s = f.Schedule();
+    const ScheduleRun run = f.Run();
+    const ScheduleFile& s = run.schedule;
     ASSERT_EQ(f.messages.texts.size(), 1u);
     EXPECT_EQ(f.messages.titles[0], "Mtge Warning - please note...");
     EXPECT_EQ(f.messages.texts[0],
@@ -101,6 +106,8 @@ TEST(ScheduleFile, LumpAboveTheBalanceIsCutDownWithAWarning) {
               "been reduced to pay off the outstanding balance.");
     ASSERT_EQ(s.count, 3);
     ASSERT_EQ(s.records.size(), 3u);
+    EXPECT_TRUE(run.endedEarly);
+    EXPECT_FALSE(run.payoff.has_value()); // the lump ended the loan, not a payment
     EXPECT_EQ(s.records[2].lump, 99764.08f);
     EXPECT_EQ(s.records[2].balance, 0.0f);
     EXPECT_EQ(s.records[2].payment, 894.49f);

@@ -81,7 +81,7 @@ TEST(StudyWrite, TextsThatWouldBreakTheFileAreMadeSafe) {
 
 TEST(StudyWrite, AnInvalidFrequencyLeavesItem8Unset) {
     Study s = BlankStudy();
-    s.scenario.frequency = 0;
+    s.scenario.frequency = static_cast<Frequency>(0); // no code the reader accepts
     const std::string text = WriteStudyText(s);
     EXPECT_NE(std::string::npos, text.find("\r\n\"\"\r\n\r\n0\r\n"));
     EXPECT_FALSE(ReadStudyText(text).frequencyStored);

@@ -136,7 +136,7 @@ TEST(Frequency, CaptionsGiveTheirCodes) {
     EXPECT_FALSE(FrequencyFromCaption("monthly").has_value());
 }
 
-Scenario Loan(Money amount, Single rate, Single years, std::int16_t frequency) {
+Scenario Loan(Money amount, Single rate, Single years, Frequency frequency) {
     Scenario s;
     s.amount = amount;
     s.rate = rate;
@@ -173,7 +173,7 @@ TEST(RateFactor, NeedsOnlyRateAndFrequency) {
     // 1.0499999523, 1/6 is 0.1666666716, the power 1.0081648827, less 1 0.0081648826599.
     EXPECT_EQ(RateFactorText(Loan(0, 10, 0, kMonthly)), "0.008164882660");
     EXPECT_EQ(RateFactorText(Loan(0, 0, 0, kMonthly)), "");
-    EXPECT_EQ(RateFactorText(Loan(0, 10, 0, 0)), "");
+    EXPECT_EQ(RateFactorText(Loan(0, 10, 0, static_cast<Frequency>(0))), "");
 }
 
 TEST(PaymentChangesButton, NeedsLengthOfLoanAndStartDate) {

@@ -12,7 +12,7 @@ namespace hl::test {
 /// The standard scenario: 100000 at 10 % over 25 years, a 5-year term, first payment 1 January
 /// 1996, Monthly unless told otherwise. A lender's published example: the monthly payment is
 /// 894.49 and the first balances are 99922.00, 99843.36 and 99764.08.
-inline Scenario StandardScenario(std::int16_t frequency = kMonthly) {
+inline Scenario StandardScenario(Frequency frequency = kMonthly) {
     Scenario s;
     s.amount = 100000.0f;
     s.rate = 10.0f;
@@ -26,7 +26,7 @@ inline Scenario StandardScenario(std::int16_t frequency = kMonthly) {
 /// The sample study the input form loads at debug level 2 ("Flash Load"): 102500 at 9.375 % over
 /// 25 years, a 5-year term, first payment 24 March 1992, Weekly unless told otherwise: 260
 /// payments, the 45th on 26 January 1993.
-inline Scenario SampleScenario(std::int16_t frequency = kWeekly) {
+inline Scenario SampleScenario(Frequency frequency = kWeekly) {
     Scenario s;
     s.amount = 102500.0f;
     s.rate = 9.375f;

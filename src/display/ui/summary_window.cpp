@@ -88,7 +88,7 @@ void SummaryWindow::Load() {
     const EngineInputs inputs = session_.Inputs();
     const SummaryResult run = RunSummary(inputs, messages);
     const SummaryTexts t =
-        SummaryDisplay(run, ProjectPayoff(run, session_.scenario, session_.folder));
+        SummaryDisplay(run, ProjectPayoff(run, session_.scenario));
     Text12->setText(QString::fromStdString(t.text12));
     Text1->setText(QString::fromStdString(t.text1));
     Text9->setText(QString::fromStdString(t.text9));

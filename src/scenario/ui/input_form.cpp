@@ -388,7 +388,7 @@ void InputForm::RefuseFocus() {
 }
 
 void InputForm::ApplyFrequencyCaption() {
-    if (const std::optional<std::int16_t> code =
+    if (const std::optional<Frequency> code =
             FrequencyFromCaption(Combo1->currentText().toStdString()))
         session_.scenario.frequency = *code;
 }

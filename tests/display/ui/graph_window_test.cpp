@@ -98,7 +98,7 @@ void GraphWindowTest::drawsAChartNotABlankArea() {
     bed.session.scenario = test::StandardScenario();
     bed.session.scenario.term = 25.0f;
     SilentMessages quiet;
-    QVERIFY(RunSchedule(bed.session.Inputs(), quiet));
+    QVERIFY(WriteScheduleFiles(bed.session.folder, RunSchedule(bed.session.Inputs(), quiet)));
     Owned<GraphWindow> w(new GraphWindow(bed.context));
     w->show();
     QApplication::processEvents();
@@ -230,7 +230,7 @@ void GraphWindowTest::graphPictureIsTheGraph() {
     WindowTestBed bed;
     bed.session.scenario = test::StandardScenario();
     SilentMessages quiet;
-    QVERIFY(RunSchedule(bed.session.Inputs(), quiet));
+    QVERIFY(WriteScheduleFiles(bed.session.folder, RunSchedule(bed.session.Inputs(), quiet)));
     Owned<GraphWindow> w(new GraphWindow(bed.context));
     w->show();
     w->DrawGraph(ComponentsGraph(ReadAvailableSchedule(bed.session.folder)));

@@ -9,9 +9,12 @@
 #include <QTableView>
 #include <QTest>
 
+#include <filesystem>
+
 #include "core/format.h"
 #include "display/ui/graph_window.h"
 #include "display/ui/schedule_window.h"
+#include "engine/schedule_file.h"
 #include "display_fixture.h"
 #include "files/working_files.h"
 #include "platform/twips.h"
@@ -70,6 +73,7 @@ class ScheduleWindowTest : public QObject {
     void storedOptionIsRestored();
     void closingAsTheActiveChildSavesTheOption();
     void aLumpThatEndsTheLoanWarnsAndShortensTheGrid();
+    void loadWritesTheScheduleFileAndReportsAFailedWrite();
     void selectedCellsGoOutTabbed();
     void graphButtonsDrawInTheGraphWindow();
     void closeAndQuitUnloadTheWindow();
@@ -203,6 +207,30 @@ void ScheduleWindowTest::aLumpThatEndsTheLoanWarnsAndShortensTheGrid() {
     QCOMPARE(Cell(grid, 30, 9), QStringLiteral("0.00"));
     Child<QRadioButton>(w.get(), "Option2")->click();
     QCOMPARE(Numbers(grid), (QList<int>{12, 24}));
+}
+
+void ScheduleWindowTest::loadWritesTheScheduleFileAndReportsAFailedWrite() {
+    WindowTestBed bed;
+    bed.session.scenario = test::StandardScenario();
+    {
+        Owned<ScheduleWindow> w(new ScheduleWindow(bed.context));
+        QCOMPARE(ReadScheduleFile(bed.session.folder).records.size(), std::size_t(60));
+        QVERIFY(bed.services.Messages().empty());
+    }
+    // A folder in the way of the schedule's temporary file: the write fails. The grid still shows
+    // this run, and the earlier schedule is not left for other windows to read as this one.
+    std::filesystem::create_directory(bed.folder.Path("$$temp.bin.part"));
+    bed.session.scenario.term = 2.0f;
+    Owned<ScheduleWindow> w(new ScheduleWindow(bed.context));
+    QCOMPARE(Child<QTableView>(w.get(), "Grid1")->model()->rowCount(), 25);
+    QCOMPARE(bed.services.Beeps(), 1);
+    QCOMPARE(bed.services.MessageTexts(),
+             std::vector<std::string>{"The payment schedule could not be written to the working "
+                                      "folder " + bed.session.folder +
+                                      ".\rThe schedule shown is correct, but reports and graphs "
+                                      "that read the schedule file will not find it."});
+    QCOMPARE(bed.services.Messages()[0].title, std::string("Mtge Error Trap"));
+    QVERIFY(!std::filesystem::exists(bed.folder.Path("$$temp.bin")));
 }
 
 void ScheduleWindowTest::selectedCellsGoOutTabbed() {

@@ -309,15 +309,13 @@ void PaymentChangesWindowTest::theEngineAppliesWhatTheGridHolds() {
     w.Type(44, 3, "3000");
     w.window->close();
     hl::SilentMessages quiet;
-    QVERIFY(hl::RunSchedule(w.bed.session.Inputs(), quiet));
-    const hl::ScheduleFile with = hl::ReadScheduleFile(w.bed.session.folder);
+    const hl::ScheduleFile with = hl::RunSchedule(w.bed.session.Inputs(), quiet).schedule;
 
     // The same loan with the change only, to see what the lump alone does.
     hl::PaymentChanges changeOnly;
     changeOnly.entries = {hl::PaymentChange{0.0f, 31.49f, kStart}};
-    QVERIFY(hl::RunSchedule(
-        hl::EngineInputs{w.bed.session.scenario, changeOnly, w.bed.session.folder}, quiet));
-    const hl::ScheduleFile without = hl::ReadScheduleFile(w.bed.session.folder);
+    const hl::ScheduleFile without =
+        hl::RunSchedule(hl::EngineInputs{w.bed.session.scenario, changeOnly}, quiet).schedule;
 
     QCOMPARE(with.records.size(), std::size_t{260});
     const hl::Money regular = hl::RegularPayment(102500.0f, 9.375f, 25.0f, hl::kWeekly);
