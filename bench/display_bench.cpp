@@ -13,13 +13,13 @@
 #include <stdlib.h>
 
 #include "core/day_number.h"
-#include "support/fake_host.h"
-#include "support/scripted_services.h"
 #include "display/graph_data.h"
 #include "display/ui/graph_window.h"
-#include "engine/schedule_file.h"
 #include "display/ui/schedule_window.h"
+#include "engine/schedule_file.h"
 #include "files/working_files.h"
+#include "support/fake_host.h"
+#include "support/scripted_services.h"
 #include "windowkit/app_context.h"
 
 namespace {

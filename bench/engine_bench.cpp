@@ -12,7 +12,8 @@ namespace {
 
 std::string MakeFolder() {
     std::string base = std::filesystem::temp_directory_path().string() + "/hearthline-bench-XXXXXX";
-    if (!mkdtemp(base.data())) return "./";
+    if (!mkdtemp(base.data()))
+        return "./";
     return base + "/";
 }
 
@@ -60,7 +61,8 @@ void BM_RunScheduleInMemoryWeekly35Years(benchmark::State& state) {
     const hl::Scenario s = Weekly35Years(state.range(0));
     hl::PaymentChanges changes;
     hl::SilentMessages quiet;
-    for (auto _ : state) benchmark::DoNotOptimize(hl::RunSchedule({s, changes}, quiet));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(hl::RunSchedule({s, changes}, quiet));
 }
 BENCHMARK(BM_RunScheduleInMemoryWeekly35Years)->Arg(35)->Arg(300)->Unit(benchmark::kMicrosecond);
 

@@ -12,9 +12,9 @@
 #include <stdlib.h>
 
 #include "core/day_number.h"
+#include "scenario/ui/payment_changes_window.h"
 #include "support/fake_host.h"
 #include "support/scripted_services.h"
-#include "scenario/ui/payment_changes_window.h"
 
 namespace {
 

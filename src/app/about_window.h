@@ -10,7 +10,7 @@ namespace hl {
 
 class AboutWindow : public ChildWindow {
     Q_OBJECT
-public:
+  public:
     explicit AboutWindow(AppContext& context, QWidget* parent = nullptr);
 
     QLabel* Label1;        ///< "Hearthline, version 2.0"

@@ -19,7 +19,8 @@ int RunDesktopProgram(int argc, char** argv) {
     QApplication::setApplicationVersion("2.0");
 
     std::vector<std::string> args;
-    for (int k = 1; k < argc; ++k) args.emplace_back(argv[k]);
+    for (int k = 1; k < argc; ++k)
+        args.emplace_back(argv[k]);
     Session session;
     session.debugLevel = DebugLevelFromArguments(args);
     const std::string programFolder = QApplication::applicationDirPath().toStdString() + "/";

@@ -23,8 +23,8 @@ ChildWindow* WindowIn(const QMdiSubWindow* frame) {
 
 MainWindow::MainWindow(Session& session, Services& services, WindowRegistry windows,
                        QWidget* parent)
-    : QMainWindow(parent), session_(session), services_(services),
-      context_{session, services, *this}, windows_(std::move(windows)) {
+    : QMainWindow(parent), session_(session),
+      services_(services), context_{session, services, *this}, windows_(std::move(windows)) {
     setObjectName("MDIForm1");
     setWindowTitle("Hearthline - version 2.0");
 
@@ -47,7 +47,8 @@ MainWindow::MainWindow(Session& session, Services& services, WindowRegistry wind
     BuildMenus();
     WireToolbar();
     connect(Area, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* frame) {
-        if (ChildWindow* window = WindowIn(frame)) window->Activated();
+        if (ChildWindow* window = WindowIn(frame))
+            window->Activated();
     });
 
     // The place is the frame's, title bar included; the size is the client's.
@@ -74,7 +75,8 @@ ChildWindow* MainWindow::ActiveChild() const { return WindowIn(Area->activeSubWi
 
 ChildWindow* MainWindow::FindChild(WindowId id) const {
     for (QMdiSubWindow* frame : Area->subWindowList())
-        if (ChildWindow* window = WindowIn(frame); window && window->Id() == id) return window;
+        if (ChildWindow* window = WindowIn(frame); window && window->Id() == id)
+            return window;
     return nullptr;
 }
 
@@ -97,23 +99,28 @@ ChildWindow* MainWindow::BringUp(WindowId id) {
         return open;
     }
     const WindowRow* row = FindRow(windows_, id);
-    if (!row || !row->make) return nullptr;
+    if (!row || !row->make)
+        return nullptr;
     ChildWindow* window = row->make(context_);
-    if (!window) return nullptr;
-    if (row->resultWindow) NoteResultsBasis();
+    if (!window)
+        return nullptr;
+    if (row->resultWindow)
+        NoteResultsBasis();
     QMdiSubWindow* frame = Area->addSubWindow(window);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWindowIcon(QIcon(QPixmap(1, 1)));
     // A window's place in twips is its frame's: the caption and borders come out of it.
     const QRect place = window->PlaceAsked();
-    if (place.isValid()) frame->setGeometry(place);
+    if (place.isValid())
+        frame->setGeometry(place);
     frame->show();
     Area->setActiveSubWindow(frame);
     return window;
 }
 
 void MainWindow::CloseChild(WindowId id) {
-    if (ChildWindow* open = FindChild(id)) open->Unload();
+    if (ChildWindow* open = FindChild(id))
+        open->Unload();
 }
 
 void MainWindow::NoteResultsBasis() {
@@ -122,21 +129,25 @@ void MainWindow::NoteResultsBasis() {
 }
 
 void MainWindow::ResetResultWindows() {
-    if (opening_ > 0 || !IsActive(WindowId::Form2)) return;
+    if (opening_ > 0 || !IsActive(WindowId::Form2))
+        return;
     for (const WindowRow& row : windows_)
-        if (row.resultWindow) CloseChild(row.id);
+        if (row.resultWindow)
+            CloseChild(row.id);
     NoteResultsBasis();
 }
 
 void MainWindow::ResetResultWindowsIfChanged() {
-    if (session_.scenario == basisScenario_ && session_.changes == basisChanges_) return;
+    if (session_.scenario == basisScenario_ && session_.changes == basisChanges_)
+        return;
     ResetResultWindows();
 }
 
 void MainWindow::SaveOpenWindowStates() {
     for (const WindowRow& row : windows_)
         if (row.toolFile)
-            if (ChildWindow* open = FindChild(row.id)) open->SaveState();
+            if (ChildWindow* open = FindChild(row.id))
+                open->SaveState();
 }
 
 void MainWindow::HideToolTip() { Picture2->HideTip(); }
@@ -206,8 +217,7 @@ void MainWindow::BuildMenus() {
     refinance->menuAction()->setObjectName("refdrv");
     commands_["refdrv"] = refinance->menuAction();
     AddWindowCommand(refinance, "Run_AS", "Run a Scenario", WindowId::Form8);
-    AddWindowCommand(refinance, "r_sfdir", "Solve for Date and/or Interest Rate",
-                     WindowId::Form12);
+    AddWindowCommand(refinance, "r_sfdir", "Solve for Date and/or Interest Rate", WindowId::Form12);
     refinance->menuAction()->setEnabled(Has(WindowId::Form8) || Has(WindowId::Form12));
 
     AddWindowCommand(nullptr, "comp_scen", "Compare Scenarios", WindowId::Form11)
@@ -232,8 +242,8 @@ QAction* MainWindow::AddWindowCommand(QMenu* menu, const char* name, const QStri
 
 void MainWindow::WireToolbar() {
     // A click on a picture runs exactly the handler of its menu command.
-    const char* commandOf[12] = {"Open",    "save",     "PCFO",   "schedule", "summary", "comp_scen",
-                                 "mestimate", "Payshop", "EDP",    "Run_AS",   "Quit",    "Suggest"};
+    const char* commandOf[12] = {"Open",      "save",    "PCFO", "schedule", "summary", "comp_scen",
+                                 "mestimate", "Payshop", "EDP",  "Run_AS",   "Quit",    "Suggest"};
     for (int k = 1; k <= 12; ++k) {
         QAction* action = Command(commandOf[k - 1]);
         Picture2->OnImageClick(k, [action] { action->trigger(); });
@@ -242,8 +252,7 @@ void MainWindow::WireToolbar() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
         // F1 on a highlighted top menu opens help at that menu's topic.
         int context = watched->property("helpContext").toInt();
         if (watched == menuBar() && menuBar()->activeAction())
@@ -253,7 +262,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (event->type() == QEvent::MouseMove && watched == Area->viewport()) HideToolTip();
+    if (event->type() == QEvent::MouseMove && watched == Area->viewport())
+        HideToolTip();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -274,11 +284,12 @@ void MainWindow::NewClick() { NewStudy(context_); }
 
 void MainWindow::OpenClick() {
     if (session_.Unsaved()) {
-        const MessageAnswer answer = services_.Ask(
-            kDataLossTitle,
-            "Data is not saved.  Do you want another chance to save this study before it is erased?",
-            MessageButtons::YesNoCancel);
-        if (answer != MessageAnswer::No) return;
+        const MessageAnswer answer = services_.Ask(kDataLossTitle,
+                                                   "Data is not saved.  Do you want another chance "
+                                                   "to save this study before it is erased?",
+                                                   MessageButtons::YesNoCancel);
+        if (answer != MessageAnswer::No)
+            return;
     }
     OpenStudy(context_);
 }
@@ -299,7 +310,8 @@ void MainWindow::PrintReportClick() {
 void MainWindow::PrinterSetupClick() { services_.AskPrinterSetup(); }
 
 void MainWindow::QuitClick() {
-    if (!MayQuit(context_)) return;
+    if (!MayQuit(context_))
+        return;
     EndNow();
 }
 
@@ -313,7 +325,8 @@ void MainWindow::EndNow() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing the frame is Quit: it asks before unsaved edits are lost.
     if (ending_ || MayQuit(context_)) {
-        if (!ending_) EndNow();
+        if (!ending_)
+            EndNow();
         event->accept();
     } else {
         event->ignore();

@@ -19,7 +19,7 @@ namespace hl {
 
 class MainWindow : public QMainWindow, public WindowHost {
     Q_OBJECT
-public:
+  public:
     MainWindow(Session& session, Services& services, WindowRegistry windows,
                QWidget* parent = nullptr);
 
@@ -50,15 +50,15 @@ public:
     void InputFormClick();
     void HelpTopicsClick();
 
-signals:
+  signals:
     /// The program should end now (the working files are already deleted).
     void programEnded();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     ChildWindow* BringUp(WindowId id);
     void BuildMenus();
     void WireToolbar();

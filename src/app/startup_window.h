@@ -9,15 +9,15 @@ namespace hl {
 
 class StartupWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit StartupWindow(QWidget* parent = nullptr);
 
-    QLabel* Label1;         ///< "Hearthline ,2.0"
-    QLabel* Label2;         ///< the Canadian-mortgages line
-    QLabel* Label3;         ///< the note that the maker takes no responsibility
-    QPushButton* Command1;  ///< "OK": on to the input form
+    QLabel* Label1;        ///< "Hearthline ,2.0"
+    QLabel* Label2;        ///< the Canadian-mortgages line
+    QLabel* Label3;        ///< the note that the maker takes no responsibility
+    QPushButton* Command1; ///< "OK": on to the input form
 
-signals:
+  signals:
     void accepted();
 };
 

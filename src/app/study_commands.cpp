@@ -33,7 +33,8 @@ Study CurrentStudy(AppContext& app) {
 // Saves through the dialog; false when cancelled or when the file could not be written.
 bool SaveThroughDialog(AppContext& app) {
     const auto path = app.services.AskSaveFile(kStudyFilter, kStudyExtension, kStudyPattern);
-    if (!path) return false;
+    if (!path)
+        return false;
     if (!WriteStudyFile(*path, CurrentStudy(app))) {
         app.services.Beep();
         app.services.Tell(kErrorTitle, "The study could not be saved to " + *path +
@@ -63,9 +64,8 @@ void OpenStudy(AppContext& app) {
         study = ReadStudyFile(*path);
     } catch (const ItemFormatError& e) {
         app.services.Beep();
-        app.services.Tell(kErrorTitle, "The file " + *path +
-                                           " could not be read as a study.\r" + e.what() +
-                                           "\rThe current study was left as it was.");
+        app.services.Tell(kErrorTitle, "The file " + *path + " could not be read as a study.\r" +
+                                           e.what() + "\rThe current study was left as it was.");
         app.host.ShowChild(WindowId::Form2);
         return;
     }
@@ -75,7 +75,8 @@ void OpenStudy(AppContext& app) {
     const Frequency frequency = app.session.scenario.frequency;
     app.session.scenario = study.scenario;
     // Files written before the frequency was stored keep the frequency in use.
-    if (!study.frequencyStored) app.session.scenario.frequency = frequency;
+    if (!study.frequencyStored)
+        app.session.scenario.frequency = frequency;
     app.session.changes = study.changes;
     WriteToolFiles(app.session.folder, study.tools);
     app.host.ShowChild(WindowId::Form2);
@@ -85,7 +86,8 @@ bool NewStudy(AppContext& app) {
     if (app.session.Unsaved()) {
         const MessageAnswer answer =
             app.services.Ask(kDataLossTitle, kSaveQuestion, MessageButtons::YesNoCancel);
-        if (answer == MessageAnswer::Cancel) return false;
+        if (answer == MessageAnswer::Cancel)
+            return false;
         if (answer == MessageAnswer::Yes && !SaveThroughDialog(app)) {
             app.services.Tell(kNoFileTitle, kNoFileText);
             return false;
@@ -101,10 +103,12 @@ bool NewStudy(AppContext& app) {
 }
 
 bool MayQuit(AppContext& app) {
-    if (!app.session.Unsaved()) return true;
+    if (!app.session.Unsaved())
+        return true;
     const MessageAnswer answer =
         app.services.Ask(kDataLossTitle, kSaveQuestion, MessageButtons::YesNoCancel);
-    if (answer == MessageAnswer::Cancel) return false;
+    if (answer == MessageAnswer::Cancel)
+        return false;
     if (answer == MessageAnswer::Yes && !SaveThroughDialog(app)) {
         // Quit saves as New does, and says so when no study was saved: nothing typed is lost.
         app.services.Tell(kNoFileTitle, kNoFileText);

@@ -2,42 +2,54 @@
 #include "app/toolbar_strip.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QMouseEvent>
 #include <QStyle>
+#include <algorithm>
 
 #include "platform/twips.h"
 
 namespace hl {
 
 const std::array<const char*, 12> kToolTipTexts = {
-    "Open an existing file",     "Save Study to file",       "Print the active form",
-    "Display Payment Schedule",  "Display Summary",          "What If ? / Compare Scenarios",
-    "Estimate Mortgage Required", "Payment Shopper",         "Early Discharge",
-    "Refinace Solve For Study",  "Exit this program",        "$ Saving Suggestions"};
+    "Open an existing file",      "Save Study to file", "Print the active form",
+    "Display Payment Schedule",   "Display Summary",    "What If ? / Compare Scenarios",
+    "Estimate Mortgage Required", "Payment Shopper",    "Early Discharge",
+    "Refinace Solve For Study",   "Exit this program",  "$ Saving Suggestions"};
 
 const std::array<int, 12> kImageLefts = {0,    480,  1020, 1680, 2160, 2880,
                                          3900, 4380, 4860, 5340, 8220, 6240};
 
 namespace {
 
-constexpr int kImageSize = 432;  // twips
+constexpr int kImageSize = 432;   // twips
 constexpr int kStripHeight = 624; // twips
 
 QIcon PictureIcon(int k, QStyle* style) {
     switch (k) {
-    case 1: return style->standardIcon(QStyle::SP_DialogOpenButton);
-    case 2: return style->standardIcon(QStyle::SP_DialogSaveButton);
-    case 3: return QIcon::fromTheme("document-print", style->standardIcon(QStyle::SP_FileIcon));
-    case 4: return style->standardIcon(QStyle::SP_FileDialogDetailedView);
-    case 5: return style->standardIcon(QStyle::SP_FileDialogInfoView);
-    case 6: return style->standardIcon(QStyle::SP_BrowserReload);
-    case 7: return style->standardIcon(QStyle::SP_DriveHDIcon);
-    case 8: return style->standardIcon(QStyle::SP_FileDialogContentsView);
-    case 9: return style->standardIcon(QStyle::SP_MediaSkipForward);
-    case 10: return style->standardIcon(QStyle::SP_ArrowForward);
-    case 11: return style->standardIcon(QStyle::SP_DialogCloseButton);
-    default: return style->standardIcon(QStyle::SP_DialogApplyButton);
+    case 1:
+        return style->standardIcon(QStyle::SP_DialogOpenButton);
+    case 2:
+        return style->standardIcon(QStyle::SP_DialogSaveButton);
+    case 3:
+        return QIcon::fromTheme("document-print", style->standardIcon(QStyle::SP_FileIcon));
+    case 4:
+        return style->standardIcon(QStyle::SP_FileDialogDetailedView);
+    case 5:
+        return style->standardIcon(QStyle::SP_FileDialogInfoView);
+    case 6:
+        return style->standardIcon(QStyle::SP_BrowserReload);
+    case 7:
+        return style->standardIcon(QStyle::SP_DriveHDIcon);
+    case 8:
+        return style->standardIcon(QStyle::SP_FileDialogContentsView);
+    case 9:
+        return style->standardIcon(QStyle::SP_MediaSkipForward);
+    case 10:
+        return style->standardIcon(QStyle::SP_ArrowForward);
+    case 11:
+        return style->standardIcon(QStyle::SP_DialogCloseButton);
+    default:
+        return style->standardIcon(QStyle::SP_DialogApplyButton);
     }
 }
 
@@ -86,7 +98,8 @@ void ToolbarStrip::OnImageClick(int k, std::function<void()> handler) {
 void ToolbarStrip::SetImageEnabled(int k, bool enabled) { Image(k)->setEnabled(enabled); }
 
 void ToolbarStrip::ShowTip() {
-    if (tipIndex_ < 1 || tipIndex_ > 12) return;
+    if (tipIndex_ < 1 || tipIndex_ > 12)
+        return;
     const std::size_t i = static_cast<std::size_t>(tipIndex_ - 1);
     // The exit picture stands at the right edge: its tip starts 500 twips further left.
     const int left = kImageLefts[i] - (tipIndex_ == 11 ? 500 : 0);
@@ -100,7 +113,8 @@ void ToolbarStrip::ShowTip() {
     if (wanted > txtToolTip->width()) {
         txtToolTip->resize(wanted, txtToolTip->height());
         const int overflow = txtToolTip->geometry().right() + 1 - width();
-        if (overflow > 0) txtToolTip->move(std::max(0, txtToolTip->x() - overflow), txtToolTip->y());
+        if (overflow > 0)
+            txtToolTip->move(std::max(0, txtToolTip->x() - overflow), txtToolTip->y());
     }
     txtToolTip->setCursorPosition(0);
     txtToolTip->show();
@@ -122,16 +136,19 @@ void ToolbarStrip::HideTip() {
 
 bool ToolbarStrip::eventFilter(QObject* watched, QEvent* event) {
     for (int k = 1; k <= 12; ++k) {
-        if (watched != Image(k)) continue;
+        if (watched != Image(k))
+            continue;
         if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
             tipIndex_ = k;
-            if (!Timer1->isActive()) Timer1->start();
+            if (!Timer1->isActive())
+                Timer1->start();
             // Consumed here: passed on to the strip, the move would hide the tip again.
             return event->type() == QEvent::MouseMove;
         }
         if (event->type() == QEvent::MouseButtonRelease && Image(k)->isEnabled()) {
             HideTip();
-            if (auto& handler = handlers_[static_cast<std::size_t>(k - 1)]) handler();
+            if (auto& handler = handlers_[static_cast<std::size_t>(k - 1)])
+                handler();
             return true;
         }
     }

@@ -18,7 +18,7 @@ extern const std::array<int, 12> kImageLefts;
 
 class ToolbarStrip : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ToolbarStrip(QWidget* parent = nullptr);
 
     /// Runs `handler` when picture `k` (1 to 12) is clicked.
@@ -39,12 +39,12 @@ public:
     QLineEdit* txtToolTip; ///< the tip box, yellow, shown while the mouse rests on a picture
     QTimer* Timer1;        ///< re-places the tip at every tick while it shows
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
-private:
+  private:
     std::array<QLabel*, 12> images_{};
     std::array<std::function<void()>, 12> handlers_{};
     int tipIndex_ = 0;

@@ -55,8 +55,10 @@ bool IsBoxNumber(const std::string& text) {
 OptionGrammar Grammar(const std::vector<std::string>& valued,
                       const std::vector<std::string>& flags) {
     OptionGrammar g;
-    for (const std::string& name : valued) g.options.push_back(ValueOption(name));
-    for (const std::string& name : flags) g.options.push_back(FlagOption(name));
+    for (const std::string& name : valued)
+        g.options.push_back(ValueOption(name));
+    for (const std::string& name : flags)
+        g.options.push_back(FlagOption(name));
     return g;
 }
 
@@ -133,7 +135,8 @@ int RunSolveCommand(const std::vector<std::string>& args, std::ostream& out, std
     if (options.Has("--frequency")) {
         const std::string f = options.Value("--frequency");
         const std::optional<Frequency> frequency = FrequencyValue(f);
-        if (!frequency) return Fail(err, "solve: " + FrequencyProblem(f));
+        if (!frequency)
+            return Fail(err, "solve: " + FrequencyProblem(f));
         in.frequency = FrequencyName(*frequency);
     }
 

@@ -59,31 +59,33 @@ const char* kUsage =
 
 /// Prints the engine's warnings on the error stream; the run goes on.
 class StreamMessages : public EngineMessages {
-public:
+  public:
     explicit StreamMessages(std::ostream& err) : err_(err) {}
     void Warning(const std::string& title, const std::string& text) override {
         err_ << title << " " << text << "\n";
     }
 
-private:
+  private:
     std::ostream& err_;
 };
 
 /// A private working folder, removed when the command ends.
 class PrivateFolder {
-public:
+  public:
     PrivateFolder() {
         std::string base =
             std::filesystem::temp_directory_path().string() + "/hearthline-cli-XXXXXX";
-        if (mkdtemp(base.data())) prefix_ = base + "/";
+        if (mkdtemp(base.data()))
+            prefix_ = base + "/";
     }
     ~PrivateFolder() {
         std::error_code ec;
-        if (!prefix_.empty()) std::filesystem::remove_all(prefix_, ec);
+        if (!prefix_.empty())
+            std::filesystem::remove_all(prefix_, ec);
     }
     const std::string& Prefix() const { return prefix_; }
 
-private:
+  private:
     std::string prefix_;
 };
 
@@ -93,7 +95,8 @@ OptionGrammar StudyGrammar() {
     frequency.repeatable = true;
     frequency.missingValue = "--frequency needs a value from 1 to 4";
     frequency.check = [](const std::string& value) -> std::optional<std::string> {
-        if (!FrequencyValue(value)) return FrequencyProblem(value);
+        if (!FrequencyValue(value))
+            return FrequencyProblem(value);
         return std::nullopt;
     };
     return OptionGrammar{{frequency}, 2};
@@ -106,7 +109,8 @@ std::size_t CommandPosition(const std::vector<std::string>& args, const OptionGr
         const std::string& a = args[k];
         if (!a.empty() && a[0] == '-') {
             const OptionRule* rule = grammar.Find(a);
-            if (rule && rule->takesValue && a.find('=') == std::string::npos) ++k;
+            if (rule && rule->takesValue && a.find('=') == std::string::npos)
+                ++k;
             continue;
         }
         return k;
@@ -142,7 +146,8 @@ void PrintSummary(const SummaryResult& r, std::ostream& out) {
 // Prints the schedule file's text line by line, with the line ends of this system.
 void PrintFileLines(const std::string& contents, std::ostream& out) {
     for (char c : contents)
-        if (c != '\r') out << c;
+        if (c != '\r')
+            out << c;
 }
 
 } // namespace
@@ -159,17 +164,22 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if (const std::size_t at = CommandPosition(args, grammar); at < args.size()) {
         std::vector<std::string> rest(args.begin(), args.end());
         rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(at));
-        if (args[at] == "shop") return RunShopCommand(rest, out, err);
-        if (args[at] == "solve") return RunSolveCommand(rest, out, err);
+        if (args[at] == "shop")
+            return RunShopCommand(rest, out, err);
+        if (args[at] == "solve")
+            return RunSolveCommand(rest, out, err);
     }
     ParsedOptions options;
-    if (auto problem = ParseOptions(args, grammar, options)) return Fail(err, *problem);
+    if (auto problem = ParseOptions(args, grammar, options))
+        return Fail(err, *problem);
     const std::string& command = options.operands[0];
     const std::string& path = options.operands[1];
-    if (command.empty()) return Fail(err, "no command given (try --help)");
+    if (command.empty())
+        return Fail(err, "no command given (try --help)");
     if (command != "schedule" && command != "summary")
         return Fail(err, "unknown command \"" + command + "\" (try --help)");
-    if (path.empty()) return Fail(err, "no study file given (try --help)");
+    if (path.empty())
+        return Fail(err, "no study file given (try --help)");
 
     Study study;
     try {
@@ -180,7 +190,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     Scenario& s = study.scenario;
     const std::optional<Frequency> chosen = FrequencyValue(options.Value("--frequency"));
     s.frequency = chosen ? *chosen : study.frequencyStored ? s.frequency : kWeekly;
-    if (auto problem = CheckScenario(s)) return Fail(err, path + ": " + *problem);
+    if (auto problem = CheckScenario(s))
+        return Fail(err, path + ": " + *problem);
 
     StreamMessages messages(err);
     const EngineInputs in{s, study.changes};
@@ -192,7 +203,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     // The schedule's working files are written as the desktop program writes them, in a folder
     // of this command's own; what is printed is the run itself.
     PrivateFolder folder;
-    if (folder.Prefix().empty()) return Fail(err, "cannot create a temporary working folder");
+    if (folder.Prefix().empty())
+        return Fail(err, "cannot create a temporary working folder");
     const ScheduleRun run = RunSchedule(in, messages);
     if (!WriteScheduleFiles(folder.Prefix(), run))
         return Fail(err, "cannot write the schedule working file");

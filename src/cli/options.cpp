@@ -27,7 +27,8 @@ OptionRule FlagOption(std::string name) {
 const OptionRule* OptionGrammar::Find(const std::string& word) const {
     const std::string name = word.substr(0, word.find('='));
     for (const OptionRule& rule : options)
-        if (rule.name == name) return &rule;
+        if (rule.name == name)
+            return &rule;
     return nullptr;
 }
 
@@ -42,11 +43,14 @@ std::optional<std::string> ParseOptions(const std::vector<std::string>& args,
     for (std::size_t k = 0; k < args.size(); ++k) {
         const std::string& a = args[k];
         if (a.rfind("--", 0) != 0) {
-            if (grammar.operands == 0) return "unexpected argument \"" + a + "\" (try --help)";
-            if (!a.empty() && a[0] == '-') return "unknown option \"" + a + "\" (try --help)";
+            if (grammar.operands == 0)
+                return "unexpected argument \"" + a + "\" (try --help)";
+            if (!a.empty() && a[0] == '-')
+                return "unknown option \"" + a + "\" (try --help)";
             // Each word takes the first free place; an empty word leaves its place free.
             auto place = std::find(parsed.operands.begin(), parsed.operands.end(), std::string());
-            if (place == parsed.operands.end()) return "too many arguments (try --help)";
+            if (place == parsed.operands.end())
+                return "too many arguments (try --help)";
             *place = a;
             continue;
         }
@@ -59,7 +63,8 @@ std::optional<std::string> ParseOptions(const std::vector<std::string>& args,
             parsed.values[rule->name] = "";
             continue;
         }
-        if (!rule->repeatable && parsed.Has(rule->name)) return rule->name + " given twice";
+        if (!rule->repeatable && parsed.Has(rule->name))
+            return rule->name + " given twice";
         std::string value;
         if (equals != std::string::npos) {
             value = a.substr(equals + 1);
@@ -70,14 +75,16 @@ std::optional<std::string> ParseOptions(const std::vector<std::string>& args,
                                               : rule->missingValue;
         }
         if (rule->check)
-            if (auto problem = rule->check(value)) return problem;
+            if (auto problem = rule->check(value))
+                return problem;
         parsed.values[rule->name] = value;
     }
     return std::nullopt;
 }
 
 std::optional<Frequency> FrequencyValue(const std::string& text) {
-    if (text.size() != 1) return std::nullopt;
+    if (text.size() != 1)
+        return std::nullopt;
     return FrequencyFromCode(text[0] - '0');
 }
 

@@ -46,14 +46,16 @@ CivilDate CivilFromDay(DayNumber dn) {
 }
 
 bool IsValidCivil(int year, int month, int day) {
-    if (month < 1 || month > 12 || day < 1 || year < 1 || year > 9999) return false;
+    if (month < 1 || month > 12 || day < 1 || year < 1 || year > 9999)
+        return false;
     const CivilDate c = CivilFromDay(DayFromCivil(year, month, day));
     return c.year == year && c.month == month && c.day == day;
 }
 
 int CalendarMonthLength(int month, int year) {
     static constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month == 2 && year % 4 == 0) return 29;
+    if (month == 2 && year % 4 == 0)
+        return 29;
     return kLengths[(month - 1 + 1200) % 12];
 }
 

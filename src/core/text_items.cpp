@@ -12,25 +12,32 @@
 namespace hl {
 
 std::string SingleText(Single value) {
-    if (!std::isfinite(value)) return "0";
-    if (value == 0.0f) return "0";
+    if (!std::isfinite(value))
+        return "0";
+    if (value == 0.0f)
+        return "0";
     char buf[64];
     auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
-    if (res.ec != std::errc()) return "0";
+    if (res.ec != std::errc())
+        return "0";
     return std::string(buf, res.ptr);
 }
 
 std::string DoubleText(double value) {
-    if (!std::isfinite(value)) return "0";
-    if (value == 0.0) return "0";
+    if (!std::isfinite(value))
+        return "0";
+    if (value == 0.0)
+        return "0";
     char buf[400];
     auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
-    if (res.ec != std::errc()) return "0";
+    if (res.ec != std::errc())
+        return "0";
     return std::string(buf, res.ptr);
 }
 
 void ItemWriter::Separate() {
-    if (lineStarted_) out_ += ',';
+    if (lineStarted_)
+        out_ += ',';
     lineStarted_ = true;
 }
 
@@ -82,8 +89,10 @@ static bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 std::string ItemReader::NextItem(bool* quoted) {
     *quoted = false;
-    if (pos_ >= in_.size()) Fail("the file ends before all its items were read");
-    while (pos_ < in_.size() && (in_[pos_] == ' ' || in_[pos_] == '\t')) ++pos_;
+    if (pos_ >= in_.size())
+        Fail("the file ends before all its items were read");
+    while (pos_ < in_.size() && (in_[pos_] == ' ' || in_[pos_] == '\t'))
+        ++pos_;
     std::string item;
     if (pos_ < in_.size() && in_[pos_] == '"') {
         // A text ends at a quote followed by a comma or the end of its line, so a quote
@@ -94,7 +103,8 @@ std::string ItemReader::NextItem(bool* quoted) {
         while (p < in_.size() && !IsLineEnd(in_[p])) {
             if (in_[p] == '"') {
                 std::size_t q = p + 1;
-                while (q < in_.size() && (in_[q] == ' ' || in_[q] == '\t')) ++q;
+                while (q < in_.size() && (in_[q] == ' ' || in_[q] == '\t'))
+                    ++q;
                 if (q >= in_.size() || in_[q] == ',' || IsLineEnd(in_[q])) {
                     close = p;
                     break;
@@ -102,15 +112,19 @@ std::string ItemReader::NextItem(bool* quoted) {
             }
             ++p;
         }
-        if (close == std::string::npos) Fail("a text has no closing quote");
+        if (close == std::string::npos)
+            Fail("a text has no closing quote");
         item = in_.substr(pos_ + 1, close - pos_ - 1);
         pos_ = close + 1;
-        while (pos_ < in_.size() && (in_[pos_] == ' ' || in_[pos_] == '\t')) ++pos_;
+        while (pos_ < in_.size() && (in_[pos_] == ' ' || in_[pos_] == '\t'))
+            ++pos_;
     } else {
         std::size_t start = pos_;
-        while (pos_ < in_.size() && in_[pos_] != ',' && !IsLineEnd(in_[pos_])) ++pos_;
+        while (pos_ < in_.size() && in_[pos_] != ',' && !IsLineEnd(in_[pos_]))
+            ++pos_;
         item = in_.substr(start, pos_ - start);
-        while (!item.empty() && (item.back() == ' ' || item.back() == '\t')) item.pop_back();
+        while (!item.empty() && (item.back() == ' ' || item.back() == '\t'))
+            item.pop_back();
     }
     // Consume the separator: a comma, or one line end (CR LF, LF or CR).
     if (pos_ < in_.size()) {
@@ -118,7 +132,8 @@ std::string ItemReader::NextItem(bool* quoted) {
             ++pos_;
         } else if (in_[pos_] == '\r') {
             ++pos_;
-            if (pos_ < in_.size() && in_[pos_] == '\n') ++pos_;
+            if (pos_ < in_.size() && in_[pos_] == '\n')
+                ++pos_;
             ++line_;
         } else if (in_[pos_] == '\n') {
             ++pos_;
@@ -138,7 +153,8 @@ std::string ItemReader::Raw() {
     bool quoted = false;
     NextItem(&quoted);
     std::string raw = in_.substr(start, pos_ - start);
-    while (!raw.empty() && (raw.back() == ',' || IsLineEnd(raw.back()))) raw.pop_back();
+    while (!raw.empty() && (raw.back() == ',' || IsLineEnd(raw.back())))
+        raw.pop_back();
     return raw;
 }
 
@@ -154,12 +170,15 @@ double ItemReader::NumberItem(const char* what) {
     auto fail = [&](const std::string& why) {
         throw ItemFormatError("line " + std::to_string(line) + ": " + why);
     };
-    if (quoted) fail(std::string("a text stands where ") + what + " belongs");
+    if (quoted)
+        fail(std::string("a text stands where ") + what + " belongs");
     std::size_t b = 0;
-    while (b < item.size() && item[b] == ' ') ++b;
+    while (b < item.size() && item[b] == ' ')
+        ++b;
     std::string_view s(item);
     s.remove_prefix(b);
-    if (s.empty()) fail(std::string("an empty item stands where ") + what + " belongs");
+    if (s.empty())
+        fail(std::string("an empty item stands where ") + what + " belongs");
     bool negative = false;
     if (s.front() == '-' || s.front() == '+') {
         negative = s.front() == '-';
@@ -176,13 +195,17 @@ double ItemReader::NumberItem(const char* what) {
             fail("\"" + item + "\" is not " + what);
         }
     }
-    if (!digit) fail("\"" + item + "\" is not " + what);
+    if (!digit)
+        fail("\"" + item + "\" is not " + what);
     std::string text(s);
-    if (text.front() == '.') text.insert(text.begin(), '0');
-    if (text.back() == '.') text.pop_back();
+    if (text.front() == '.')
+        text.insert(text.begin(), '0');
+    if (text.back() == '.')
+        text.pop_back();
     double value = 0.0;
     auto res = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (res.ec != std::errc() || !std::isfinite(value)) fail("\"" + item + "\" is not " + what);
+    if (res.ec != std::errc() || !std::isfinite(value))
+        fail("\"" + item + "\" is not " + what);
     lastNumber_ = (negative ? "-" : "") + text;
     return negative ? -value : value;
 }
@@ -217,10 +240,12 @@ Single ItemReader::Number() {
 
 std::string ReadWholeFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw ItemFormatError("cannot open " + path);
+    if (!in)
+        throw ItemFormatError("cannot open " + path);
     std::ostringstream ss;
     ss << in.rdbuf();
-    if (in.bad()) throw ItemFormatError("cannot read " + path);
+    if (in.bad())
+        throw ItemFormatError("cannot read " + path);
     return ss.str();
 }
 
@@ -228,7 +253,8 @@ bool WriteFileAtomically(const std::string& path, std::string_view contents) {
     const std::string temp = path + ".part";
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
+        if (!out)
+            return false;
         out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
         out.flush();
         if (!out) {

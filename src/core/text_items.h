@@ -20,15 +20,15 @@ std::string DoubleText(double value);
 
 /// Builds a file's text line by line.
 class ItemWriter {
-public:
-    ItemWriter& Text(std::string_view text);  ///< "text"
-    ItemWriter& Whole(long long value);       ///< plain digits
-    ItemWriter& Number(Single value);         ///< shortest plain decimal
-    ItemWriter& Unset();                      ///< an item with nothing in it
-    ItemWriter& EndLine();                    ///< ends the line with CR LF
+  public:
+    ItemWriter& Text(std::string_view text); ///< "text"
+    ItemWriter& Whole(long long value);      ///< plain digits
+    ItemWriter& Number(Single value);        ///< shortest plain decimal
+    ItemWriter& Unset();                     ///< an item with nothing in it
+    ItemWriter& EndLine();                   ///< ends the line with CR LF
     const std::string& Contents() const { return out_; }
 
-private:
+  private:
     void Separate();
     std::string out_;
     bool lineStarted_ = false;
@@ -37,27 +37,27 @@ private:
 /// A file that does not hold what its reader expects: a short file, a word where a number
 /// belongs, a number out of range. The message names the line.
 class ItemFormatError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 /// Reads items in order, splitting at commas and line ends, as they were written.
 /// Every read throws ItemFormatError rather than read past the end or accept garbage.
 class ItemReader {
-public:
+  public:
     explicit ItemReader(std::string contents);
 
     bool AtEnd() const;
-    std::string Text();           ///< a quoted text (quotes removed) or a bare item as it stands
+    std::string Text(); ///< a quoted text (quotes removed) or a bare item as it stands
     std::int16_t Int16();
     std::int32_t Int32();
     Single Number();
-    void Skip();                  ///< takes one item, whatever it holds (an unset item included)
+    void Skip(); ///< takes one item, whatever it holds (an unset item included)
     /// Takes one item and returns its raw characters (quotes kept), for an item of unknown type.
     std::string Raw();
     int Line() const { return line_; }
 
-private:
+  private:
     std::string NextItem(bool* quoted);
     double NumberItem(const char* what);
     [[noreturn]] void Fail(const std::string& what) const;

@@ -8,12 +8,14 @@ namespace hl {
 
 LocatedPayment LocatePayment(const Scenario& s, DayNumber target, int mode) {
     LocatedPayment r;
-    if (target < s.start) return r;
+    if (target < s.start)
+        return r;
     const int n = PaymentsInTerm(s.frequency, s.term);
     DayNumber d = s.start;
     for (int k = 1; k <= n; ++k) {
         if (target <= d) {
-            if (mode == -1 && k == 1) return r;
+            if (mode == -1 && k == 1)
+                return r;
             r.found = true;
             r.date = d;
             r.count = static_cast<std::int16_t>(mode == -1 ? k - 1 : k);
@@ -50,7 +52,8 @@ BalanceAfter BalanceAfterPayment(const EngineInputs& in, int m, EngineMessages& 
     r.balance = in.scenario.amount;
     const std::size_t last = std::min<std::size_t>(static_cast<std::size_t>(std::max(m, 0)),
                                                    run.schedule.records.size());
-    if (last > 0) r.balance = run.schedule.records[last - 1].balance;
+    if (last > 0)
+        r.balance = run.schedule.records[last - 1].balance;
     return r;
 }
 

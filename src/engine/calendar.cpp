@@ -6,8 +6,10 @@ namespace hl {
 
 DayNumber NextPaymentDate(DayNumber date, Frequency frequency, DayNumber start) {
     switch (frequency) {
-    case kWeekly: return date + 7;
-    case kEveryTwoWeeks: return date + 14;
+    case kWeekly:
+        return date + 7;
+    case kEveryTwoWeeks:
+        return date + 14;
     case kMonthly: {
         // Payments fall on the start date's day of month, or on the last day of a shorter month.
         // Month lengths come from the payment calendar's own table (every fourth year a leap
@@ -15,20 +17,24 @@ DayNumber NextPaymentDate(DayNumber date, Frequency frequency, DayNumber start) 
         const CivilDate c = CivilFromDay(date);
         const int s = CivilFromDay(start).day;
         const int length = CalendarMonthLength(c.month, c.year);
-        if (c.day < 28) return date + (length - c.day) + s;
+        if (c.day < 28)
+            return date + (length - c.day) + s;
         const int nextMonth = c.month == 12 ? 1 : c.month + 1;
         const int nextLength = CalendarMonthLength(nextMonth, c.year);
-        if (nextLength >= c.day) return date + (length - c.day) + s;
+        if (nextLength >= c.day)
+            return date + (length - c.day) + s;
         return date + (length - c.day) + nextLength;
     }
     case kTwiceAMonth: {
         // The 15th and the 30th (the last day of February); never the 31st.
         const CivilDate c = CivilFromDay(date);
         if (c.day > 15) {
-            if (c.month == 12) return DayFromCivil(c.year + 1, 1, 15);
+            if (c.month == 12)
+                return DayFromCivil(c.year + 1, 1, 15);
             return DayFromCivil(c.year, c.month + 1, 15);
         }
-        if (c.month == 2) return DayFromCivil(c.year, 2, c.year % 4 == 0 ? 29 : 28);
+        if (c.month == 2)
+            return DayFromCivil(c.year, 2, c.year % 4 == 0 ? 29 : 28);
         return DayFromCivil(c.year, c.month, 30);
     }
     }

@@ -13,7 +13,7 @@ namespace hl {
 
 /// Where the engine's warnings go (the windows show a message box, the command line prints).
 class EngineMessages {
-public:
+  public:
     virtual ~EngineMessages() = default;
     /// An OK-only message; the run goes on after it.
     virtual void Warning(const std::string& title, const std::string& text) = 0;
@@ -21,7 +21,7 @@ public:
 
 /// Swallows every message (the balance walks of the analysis tools show none).
 class SilentMessages : public EngineMessages {
-public:
+  public:
     void Warning(const std::string&, const std::string&) override {}
 };
 
@@ -54,13 +54,13 @@ DayNumber NextPaymentDate(DayNumber date, Frequency frequency, DayNumber start);
 /// A run of periods. When paid off, payoffPeriod, finalPayment, interest, principal and the
 /// two totals are the pay-off line ("$$donerly.bin" holds it after a schedule run).
 struct PeriodsResult {
-    Money interest = 0;       ///< interest part of the last period computed
-    Money principal = 0;      ///< principal part of the last period computed
-    Money balance = 0;        ///< balance after the run
+    Money interest = 0;  ///< interest part of the last period computed
+    Money principal = 0; ///< principal part of the last period computed
+    Money balance = 0;   ///< balance after the run
     Money interestTotal = 0;
     Money principalTotal = 0;
     bool paidOff = false;
-    Money finalPayment = 0;   ///< the smaller last payment, when paid off
+    Money finalPayment = 0;        ///< the smaller last payment, when paid off
     std::int16_t payoffPeriod = 0; ///< period of the run on which it was paid off
 };
 

@@ -8,8 +8,8 @@ using namespace sgl;
 
 LoanWalk::LoanWalk(const EngineInputs& in)
     : in_(in), rate_(PeriodicRate(in.scenario.frequency, in.scenario.rate)),
-      regular_(hl::RegularPayment(in.scenario.amount, in.scenario.rate,
-                                  in.scenario.amortization, in.scenario.frequency)),
+      regular_(hl::RegularPayment(in.scenario.amount, in.scenario.rate, in.scenario.amortization,
+                                  in.scenario.frequency)),
       payment_(regular_), balance_(in.scenario.amount), date_(in.scenario.start) {}
 
 LoanWalk::Step LoanWalk::Pay() {
@@ -58,10 +58,10 @@ void LoanWalk::Advance() {
 
 std::string LumpCappedMessage(Money lump, Money balance, DayNumber date, const char* noun) {
     return std::string("The extra payment of $ ") + FormatNumber(lump, "######0.00") +
-           " is more than" + " the outstanding balance of: " +
-           FormatNumber(balance, "#######0.00") + " on " + FormatDate(date, "mmm d yyyy") +
-           ".  The loan is now paid in full and the " + noun + " payment has been " +
-           "reduced to pay off the outstanding balance.";
+           " is more than" +
+           " the outstanding balance of: " + FormatNumber(balance, "#######0.00") + " on " +
+           FormatDate(date, "mmm d yyyy") + ".  The loan is now paid in full and the " + noun +
+           " payment has been " + "reduced to pay off the outstanding balance.";
 }
 
 } // namespace hl

@@ -7,7 +7,7 @@
 namespace hl {
 
 class LoanWalk {
-public:
+  public:
     enum class Outcome {
         Paid,      ///< an ordinary payment; the loan goes on
         PaidOff,   ///< the regular payment paid the loan off (a smaller final payment)
@@ -17,13 +17,13 @@ public:
     struct Step {
         Outcome outcome = Outcome::Paid;
         DayNumber date = 0;
-        Money payment = 0;      ///< the payment in effect, this payment's change included
-        Money change = 0;       ///< change made at this payment (0 if none)
-        bool lumpMatched = false; ///< a table entry fell on this date and its lump was applied
-        Money lump = 0;         ///< lump applied; when capped, the lump that was asked for
+        Money payment = 0;           ///< the payment in effect, this payment's change included
+        Money change = 0;            ///< change made at this payment (0 if none)
+        bool lumpMatched = false;    ///< a table entry fell on this date and its lump was applied
+        Money lump = 0;              ///< lump applied; when capped, the lump that was asked for
         Money balanceBeforeLump = 0; ///< after the payment, before its lump
-        Money balance = 0;      ///< after the payment and its lump (0 when the loan ended)
-        PeriodsResult period;   ///< the payment's interest, principal and pay-off figures
+        Money balance = 0;           ///< after the payment and its lump (0 when the loan ended)
+        PeriodsResult period;        ///< the payment's interest, principal and pay-off figures
     };
 
     explicit LoanWalk(const EngineInputs& in);
@@ -38,7 +38,7 @@ public:
     /// Moves to the next payment date of the calendar.
     void Advance();
 
-private:
+  private:
     const EngineInputs& in_;
     Single rate_;
     Money regular_;

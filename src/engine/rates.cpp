@@ -6,10 +6,14 @@ using namespace sgl;
 
 int PaymentsPerYear(Frequency frequency) {
     switch (frequency) {
-    case kMonthly: return 12;
-    case kWeekly: return 52;
-    case kTwiceAMonth: return 24;
-    case kEveryTwoWeeks: return 26;
+    case kMonthly:
+        return 12;
+    case kWeekly:
+        return 52;
+    case kTwiceAMonth:
+        return 24;
+    case kEveryTwoWeeks:
+        return 26;
     }
     return 0;
 }
@@ -32,20 +36,27 @@ Money RegularPayment(Money amount, Single rate, Single amortization, Frequency f
     const Single denominator = Sub(growth, 1.0f);
     const Money monthly = CutToCents(Div(numerator, denominator));
     switch (frequency) {
-    case kWeekly: return CutToCents(Div(monthly, 4.0f));
+    case kWeekly:
+        return CutToCents(Div(monthly, 4.0f));
     case kTwiceAMonth:
-    case kEveryTwoWeeks: return CutToCents(Div(monthly, 2.0f));
-    case kMonthly: break;
+    case kEveryTwoWeeks:
+        return CutToCents(Div(monthly, 2.0f));
+    case kMonthly:
+        break;
     }
     return monthly;
 }
 
 std::int16_t PaymentsInTerm(Frequency frequency, Single term) {
     switch (frequency) {
-    case kMonthly: return ToInt16(Mul(term, 12.0f));
-    case kWeekly: return ToInt16(Mul(term, 52.0f));
-    case kTwiceAMonth: return ToInt16(Mul(Mul(term, 12.0f), 2.0f));
-    case kEveryTwoWeeks: return ToInt16(Mul(term, 26.0f));
+    case kMonthly:
+        return ToInt16(Mul(term, 12.0f));
+    case kWeekly:
+        return ToInt16(Mul(term, 52.0f));
+    case kTwiceAMonth:
+        return ToInt16(Mul(Mul(term, 12.0f), 2.0f));
+    case kEveryTwoWeeks:
+        return ToInt16(Mul(term, 26.0f));
     }
     return 0;
 }

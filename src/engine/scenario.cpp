@@ -5,18 +5,24 @@ namespace hl {
 
 const char* FrequencyName(int frequency) {
     switch (frequency) {
-    case kMonthly: return "Monthly";
-    case kWeekly: return "Weekly";
-    case kTwiceAMonth: return "Twice a Month";
-    case kEveryTwoWeeks: return "Every Two Weeks";
-    default: return "";
+    case kMonthly:
+        return "Monthly";
+    case kWeekly:
+        return "Weekly";
+    case kTwiceAMonth:
+        return "Twice a Month";
+    case kEveryTwoWeeks:
+        return "Every Two Weeks";
+    default:
+        return "";
     }
 }
 
 bool IsFrequency(int frequency) { return frequency >= kMonthly && frequency <= kEveryTwoWeeks; }
 
 std::optional<Frequency> FrequencyFromCode(int code) {
-    if (!IsFrequency(code)) return std::nullopt;
+    if (!IsFrequency(code))
+        return std::nullopt;
     return static_cast<Frequency>(code);
 }
 

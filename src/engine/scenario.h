@@ -29,12 +29,12 @@ std::optional<Frequency> FrequencyFromCode(int code);
 
 /// The one scenario of a study. A numeric field of 0 has not been entered.
 struct Scenario {
-    Money amount = 0;       ///< mortgage amount, dollars
-    Single rate = 0;        ///< annual interest rate, per cent, compounded semi-annually
+    Money amount = 0;        ///< mortgage amount, dollars
+    Single rate = 0;         ///< annual interest rate, per cent, compounded semi-annually
     Single amortization = 0; ///< amortization period, years
-    Single term = 0;        ///< length of loan, years; the schedule covers only this
-    DayNumber start = 0;    ///< date of the first payment
-    std::string comment;    ///< up to 60 characters
+    Single term = 0;         ///< length of loan, years; the schedule covers only this
+    DayNumber start = 0;     ///< date of the first payment
+    std::string comment;     ///< up to 60 characters
     Frequency frequency = kWeekly;
     bool operator==(const Scenario&) const = default;
 };

@@ -14,7 +14,8 @@ ScheduleRun RunSchedule(const EngineInputs& in, EngineMessages& messages) {
     run.paymentsInTerm = n;
     run.schedule.amount = s.amount;
     std::vector<ScheduleRecord>& records = run.schedule.records;
-    if (n > 0) records.reserve(static_cast<std::size_t>(n));
+    if (n > 0)
+        records.reserve(static_cast<std::size_t>(n));
     auto add = [&records](int number, DayNumber date, Money payment, Money principal,
                           Money interest, Money principalToDate, Money interestToDate, Money lump,
                           Money change, Money balance) {
@@ -37,8 +38,9 @@ ScheduleRun RunSchedule(const EngineInputs& in, EngineMessages& messages) {
             break;
         }
         if (step.outcome == LoanWalk::Outcome::LumpCapped) {
-            messages.Warning(kEngineWarningTitle, LumpCappedMessage(step.lump, step.balanceBeforeLump,
-                                                                    step.date, "extra"));
+            messages.Warning(
+                kEngineWarningTitle,
+                LumpCappedMessage(step.lump, step.balanceBeforeLump, step.date, "extra"));
             const Money lump = step.balanceBeforeLump;
             interestToDate = Add(interestToDate, p.interestTotal);
             principalToDate = Add(Add(principalToDate, p.principalTotal), lump);
@@ -48,12 +50,14 @@ ScheduleRun RunSchedule(const EngineInputs& in, EngineMessages& messages) {
             break;
         }
         // The lump counts towards principal repaid before the payment's own principal does.
-        if (step.lumpMatched) principalToDate = Add(principalToDate, step.lump);
+        if (step.lumpMatched)
+            principalToDate = Add(principalToDate, step.lump);
         interestToDate = Add(interestToDate, p.interestTotal);
         principalToDate = Add(principalToDate, p.principalTotal);
         add(number, step.date, step.payment, p.principal, p.interest, principalToDate,
             interestToDate, step.lumpMatched ? step.lump : 0.0f, step.change, step.balance);
-        if (number != n) walk.Advance();
+        if (number != n)
+            walk.Advance();
     }
     // Line 1 announces the payments of the term; an early end puts the true count there.
     run.schedule.count = run.endedEarly ? static_cast<std::int16_t>(records.size()) : n;

@@ -29,9 +29,10 @@ bool RewriteHeader(const std::string& folder, const std::string& contents) {
     const std::string schedule = folder + kScheduleFile;
     const std::string scratch = folder + kScratchFile;
     std::error_code ec;
-    std::filesystem::copy_file(schedule, scratch,
-                               std::filesystem::copy_options::overwrite_existing, ec);
-    if (ec) return false;
+    std::filesystem::copy_file(schedule, scratch, std::filesystem::copy_options::overwrite_existing,
+                               ec);
+    if (ec)
+        return false;
     const bool ok = WriteFileAtomically(schedule, contents);
     std::filesystem::remove(scratch, ec);
     return ok;
@@ -45,7 +46,8 @@ std::string HeaderText(std::int16_t count, Money amount) {
 
 std::string RecordsText(const ScheduleFile& schedule) {
     ItemWriter w;
-    for (const ScheduleRecord& r : schedule.records) WriteRecord(w, r);
+    for (const ScheduleRecord& r : schedule.records)
+        WriteRecord(w, r);
     return w.Contents();
 }
 
@@ -106,10 +108,12 @@ ScheduleFile ReadScheduleFile(const std::string& folder) {
     ItemReader in(ReadWholeFile(folder + kScheduleFile));
     ScheduleFile f;
     f.count = in.Int16();
-    if (f.count < 0) throw ItemFormatError("the schedule file announces a negative count");
+    if (f.count < 0)
+        throw ItemFormatError("the schedule file announces a negative count");
     f.amount = in.Number();
     f.records.reserve(static_cast<std::size_t>(f.count));
-    for (int k = 0; k < f.count; ++k) f.records.push_back(ReadRecord(in));
+    for (int k = 0; k < f.count; ++k)
+        f.records.push_back(ReadRecord(in));
     return f;
 }
 
@@ -119,7 +123,8 @@ ScheduleFile ReadAvailableSchedule(const std::string& folder) {
         ItemReader in(ReadWholeFile(folder + kScheduleFile));
         const int announced = in.Int16();
         f.amount = in.Number();
-        for (int k = 0; k < announced && !in.AtEnd(); ++k) f.records.push_back(ReadRecord(in));
+        for (int k = 0; k < announced && !in.AtEnd(); ++k)
+            f.records.push_back(ReadRecord(in));
     } catch (const ItemFormatError&) {
         // keep every complete record read before the fault
     }

@@ -11,14 +11,14 @@ namespace hl {
 struct ScheduleRecord {
     std::int16_t number = 0;
     DayNumber date = 0;
-    Money payment = 0;         ///< regular payment with all changes so far, or the final payment
+    Money payment = 0; ///< regular payment with all changes so far, or the final payment
     Money principal = 0;
     Money interest = 0;
     Money principalToDate = 0; ///< lump payments included
     Money interestToDate = 0;
-    Money lump = 0;            ///< deducted after this payment
-    Money change = 0;          ///< change to the payment made at this payment
-    Money balance = 0;         ///< after this payment and its lump
+    Money lump = 0;    ///< deducted after this payment
+    Money change = 0;  ///< change to the payment made at this payment
+    Money balance = 0; ///< after this payment and its lump
     bool operator==(const ScheduleRecord&) const = default;
 };
 

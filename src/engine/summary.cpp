@@ -35,8 +35,9 @@ SummaryResult RunSummary(const EngineInputs& in, EngineMessages& messages) {
             ended = true;
             break;
         case LoanWalk::Outcome::LumpCapped: {
-            messages.Warning(kEngineWarningTitle, LumpCappedMessage(step.lump, step.balanceBeforeLump,
-                                                                    step.date, "lump"));
+            messages.Warning(
+                kEngineWarningTitle,
+                LumpCappedMessage(step.lump, step.balanceBeforeLump, step.date, "lump"));
             const Money lump = step.balanceBeforeLump;
             balance = 0.0f;
             r.totalInterest = Add(r.totalInterest, p.interestTotal);
@@ -68,9 +69,8 @@ SummaryResult RunSummary(const EngineInputs& in, EngineMessages& messages) {
 
     // What was paid beyond the regular payments: the product is a single, the difference is
     // taken in double. A smaller final payment is not counted against the borrower.
-    r.extraPaid =
-        Round(r.totalPaid - static_cast<double>(Mul(static_cast<Single>(r.paymentsMade),
-                                                    r.regularPayment)));
+    r.extraPaid = Round(r.totalPaid - static_cast<double>(Mul(static_cast<Single>(r.paymentsMade),
+                                                              r.regularPayment)));
     if (r.endBalance == 0.0f && lastPaymentSeen < r.regularPayment)
         r.extraPaid = Add(r.extraPaid, Sub(r.regularPayment, lastPaymentSeen));
     return r;

@@ -21,7 +21,8 @@ void ReadFrequencyItem(ItemReader& r, Study& study) {
     }
     const std::optional<Frequency> code =
         item.size() == 1 ? FrequencyFromCode(item[0] - '0') : std::nullopt;
-    if (!code) FailAt(line, "the payment frequency code must be 1 to 4 or nothing");
+    if (!code)
+        FailAt(line, "the payment frequency code must be 1 to 4 or nothing");
     study.scenario.frequency = *code;
     study.frequencyStored = true;
 }

@@ -13,8 +13,8 @@
 namespace hl {
 
 struct Study {
-    Scenario scenario;             ///< frequency is meaningful only when frequencyStored is set
-    bool frequencyStored = false;  ///< item 8 held a frequency code (files written before hold "")
+    Scenario scenario;            ///< frequency is meaningful only when frequencyStored is set
+    bool frequencyStored = false; ///< item 8 held a frequency code (files written before hold "")
     PaymentChanges changes;
     ToolSections tools;
 };

@@ -10,7 +10,8 @@ namespace hl {
 
 int Twips(int twips) {
     double dpi = 96.0;
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) dpi = screen->logicalDotsPerInch();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        dpi = screen->logicalDotsPerInch();
     return static_cast<int>(std::lround(twips * dpi / 1440.0));
 }
 

@@ -11,8 +11,8 @@ namespace hl {
 struct Session {
     Scenario scenario;
     PaymentChanges changes;
-    int debugLevel = 0;   ///< 0 normal use; 1 and 2 show calculated values on the input form
-    std::string folder;   ///< working folder, ending in "/"
+    int debugLevel = 0; ///< 0 normal use; 1 and 2 show calculated values on the input form
+    std::string folder; ///< working folder, ending in "/"
 
     /// The study may have changed since it was last saved.
     bool Unsaved() const { return unsaved_; }
@@ -30,7 +30,7 @@ struct Session {
     /// What the engine reads.
     EngineInputs Inputs() const { return EngineInputs{scenario, changes}; }
 
-private:
+  private:
     bool unsaved_ = false;
 };
 

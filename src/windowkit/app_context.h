@@ -3,8 +3,8 @@
 #pragma once
 
 #include "platform/services.h"
-#include "windowkit/window_host.h"
 #include "scenario/session.h"
+#include "windowkit/window_host.h"
 
 namespace hl {
 

@@ -27,18 +27,18 @@ bool TypesCharacter(const QKeyEvent& key) {
     const QString text = key.text();
     if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false; // a shortcut, not typing
-    return !text.isEmpty() &&
-           (text[0].isPrint() || IsEnter(key) || key.key() == Qt::Key_Backspace);
+    return !text.isEmpty() && (text[0].isPrint() || IsEnter(key) || key.key() == Qt::Key_Backspace);
 }
 
 void MoveToNext(QWidget* box) {
     // Skip controls that cannot take the focus, as Tab does.
     QWidget* w = box->nextInFocusChain();
-    while (w && w != box &&
-           (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled() ||
-            !w->isVisibleTo(box->window())))
+    while (
+        w && w != box &&
+        (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled() || !w->isVisibleTo(box->window())))
         w = w->nextInFocusChain();
-    if (w && w != box) w->setFocus(Qt::TabFocusReason);
+    if (w && w != box)
+        w->setFocus(Qt::TabFocusReason);
 }
 
 } // namespace
@@ -53,7 +53,8 @@ BoxEvents::Handlers& BoxEvents::Watch(QWidget* control) {
         // A control deleted before the window must not leave a dangling key behind.
         connect(control, &QObject::destroyed, this, [this](QObject* gone) {
             handlers_.erase(gone);
-            if (entered_ == gone) entered_ = nullptr;
+            if (entered_ == gone)
+                entered_ = nullptr;
         });
     }
     return it->second;
@@ -93,7 +94,8 @@ void BoxEvents::ReturnFocus(QWidget* control) {
 }
 
 void BoxEvents::Run(const std::function<void()>& handler) {
-    if (!handler) return;
+    if (!handler)
+        return;
     const std::function<void()> copy = handler;
     ++handling_;
     copy();
@@ -101,14 +103,15 @@ void BoxEvents::Run(const std::function<void()>& handler) {
 }
 
 bool BoxEvents::eventFilter(QObject* watched, QEvent* event) {
-    if (stopped_) return false;
+    if (stopped_)
+        return false;
     const auto it = handlers_.find(watched);
-    if (it == handlers_.end()) return false;
+    if (it == handlers_.end())
+        return false;
     const Handlers handlers = it->second;
     switch (event->type()) {
     case QEvent::KeyPress:
-        return KeyPress(static_cast<QWidget*>(watched), handlers,
-                        *static_cast<QKeyEvent*>(event));
+        return KeyPress(static_cast<QWidget*>(watched), handlers, *static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
         FocusIn(watched, handlers, MadeByTheUser(static_cast<QFocusEvent*>(event)));
         return false;
@@ -125,16 +128,21 @@ bool BoxEvents::KeyPress(QWidget* control, const Handlers& handlers, const QKeyE
         Run(own->second);
         return true;
     }
-    if (!TypesCharacter(key)) return false;
-    if (handlers.edited) Run(handlers.edited);
-    if (handlers.typed && handlers.typed(key)) return true;
+    if (!TypesCharacter(key))
+        return false;
+    if (handlers.edited)
+        Run(handlers.edited);
+    if (handlers.typed && handlers.typed(key))
+        return true;
     if (IsEnter(key) && handlers.enterMovesOn) {
         MoveToNext(control);
         return true;
     }
-    if (!handlers.numeric || key.key() == Qt::Key_Backspace) return false;
+    if (!handlers.numeric || key.key() == Qt::Key_Backspace)
+        return false;
     const QChar c = key.text()[0];
-    if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.')) return false;
+    if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.'))
+        return false;
     services_.Beep();
     return true;
 }
@@ -142,17 +150,21 @@ bool BoxEvents::KeyPress(QWidget* control, const Handlers& handlers, const QKeyE
 void BoxEvents::FocusIn(QObject* control, const Handlers& handlers, bool byTheUser) {
     if (quiet_ || !byTheUser) {
         // Focus given back when a message closes, while no handler runs, puts the user back in.
-        if (quiet_ || (handling_ == 0 && !entered_)) entered_ = control;
+        if (quiet_ || (handling_ == 0 && !entered_))
+            entered_ = control;
         return;
     }
-    if (entered_ == control) return; // back from another window: never left
+    if (entered_ == control)
+        return; // back from another window: never left
     if (QObject* left = entered_) {
         // The user went to another window from `left` and came back to another control: the
         // check of the box that was left is due now.
         entered_ = nullptr;
         const auto was = handlers_.find(left);
-        if (was != handlers_.end()) Run(was->second.lostFocus);
-        if (stopped_) return;
+        if (was != handlers_.end())
+            Run(was->second.lostFocus);
+        if (stopped_)
+            return;
     }
     entered_ = control;
     Run(handlers.gotFocus);
@@ -162,12 +174,15 @@ void BoxEvents::FocusOut(QObject* control, const Handlers& handlers, bool byTheU
     // Only a control the user was in can be left; the one a handler sent the focus away from
     // before it ever arrived was never entered.
     if (quiet_) {
-        if (entered_ == control) entered_ = nullptr;
+        if (entered_ == control)
+            entered_ = nullptr;
         return;
     }
-    if (!byTheUser || entered_ != control) return;
+    if (!byTheUser || entered_ != control)
+        return;
     QWidget* next = QApplication::focusWidget();
-    if (!next || !window_->isAncestorOf(next)) return; // another window: the check waits
+    if (!next || !window_->isAncestorOf(next))
+        return; // another window: the check waits
     entered_ = nullptr;
     Run(handlers.lostFocus);
 }

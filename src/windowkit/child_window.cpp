@@ -8,10 +8,9 @@
 
 namespace hl {
 
-ChildWindow::ChildWindow(AppContext& context, WindowId id, const QString& caption,
-                         QWidget* parent)
-    : QWidget(parent), context_(context), session_(context.session),
-      services_(context.services), host_(context.host), events_(this, context.services), id_(id) {
+ChildWindow::ChildWindow(AppContext& context, WindowId id, const QString& caption, QWidget* parent)
+    : QWidget(parent), context_(context), session_(context.session), services_(context.services),
+      host_(context.host), events_(this, context.services), id_(id) {
     setObjectName(QString::fromLatin1(WindowName(id)));
     setWindowTitle(caption);
     setMouseTracking(true);
@@ -19,8 +18,7 @@ ChildWindow::ChildWindow(AppContext& context, WindowId id, const QString& captio
 }
 
 void ChildWindow::PlaceInTwips(int left, int top, int width, int height) {
-    placeAsked_ = QRect(Twips(left), Twips(top), Twips(width),
-                        Twips(height));
+    placeAsked_ = QRect(Twips(left), Twips(top), Twips(width), Twips(height));
     PlaceTwips(this, left, top, width, height);
 }
 
@@ -39,7 +37,8 @@ void ChildWindow::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void ChildWindow::closeEvent(QCloseEvent* event) {
-    if (host_.IsActive(id_)) SaveState();
+    if (host_.IsActive(id_))
+        SaveState();
     Unloading();
     events_.Stop();
     QWidget::closeEvent(event);

@@ -22,7 +22,7 @@ struct ClipboardContent {
 
 class ChildWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     /// The objectName is the id's name ("Form2"); `caption` is the title.
     ChildWindow(AppContext& context, WindowId id, const QString& caption,
                 QWidget* parent = nullptr);
@@ -48,7 +48,7 @@ public:
     /// What Copy takes from the window (the selected cells, or the picture).
     virtual ClipboardContent CopyContent() const { return {}; }
 
-protected:
+  protected:
     /// Called on every close, after SaveState.
     virtual void Unloading() {}
     /// The study changed: the unsaved-changes flag goes up.
@@ -63,7 +63,7 @@ protected:
     WindowHost& host_;
     BoxEvents events_; ///< the focus and key rules of the window's boxes
 
-private:
+  private:
     WindowId id_;
     QRect placeAsked_;
 };

@@ -10,7 +10,7 @@ namespace hl {
 class ChildWindow;
 
 class WindowHost {
-public:
+  public:
     virtual ~WindowHost() = default;
 
     /// The active child window, nullptr when there is none.

@@ -16,7 +16,8 @@ const char* WindowName(WindowId id) { return kNames[static_cast<std::size_t>(id)
 
 std::optional<WindowId> WindowNamed(std::string_view name) {
     for (std::size_t k = 0; k < kNames.size(); ++k)
-        if (name == kNames[k]) return static_cast<WindowId>(k);
+        if (name == kNames[k])
+            return static_cast<WindowId>(k);
     return std::nullopt;
 }
 

@@ -8,7 +8,8 @@ namespace hl {
 
 const WindowRow* FindRow(const WindowRegistry& registry, WindowId id) {
     for (const WindowRow& row : registry)
-        if (row.id == id) return &row;
+        if (row.id == id)
+            return &row;
     return nullptr;
 }
 

@@ -19,12 +19,12 @@ using WindowMaker = ChildWindow* (*)(AppContext&);
 
 struct WindowRow {
     WindowId id;
-    WindowMaker make;       ///< nullptr while the program lacks the window: its commands are greyed
-    bool needsScenario;     ///< its commands first run the completeness check
-    bool resultWindow;      ///< closed by the result-window reset (in the table's order)
+    WindowMaker make;   ///< nullptr while the program lacks the window: its commands are greyed
+    bool needsScenario; ///< its commands first run the completeness check
+    bool resultWindow;  ///< closed by the result-window reset (in the table's order)
     std::optional<ToolFile> toolFile; ///< the working file that keeps its inputs
-    bool copies;            ///< Copy takes its selection or picture
-    bool prints;            ///< Print Current Form prints its report
+    bool copies;                      ///< Copy takes its selection or picture
+    bool prints;                      ///< Print Current Form prints its report
 };
 
 using WindowRegistry = std::vector<WindowRow>;

@@ -35,20 +35,33 @@ void WriteShopperInputs(const std::string& folder) {
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void menusCarryTheirCaptionsAndNoShortcuts() {
         test::Program p;
         QCOMPARE(p.window->windowTitle(), QString("Hearthline - version 2.0"));
         const std::pair<const char*, const char*> captions[] = {
-            {"new", "New "},         {"Open", "Open"},        {"save", "Save "},
-            {"PCFO", "Print Current Form Only"}, {"PAFWD", "Print Report"},
-            {"printsetup", "Printer Setup"}, {"Quit", "Quit"}, {"copy", "Copy"},
-            {"schedule", "Schedule"}, {"summary", "Summary"}, {"IN_FORM", "Input Form"},
-            {"solvefor", "Solve For..."}, {"mestimate", "Mtge Estimate"},
-            {"Payshop", "Payment Shopper"}, {"EDP", "Calc Early Discharge Penalty"},
-            {"refdrv", "Refinance (Rewrite mtge before maturity)"}, {"Run_AS", "Run a Scenario"},
-            {"r_sfdir", "Solve for Date and/or Interest Rate"}, {"comp_scen", "Compare Scenarios"},
-            {"Suggest", "$ Saving Suggestions"}, {"Helptopics", "Help Topics"}, {"About", "About"}};
+            {"new", "New "},
+            {"Open", "Open"},
+            {"save", "Save "},
+            {"PCFO", "Print Current Form Only"},
+            {"PAFWD", "Print Report"},
+            {"printsetup", "Printer Setup"},
+            {"Quit", "Quit"},
+            {"copy", "Copy"},
+            {"schedule", "Schedule"},
+            {"summary", "Summary"},
+            {"IN_FORM", "Input Form"},
+            {"solvefor", "Solve For..."},
+            {"mestimate", "Mtge Estimate"},
+            {"Payshop", "Payment Shopper"},
+            {"EDP", "Calc Early Discharge Penalty"},
+            {"refdrv", "Refinance (Rewrite mtge before maturity)"},
+            {"Run_AS", "Run a Scenario"},
+            {"r_sfdir", "Solve for Date and/or Interest Rate"},
+            {"comp_scen", "Compare Scenarios"},
+            {"Suggest", "$ Saving Suggestions"},
+            {"Helptopics", "Help Topics"},
+            {"About", "About"}};
         for (const auto& [name, caption] : captions) {
             QAction* action = p.window->Command(name);
             QVERIFY2(action, name);
@@ -56,7 +69,8 @@ private slots:
             QVERIFY(action->shortcut().isEmpty());
         }
         QStringList tops;
-        for (QAction* a : p.window->menuBar()->actions()) tops << a->text();
+        for (QAction* a : p.window->menuBar()->actions())
+            tops << a->text();
         QCOMPARE(tops, (QStringList{"File", "Edit", "View", "Tools", "Analysis",
                                     "Compare Scenarios", "$ Saving Suggestions", " Help"}));
     }
@@ -80,7 +94,8 @@ private slots:
             p.session.MarkChanged();
             p.services.QueueAnswer(MessageAnswer::Cancel);
             p.window->NewClick();
-            QCOMPARE(p.services.Messages().at(0).title, std::string("Warning - possible data loss..."));
+            QCOMPARE(p.services.Messages().at(0).title,
+                     std::string("Warning - possible data loss..."));
             QCOMPARE(p.services.Messages().at(0).text,
                      std::string("Data is not saved.  Do you want to save this study ?"));
             QCOMPARE(p.services.Messages().at(0).buttons, MessageButtons::YesNoCancel);
@@ -205,7 +220,8 @@ private slots:
             p.services.QueueOpenFile(path);
             p.window->OpenClick();
             QCOMPARE(p.services.Messages().back().title, std::string("Mtge Error Trap"));
-            QVERIFY(p.services.Messages().back().text.find("could not be read") != std::string::npos);
+            QVERIFY(p.services.Messages().back().text.find("could not be read") !=
+                    std::string::npos);
             QCOMPARE(p.session.scenario.amount, 100000.0f);
         }
         QVERIFY(p.window->FindChild(WindowId::Form2));
@@ -245,7 +261,8 @@ private slots:
 
     void commandsNeedingAScenarioSendTheUserToTheInputForm() {
         test::Program p;
-        if (!p.window->Command("summary")->isEnabled()) QSKIP("no summary window yet");
+        if (!p.window->Command("summary")->isEnabled())
+            QSKIP("no summary window yet");
         p.window->Command("summary")->trigger();
         QCOMPARE(p.services.Messages().at(0).title, std::string("Mtge Error Trap"));
         QCOMPARE(p.services.Messages().at(0).text, std::string("Error - Input data is incomplete"));
@@ -278,7 +295,8 @@ private slots:
         p.window->PrintReportClick();
         QCOMPARE(p.services.Messages().at(0).title, std::string("Mtge Print Error Trap"));
         QCOMPARE(p.services.Messages().at(0).text,
-                 std::string("Error - Input data is incomplete.  Complete the input form and try again."));
+                 std::string(
+                     "Error - Input data is incomplete.  Complete the input form and try again."));
     }
 
     void copyWithNothingToCopyComplains() {
@@ -304,11 +322,11 @@ private slots:
         QVERIFY(p.services.Messages().empty());
         QCOMPARE(p.services.ClipboardClears(), 1);
         // Payment numbers carry the trailing blanks of their "####0   " format.
-        QCOMPARE(*p.services.ClipboardText(), std::string("1   \tJan 01 1996\r\n2   \tFeb 01 1996"));
+        QCOMPARE(*p.services.ClipboardText(),
+                 std::string("1   \tJan 01 1996\r\n2   \tFeb 01 1996"));
 
-        QMetaObject::invokeMethod(p.window->FindChild(WindowId::Form7), [&] {
-            p.window->ShowChild(WindowId::Form6);
-        });
+        QMetaObject::invokeMethod(p.window->FindChild(WindowId::Form7),
+                                  [&] { p.window->ShowChild(WindowId::Form6); });
         QVERIFY(p.window->FindChild(WindowId::Form6));
         QCOMPARE(p.Active(), std::string("Form6"));
         p.window->CopyClick();
@@ -317,7 +335,8 @@ private slots:
 
     void calculatorsOpenWithoutAScenario() {
         test::Program p;
-        for (const char* command : {"solvefor", "mestimate", "Payshop"}) p.window->Command(command)->trigger();
+        for (const char* command : {"solvefor", "mestimate", "Payshop"})
+            p.window->Command(command)->trigger();
         QVERIFY(p.window->FindChild(WindowId::Form14));
         QVERIFY(p.window->FindChild(WindowId::Form5));
         QVERIFY(p.window->FindChild(WindowId::Form9));

@@ -21,7 +21,8 @@ class ProgramWindowsTest : public QObject {
         for (int k = 0; k <= static_cast<int>(WindowId::Form17); ++k) {
             const auto id = static_cast<WindowId>(k);
             int rows = 0;
-            for (const WindowRow& row : Rows()) rows += row.id == id;
+            for (const WindowRow& row : Rows())
+                rows += row.id == id;
             QVERIFY2(rows == 1, WindowName(id));
             QCOMPARE(WindowNamed(WindowName(id)), std::optional<WindowId>(id));
         }
@@ -31,7 +32,8 @@ class ProgramWindowsTest : public QObject {
     void resultWindowsStandInTheResetOrder() {
         std::vector<std::string> order;
         for (const WindowRow& row : Rows())
-            if (row.resultWindow) order.push_back(WindowName(row.id));
+            if (row.resultWindow)
+                order.push_back(WindowName(row.id));
         QCOMPARE(order, (std::vector<std::string>{"Form6", "Form7", "Form3", "Form10", "Form8",
                                                   "Form11", "Form12", "Form13", "Form15"}));
     }
@@ -40,14 +42,16 @@ class ProgramWindowsTest : public QObject {
         test::Program p;
         p.CompleteScenario();
         for (const WindowRow& row : Rows()) {
-            if (!row.make) continue;
+            if (!row.make)
+                continue;
             ChildWindow* w = p.window->ShowChild(row.id);
             QVERIFY2(w, WindowName(row.id));
             QCOMPARE(w->objectName(), QString::fromLatin1(WindowName(row.id)));
             QCOMPARE(p.Active(), std::string(WindowName(row.id)));
             // Shown again, the same window comes forward.
             QCOMPARE(p.window->ShowChild(row.id), w);
-            if (row.id == WindowId::Form2) continue;
+            if (row.id == WindowId::Form2)
+                continue;
             const int frames = p.Frames();
             w->Unload();
             QCoreApplication::processEvents();
@@ -60,12 +64,14 @@ class ProgramWindowsTest : public QObject {
         test::Program p;
         p.CompleteScenario();
         for (const WindowRow& row : Rows())
-            if (row.make && row.id != WindowId::Form2) p.window->ShowChild(row.id);
+            if (row.make && row.id != WindowId::Form2)
+                p.window->ShowChild(row.id);
         p.window->ShowChild(WindowId::Form2);
         p.window->ResetResultWindows();
         QCoreApplication::processEvents();
         for (const WindowRow& row : Rows()) {
-            if (!row.make) continue;
+            if (!row.make)
+                continue;
             QVERIFY2(bool(p.window->FindChild(row.id)) == !row.resultWindow, WindowName(row.id));
         }
     }
@@ -90,7 +96,8 @@ class ProgramWindowsTest : public QObject {
         test::Program p;
         p.CompleteScenario();
         for (const WindowRow& row : Rows()) {
-            if (!row.make || row.id == WindowId::Form2) continue;
+            if (!row.make || row.id == WindowId::Form2)
+                continue;
             p.window->ShowChild(row.id);
             const std::size_t before = p.services.Messages().size();
             p.window->CopyClick();
@@ -102,12 +109,12 @@ class ProgramWindowsTest : public QObject {
     void commandsOfMissingWindowsAreGreyed() {
         test::Program p;
         const std::pair<const char*, WindowId> commands[] = {
-            {"schedule", WindowId::Form7}, {"summary", WindowId::Form3},
-            {"solvefor", WindowId::Form14}, {"mestimate", WindowId::Form5},
-            {"Payshop", WindowId::Form9},  {"EDP", WindowId::Form10},
-            {"Run_AS", WindowId::Form8},   {"r_sfdir", WindowId::Form12},
+            {"schedule", WindowId::Form7},   {"summary", WindowId::Form3},
+            {"solvefor", WindowId::Form14},  {"mestimate", WindowId::Form5},
+            {"Payshop", WindowId::Form9},    {"EDP", WindowId::Form10},
+            {"Run_AS", WindowId::Form8},     {"r_sfdir", WindowId::Form12},
             {"comp_scen", WindowId::Form11}, {"Suggest", WindowId::Form16},
-            {"PAFWD", WindowId::Form15},   {"About", WindowId::Form17}};
+            {"PAFWD", WindowId::Form15},     {"About", WindowId::Form17}};
         for (const auto& [command, id] : commands)
             QVERIFY2(p.window->Command(command)->isEnabled() == bool(FindRow(Rows(), id)->make),
                      command);

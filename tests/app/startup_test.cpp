@@ -27,7 +27,8 @@ TEST(Startup, WorkingFolderIsTheProgramFolderWhenWritable) {
 }
 
 TEST(Startup, AReadOnlyProgramFolderFallsBackToTheUsersDataFolder) {
-    if (geteuid() == 0) GTEST_SKIP() << "root can write anywhere";
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root can write anywhere";
     test::TempFolder folder;
     chmod(folder.Prefix().c_str(), 0500);
     const std::string chosen = ChooseWorkingFolder(folder.Prefix());

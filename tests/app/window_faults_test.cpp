@@ -7,8 +7,8 @@
 #include "app/program_fixture.h"
 #include "platform/twips.h"
 #include "scenario/ui/input_form.h"
-#include "support/window_test_main.h"
 #include "support/widget_lookup.h"
+#include "support/window_test_main.h"
 
 namespace hl {
 

@@ -33,12 +33,13 @@ CliRun RunCli(const std::vector<std::string>& args) {
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
     return lines;
 }
 
 class CommandLine : public ::testing::Test {
-protected:
+  protected:
     CommandLine() {
         study.scenario = test::StandardScenario(); // Save() sets the frequency
         study.tools = BlankToolSections();
@@ -50,7 +51,8 @@ protected:
         std::string text = WriteStudyText(study);
         if (!withFrequency) {
             std::size_t pos = 0;
-            for (int line = 1; line < 8; ++line) pos = text.find("\r\n", pos) + 2;
+            for (int line = 1; line < 8; ++line)
+                pos = text.find("\r\n", pos) + 2;
             text.erase(pos, text.find("\r\n", pos) - pos);
         }
         const std::string path = folder.Path("study.mtg");
@@ -76,11 +78,12 @@ TEST_F(CommandLine, SummaryPrintsTenNamedLines) {
     const CliRun r = RunCli({"summary", Save(true, kMonthly)});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto lines = Lines(r.out);
-    const char* names[] = {"end_balance",   "total_principal", "total_interest", "last_date",
-                           "regular_payment", "total_lumps",   "extra_paid",     "total_paid",
-                           "payments_made", "payment_in_effect"};
+    const char* names[] = {"end_balance",     "total_principal",  "total_interest", "last_date",
+                           "regular_payment", "total_lumps",      "extra_paid",     "total_paid",
+                           "payments_made",   "payment_in_effect"};
     ASSERT_EQ(lines.size(), 10u);
-    for (std::size_t k = 0; k < 10; ++k) EXPECT_EQ(lines[k].rfind(std::string(names[k]) + ": ", 0), 0u);
+    for (std::size_t k = 0; k < 10; ++k)
+        EXPECT_EQ(lines[k].rfind(std::string(names[k]) + ": ", 0), 0u);
     EXPECT_EQ(lines[3], "last_date: " + std::to_string(DayFromCivil(2000, 12, 1)));
     EXPECT_EQ(lines[4], "regular_payment: 894.49");
     EXPECT_EQ(lines[8], "payments_made: 60");
@@ -88,12 +91,15 @@ TEST_F(CommandLine, SummaryPrintsTenNamedLines) {
 }
 
 TEST_F(CommandLine, FrequencyComesFromTheStudyTheOptionOrWeekly) {
-    EXPECT_NE(RunCli({"summary", Save(true, kMonthly)}).out.find("payments_made: 60"), std::string::npos);
+    EXPECT_NE(RunCli({"summary", Save(true, kMonthly)}).out.find("payments_made: 60"),
+              std::string::npos);
     EXPECT_NE(RunCli({"summary", Save(false)}).out.find("payments_made: 260"), std::string::npos);
-    EXPECT_NE(RunCli({"summary", Save(true, kMonthly), "--frequency", "4"}).out.find("payments_made: 130"),
+    EXPECT_NE(RunCli({"summary", Save(true, kMonthly), "--frequency", "4"})
+                  .out.find("payments_made: 130"),
               std::string::npos);
-    EXPECT_NE(RunCli({"summary", "--frequency=3", Save(true, kMonthly)}).out.find("payments_made: 120"),
-              std::string::npos);
+    EXPECT_NE(
+        RunCli({"summary", "--frequency=3", Save(true, kMonthly)}).out.find("payments_made: 120"),
+        std::string::npos);
 }
 
 TEST_F(CommandLine, EngineWarningsGoToTheErrorStream) {
@@ -167,8 +173,8 @@ TEST(ShopCommand, SampleRangesGiveEighteenLines) {
 }
 
 TEST(ShopCommand, SeparatorsOnRequest) {
-    const CliRun sample = RunCli({"shop", "--amount=50000:60000:5000", "--rate=7:8:1",
-                                  "--years=15:25:5", "--separators"});
+    const CliRun sample = RunCli(
+        {"shop", "--amount=50000:60000:5000", "--rate=7:8:1", "--years=15:25:5", "--separators"});
     ASSERT_EQ(sample.status, 0) << sample.err;
     const auto lines = Lines(sample.out);
     ASSERT_EQ(lines.size(), 24u);
@@ -198,8 +204,8 @@ TEST(ShopCommand, EightHundredLinesAtMost) {
 }
 
 TEST(SolveCommand, AmortizationAndAmount) {
-    const CliRun monthly = RunCli({"solve", "--rate", "6", "--payment", "1000", "--frequency", "1",
-                                   "--amount", "100000"});
+    const CliRun monthly = RunCli(
+        {"solve", "--rate", "6", "--payment", "1000", "--frequency", "1", "--amount", "100000"});
     ASSERT_EQ(monthly.status, 0) << monthly.err;
     EXPECT_EQ(monthly.out, "amortization_payments: 138.22\namortization_years: 11.52\n");
 
@@ -209,8 +215,8 @@ TEST(SolveCommand, AmortizationAndAmount) {
     ASSERT_EQ(weekly.status, 0) << weekly.err;
     EXPECT_EQ(weekly.out, "mortgage_amount: 312595.16\n");
 
-    const CliRun both = RunCli({"solve", "--rate=6", "--payment=250", "--amount=100000",
-                                "--years=25"});
+    const CliRun both =
+        RunCli({"solve", "--rate=6", "--payment=250", "--amount=100000", "--years=25"});
     EXPECT_EQ(both.out, "amortization_payments: 138.22\namortization_years: 11.52\n"
                         "mortgage_amount: 156297.58\n");
 }

@@ -13,7 +13,8 @@ OptionGrammar StudyLike() {
     frequency.repeatable = true;
     frequency.missingValue = "--frequency needs a value from 1 to 4";
     frequency.check = [](const std::string& v) -> std::optional<std::string> {
-        if (!FrequencyValue(v)) return FrequencyProblem(v);
+        if (!FrequencyValue(v))
+            return FrequencyProblem(v);
         return std::nullopt;
     };
     return OptionGrammar{{frequency}, 2};
@@ -49,12 +50,18 @@ TEST(OptionReader, StudyCommands) {
     Check(StudyLike(),
           {
               {{"schedule", "a.mtg"}, "", {"schedule", "a.mtg"}, {}},
-              {{"--frequency", "1", "summary", "a.mtg"}, "", {"summary", "a.mtg"},
+              {{"--frequency", "1", "summary", "a.mtg"},
+               "",
+               {"summary", "a.mtg"},
                {{"--frequency", "1"}}},
-              {{"schedule", "--frequency=4", "a.mtg"}, "", {"schedule", "a.mtg"},
+              {{"schedule", "--frequency=4", "a.mtg"},
+               "",
+               {"schedule", "a.mtg"},
                {{"--frequency", "4"}}},
               // Given again, the last one counts.
-              {{"schedule", "a", "--frequency", "2", "--frequency", "3"}, "", {"schedule", "a"},
+              {{"schedule", "a", "--frequency", "2", "--frequency", "3"},
+               "",
+               {"schedule", "a"},
                {{"--frequency", "3"}}},
               // An empty word leaves its place to the next.
               {{"", "schedule", "a"}, "", {"schedule", "a"}, {}},
@@ -62,24 +69,36 @@ TEST(OptionReader, StudyCommands) {
               {{"schedule", "a", "b"}, "too many arguments (try --help)", {}, {}},
               {{"schedule", "a", "--frequency"}, "--frequency needs a value from 1 to 4", {}, {}},
               {{"schedule", "a", "--frequency", "5"},
-               "--frequency must be 1, 2, 3 or 4, not \"5\"", {}, {}},
-              {{"schedule", "a", "--frequency="}, "--frequency must be 1, 2, 3 or 4, not \"\"", {},
+               "--frequency must be 1, 2, 3 or 4, not \"5\"",
+               {},
+               {}},
+              {{"schedule", "a", "--frequency="},
+               "--frequency must be 1, 2, 3 or 4, not \"\"",
+               {},
                {}},
               // The value is checked as it is read, before any later mistake.
               {{"schedule", "--frequency", "12", "--colour"},
-               "--frequency must be 1, 2, 3 or 4, not \"12\"", {}, {}},
+               "--frequency must be 1, 2, 3 or 4, not \"12\"",
+               {},
+               {}},
               {{"schedule", "--colour", "--frequency", "12"},
-               "unknown option \"--colour\" (try --help)", {}, {}},
+               "unknown option \"--colour\" (try --help)",
+               {},
+               {}},
               {{"schedule", "-x"}, "unknown option \"-x\" (try --help)", {}, {}},
-              {{"schedule", "--frequencies=2"}, "unknown option \"--frequencies=2\" (try --help)",
-               {}, {}},
+              {{"schedule", "--frequencies=2"},
+               "unknown option \"--frequencies=2\" (try --help)",
+               {},
+               {}},
           });
 }
 
 TEST(OptionReader, CalculatorCommands) {
     Check(CalculatorLike(),
           {
-              {{"--amount", "5", "--years=25", "--separators"}, "", {},
+              {{"--amount", "5", "--years=25", "--separators"},
+               "",
+               {},
                {{"--amount", "5"}, {"--years", "25"}, {"--separators", ""}}},
               // A value is the next word, whatever it looks like.
               {{"--amount", "--years"}, "", {}, {{"--amount", "--years"}}},
@@ -95,11 +114,19 @@ TEST(OptionReader, CalculatorCommands) {
 
 TEST(OptionReader, FrequencyValuesAreTheFourCodes) {
     const std::pair<std::string, std::optional<Frequency>> rows[] = {
-        {"1", kMonthly}, {"2", kWeekly},     {"3", kTwiceAMonth}, {"4", kEveryTwoWeeks},
-        {"0", {}},       {"5", {}},          {"", {}},            {"01", {}},
-        {"-1", {}},      {"2 ", {}},
+        {"1", kMonthly},
+        {"2", kWeekly},
+        {"3", kTwiceAMonth},
+        {"4", kEveryTwoWeeks},
+        {"0", {}},
+        {"5", {}},
+        {"", {}},
+        {"01", {}},
+        {"-1", {}},
+        {"2 ", {}},
     };
-    for (const auto& [text, expected] : rows) EXPECT_EQ(FrequencyValue(text), expected) << text;
+    for (const auto& [text, expected] : rows)
+        EXPECT_EQ(FrequencyValue(text), expected) << text;
 }
 
 } // namespace

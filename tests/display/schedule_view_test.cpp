@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "core/day_number.h"
-#include "engine/schedule_file.h"
 #include "display/schedule_view.h"
 #include "engine/engine_fixture.h"
+#include "engine/schedule_file.h"
 
 namespace hl {
 namespace {

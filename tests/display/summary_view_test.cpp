@@ -56,8 +56,7 @@ TEST(SummaryProjection, AWholeAmortizationRunAgreesWithTheProjectionOfAShorterTe
     const SummaryResult run = whole.Summary();
     EXPECT_EQ(run.paymentsMade, 300);
     EXPECT_EQ(FormatNumber(run.endBalance, "0.00"), "0.24");
-    const std::optional<PayoffProjection> p =
-        ProjectPayoff(run, whole.scenario);
+    const std::optional<PayoffProjection> p = ProjectPayoff(run, whole.scenario);
     ASSERT_TRUE(p.has_value());
     EXPECT_EQ(p->payment, 301);
     EXPECT_EQ(p->date, DayFromCivil(2021, 1, 1));

@@ -20,7 +20,7 @@ inline long long Cents(double money) { return std::llround(money * 100.0); }
 
 /// Collects the engine's warnings so a test can read them.
 class RecordingMessages : public EngineMessages {
-public:
+  public:
     void Warning(const std::string& title, const std::string& text) override {
         titles.push_back(title);
         texts.push_back(text);

@@ -54,7 +54,7 @@ TEST(PaymentCounts, RoundHalfToEvenPerFrequency) {
     EXPECT_EQ(PaymentsInTerm(kWeekly, 35.0f), 1820);
     EXPECT_EQ(PaymentsInTerm(kTwiceAMonth, 5.0f), 120);
     EXPECT_EQ(PaymentsInTerm(kEveryTwoWeeks, 5.0f), 130);
-    EXPECT_EQ(PaymentsInTerm(kWeekly, 0.125f), 6);      // 6.5 goes to the even 6
+    EXPECT_EQ(PaymentsInTerm(kWeekly, 0.125f), 6);       // 6.5 goes to the even 6
     EXPECT_EQ(PaymentsInTerm(kTwiceAMonth, 0.0625f), 2); // 1.5 goes to the even 2
     EXPECT_EQ(PaymentsInTerm(kMonthly, 0.04f), 0);       // 0.48
 }
@@ -72,8 +72,8 @@ std::vector<CivilDate> Calendar(Frequency frequency, int y, int m, int d, int co
 
 TEST(PaymentCalendar, MonthlyKeepsTheStartDayOrTheMonthEnd) {
     EXPECT_EQ(Calendar(kMonthly, 1997, 1, 31, 5),
-              (std::vector<CivilDate>{{1997, 2, 28}, {1997, 3, 31}, {1997, 4, 30},
-                                      {1997, 5, 31}, {1997, 6, 30}}));
+              (std::vector<CivilDate>{
+                  {1997, 2, 28}, {1997, 3, 31}, {1997, 4, 30}, {1997, 5, 31}, {1997, 6, 30}}));
     EXPECT_EQ(Calendar(kMonthly, 1996, 1, 30, 3),
               (std::vector<CivilDate>{{1996, 2, 29}, {1996, 3, 30}, {1996, 4, 30}}));
     EXPECT_EQ(Calendar(kMonthly, 1992, 3, 24, 2),
@@ -84,8 +84,8 @@ TEST(PaymentCalendar, MonthlyKeepsTheStartDayOrTheMonthEnd) {
 
 TEST(PaymentCalendar, TwiceAMonthFallsOnTheFifteenthAndTheThirtieth) {
     EXPECT_EQ(Calendar(kTwiceAMonth, 1997, 1, 15, 5),
-              (std::vector<CivilDate>{{1997, 1, 30}, {1997, 2, 15}, {1997, 2, 28},
-                                      {1997, 3, 15}, {1997, 3, 30}}));
+              (std::vector<CivilDate>{
+                  {1997, 1, 30}, {1997, 2, 15}, {1997, 2, 28}, {1997, 3, 15}, {1997, 3, 30}}));
     EXPECT_EQ(Calendar(kTwiceAMonth, 1996, 2, 15, 1), (std::vector<CivilDate>{{1996, 2, 29}}));
     EXPECT_EQ(Calendar(kTwiceAMonth, 1996, 12, 30, 1), (std::vector<CivilDate>{{1997, 1, 15}}));
     // A 31st start never repeats: the next payment is the 15th.

@@ -11,7 +11,9 @@ namespace {
 
 TEST(ScheduleInvariants, HoldForRandomScenarios) {
     std::mt19937 rng(20261208);
-    auto uniform = [&](double lo, double hi) { return std::uniform_real_distribution<>(lo, hi)(rng); };
+    auto uniform = [&](double lo, double hi) {
+        return std::uniform_real_distribution<>(lo, hi)(rng);
+    };
     for (int trial = 0; trial < 150; ++trial) {
         test::EngineFixture f(static_cast<Frequency>(kMonthly + trial % 4));
         f.scenario.amount = sgl::Round(std::round(uniform(5000, 900000)));
@@ -41,13 +43,14 @@ TEST(ScheduleInvariants, HoldForRandomScenarios) {
             ASSERT_GE(r.balance, 0.0f);
             ASSERT_FALSE(std::isnan(r.balance));
         }
-        if (s.records.empty()) continue;
+        if (s.records.empty())
+            continue;
         // Principal repaid plus the balance is the amount, up to the rounding of the single
         // additions that built the running total.
         const ScheduleRecord& last = s.records.back();
-        const double drift = std::fabs(static_cast<double>(last.principalToDate) +
-                                       static_cast<double>(last.balance) -
-                                       static_cast<double>(f.scenario.amount));
+        const double drift =
+            std::fabs(static_cast<double>(last.principalToDate) +
+                      static_cast<double>(last.balance) - static_cast<double>(f.scenario.amount));
         const double ulp = static_cast<double>(std::nextafter(f.scenario.amount, 1e30f)) -
                            static_cast<double>(f.scenario.amount);
         EXPECT_LE(drift, (0.5 * s.count + 8) * ulp) << "count " << s.count;

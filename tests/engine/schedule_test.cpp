@@ -26,7 +26,8 @@ TEST(ScheduleFile, StandardLoanHeaderAndFirstRecords) {
     EXPECT_TRUE(f.messages.texts.empty());
     // The file text itself: CR LF lines, ten items a record, shortest plain numbers.
     const std::string text = ScheduleText(s.count, s);
-    EXPECT_EQ(text.substr(0, 58), "60\r\n100000\r\n1,35065,894.49,78,816.49,78,816.49,0,0,99922\r\n");
+    EXPECT_EQ(text.substr(0, 58),
+              "60\r\n100000\r\n1,35065,894.49,78,816.49,78,816.49,0,0,99922\r\n");
 }
 
 TEST(ScheduleFile, AZeroPaymentCountLeavesTheHeaderOnly) {
@@ -67,14 +68,14 @@ TEST(ScheduleFile, ChangeBeforeAndLumpAfterOnTheSameDate) {
     f.Add(second, 3000.0f, 31.49f);
     const ScheduleFile s = f.Schedule();
     const ScheduleRecord& r = s.records[1];
-    EXPECT_EQ(r.payment, 925.98f);              // the change raises this payment
+    EXPECT_EQ(r.payment, 925.98f); // the change raises this payment
     EXPECT_EQ(r.change, 31.49f);
-    EXPECT_EQ(r.interest, 815.85f);             // interest on the balance before the lump
+    EXPECT_EQ(r.interest, 815.85f); // interest on the balance before the lump
     EXPECT_EQ(test::Cents(r.principal), 11013);
     EXPECT_EQ(r.lump, 3000.0f);
     EXPECT_EQ(r.balance, 96811.87f);
     EXPECT_EQ(test::Cents(r.principalToDate), 318813); // 78.00 + 3000 + 110.13
-    EXPECT_EQ(s.records[2].payment, 925.98f);   // and all later ones
+    EXPECT_EQ(s.records[2].payment, 925.98f);          // and all later ones
     EXPECT_EQ(s.records[2].change, 0.0f);
     EXPECT_EQ(s.records[2].lump, 0.0f);
 }
@@ -87,9 +88,9 @@ TEST(ScheduleFile, LumpEqualToTheBalanceEndsQuietlyWithAZeroPayment) {
     EXPECT_TRUE(f.messages.texts.empty());
     ASSERT_EQ(s.count, 4);
     EXPECT_EQ(s.records[2].balance, 0.0f);
-    EXPECT_EQ(s.records[3], (ScheduleRecord{4, plain.records[3].date, 0, 0, 0,
-                                            s.records[2].principalToDate,
-                                            s.records[2].interestToDate, 0, 0, 0}));
+    EXPECT_EQ(s.records[3],
+              (ScheduleRecord{4, plain.records[3].date, 0, 0, 0, s.records[2].principalToDate,
+                              s.records[2].interestToDate, 0, 0, 0}));
 }
 
 TEST(ScheduleFile, LumpAboveTheBalanceIsCutDownWithAWarning) {

@@ -110,8 +110,8 @@ TEST(ScheduleWriter, BalanceAfterAPaymentComesFromTheRecords) {
         int m;
         Money balance;
     };
-    const Row rows[] = {{0, 10000.0f}, {-3, 10000.0f}, {1, s.records[0].balance},
-                        {24, s.records.back().balance}};
+    const Row rows[] = {
+        {0, 10000.0f}, {-3, 10000.0f}, {1, s.records[0].balance}, {24, s.records.back().balance}};
     for (const Row& row : rows) {
         const BalanceAfter after = BalanceAfterPayment(f.Inputs(), row.m, f.messages);
         EXPECT_EQ(after.scheduleCount, s.count) << row.m;

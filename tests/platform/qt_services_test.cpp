@@ -16,8 +16,8 @@
 #include <functional>
 
 #include "platform/qt/qt_services.h"
-#include "support/widget_lookup.h"
 #include "support/modal_watchdog.h"
+#include "support/widget_lookup.h"
 #include "support/window_test_main.h"
 
 using namespace hl;

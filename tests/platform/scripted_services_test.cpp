@@ -97,13 +97,15 @@ void ScriptedServicesTest::dialogsWithNothingQueuedAreCancelled() {
     QVERIFY(!s.ScriptUsedUp());
     QCOMPARE(s.AskOpenFile("Mtg Files (*.mtg)|*.mtg", "mtg", "*.mtg"),
              std::optional<std::string>("/tmp/a.mtg"));
-    QCOMPARE(s.AskSaveFile("Mtg Files (*.mtg)|*.mtg", "mtg", "*.mtg"), std::optional<std::string>());
+    QCOMPARE(s.AskSaveFile("Mtg Files (*.mtg)|*.mtg", "mtg", "*.mtg"),
+             std::optional<std::string>());
     QVERIFY(s.AskPrinterSetup());
     QVERIFY(s.Unexpected().empty());
     QVERIFY(s.ScriptUsedUp());
 
     // The script has run out: each dialog is cancelled and the test hears of it.
-    QCOMPARE(s.AskOpenFile("Mtg Files (*.mtg)|*.mtg", "mtg", "*.mtg"), std::optional<std::string>());
+    QCOMPARE(s.AskOpenFile("Mtg Files (*.mtg)|*.mtg", "mtg", "*.mtg"),
+             std::optional<std::string>());
     QVERIFY(!s.AskPrinterSetup());
     QCOMPARE(s.Unexpected().size(), std::size_t(2));
 

@@ -14,7 +14,7 @@
 namespace hl::test {
 
 class FakeHost : public WindowHost {
-public:
+  public:
     ChildWindow* ActiveChild() const override {
         const auto it = open.find(active);
         return it == open.end() ? nullptr : it->second;
@@ -24,9 +24,11 @@ public:
         const std::string name = WindowName(id);
         shown.push_back(name);
         auto it = factories.find(name);
-        if (it == factories.end()) return nullptr;
+        if (it == factories.end())
+            return nullptr;
         ChildWindow* w = it->second();
-        if (w) w->show();
+        if (w)
+            w->show();
         return w;
     }
     void CloseChild(WindowId id) override { closed.push_back(WindowName(id)); }
@@ -37,7 +39,8 @@ public:
     void ResetResultWindows() override {
         ++resets;
         if (active == "Form2")
-            for (const char* name : kResultWindowNames) closed.push_back(name);
+            for (const char* name : kResultWindowNames)
+                closed.push_back(name);
     }
     void ResetResultWindowsIfChanged() override { ResetResultWindows(); }
     void SaveOpenWindowStates() override { ++flushes; }

@@ -11,7 +11,8 @@ namespace hl::test {
 
 TempFolder::TempFolder() {
     std::string base = std::filesystem::temp_directory_path().string() + "/hearthline-test-XXXXXX";
-    if (!mkdtemp(base.data())) throw std::runtime_error("cannot create a temporary folder");
+    if (!mkdtemp(base.data()))
+        throw std::runtime_error("cannot create a temporary folder");
     prefix_ = base + "/";
 }
 

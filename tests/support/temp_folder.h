@@ -6,7 +6,7 @@
 namespace hl::test {
 
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -16,7 +16,7 @@ public:
     const std::string& Prefix() const { return prefix_; }
     std::string Path(const std::string& name) const { return prefix_ + name; }
 
-private:
+  private:
     std::string prefix_;
 };
 

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "files/working_files.h"
-#include "windowkit/app_context.h"
 #include "support/fake_host.h"
 #include "support/scripted_services.h"
 #include "support/temp_folder.h"
+#include "windowkit/app_context.h"
 
 namespace hl::test {
 

@@ -48,7 +48,7 @@ bool RegisterWindowTest(const char* className, const char* sourceFile, WindowTes
 
 /// Makes `TestClass` (a QObject with QtTest's private slots) the test object of this program.
 #define HL_WINDOW_TEST(TestClass)                                                                  \
-    [[maybe_unused]] static const bool hlWindowTestRegistered = ::hl::test::RegisterWindowTest(   \
-        #TestClass, __FILE__, []() -> std::unique_ptr<QObject> {                                   \
+    [[maybe_unused]] static const bool hlWindowTestRegistered =                                    \
+        ::hl::test::RegisterWindowTest(#TestClass, __FILE__, []() -> std::unique_ptr<QObject> {    \
             return std::make_unique<TestClass>();                                                  \
         });

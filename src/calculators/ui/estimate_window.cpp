@@ -40,8 +40,8 @@ QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
 } // namespace
 
 EstimateWindow::EstimateWindow(AppContext& context, QWidget* parent)
-    : ChildWindow(context, WindowId::Form5, QStringLiteral("Estimating the Amount of Mortgage Required"),
-                  parent) {
+    : ChildWindow(context, WindowId::Form5,
+                  QStringLiteral("Estimating the Amount of Mortgage Required"), parent) {
     BuildControls();
     PlaceInTwips(50, 20, 9200, 5650);
     Restore();
@@ -200,8 +200,6 @@ void EstimateWindow::SaveState() {
         kept.SetText(static_cast<std::size_t>(index), calc::StoredBoxText(TextOf(Input(index))));
     WriteToolFile(session_.folder, kept);
 }
-
-
 
 void EstimateWindow::TextLostFocus(int box) {
     const int index = InputIndex(box);

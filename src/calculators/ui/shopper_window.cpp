@@ -191,8 +191,6 @@ void ShopperWindow::SaveState() {
     WriteToolFile(session_.folder, kept);
 }
 
-
-
 const std::vector<calc::ShopperLine>& ShopperWindow::Lines() const { return model_->Lines(); }
 
 std::string ShopperWindow::SelectedCellsText() const {

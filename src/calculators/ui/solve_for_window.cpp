@@ -194,8 +194,6 @@ void SolveForWindow::ResultGotFocus() {
 
 void SolveForWindow::Command1Click() { Unload(); }
 
-
-
 void SolveForWindow::CheckBox(QLineEdit* box, calc::SolveBox which) {
     const calc::FieldCheck check = calc::CheckSolveField(which, calc::BoxValue(TextOf(box)));
     switch (check.outcome) {

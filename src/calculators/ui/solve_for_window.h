@@ -38,7 +38,6 @@ class SolveForWindow : public ChildWindow {
     QPushButton* Command1; ///< Close
 
   protected:
-
   private:
     void BuildControls();
     void Connect();
@@ -49,7 +48,6 @@ class SolveForWindow : public ChildWindow {
     void RunSolve();
     void Show(const calc::SolveResult& result);
     void ClearResults();
-
 };
 
 } // namespace hl

@@ -14,13 +14,13 @@
 
 #include <algorithm>
 
-#include "windowkit/engine_messages.h"
 #include "display/graph_data.h"
 #include "display/ui/graph_window.h"
-#include "engine/schedule_file.h"
 #include "display/ui/schedule_model.h"
+#include "engine/schedule_file.h"
 #include "files/working_files.h"
 #include "platform/twips.h"
+#include "windowkit/engine_messages.h"
 
 namespace hl {
 

@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "windowkit/engine_messages.h"
 #include "display/summary_view.h"
 #include "platform/twips.h"
+#include "windowkit/engine_messages.h"
 
 namespace hl {
 
@@ -87,8 +87,7 @@ void SummaryWindow::Load() {
     ServicesMessages messages(services_);
     const EngineInputs inputs = session_.Inputs();
     const SummaryResult run = RunSummary(inputs, messages);
-    const SummaryTexts t =
-        SummaryDisplay(run, ProjectPayoff(run, session_.scenario));
+    const SummaryTexts t = SummaryDisplay(run, ProjectPayoff(run, session_.scenario));
     Text12->setText(QString::fromStdString(t.text12));
     Text1->setText(QString::fromStdString(t.text1));
     Text9->setText(QString::fromStdString(t.text9));

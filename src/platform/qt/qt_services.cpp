@@ -100,7 +100,8 @@ std::optional<std::string> QtServices::AskFile(bool save, const std::string& fil
     if (suffix.startsWith(u'.'))
         suffix.remove(0, 1);
     dialog.setDefaultSuffix(suffix);
-    if (!initialName.empty()) dialog.selectFile(Q(initialName));
+    if (!initialName.empty())
+        dialog.selectFile(Q(initialName));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const QStringList files = dialog.selectedFiles();

@@ -4,8 +4,8 @@
 
 #include <QPointer>
 
-#include "windowkit/child_window.h"
 #include "scenario/input_rules.h"
+#include "windowkit/child_window.h"
 
 class QComboBox;
 class QFrame;

@@ -92,8 +92,8 @@ void PaymentGridModel::ColumnsChanged(int firstColumn, int lastColumn) {
 }
 
 PaymentChangesWindow::PaymentChangesWindow(AppContext& context, QWidget* parent)
-    : ChildWindow(context, WindowId::Form4, QStringLiteral("Enter Changes to Payment and/or Lump Payments"),
-                  parent) {
+    : ChildWindow(context, WindowId::Form4,
+                  QStringLiteral("Enter Changes to Payment and/or Lump Payments"), parent) {
     PlaceInTwips(50, 50, 9200, 5400);
 
     auto label = [this](const char* name, const char* caption) {

@@ -6,8 +6,8 @@
 
 #include <array>
 
-#include "windowkit/child_window.h"
 #include "scenario/payment_table.h"
+#include "windowkit/child_window.h"
 
 class QKeyEvent;
 class QLabel;

@@ -9,8 +9,6 @@
 #include "calculators/ui/estimate_window.h"
 #include "calculators/ui/shopper_window.h"
 #include "calculators/ui/solve_for_window.h"
-#include "calculators/ui/estimate_window.h"
-#include "calculators/ui/shopper_window.h"
 #include "files/study_file.h"
 #include "support/window_test_main.h"
 
@@ -26,9 +24,10 @@ class CalculatorFilesTest : public QObject {
 
     QWidget* Open(const char* name) {
         const std::string_view wanted = name;
-        ChildWindow* w = wanted == "Form14" ? static_cast<ChildWindow*>(new SolveForWindow(bed_->context))
-                         : wanted == "Form9" ? static_cast<ChildWindow*>(new ShopperWindow(bed_->context))
-                                             : new EstimateWindow(bed_->context);
+        ChildWindow* w =
+            wanted == "Form14"  ? static_cast<ChildWindow*>(new SolveForWindow(bed_->context))
+            : wanted == "Form9" ? static_cast<ChildWindow*>(new ShopperWindow(bed_->context))
+                                : new EstimateWindow(bed_->context);
         if (w)
             test::Activate(w);
         return w;

@@ -14,8 +14,8 @@
 #include "core/format.h"
 #include "display/ui/graph_window.h"
 #include "display/ui/schedule_window.h"
-#include "engine/schedule_file.h"
 #include "display_fixture.h"
+#include "engine/schedule_file.h"
 #include "files/working_files.h"
 #include "platform/twips.h"
 #include "support/widget_lookup.h"
@@ -226,7 +226,8 @@ void ScheduleWindowTest::loadWritesTheScheduleFileAndReportsAFailedWrite() {
     QCOMPARE(bed.services.Beeps(), 1);
     QCOMPARE(bed.services.MessageTexts(),
              std::vector<std::string>{"The payment schedule could not be written to the working "
-                                      "folder " + bed.session.folder +
+                                      "folder " +
+                                      bed.session.folder +
                                       ".\rThe schedule shown is correct, but reports and graphs "
                                       "that read the schedule file will not find it."});
     QCOMPARE(bed.services.Messages()[0].title, std::string("Mtge Error Trap"));
