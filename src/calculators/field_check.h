@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "calculators/calc_message.h"
+#include "core/calc_message.h"
 #include "core/single.h"
 
 namespace hl::calc {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "calculators/calc_message.h"
+#include "core/calc_message.h"
 #include "core/single.h"
 
 namespace hl::calc {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calculators/calc_message.h"
+#include "core/calc_message.h"
 #include "calculators/field_check.h"
 #include "core/single.h"
 

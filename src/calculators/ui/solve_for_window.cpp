@@ -10,7 +10,7 @@
 
 #include "calculators/box_value.h"
 #include "calculators/ui/drop_down_combo.h"
-#include "calculators/ui/show_message.h"
+#include "windowkit/show_message.h"
 #include "engine/scenario.h"
 
 namespace hl {

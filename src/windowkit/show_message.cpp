@@ -1,5 +1,5 @@
 // Calculator messages through the platform's message box.
-#include "calculators/ui/show_message.h"
+#include "windowkit/show_message.h"
 
 namespace hl {
 

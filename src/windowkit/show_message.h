@@ -1,7 +1,7 @@
 // Shows a message that a calculator computation handed back, through the platform's services.
 #pragma once
 
-#include "calculators/calc_message.h"
+#include "core/calc_message.h"
 #include "platform/services.h"
 
 namespace hl {

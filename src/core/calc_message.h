@@ -1,5 +1,5 @@
-// A message box that a calculator asks its window to show, as plain data: the window shows it
-// through the platform's message service and reports the answer back where one matters.
+// A message box that a computation (a calculator or an analysis tool) asks its window to show,
+// as plain data: the window shows it through the platform and reports the answer where it matters.
 #pragma once
 
 #include <string>
