@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "calculators/box_value.h"
+#include "core/box_value.h"
 #include "core/format.h"
 #include "engine/engine.h"
 

@@ -5,11 +5,11 @@
 #include <optional>
 #include <ostream>
 
-#include "calculators/box_value.h"
 #include "calculators/shopper.h"
 #include "calculators/shopper_fields.h"
 #include "calculators/solve_for.h"
 #include "cli/options.h"
+#include "core/box_value.h"
 #include "engine/scenario.h"
 
 namespace hl {

@@ -1,8 +1,8 @@
 // Reading a calculator's boxes and checking them when they lose the focus.
 #include <gtest/gtest.h>
 
-#include "calculators/box_value.h"
 #include "calculators/field_check.h"
+#include "core/box_value.h"
 
 namespace hl::calc {
 namespace {

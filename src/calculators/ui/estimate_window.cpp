@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "calculators/box_value.h"
 #include "calculators/estimate.h"
+#include "core/box_value.h"
 #include "files/working_files.h"
 
 namespace hl {

@@ -15,12 +15,12 @@
 #include <algorithm>
 #include <climits>
 
-#include "calculators/box_value.h"
 #include "calculators/shopper_fields.h"
 #include "calculators/ui/shopper_table_model.h"
-#include "windowkit/show_message.h"
+#include "core/box_value.h"
 #include "files/working_files.h"
 #include "platform/twips.h"
+#include "windowkit/show_message.h"
 
 namespace hl {
 namespace {

@@ -1,5 +1,5 @@
 // The value of a calculator's input box.
-#include "calculators/box_value.h"
+#include "core/box_value.h"
 
 #include "core/format.h"
 #include "files/tool_sections.h"

@@ -1,4 +1,4 @@
-// The value of a calculator's input box as the computations read it.
+// The value of an input box as the computations read it, and its text in the working files.
 #pragma once
 
 #include <optional>
