@@ -94,8 +94,10 @@ bool NewStudy(AppContext& app) {
         }
     }
     app.host.ResetResultWindows();
-    app.session.ResetScenario();
+    // The form closes before the scenario is cleared: a value it still checks on closing goes
+    // to the study being left, not into the new one.
     app.host.CloseChild(WindowId::Form2);
+    app.session.ResetScenario();
     app.host.ShowChild(WindowId::Form2);
     ResetToolFiles(app.session.folder);
     app.session.MarkSaved();

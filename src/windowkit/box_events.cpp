@@ -102,6 +102,15 @@ void BoxEvents::Run(const std::function<void()>& handler) {
     --handling_;
 }
 
+void BoxEvents::FinishPending() {
+    if (stopped_ || !entered_)
+        return;
+    QObject* left = entered_;
+    entered_ = nullptr;
+    if (const auto it = handlers_.find(left); it != handlers_.end())
+        Run(it->second.lostFocus);
+}
+
 bool BoxEvents::eventFilter(QObject* watched, QEvent* event) {
     if (stopped_)
         return false;

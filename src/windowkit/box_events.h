@@ -41,6 +41,10 @@ class BoxEvents : public QObject {
     /// losing the focus takes it back, and the control the user was heading for never had it.
     void ReturnFocus(QWidget* control);
 
+    /// The window is closing: the check of the box the user is still in (or left for another
+    /// window) runs now, so that what was typed there is not lost.
+    void FinishPending();
+
     /// No handler runs from now on (the window is closing).
     void Stop() { stopped_ = true; }
 

@@ -69,6 +69,34 @@ class WindowFaultsTest : public QObject {
         QVERIFY(p.services.Messages().empty());
     }
 
+    void closingTheFormKeepsWhatWasTypedBeforeLeavingIt() {
+        test::Program p;
+        p.CompleteScenario();
+        p.window->ShowChild(WindowId::Form7);
+        ChildWindow* form = p.window->ShowChild(WindowId::Form2);
+        qobject_cast<InputForm*>(form)->LoadFromRecord();
+        auto* amount = test::Child<QLineEdit>(form, "Text1");
+        amount->setFocus();
+        QCoreApplication::processEvents();
+        amount->setText("150000");
+        p.window->Area->setActiveSubWindow(p.FrameOf(WindowId::Form7));
+        QCoreApplication::processEvents();
+        p.window->CloseChild(WindowId::Form2);
+        QCOMPARE(p.session.scenario.amount, 150000.0f);
+
+        // New clears what the form stored on closing: the new study starts empty.
+        form = p.window->ShowChild(WindowId::Form2);
+        amount = test::Child<QLineEdit>(form, "Text1");
+        amount->setFocus();
+        QCoreApplication::processEvents();
+        amount->setText("250000");
+        p.window->Area->setActiveSubWindow(p.FrameOf(WindowId::Form7));
+        QCoreApplication::processEvents();
+        p.services.QueueAnswer(MessageAnswer::No); // the study has changed: do not save it
+        p.window->NewClick();
+        QCOMPARE(p.session.scenario.amount, 0.0f);
+    }
+
     void comingBackToAnUnchangedFormKeepsTheResults() {
         test::Program p;
         p.CompleteScenario();

@@ -444,7 +444,12 @@ bool InputForm::event(QEvent* event) {
 
 void InputForm::Activated() { Recalculate(); }
 
-void InputForm::Unloading() { closing_ = true; }
+void InputForm::Unloading() {
+    // The scenario is the truth once the form is gone: a value typed and not yet checked (the
+    // user went to another window from its box) is checked and stored now.
+    events_.FinishPending();
+    closing_ = true;
+}
 
 // ---- keys --------------------------------------------------------------------------------------
 
