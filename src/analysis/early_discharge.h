@@ -30,7 +30,9 @@ enum class BoxOutcome {
 
 struct BoxCheck {
     BoxOutcome outcome = BoxOutcome::Empty;
-    std::string text; ///< the box's new text when accepted
+    /// The box's new text when accepted; a date refused for its place in the term has been
+    /// rewritten "mmm d, yyyy" first and keeps that text.
+    std::string text;
     std::optional<calc::CalcMessage> message;
 };
 

@@ -36,21 +36,6 @@ std::string OneLine(const std::string& text) {
 // The first line of a message box's text: what was wrong with the value.
 std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\r')); }
 
-// A number as the boxes take it: digits and at most one ".", nothing else.
-bool IsBoxNumber(const std::string& text) {
-    bool digit = false;
-    int points = 0;
-    for (char c : text) {
-        if (c >= '0' && c <= '9')
-            digit = true;
-        else if (c == '.')
-            ++points;
-        else
-            return false;
-    }
-    return digit && points <= 1;
-}
-
 // Options that each take a value once, and the flags, of a command without operands.
 OptionGrammar Grammar(const std::vector<std::string>& valued,
                       const std::vector<std::string>& flags) {

@@ -1,14 +1,15 @@
 // Argument handling, the schedule and summary commands, and the way to the calculators.
 #include "cli/cli.h"
 
-#include <cmath>
 #include <filesystem>
 #include <optional>
 #include <ostream>
 #include <stdlib.h>
 
+#include "cli/analysis_commands.h"
 #include "cli/calculator_commands.h"
 #include "cli/options.h"
+#include "cli/study_input.h"
 #include "core/text_items.h"
 #include "engine/engine.h"
 #include "engine/schedule_file.h"
@@ -24,6 +25,8 @@ const char* kUsage =
     "       hearthline-cli shop --amount A[:A2:STEP] --rate R[:R2:STEP] --years Y[:Y2:STEP]\n"
     "                           [--separators]\n"
     "       hearthline-cli solve --rate R --payment P [--frequency N] [--amount A] [--years Y]\n"
+    "       hearthline-cli discharge STUDY.mtg --date YYYY-MM-DD --rate R [--frequency N]\n"
+    "       hearthline-cli suggest STUDY.mtg [--current-rate R] [--frequency N]\n"
     "\n"
     "Commands:\n"
     "  schedule   run the schedule of the study and print the schedule file: line 1 the number\n"
@@ -46,6 +49,17 @@ const char* kUsage =
     "             turned into a monthly one (Weekly x 4, Twice a Month and Every Two Weeks x 2);\n"
     "             it must be at most 10000 Monthly, 2500 Weekly, 5000 otherwise. Rates up to 25,\n"
     "             amounts up to 500000, years up to 35. Without --frequency: Weekly.\n"
+    "  discharge  the early discharge penalties of discharging the study's mortgage on --date\n"
+    "             when the lender can re-lend at --rate (per cent, read to 0.001), as the\n"
+    "             window shows them, one 'name: text' line each: runs_from and runs_to (the\n"
+    "             first and last payment dates, 'mmm d yyyy'), payments_made (before the date),\n"
+    "             balance, future_value, accumulated_interest, actual_scenario, three_month.\n"
+    "             A penalty without a value prints nothing after 'name: '. The date must lie\n"
+    "             after the first payment and not after the last; the rate must not exceed the\n"
+    "             scenario's and must be above 0 and at most 25. A refused date or rate prints\n"
+    "             the window's message on one line, each of its line breaks turned into a blank.\n"
+    "  suggest    the saving suggestions of the study, one item per line, blanks kept;\n"
+    "             --current-rate is today's market rate (none: 0).\n"
     "\n"
     "Options:\n"
     "  --frequency N   payment frequency: 1 Monthly, 2 Weekly, 3 Twice a Month,\n"
@@ -56,18 +70,6 @@ const char* kUsage =
     "Day numbers count days from 30 December 1899 (1 January 1996 is 35065).\n"
     "Exit status: 0 done, 2 unreadable file, incomplete scenario, bad option or value, or a\n"
     "calculation that cannot be done (the one line on standard error says which).\n";
-
-/// Prints the engine's warnings on the error stream; the run goes on.
-class StreamMessages : public EngineMessages {
-  public:
-    explicit StreamMessages(std::ostream& err) : err_(err) {}
-    void Warning(const std::string& title, const std::string& text) override {
-        err_ << title << " " << text << "\n";
-    }
-
-  private:
-    std::ostream& err_;
-};
 
 /// A private working folder, removed when the command ends.
 class PrivateFolder {
@@ -90,16 +92,13 @@ class PrivateFolder {
 };
 
 // schedule|summary STUDY [--frequency N]: the command word and the study are its operands.
-OptionGrammar StudyGrammar() {
-    OptionRule frequency = ValueOption("--frequency");
-    frequency.repeatable = true;
-    frequency.missingValue = "--frequency needs a value from 1 to 4";
-    frequency.check = [](const std::string& value) -> std::optional<std::string> {
-        if (!FrequencyValue(value))
-            return FrequencyProblem(value);
-        return std::nullopt;
-    };
-    return OptionGrammar{{frequency}, 2};
+OptionGrammar StudyGrammar() { return OptionGrammar{{FrequencyOption()}, 2}; }
+
+// Every option the analysis commands take, to find their command word among them.
+OptionGrammar AnalysisGrammar() {
+    return OptionGrammar{{FrequencyOption(), ValueOption("--date"), ValueOption("--rate"),
+                          ValueOption("--current-rate")},
+                         2};
 }
 
 // Where the command word stands: the first word that is neither an option nor the value of
@@ -116,18 +115,6 @@ std::size_t CommandPosition(const std::vector<std::string>& args, const OptionGr
         return k;
     }
     return args.size();
-}
-
-// The engine expects a complete scenario whose payment is a real, positive figure.
-std::optional<std::string> CheckScenario(const Scenario& s) {
-    if (!IsComplete(s))
-        return "the scenario is incomplete: the amount, interest rate, amortization, length of "
-               "loan and start date must all be set";
-    const Money payment = RegularPayment(s.amount, s.rate, s.amortization, s.frequency);
-    const Single rate = PeriodicRate(s.frequency, s.rate);
-    if (!std::isfinite(payment) || !std::isfinite(rate) || payment <= 0.0f)
-        return "the scenario gives no usable payment (check the amount, rate and amortization)";
-    return std::nullopt;
 }
 
 void PrintSummary(const SummaryResult& r, std::ostream& out) {
@@ -169,6 +156,15 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         if (args[at] == "solve")
             return RunSolveCommand(rest, out, err);
     }
+    // The analysis commands read a study with options of their own.
+    if (const std::size_t at = CommandPosition(args, AnalysisGrammar()); at < args.size()) {
+        std::vector<std::string> rest(args.begin(), args.end());
+        rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(at));
+        if (args[at] == "discharge")
+            return RunDischargeCommand(rest, out, err);
+        if (args[at] == "suggest")
+            return RunSuggestCommand(rest, out, err);
+    }
     ParsedOptions options;
     if (auto problem = ParseOptions(args, grammar, options))
         return Fail(err, *problem);
@@ -182,16 +178,9 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return Fail(err, "no study file given (try --help)");
 
     Study study;
-    try {
-        study = ReadStudyFile(path);
-    } catch (const ItemFormatError& e) {
-        return Fail(err, "cannot read the study " + path + ": " + e.what());
-    }
-    Scenario& s = study.scenario;
-    const std::optional<Frequency> chosen = FrequencyValue(options.Value("--frequency"));
-    s.frequency = chosen ? *chosen : study.frequencyStored ? s.frequency : kWeekly;
-    if (auto problem = CheckScenario(s))
-        return Fail(err, path + ": " + *problem);
+    if (auto problem = LoadStudy(path, options.Value("--frequency"), study))
+        return Fail(err, *problem);
+    const Scenario& s = study.scenario;
 
     StreamMessages messages(err);
     const EngineInputs in{s, study.changes};

@@ -92,4 +92,18 @@ std::string FrequencyProblem(const std::string& text) {
     return "--frequency must be 1, 2, 3 or 4, not \"" + text + "\"";
 }
 
+bool IsBoxNumber(const std::string& text) {
+    bool digit = false;
+    int points = 0;
+    for (char c : text) {
+        if (c >= '0' && c <= '9')
+            digit = true;
+        else if (c == '.')
+            ++points;
+        else
+            return false;
+    }
+    return digit && points <= 1;
+}
+
 } // namespace hl::cli

@@ -67,4 +67,7 @@ std::optional<Frequency> FrequencyValue(const std::string& text);
 /// The problem of a --frequency value that is not 1 to 4.
 std::string FrequencyProblem(const std::string& text);
 
+/// A number as the boxes take it: digits and at most one ".", nothing else.
+bool IsBoxNumber(const std::string& text);
+
 } // namespace hl::cli

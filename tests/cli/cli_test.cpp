@@ -146,10 +146,132 @@ TEST_F(CommandLine, BadInputGivesOneLineAndStatusTwo) {
 TEST_F(CommandLine, HelpExplainsTheCommands) {
     const CliRun r = RunCli({"--help"});
     EXPECT_EQ(r.status, 0);
-    for (const char* word : {"schedule", "summary", "shop", "solve", "--frequency", "--amount",
-                             "--rate", "--years", "--payment", "--separators"})
+    for (const char* word :
+         {"schedule", "summary", "shop", "solve", "--frequency", "--amount", "--rate", "--years",
+          "--payment", "--separators", "discharge", "--date", "suggest", "--current-rate"})
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
     EXPECT_EQ(RunCli({"shop", "--help"}).out, r.out);
+}
+
+TEST_F(CommandLine, DischargePrintsTheWindowsFigures) {
+    // The standard scenario one day after its first payment: the worked figures of
+    // tests/analysis/penalties_test.cpp.
+    const CliRun r =
+        RunCli({"discharge", Save(true, kMonthly), "--date", "1996-01-02", "--rate=7"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "runs_from: Jan 1 1996\n"
+                     "runs_to: Dec 1 2000\n"
+                     "payments_made: 1\n"
+                     "balance: 99922.00\n"
+                     "future_value: 10839.76\n"
+                     "accumulated_interest: 14236.34\n"
+                     "actual_scenario: 14331.03\n"
+                     "three_month: 2447.55\n");
+    EXPECT_TRUE(r.err.empty());
+}
+
+TEST_F(CommandLine, DischargeOfAGrowingBalanceLeavesTheFutureValueEmpty) {
+    // A payment cut to 94.49 from the first payment on: the balance grows until a month's
+    // interest exceeds the regular payment, and the Future Value Method has no value.
+    study.changes.entries.push_back({0.0f, -800.0f, DayFromCivil(1996, 1, 1)});
+    const CliRun r =
+        RunCli({"discharge", Save(true, kMonthly), "--date", "1998-06-15", "--rate", "7"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[4], "future_value: ");
+    EXPECT_NE(lines[5], "accumulated_interest: 0.00"); // the balance is owed, not repaid
+}
+
+TEST_F(CommandLine, DischargeRefusesAsTheWindowInItsOrder) {
+    const std::string path = Save(true, kMonthly);
+    struct Case {
+        const char* date;
+        const char* rate;
+        const char* line; ///< after "hearthline-cli: discharge: "
+    };
+    // Each row would also fail every later check: the first check met is the one reported.
+    const Case cases[] = {
+        {"1995-12-31", "12",
+         "Error, this date is earlier than the start date of the mortgage. You can't discharge "
+         "the mortgage before it begins.  Adjust the discharge date accordingly."},
+        {"2000-12-02", "12",
+         "Error, this date is later than the end date of the mortgage. You can't discharge the "
+         "mortgage after it ends.  Adjust the discharge date accordingly."},
+        {"1996-01-01", "12",
+         "Error, value entered in the Interest Rate box must be less than the scenario interest "
+         "rate (currently set at: 10.000 %).  If not the bank would owe you money.  Think that "
+         "will ever happen ? Lower the discharge interest rate.  A valid value (or nothing) must "
+         "be entered to continue.  Do you want to correct your input. (Selecting [No] will clear "
+         "the field)."},
+        {"1996-01-01", "0.0004",
+         "Error, value entered in the Interest Rate box must be between 1 and 25"},
+        {"1996-01-01", "7",
+         "Error - Discharge date is beyond the end of the mortgage.  Please adjust the discharge "
+         "date so that it falls within the loan time frame."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.date) + " " + c.rate);
+        const CliRun r = RunCli({"discharge", path, "--date", c.date, "--rate", c.rate});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_EQ(r.err, std::string("hearthline-cli: discharge: ") + c.line + "\n");
+    }
+}
+
+TEST_F(CommandLine, AnalysisCommandsRefuseBadInputOnOneLine) {
+    const std::string good = Save(true, kMonthly);
+    study.scenario.rate = 0.0f;
+    const std::string incomplete = Save(true, kMonthly);
+    const std::vector<std::vector<std::string>> cases = {
+        {"discharge", good, "--rate", "7"},
+        {"discharge", good, "--date", "1998-06-15"},
+        {"discharge", "--date", "1998-06-15", "--rate", "7"},
+        {"discharge", good, "--date", "soon", "--rate", "7"},
+        {"discharge", good, "--date", "1998-06-15", "--rate", "7%"},
+        {"discharge", incomplete, "--date", "1998-06-15", "--rate", "7"},
+        {"discharge", folder.Path("missing.mtg"), "--date", "1998-06-15", "--rate", "7"},
+        {"suggest", good, "--current-rate", "low"},
+        {"suggest", good, "--rate", "7"},
+        {"suggest", incomplete},
+        {"summary", good, "--date", "1998-06-15"},
+    };
+    for (const auto& args : cases) {
+        const CliRun r = RunCli(args);
+        SCOPED_TRACE(testing::PrintToString(args));
+        EXPECT_EQ(r.status, 2);
+        EXPECT_TRUE(r.out.empty());
+        ASSERT_FALSE(r.err.empty());
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1);
+    }
+}
+
+TEST_F(CommandLine, SuggestPrintsTheListWithItsBlanks) {
+    struct Case {
+        std::vector<std::string> options;
+        std::size_t lines;
+        const char* first; ///< first line
+    };
+    const Case cases[] = {
+        {{"--current-rate", "8"}, 24, " 1) The current interest rate is lower"},
+        {{"--frequency=2"}, 9, " "},
+        {{"--frequency", "2", "--current-rate", "8"}, 16, " 1) The current interest rate"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"suggest", Save(true, kMonthly)};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        SCOPED_TRACE(testing::PrintToString(args));
+        const CliRun r = RunCli(args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        const auto lines = Lines(r.out);
+        ASSERT_EQ(lines.size(), c.lines);
+        EXPECT_EQ(lines[0].rfind(c.first, 0), 0u);
+        EXPECT_EQ(lines.back(), " ");
+    }
+    const auto weekly = Lines(RunCli({"suggest", Save(true, kMonthly), "--frequency", "2"}).out);
+    EXPECT_EQ(weekly[2], " 1) As always, lump payments and increasing your payment always has an "
+                         "effect on your mortgage.  You can see the");
+    EXPECT_EQ(weekly[4], "      ");
 }
 
 std::size_t Count(const std::string& text, char c) {
