@@ -1,6 +1,8 @@
 // The windows of the program: one row each.
 #include "app/program_windows.h"
 
+#include "analysis/ui/early_discharge_window.h"
+#include "analysis/ui/suggestions_window.h"
 #include "app/about_window.h"
 #include "calculators/ui/estimate_window.h"
 #include "calculators/ui/shopper_window.h"
@@ -32,7 +34,7 @@ WindowRegistry ProgramWindows() {
         {Form6,  Make<GraphWindow>,          kNeedsScenario,  kResult,  std::nullopt,             kCopies,  !kPrints},
         {Form7,  Make<ScheduleWindow>,       kNeedsScenario,  kResult,  ToolFile::ScheduleOption, kCopies,  !kPrints},
         {Form3,  Make<SummaryWindow>,        kNeedsScenario,  kResult,  std::nullopt,             !kCopies, !kPrints},
-        {Form10, nullptr,                    kNeedsScenario,  kResult,  ToolFile::Discharge,      !kCopies, !kPrints},
+        {Form10, Make<EarlyDischargeWindow>, kNeedsScenario,  kResult,  ToolFile::Discharge,      !kCopies, !kPrints},
         {Form8,  nullptr,                    kNeedsScenario,  kResult,  ToolFile::Refinance,      !kCopies, !kPrints},
         {Form11, nullptr,                    kNeedsScenario,  kResult,  ToolFile::Compare,        !kCopies, !kPrints},
         {Form12, nullptr,                    kNeedsScenario,  kResult,  ToolFile::Solver,         kCopies,  !kPrints},
@@ -43,7 +45,7 @@ WindowRegistry ProgramWindows() {
         {Form5,  Make<EstimateWindow>,       !kNeedsScenario, !kResult, ToolFile::Estimate,       !kCopies, !kPrints},
         {Form9,  Make<ShopperWindow>,        !kNeedsScenario, !kResult, ToolFile::Shopper,        kCopies,  !kPrints},
         {Form14, Make<SolveForWindow>,       !kNeedsScenario, !kResult, std::nullopt,             !kCopies, !kPrints},
-        {Form16, nullptr,                    kNeedsScenario,  !kResult, std::nullopt,             !kCopies, !kPrints},
+        {Form16, Make<SuggestionsWindow>,    kNeedsScenario,  !kResult, std::nullopt,             !kCopies, !kPrints},
         {Form17, Make<AboutWindow>,          !kNeedsScenario, !kResult, std::nullopt,             !kCopies, !kPrints},
     };
     // clang-format on
