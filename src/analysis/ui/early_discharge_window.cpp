@@ -156,8 +156,8 @@ void EarlyDischargeWindow::BuildControls() {
     grid->addWidget(Label2, 1, 2, Qt::AlignRight);
     grid->addWidget(Text2, 1, 3);
     grid->addWidget(Shape1, 2, 0, 3, 2);
-    grid->addWidget(Label6, 2, 2, 1, 2);
-    grid->addWidget(Text6, 3, 3);
+    grid->addWidget(Label6, 2, 2, Qt::AlignRight);
+    grid->addWidget(Text6, 2, 3);
     grid->addWidget(Command3, 4, 2);
     grid->addWidget(Command2, 4, 3);
     grid->setColumnStretch(4, 1);
