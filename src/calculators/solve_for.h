@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/calc_message.h"
 #include "calculators/field_check.h"
+#include "core/calc_message.h"
 #include "core/single.h"
 
 namespace hl::calc {

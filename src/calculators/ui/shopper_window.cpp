@@ -18,9 +18,9 @@
 #include "calculators/box_value.h"
 #include "calculators/shopper_fields.h"
 #include "calculators/ui/shopper_table_model.h"
-#include "windowkit/show_message.h"
 #include "files/working_files.h"
 #include "platform/twips.h"
+#include "windowkit/show_message.h"
 
 namespace hl {
 namespace {

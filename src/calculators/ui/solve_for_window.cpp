@@ -10,8 +10,8 @@
 
 #include "calculators/box_value.h"
 #include "calculators/ui/drop_down_combo.h"
-#include "windowkit/show_message.h"
 #include "engine/scenario.h"
+#include "windowkit/show_message.h"
 
 namespace hl {
 namespace {
