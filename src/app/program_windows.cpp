@@ -2,6 +2,7 @@
 #include "app/program_windows.h"
 
 #include "analysis/ui/early_discharge_window.h"
+#include "analysis/ui/refinance_window.h"
 #include "analysis/ui/suggestions_window.h"
 #include "app/about_window.h"
 #include "calculators/ui/estimate_window.h"
@@ -35,7 +36,7 @@ WindowRegistry ProgramWindows() {
         {Form7,  Make<ScheduleWindow>,       kNeedsScenario,  kResult,  ToolFile::ScheduleOption, kCopies,  !kPrints},
         {Form3,  Make<SummaryWindow>,        kNeedsScenario,  kResult,  std::nullopt,             !kCopies, !kPrints},
         {Form10, Make<EarlyDischargeWindow>, kNeedsScenario,  kResult,  ToolFile::Discharge,      !kCopies, !kPrints},
-        {Form8,  nullptr,                    kNeedsScenario,  kResult,  ToolFile::Refinance,      !kCopies, !kPrints},
+        {Form8,  Make<RefinanceWindow>,       kNeedsScenario,  kResult,  ToolFile::Refinance,      !kCopies, !kPrints},
         {Form11, nullptr,                    kNeedsScenario,  kResult,  ToolFile::Compare,        !kCopies, !kPrints},
         {Form12, nullptr,                    kNeedsScenario,  kResult,  ToolFile::Solver,         kCopies,  !kPrints},
         {Form13, Make<PaymentChangesViewer>, !kNeedsScenario, kResult,  std::nullopt,             !kCopies, !kPrints},
