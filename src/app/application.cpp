@@ -24,11 +24,12 @@ int RunDesktopProgram(int argc, char** argv) {
     Session session;
     session.debugLevel = DebugLevelFromArguments(args);
     const std::string programFolder = QApplication::applicationDirPath().toStdString() + "/";
-    session.folder = ChooseWorkingFolder(programFolder);
+    QtServices services(programFolder + "help/hearthline-help.html");
+    const HeldWorkingFolder working(ChooseWorkingFolder(programFolder), services);
+    session.folder = working.Folder();
     ResetToolFiles(session.folder);
     session.MarkSaved();
 
-    QtServices services(programFolder + "help/hearthline-help.html");
     std::unique_ptr<MainWindow> main;
 
     StartupWindow form1;

@@ -3,9 +3,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <cstdlib>
+
+#include "platform/services.h"
 
 namespace hl {
 
@@ -48,5 +52,33 @@ std::string ChooseWorkingFolder(const std::string& programFolder) {
         return WithSeparator(own);
     return WithSeparator(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
 }
+
+std::string FolderInUseText(const std::string& chosen, const std::string& own) {
+    return "Another Hearthline program is already running with its working files in " + chosen +
+           ".\rThis program keeps its working files in " + own +
+           " instead, until it ends, so neither overwrites the other's.";
+}
+
+HeldWorkingFolder::HeldWorkingFolder(const std::string& chosen, Services& services)
+    : folder_(chosen),
+      lock_(std::make_unique<QLockFile>(QString::fromStdString(chosen + kWorkingFolderLockName))) {
+    // A running program holds its lock however long it runs; only a lock left by a program that
+    // has ended (its process is gone) is taken over.
+    lock_->setStaleLockTime(0);
+    if (lock_->tryLock(0))
+        return;
+    lock_.reset();
+    privateFolder_ =
+        std::make_unique<QTemporaryDir>(QDir::tempPath() + "/hearthline-working-XXXXXX");
+    // Without a temporary folder, a folder of its own inside the chosen one, which is writable.
+    if (!privateFolder_->isValid())
+        privateFolder_ = std::make_unique<QTemporaryDir>(QString::fromStdString(chosen) +
+                                                         "hearthline-private-XXXXXX");
+    folder_ = WithSeparator(privateFolder_->path());
+    services.Beep();
+    services.Tell(kFolderInUseTitle, FolderInUseText(chosen, folder_));
+}
+
+HeldWorkingFolder::~HeldWorkingFolder() = default;
 
 } // namespace hl

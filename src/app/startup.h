@@ -2,10 +2,16 @@
 // working folder.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
+class QLockFile;
+class QTemporaryDir;
+
 namespace hl {
+
+class Services;
 
 /// Debug level from the command line: "debugging" gives 1, "instrumenting" gives 2, anything
 /// else 0.
@@ -15,5 +21,34 @@ int DebugLevelFromArguments(const std::vector<std::string>& args);
 /// folder when it can be written to, else the user's application data folder (an installed
 /// program). Created when missing.
 std::string ChooseWorkingFolder(const std::string& programFolder);
+
+/// The name of the lock file a running program keeps in its working folder.
+inline constexpr const char* kWorkingFolderLockName = "hearthline.lock";
+
+/// The working folder a program runs in, kept its own for as long as this lives: every start-up
+/// rewrites the tool working files, so two programs on one folder would overwrite each other's.
+class HeldWorkingFolder {
+  public:
+    /// Locks `chosen` (ending in "/"). When another running program holds it, says so through
+    /// `services` and runs in a private folder of its own instead, removed when this ends.
+    HeldWorkingFolder(const std::string& chosen, Services& services);
+    ~HeldWorkingFolder();
+    HeldWorkingFolder(const HeldWorkingFolder&) = delete;
+    HeldWorkingFolder& operator=(const HeldWorkingFolder&) = delete;
+
+    /// The folder to use, ending in "/".
+    const std::string& Folder() const { return folder_; }
+    /// True when the chosen folder was taken and a private one is used.
+    bool IsPrivate() const { return privateFolder_ != nullptr; }
+
+  private:
+    std::string folder_;
+    std::unique_ptr<QLockFile> lock_;
+    std::unique_ptr<QTemporaryDir> privateFolder_;
+};
+
+/// The title and text of the message a program started on a held folder shows.
+inline constexpr const char* kFolderInUseTitle = "Mtge Error Trap";
+std::string FolderInUseText(const std::string& chosen, const std::string& own);
 
 } // namespace hl

@@ -1,6 +1,9 @@
 // The check of an input box when it loses the focus.
 #include "calculators/field_check.h"
 
+#include <cmath>
+
+#include "core/box_value.h"
 #include "core/format.h"
 
 namespace hl::calc {
@@ -16,9 +19,11 @@ FieldCheck CheckField(std::optional<Single> value, const FieldRule& rule) {
     FieldCheck check;
     if (!value)
         return check;
-    if (*value > 0 && *value <= rule.max) {
+    // A value is judged as the box then shows it: 0.001 shows as 0.00, and 0 is refused.
+    const std::string shown = std::isfinite(*value) ? FormatNumber(*value, rule.pattern) : "";
+    if (*value > 0 && *value <= rule.max && BoxValue(shown).value_or(0.0f) > 0) {
         check.outcome = FieldOutcome::Accepted;
-        check.text = FormatNumber(*value, rule.pattern);
+        check.text = shown;
     } else {
         check.outcome = FieldOutcome::Rejected;
         check.message = InputErrorMessage(rule.firstLine);

@@ -67,6 +67,13 @@ Money AmountRepaid(Single pm, Single r, Single years) {
     return sgl::Div(numerator, denominator);
 }
 
+constexpr const char* kPaymentPattern = "#####0.00";
+
+// The payment as its box shows it, read back.
+Single ShownPayment(Single payment) {
+    return BoxValue(FormatNumber(payment, kPaymentPattern)).value_or(0.0f);
+}
+
 } // namespace
 
 Single MonthlyEquivalent(Single payment, std::string_view frequency) {
@@ -134,7 +141,8 @@ std::optional<CalcMessage> CheckPaymentRange(std::optional<Single> payment,
     const std::optional<Single> most = PaymentLimit(frequency);
     if (!payment || !most)
         return std::nullopt;
-    if (*payment > 0 && *payment <= *most)
+    // Judged as the payment box shows it, to the cent: a payment that shows as 0.00 is none.
+    if (*payment > 0 && *payment <= *most && ShownPayment(*payment) > 0)
         return std::nullopt;
     return CalcMessage{kPaymentRangeTitle, kPaymentRangeText, Buttons::Ok, true};
 }
@@ -162,7 +170,7 @@ SolveResult SolveAfterPayment(const SolveInputs& in) {
         return out;
     }
     // The solve reads the box again, so it works with the payment as shown, to the cent.
-    std::string text = FormatNumber(*in.payment, "#####0.00");
+    std::string text = FormatNumber(*in.payment, kPaymentPattern);
     SolveInputs shown = in;
     shown.payment = BoxValue(text);
     SolveResult out = Solve(shown);

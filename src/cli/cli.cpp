@@ -1,10 +1,9 @@
 // Argument handling, the schedule and summary commands, and the way to the calculators.
 #include "cli/cli.h"
 
-#include <filesystem>
+#include <cmath>
 #include <optional>
 #include <ostream>
-#include <stdlib.h>
 
 #include "cli/analysis_commands.h"
 #include "cli/calculator_commands.h"
@@ -12,6 +11,7 @@
 #include "cli/study_input.h"
 #include "core/text_items.h"
 #include "engine/engine.h"
+#include "engine/finite_figures.h"
 #include "engine/schedule_file.h"
 #include "files/study_file.h"
 
@@ -71,24 +71,6 @@ const char* kUsage =
     "Exit status: 0 done, 2 unreadable file, incomplete scenario, bad option or value, or a\n"
     "calculation that cannot be done (the one line on standard error says which).\n";
 
-/// A private working folder, removed when the command ends.
-class PrivateFolder {
-  public:
-    PrivateFolder() {
-        std::string base =
-            std::filesystem::temp_directory_path().string() + "/hearthline-cli-XXXXXX";
-        if (mkdtemp(base.data()))
-            prefix_ = base + "/";
-    }
-    ~PrivateFolder() {
-        std::error_code ec;
-        if (!prefix_.empty())
-            std::filesystem::remove_all(prefix_, ec);
-    }
-    const std::string& Prefix() const { return prefix_; }
-
-  private:
-    std::string prefix_;
 };
 
 // schedule|summary STUDY [--frequency N]: the command word and the study are its operands.
@@ -184,19 +166,20 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
 
     StreamMessages messages(err);
     const EngineInputs in{s, study.changes};
+    const std::string tooLarge =
+        path + ": the figures of this study grow beyond what can be computed";
     if (command == "summary") {
-        PrintSummary(RunSummary(in, messages), out);
+        const SummaryResult summary = RunSummary(in, messages);
+        if (!AllFinite(summary))
+            return Fail(err, tooLarge);
+        PrintSummary(summary, out);
         return 0;
     }
 
-    // The schedule's working files are written as the desktop program writes them, in a folder
-    // of this command's own; what is printed is the run itself.
-    PrivateFolder folder;
-    if (folder.Prefix().empty())
-        return Fail(err, "cannot create a temporary working folder");
+    // The schedule is printed from the run in memory: the command needs no working folder.
     const ScheduleRun run = RunSchedule(in, messages);
-    if (!WriteScheduleFiles(folder.Prefix(), run))
-        return Fail(err, "cannot write the schedule working file");
+    if (!AllFinite(run.schedule))
+        return Fail(err, tooLarge);
     PrintFileLines(ScheduleText(run.schedule.count, run.schedule), out);
     return 0;
 }

@@ -84,7 +84,7 @@ int YearOf(const Token& t) {
     if (t.text.size() != 4)
         return -1;
     const int year = std::stoi(t.text);
-    return year >= 1900 && year <= 2099 ? year : -1;
+    return year >= kFirstDateYear && year <= kLastDateYear ? year : -1;
 }
 
 // Blanks around punctuation are allowed, but a separator holds one punctuation mark at most.

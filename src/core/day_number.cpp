@@ -1,6 +1,7 @@
 // Day number conversions, using the proleptic Gregorian calendar.
 #include "core/day_number.h"
 
+#include <cstdint>
 #include <ctime>
 
 namespace hl {
@@ -29,6 +30,14 @@ DayNumber DayFromCivil(int year, int month, int day) {
     }
     const long long days = DaysFromEpoch(y, static_cast<unsigned>(m + 1), 1) + kEpochOffset +
                            (static_cast<long long>(day) - 1);
+    return ClampedDay(days);
+}
+
+DayNumber ClampedDay(long long days) {
+    if (days > INT32_MAX)
+        return INT32_MAX;
+    if (days < INT32_MIN)
+        return INT32_MIN;
     return static_cast<DayNumber>(days);
 }
 

@@ -12,6 +12,15 @@ struct CivilDate {
     bool operator==(const CivilDate&) const = default;
 };
 
+/// The years the date boxes accept: two-digit years are 1930 to 2029, four-digit ones 1900 to
+/// 2099. A study's start date lies within them.
+inline constexpr int kFirstDateYear = 1900;
+inline constexpr int kLastDateYear = 2099;
+
+/// A day number computed in a wider type, held to the range of a DayNumber: dates far outside
+/// any calendar stop at its ends instead of wrapping round.
+DayNumber ClampedDay(long long days);
+
 /// Day number of a date on the real (Gregorian) calendar. Days past the month's end roll on
 /// into the next month, so (2100, 2, 29) is 1 March 2100.
 DayNumber DayFromCivil(int year, int month, int day);

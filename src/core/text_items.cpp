@@ -3,11 +3,7 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <system_error>
-#include <unistd.h>
 
 namespace hl {
 
@@ -236,38 +232,6 @@ Single ItemReader::Number() {
     if (res.ec != std::errc() || !std::isfinite(value))
         throw ItemFormatError("line " + std::to_string(line) + ": a number is out of range");
     return value;
-}
-
-std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw ItemFormatError("cannot open " + path);
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    if (in.bad())
-        throw ItemFormatError("cannot read " + path);
-    return ss.str();
-}
-
-bool WriteFileAtomically(const std::string& path, std::string_view contents) {
-    const std::string temp = path + ".part";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
 }
 
 } // namespace hl

@@ -2,6 +2,7 @@
 // texts in double quotes, whole numbers as digits, singles in their shortest plain decimal form.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -68,11 +69,20 @@ class ItemReader {
     int line_ = 1;
 };
 
-/// Reads a file whole; throws ItemFormatError when it cannot be read.
+/// The largest file the program reads: its own files are a few hundred kilobytes at most.
+inline constexpr std::size_t kMaxReadBytes = 4u << 20;
+
+/// Reads a file whole; throws ItemFormatError when it cannot be read, is not a regular file (a
+/// folder, a device, a pipe) or holds more than kMaxReadBytes. The size is checked before
+/// reading, and the read itself stops at the limit, so a file that grows is refused too.
 std::string ReadWholeFile(const std::string& path);
 
-/// Writes a file whole through a temporary file renamed into place, so a failed write never
-/// leaves a half-written file behind. Returns false on failure.
+/// Writes a file whole, so that a reader finds either the old file or the new one, never a mix:
+/// the contents go to a temporary file of a unique name created in the target's folder, are
+/// flushed to disk, and the temporary file is renamed over the target. A symbolic link is
+/// written through (its final target is replaced, the link stays); an existing file keeps its
+/// permissions, a new one gets 0666 less the umask. Returns false on failure, leaving the old
+/// file as it was and no temporary file behind.
 bool WriteFileAtomically(const std::string& path, std::string_view contents);
 
 } // namespace hl

@@ -3,13 +3,22 @@
 #include "engine/engine.h"
 
 namespace hl {
+namespace {
+
+// Days added in a wider type: a date read from a damaged file may stand at the very end of the
+// range, and the calendar must stop there rather than wrap round to a date long past.
+DayNumber Later(DayNumber date, long long days) {
+    return ClampedDay(static_cast<long long>(date) + days);
+}
+
+} // namespace
 
 DayNumber NextPaymentDate(DayNumber date, Frequency frequency, DayNumber start) {
     switch (frequency) {
     case kWeekly:
-        return date + 7;
+        return Later(date, 7);
     case kEveryTwoWeeks:
-        return date + 14;
+        return Later(date, 14);
     case kMonthly: {
         // Payments fall on the start date's day of month, or on the last day of a shorter month.
         // Month lengths come from the payment calendar's own table (every fourth year a leap
@@ -18,12 +27,12 @@ DayNumber NextPaymentDate(DayNumber date, Frequency frequency, DayNumber start) 
         const int s = CivilFromDay(start).day;
         const int length = CalendarMonthLength(c.month, c.year);
         if (c.day < 28)
-            return date + (length - c.day) + s;
+            return Later(date, (length - c.day) + s);
         const int nextMonth = c.month == 12 ? 1 : c.month + 1;
         const int nextLength = CalendarMonthLength(nextMonth, c.year);
         if (nextLength >= c.day)
-            return date + (length - c.day) + s;
-        return date + (length - c.day) + nextLength;
+            return Later(date, (length - c.day) + s);
+        return Later(date, (length - c.day) + nextLength);
     }
     case kTwiceAMonth: {
         // The 15th and the 30th (the last day of February); never the 31st.

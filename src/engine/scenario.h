@@ -27,6 +27,14 @@ bool IsFrequency(int frequency);
 /// nothing for any other code.
 std::optional<Frequency> FrequencyFromCode(int code);
 
+/// The largest values the input form takes; each field must also be above 0 once entered.
+inline constexpr Money kMaxAmount = 500000.0f;
+inline constexpr Single kMaxRate = 25.0f;
+inline constexpr Single kMaxAmortization = 35.0f;
+inline constexpr Single kMaxTerm = 35.0f;
+/// The comment box's limit, in characters.
+inline constexpr int kMaxCommentCharacters = 60;
+
 /// The one scenario of a study. A numeric field of 0 has not been entered.
 struct Scenario {
     Money amount = 0;        ///< mortgage amount, dollars

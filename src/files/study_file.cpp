@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "core/day_number.h"
 #include "core/text_items.h"
 #include "files/item_rules.h"
 #include "files/section_items.h"
@@ -25,6 +26,47 @@ void ReadFrequencyItem(ItemReader& r, Study& study) {
         FailAt(line, "the payment frequency code must be 1 to 4 or nothing");
     study.scenario.frequency = *code;
     study.frequencyStored = true;
+}
+
+// The last payment date a study can hold: the last payment of the longest loan the input form
+// takes, started on the last day it accepts.
+constexpr int kLastPaymentYear = kLastDateYear + 36;
+
+// A study holds only what the input form and the payment-changes grid could have put in it: a
+// file that holds more would run the engine outside the figures it was made for.
+void CheckField(int line, Single value, Single most, const char* what) {
+    if (value == 0 || (value > 0 && value <= most))
+        return; // 0: not entered yet, as a study saved before it was complete holds
+    FailAt(line, std::string(what) + " is " + SingleText(value) +
+                     "; it must be above 0 and at most " + SingleText(most) +
+                     " (or 0, not entered)");
+}
+
+bool WithinYears(DayNumber day, int firstYear, int lastYear) {
+    return day >= DayFromCivil(firstYear, 1, 1) && day <= DayFromCivil(lastYear, 12, 31);
+}
+
+void CheckStart(int line, DayNumber start) {
+    if (start == 0 || WithinYears(start, kFirstDateYear, kLastDateYear))
+        return;
+    FailAt(line, "the start date is day " + std::to_string(start) +
+                     "; it must be a day of the years " + std::to_string(kFirstDateYear) + " to " +
+                     std::to_string(kLastDateYear) + " (or 0, not entered)");
+}
+
+void CheckEntry(int line, int k, const PaymentChange& e) {
+    const std::string which = " of payment change " + std::to_string(k);
+    if (!WithinYears(e.date, kFirstDateYear, kLastPaymentYear))
+        FailAt(line, "the date" + which + " is day " + std::to_string(e.date) +
+                         "; it must be a day of the years " + std::to_string(kFirstDateYear) +
+                         " to " + std::to_string(kLastPaymentYear));
+    // The grid's cells take digits and a point only: no amount is below 0.
+    if (!(e.change >= 0))
+        FailAt(line, "the change to payment" + which + " is " + SingleText(e.change) +
+                         "; it must be 0 or more");
+    if (!(e.lump >= 0))
+        FailAt(line,
+               "the lump payment" + which + " is " + SingleText(e.lump) + "; it must be 0 or more");
 }
 
 } // namespace
@@ -62,24 +104,40 @@ Study ReadStudyText(const std::string& text) {
         throw ItemFormatError("the file is empty: it holds no study");
     Study study;
     Scenario& s = study.scenario;
+    int line = r.Line();
     s.amount = r.Number();
+    CheckField(line, s.amount, kMaxAmount, "the mortgage amount");
+    line = r.Line();
     s.rate = r.Number();
+    CheckField(line, s.rate, kMaxRate, "the interest rate");
+    line = r.Line();
     s.amortization = r.Number();
+    CheckField(line, s.amortization, kMaxAmortization, "the amortization period");
+    line = r.Line();
     s.term = r.Number();
+    CheckField(line, s.term, kMaxTerm, "the length of loan");
+    line = r.Line();
     s.start = r.Int32();
-    // The comment's length is taken from the text itself; the count must still be a number,
-    // or the file is not a study.
-    r.Int16();
+    CheckStart(line, s.start);
+    // The comment's length is taken from the text itself; the count must still be one the
+    // comment box could have given, or the file is not a study.
+    ReadWholeInRange(r, 0, kMaxCommentCharacters, "the length of the comment");
+    line = r.Line();
     s.comment = ReadQuotedText(r, "the comment");
+    if (const int n = CharacterCount(s.comment); n > kMaxCommentCharacters)
+        FailAt(line, "the comment has " + std::to_string(n) + " characters; it must have at most " +
+                         std::to_string(kMaxCommentCharacters));
     ReadFrequencyItem(r, study);
     const int n =
         ReadWholeInRange(r, 0, PaymentChanges::kMaxEntries, "the number of payment changes");
     study.changes.entries.reserve(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
+        line = r.Line();
         PaymentChange e;
         e.date = r.Int32();
         e.lump = r.Number();
         e.change = r.Number();
+        CheckEntry(line, i + 1, e);
         study.changes.entries.push_back(e);
     }
     study.tools = ReadToolSectionItems(r);

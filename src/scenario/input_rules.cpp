@@ -20,18 +20,19 @@ struct FieldRule {
 FieldRule RuleOf(NumericField field) {
     switch (field) {
     case NumericField::Amount:
-        return {500000.0, "Error, value entered in the mortgage box must be between 1 and 500000",
+        return {kMaxAmount, "Error, value entered in the mortgage box must be between 1 and 500000",
                 "######0.00"};
     case NumericField::Rate:
-        return {25.0, "Error, value entered in the Interest Rate box must be between 1 and 25",
+        return {kMaxRate, "Error, value entered in the Interest Rate box must be between 1 and 25",
                 "#0.000"};
     case NumericField::Amortization:
-        return {35.0, "Error, value entered in the Amortizaton box must be between 1 and 35",
+        return {kMaxAmortization,
+                "Error, value entered in the Amortizaton box must be between 1 and 35",
                 "#####0.00"};
     case NumericField::Term:
         break;
     }
-    return {35.0, "Error, value entered in the Length of Loan box must be between 1 and 35",
+    return {kMaxTerm, "Error, value entered in the Length of Loan box must be between 1 and 35",
             "#####0.00"};
 }
 

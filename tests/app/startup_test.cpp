@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 
 #include "app/startup.h"
+#include "files/working_files.h"
+#include "support/scripted_services.h"
 #include "support/temp_folder.h"
 
 namespace hl {
@@ -42,6 +44,54 @@ TEST(Startup, TheEnvironmentChoosesTheWorkingFolder) {
     setenv("HEARTHLINE_WORKING_FOLDER", work.Prefix().c_str(), 1);
     EXPECT_EQ(ChooseWorkingFolder(program.Prefix()), work.Prefix());
     unsetenv("HEARTHLINE_WORKING_FOLDER");
+}
+
+TEST(Startup, AProgramHoldsItsWorkingFolder) {
+    test::TempFolder folder;
+    test::ScriptedServices services;
+    const HeldWorkingFolder held(folder.Prefix(), services);
+    EXPECT_EQ(held.Folder(), folder.Prefix());
+    EXPECT_FALSE(held.IsPrivate());
+    EXPECT_TRUE(services.Messages().empty());
+    EXPECT_TRUE(std::filesystem::exists(folder.Path(kWorkingFolderLockName)));
+}
+
+// Every start-up rewrites the tool working files: a second program on a held folder must not
+// overwrite those of the first.
+TEST(Startup, ASecondProgramOnAHeldFolderRunsInAFolderOfItsOwn) {
+    test::TempFolder folder;
+    test::ScriptedServices first, second;
+    const HeldWorkingFolder held(folder.Prefix(), first);
+    ToolSections kept = BlankToolSections();
+    kept[ToolFile::Shopper].SetText(0, "75000");
+    ASSERT_TRUE(WriteToolFiles(held.Folder(), kept));
+
+    std::string own;
+    {
+        const HeldWorkingFolder other(folder.Prefix(), second);
+        own = other.Folder();
+        EXPECT_TRUE(other.IsPrivate());
+        EXPECT_NE(own, folder.Prefix());
+        ASSERT_EQ(own.back(), '/');
+        EXPECT_TRUE(ResetToolFiles(own));
+        EXPECT_EQ(second.Messages(), (std::vector<test::AskedMessage>{
+                                         {kFolderInUseTitle, FolderInUseText(folder.Prefix(), own),
+                                          MessageButtons::Ok, MessageAnswer::Ok}}));
+        EXPECT_EQ(second.Beeps(), 1);
+        EXPECT_TRUE(second.Unexpected().empty());
+    }
+    EXPECT_EQ(ReadToolFile(folder.Prefix(), ToolFile::Shopper).Text(0), "75000");
+    EXPECT_FALSE(std::filesystem::exists(own)); // the private folder goes with its program
+    EXPECT_TRUE(first.Messages().empty());
+}
+
+TEST(Startup, AFolderIsFreeAgainWhenItsProgramEnds) {
+    test::TempFolder folder;
+    test::ScriptedServices services;
+    { const HeldWorkingFolder first(folder.Prefix(), services); }
+    const HeldWorkingFolder next(folder.Prefix(), services);
+    EXPECT_FALSE(next.IsPrivate());
+    EXPECT_TRUE(services.Messages().empty());
 }
 
 } // namespace

@@ -82,9 +82,12 @@ TEST(ScheduleWriter, AFolderThatCannotBeWrittenIsReported) {
 
 TEST(ScheduleWriter, AFailedWriteLeavesNoEarlierScheduleBehind) {
     EngineFixture f;
+    f.scenario.amount = 10000.0f; // paid off within the term: the pay-off file is written first
+    f.scenario.amortization = 1.0f;
+    f.scenario.term = 2.0f;
     test::Spit(f.folder.Path("$$temp.bin"), "60\r\n100000\r\n");
-    // A folder in the way of the temporary file makes the schedule's write fail.
-    std::filesystem::create_directory(f.folder.Path("$$temp.bin.part"));
+    // A folder in the way of the pay-off file makes the run's write fail.
+    std::filesystem::create_directory(f.folder.Path("$$donerly.bin"));
     EXPECT_FALSE(WriteScheduleFiles(f.folder.Prefix(), f.Run()));
     EXPECT_FALSE(Exists(f.folder.Path("$$temp.bin")));
 }

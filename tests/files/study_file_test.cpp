@@ -101,7 +101,7 @@ TEST(StudyWrite, NeverWritesMoreEntriesThanAReaderAccepts) {
 TEST(StudyRead, RichStudyRoundTripsThroughItsExactText) {
     const std::vector<std::string> golden = {
         "249722.4", "7.125", "22.5", "3", "35065", "19", "\"Renewal, second try\"", "3", "3",
-        "35096,0,31.49", "35400,3000,0", "35800,1500.5,-12.25",
+        "35096,0,31.49", "35400,3000,0", "35800,1500.5,12.25",
         // estimate
         "\"0\"", "\"1000\"", "\"2000\"", "\"3000\"", "\"4000\"", "\"5000\"", "\"6000\"", "\"7000\"",
         "\"8000\"", "\"9000\"", "\"10000\"", "\"11000\"", "\"12000\"", "\"13000\"", "\"14000\"",
@@ -132,7 +132,7 @@ TEST(StudyRead, RichStudyRoundTripsThroughItsExactText) {
 TEST(StudyRead, OlderFileWithEmptyItem8AndSevenDigitFigures) {
     const std::vector<std::string> head = {
         "249722.4", "10.125",        "23.5", "4.5", "33687",
-        "9",        "\"Old study\"", "",     "1",   "34000,1234.567,-0.01"};
+        "9",        "\"Old study\"", "",     "1",   "34000,1234.567,0.01"};
     const std::string text = CrLfLines(Concat(head, BlankSectionLines()));
     const Study s = ReadStudyText(text);
     EXPECT_EQ(249722.4f, s.scenario.amount);
@@ -144,7 +144,7 @@ TEST(StudyRead, OlderFileWithEmptyItem8AndSevenDigitFigures) {
     EXPECT_FALSE(s.frequencyStored);
     EXPECT_EQ(Scenario{}.frequency, s.scenario.frequency);
     ASSERT_EQ(1, s.changes.Count());
-    EXPECT_EQ((PaymentChange{1234.567f, -0.01f, 34000}), s.changes.At(1));
+    EXPECT_EQ((PaymentChange{1234.567f, 0.01f, 34000}), s.changes.At(1));
     EXPECT_TRUE(BlankToolSections() == s.tools);
 }
 

@@ -49,7 +49,7 @@ Study RichStudy() {
     s.scenario.comment = "Renewal, second try";
     s.scenario.frequency = kTwiceAMonth;
     s.frequencyStored = true;
-    s.changes.entries = {{0, 31.49f, 35096}, {3000, 0, 35400}, {1500.5f, -12.25f, 35800}};
+    s.changes.entries = {{0, 31.49f, 35096}, {3000, 0, 35400}, {1500.5f, 12.25f, 35800}};
     ToolSections& t = s.tools;
     ToolSection& estimate = t[ToolFile::Estimate];
     for (std::size_t i = 0; i < 15; ++i)

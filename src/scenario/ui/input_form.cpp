@@ -21,7 +21,7 @@
 namespace hl {
 namespace {
 
-constexpr int kCommentLimit = 60;
+constexpr int kCommentLimit = kMaxCommentCharacters;
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -360,7 +360,16 @@ void InputForm::Text5LostFocus() {
 }
 
 void InputForm::Text6LostFocus() {
-    session_.scenario.comment = Text6->text().toStdString();
+    // The box lets a 61st character in, but a study holds no more than its label promises: a
+    // longer comment would be saved to a file that no reader takes back.
+    QString comment = Text6->text();
+    if (comment.size() > kCommentLimit) {
+        comment.truncate(kCommentLimit);
+        if (comment.back().isHighSurrogate())
+            comment.chop(1); // never half a character
+        Show(Text6, comment.toStdString());
+    }
+    session_.scenario.comment = comment.toStdString();
     Recalculate();
 }
 

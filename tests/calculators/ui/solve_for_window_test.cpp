@@ -168,6 +168,21 @@ class SolveForWindowTest : public QObject {
         QCOMPARE(Results(), QStringList({"", "", ""}));
     }
 
+    // A payment the box shows as 0.00 is no payment: refused as 0 is, not solved into 0.00.
+    void paymentShowingZeroIsRefusedAsZero() {
+        Enter(w_->Text1, "6", &SolveForWindow::Text1LostFocus);
+        Enter(w_->Text4, "25", &SolveForWindow::Text4LostFocus);
+        for (const char* payment : {"0", "0.001", "0.004"}) {
+            bed_->services.ClearMessages();
+            Enter(w_->Text2, payment, &SolveForWindow::Text2LostFocus);
+            QCOMPARE(bed_->services.Messages().size(), std::size_t{1});
+            QCOMPARE(bed_->services.Messages()[0].title,
+                     std::string("Input Error - out of range. Enter a valid value or delete the "
+                                 "contents of the field."));
+            QCOMPARE(Results(), QStringList({"", "", ""}));
+        }
+    }
+
     void openingTheListChecksThePayment() {
         Enter(w_->Text1, "6", &SolveForWindow::Text1LostFocus);
         Enter(w_->Text2, "3000", &SolveForWindow::Text2LostFocus); // too much Weekly
@@ -242,10 +257,14 @@ class SolveForWindowTest : public QObject {
                                        "Increase the Interest Rate."));
         QCOMPARE(Results(), QStringList({"", "", ""}));
 
-        // A rate the box accepts but that rounds away to nothing in single precision.
+        // A rate the box would show as 0.000 is refused as 0 is, and No empties the box.
+        bed_->services.QueueAnswer(MessageAnswer::No);
         Enter(w_->Text1, "0.000001", &SolveForWindow::Text1LostFocus);
-        QCOMPARE(w_->Text1->text(), QStringLiteral("0.000"));
+        QCOMPARE(w_->Text1->text(), QString());
         QCOMPARE(bed_->services.Messages().size(), std::size_t{3});
+        QCOMPARE(test::FirstLine(bed_->services.MessageTexts()[2]),
+                 std::string("Error, value entered in the Interest Rate box must be between 1 "
+                             "and 25"));
         QCOMPARE(Results(), QStringList({"", "", ""}));
         for (const QString& shown : {w_->Text5->text(), w_->Text6->text(), w_->Text7->text()}) {
             QVERIFY(!shown.contains(QStringLiteral("inf"), Qt::CaseInsensitive));
