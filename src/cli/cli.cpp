@@ -71,8 +71,6 @@ const char* kUsage =
     "Exit status: 0 done, 2 unreadable file, incomplete scenario, bad option or value, or a\n"
     "calculation that cannot be done (the one line on standard error says which).\n";
 
-};
-
 // schedule|summary STUDY [--frequency N]: the command word and the study are its operands.
 OptionGrammar StudyGrammar() { return OptionGrammar{{FrequencyOption()}, 2}; }
 
