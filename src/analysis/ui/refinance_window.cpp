@@ -300,9 +300,8 @@ void RefinanceWindow::Connect() {
         events_.OnLostFocus(box, [this, box] { AmountLostFocus(box); });
 
     const auto hint = [this](QPushButton* button, const char* title, const char* text) {
-        connect(button, &QPushButton::clicked, this, [this, title, text] {
-            services_.Tell(title, text);
-        });
+        connect(button, &QPushButton::clicked, this,
+                [this, title, text] { services_.Tell(title, text); });
     };
     hint(Command1, kHintTitle, kPaymentHint);
     hint(Command3, kHintTitle, kPurposeHint);
@@ -346,11 +345,14 @@ void RefinanceWindow::Text1LostFocus() {
     }
     Text3->clear();
     Text7->clear();
-    if (Text1->text().isEmpty()) return;
+    if (Text1->text().isEmpty())
+        return;
     const analysis::BoxCheck check =
         analysis::CheckDischargeDate(TextOf(Text1), session_.scenario, term_);
-    if (!check.text.empty()) Put(Text1, check.text);
-    if (typed) acceptedDate_ = *typed;
+    if (!check.text.empty())
+        Put(Text1, check.text);
+    if (typed)
+        acceptedDate_ = *typed;
     if (check.outcome == analysis::BoxOutcome::Refused) {
         if (ShowCalcMessage(services_, *check.message) == MessageAnswer::No)
             Text1->clear();
@@ -358,13 +360,15 @@ void RefinanceWindow::Text1LostFocus() {
             events_.ReturnFocus(Text1);
         return;
     }
-    if (!ShowBalanceOwing()) return;
+    if (!ShowBalanceOwing())
+        return;
     Put(Text3, owing_.paymentText);
     RefreshPenalty();
 }
 
 void RefinanceWindow::Text2LostFocus() {
-    if (Text2->text().isEmpty()) return;
+    if (Text2->text().isEmpty())
+        return;
     const analysis::BoxCheck check = analysis::CheckDischargeRate(TextOf(Text2), session_.scenario);
     if (check.outcome == analysis::BoxOutcome::Refused) {
         if (ShowCalcMessage(services_, *check.message) == MessageAnswer::No)
@@ -373,19 +377,24 @@ void RefinanceWindow::Text2LostFocus() {
             events_.ReturnFocus(Text2);
         return;
     }
-    if (check.outcome != analysis::BoxOutcome::Accepted) return;
+    if (check.outcome != analysis::BoxOutcome::Accepted)
+        return;
     Put(Text2, check.text);
     // The same rate again: nothing to work out or to ask.
     const Single rate = ValueOf(Text2);
-    if (rate == acceptedRate_) return;
+    if (rate == acceptedRate_)
+        return;
     acceptedRate_ = rate;
-    if (!ParseDate(TextOf(Text1))) return;
-    if (!ShowBalanceOwing()) return;
+    if (!ParseDate(TextOf(Text1)))
+        return;
+    if (!ShowBalanceOwing())
+        return;
     RefreshPenalty();
 }
 
 void RefinanceWindow::AmountLostFocus(QLineEdit* box) {
-    if (!box->text().isEmpty()) Put(box, FormatNumber(ValueOf(box), "######0.00"));
+    if (!box->text().isEmpty())
+        Put(box, FormatNumber(ValueOf(box), "######0.00"));
     UpdateTotal();
 }
 
@@ -406,7 +415,8 @@ void RefinanceWindow::RefreshPenalty() {
         const MessageAnswer answer =
             services_.Ask(kOverwriteTitle, kOverwriteQuestion, MessageButtons::YesNo);
         UpdateTotal();
-        if (answer == MessageAnswer::No) return;
+        if (answer == MessageAnswer::No)
+            return;
     }
     if (!Text1->text().isEmpty() && !Text2->text().isEmpty())
         Put(Text8, analysis::DefaultPenaltyText(session_.scenario, owing_, ValueOf(Text2)));
@@ -427,7 +437,8 @@ void RefinanceWindow::UpdateTotal() {
     ClearOutputs();
     const analysis::RefinanceTotal total =
         analysis::TotalToRefinance(TextOf(Text7), TextOf(Text8), TextOf(Text9));
-    if (total.refusal) ShowCalcMessage(services_, *total.refusal);
+    if (total.refusal)
+        ShowCalcMessage(services_, *total.refusal);
     Put(Text10, total.text);
 }
 
@@ -440,7 +451,8 @@ void RefinanceWindow::Command5Click() {
     if (Text10->text().isEmpty()) {
         // No total to refinance: say why again (the 500,000 limit), and calculate nothing.
         UpdateTotal();
-        if (Text10->text().isEmpty()) return;
+        if (Text10->text().isEmpty())
+            return;
     }
     analysis::RefinanceInputs inputs;
     inputs.date = ParseDate(TextOf(Text1)).value_or(0);
@@ -467,8 +479,8 @@ void RefinanceWindow::Command5Click() {
 }
 
 void RefinanceWindow::Command9Click() {
-    ShowCalcMessage(services_, analysis::VerdictMessage(
-                                   analysis::VerdictOf(TextOf(Text14), TextOf(Text16))));
+    ShowCalcMessage(services_,
+                    analysis::VerdictMessage(analysis::VerdictOf(TextOf(Text14), TextOf(Text16))));
 }
 
 void RefinanceWindow::Command10Click() {

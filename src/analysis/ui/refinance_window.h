@@ -19,14 +19,14 @@ class RefinanceWindow : public ChildWindow {
     explicit RefinanceWindow(AppContext& context, QWidget* parent = nullptr);
 
     // Event handlers, public so that tests can run them where the focus cannot move.
-    void Text1LostFocus();  ///< refinance date check, then the penalty refresh
-    void Text2LostFocus();  ///< refinance rate check, then the penalty refresh
+    void Text1LostFocus();                ///< refinance date check, then the penalty refresh
+    void Text2LostFocus();                ///< refinance rate check, then the penalty refresh
     void AmountLostFocus(QLineEdit* box); ///< Text3, Text8, Text9: rewritten, total updated
-    void Command5Click();   ///< Calculate
-    void Command9Click();   ///< Now, In English
-    void Command10Click();  ///< Graph
-    void Command6Click();   ///< EDP Calculator
-    void Command2Click();   ///< Close
+    void Command5Click();                 ///< Calculate
+    void Command9Click();                 ///< Now, In English
+    void Command10Click();                ///< Graph
+    void Command6Click();                 ///< EDP Calculator
+    void Command2Click();                 ///< Close
 
     QLabel* Label24;        ///< " Refinace Mortgage "
     QLabel* Label7;         ///< "  Required Input"

@@ -72,33 +72,31 @@ class RefinanceWindowTest : public QObject {
         Fill(*w, "Jun 15 1998", "7");
         SilentMessages quiet;
         const ScheduleFile schedule = RunSchedule(bed_->session.Inputs(), quiet).schedule;
-        const analysis::BalanceOwing owing = analysis::BalanceOwingOn(
-            bed_->session.scenario, schedule, DayFromCivil(1998, 6, 15));
+        const analysis::BalanceOwing owing =
+            analysis::BalanceOwingOn(bed_->session.scenario, schedule, DayFromCivil(1998, 6, 15));
         QCOMPARE(w->Text7->text(), QString::fromStdString(owing.owingText));
         QCOMPARE(w->Text3->text(), QString::fromStdString(owing.paymentText));
         QCOMPARE(w->Text2->text(), QStringLiteral("7.000"));
         QCOMPARE(w->Text8->text(), QString::fromStdString(analysis::DefaultPenaltyText(
                                        bed_->session.scenario, owing, 7.0f)));
-        QCOMPARE(w->Text10->text(), QString::fromStdString(
-                                        analysis::TotalToRefinance(w->Text7->text().toStdString(),
-                                                                   w->Text8->text().toStdString(),
-                                                                   "")
-                                            .text));
+        QCOMPARE(w->Text10->text(), QString::fromStdString(analysis::TotalToRefinance(
+                                                               w->Text7->text().toStdString(),
+                                                               w->Text8->text().toStdString(), "")
+                                                               .text));
 
         w->Command5->click();
-        const analysis::RefinanceResult r = analysis::CalculateRefinance(
-            bed_->session.Inputs(), schedule,
-            {DayFromCivil(1998, 6, 15), 7.0f, w->Text3->text().toFloat(),
-             w->Text10->text().toFloat()});
-        QCOMPARE(Outputs(*w),
-                 QStringList({QString::fromStdString(r.comparisonDate),
-                              QString::fromStdString(r.currentBalance),
-                              QString::fromStdString(r.refinancedBalance),
-                              QString::fromStdString(r.difference),
-                              QString::fromStdString(r.currentPayment),
-                              QString::fromStdString(r.refinancePayment),
-                              QString::fromStdString(r.paymentCost),
-                              QString::fromStdString(r.netSaving)}));
+        const analysis::RefinanceResult r =
+            analysis::CalculateRefinance(bed_->session.Inputs(), schedule,
+                                         {DayFromCivil(1998, 6, 15), 7.0f,
+                                          w->Text3->text().toFloat(), w->Text10->text().toFloat()});
+        QCOMPARE(
+            Outputs(*w),
+            QStringList(
+                {QString::fromStdString(r.comparisonDate), QString::fromStdString(r.currentBalance),
+                 QString::fromStdString(r.refinancedBalance), QString::fromStdString(r.difference),
+                 QString::fromStdString(r.currentPayment),
+                 QString::fromStdString(r.refinancePayment), QString::fromStdString(r.paymentCost),
+                 QString::fromStdString(r.netSaving)}));
         // The default payment costs nothing.
         QCOMPARE(w->Text16->text(), QStringLiteral("0.00"));
         QVERIFY(w->Command9->isEnabled() && w->Command10->isEnabled());
