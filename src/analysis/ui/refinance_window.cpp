@@ -90,19 +90,20 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
     return label;
 }
 
-QLineEdit* MakeBox(QWidget* parent, const char* name, const QString& accessibleName) {
+QLineEdit* MakeBox(QWidget* parent, const char* name, const QString& accessibleName,
+                   const char* widest = "Sep 30, 2000") {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("September 30 2000")) +
-                       8);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString::fromLatin1(widest)) + 12);
     // A screen reader says what the box is for, not just "edit".
     box->setAccessibleName(accessibleName);
     return box;
 }
 
-QLineEdit* MakeDisplayBox(QWidget* parent, const char* name, const QString& accessibleName) {
-    QLineEdit* box = MakeBox(parent, name, accessibleName);
+QLineEdit* MakeDisplayBox(QWidget* parent, const char* name, const QString& accessibleName,
+                          const char* widest = "Sep 30, 2000") {
+    QLineEdit* box = MakeBox(parent, name, accessibleName, widest);
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::NoFocus);
     return box;
@@ -228,7 +229,8 @@ void RefinanceWindow::BuildControls() {
     Text17 = MakeDisplayBox(output, "Text17", QStringLiteral("Payment value used, original"));
     Text18 = MakeDisplayBox(output, "Text18", QStringLiteral("Payment value used, refinanced"));
     Label10 = MakeLabel(output, "Label10", "Balance owing:");
-    Text15 = MakeDisplayBox(output, "Text15", QStringLiteral("Balance owing on"));
+    Text15 =
+        MakeDisplayBox(output, "Text15", QStringLiteral("Balance owing on"), "September 30 2000");
     Text11 = MakeDisplayBox(output, "Text11", QStringLiteral("Balance owing, original"));
     Text13 = MakeDisplayBox(output, "Text13", QStringLiteral("Balance owing, refinanced"));
     Text12 = MakeDisplayBox(output, "Text12", QStringLiteral("Balance owing, difference"));
@@ -271,7 +273,11 @@ void RefinanceWindow::BuildControls() {
     auto* top = new QHBoxLayout;
     top->addWidget(required);
     top->addWidget(information);
+    // The window's size is fixed: the groups keep their margins small to fit it.
+    for (QGroupBox* group : {required, information, output})
+        group->layout()->setContentsMargins(6, 2, 6, 2);
     auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(6, 4, 6, 4);
     page->setSpacing(3);
     page->addLayout(top);
     page->addWidget(Label5);
