@@ -18,7 +18,7 @@ namespace hl::analysis {
 struct BalanceOwing {
     std::optional<calc::CalcMessage> refusal; ///< "beyond the end of the mortgage"
     int paymentsMade = 0;                     ///< k
-    int paymentsInTerm = 0; ///< N, or the schedule's records when the loan ended earlier
+    int paymentsInTerm = 0;    ///< N, or the schedule's records when the loan ended earlier
     DayNumber paymentDate = 0; ///< date of payment k
     Money payment = 0;         ///< PAYk, the payment made at payment k
     Money balance = 0;         ///< BALk, the balance after payment k
@@ -45,9 +45,9 @@ RefinanceTotal TotalToRefinance(const std::string& owingText, const std::string&
 /// What the calculation reads: the boxes' values as shown.
 struct RefinanceInputs {
     DayNumber date = 0;
-    Single rate = 0;    ///< Rr, annual per cent
-    Money payment = 0;  ///< PMTr
-    Money total = 0;    ///< T
+    Single rate = 0;   ///< Rr, annual per cent
+    Money payment = 0; ///< PMTr
+    Money total = 0;   ///< T
 };
 
 /// One payment of the comparison: its date and the two loans' balances after it.
@@ -61,15 +61,15 @@ struct RefinancePoint {
 /// The output table as the window shows it.
 struct RefinanceResult {
     std::optional<calc::CalcMessage> refusal; ///< beyond the end, or the "Code Logic Trap"
-    std::string comparisonDate;    ///< Text15, "mmmm d yyyy"
-    std::string currentBalance;    ///< Text11
-    std::string refinancedBalance; ///< Text13
-    std::string difference;        ///< Text12, from the two texts as shown
-    std::string currentPayment;    ///< Text17
-    std::string refinancePayment;  ///< Text18
-    std::string paymentCost;       ///< Text16, from the two payments as shown
-    std::string netSaving;         ///< Text14, from Text12 and Text16 as shown
-    std::vector<RefinancePoint> points; ///< for the graph
+    std::string comparisonDate;               ///< Text15, "mmmm d yyyy"
+    std::string currentBalance;               ///< Text11
+    std::string refinancedBalance;            ///< Text13
+    std::string difference;                   ///< Text12, from the two texts as shown
+    std::string currentPayment;               ///< Text17
+    std::string refinancePayment;             ///< Text18
+    std::string paymentCost;                  ///< Text16, from the two payments as shown
+    std::string netSaving;                    ///< Text14, from Text12 and Text16 as shown
+    std::vector<RefinancePoint> points;       ///< for the graph
 };
 
 /// Runs the refinanced loan and the current loan one payment at a time over the m = N - k
