@@ -1,9 +1,12 @@
-// Speed of the early discharge window's calculation: the schedule run it stands on, the term's
-// dates, the box checks and the four penalties, for a 35-year Weekly term.
+// Speed of the early discharge window's calculation (the schedule run it stands on, the term's
+// dates, the box checks and the four penalties) and of the refinance calculation, for a 35-year
+// Weekly term.
 #include <benchmark/benchmark.h>
 
 #include "analysis/early_discharge.h"
+#include "analysis/refinance.h"
 #include "core/day_number.h"
+#include "core/format.h"
 #include "engine/engine.h"
 
 namespace {
@@ -42,5 +45,30 @@ void BM_DischargeWeekly35Years(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DischargeWeekly35Years)->Arg(35)->Arg(300)->Unit(benchmark::kMicrosecond);
+
+// The refinance window's Calculate one week after the start, with the schedule it already holds
+// and its default boxes: the two loans run over every payment left (1360 with a 35-year
+// amortization, 1819 with 300 years) at 5.5 %.
+void BM_RefinanceWeekly35Years(benchmark::State& state) {
+    const hl::Scenario s = Weekly35Years(state.range(0));
+    const hl::PaymentChanges changes;
+    hl::SilentMessages quiet;
+    const hl::ScheduleRun run = hl::RunSchedule({s, changes}, quiet);
+    const hl::DayNumber date = s.start + 7;
+    const hl::analysis::BalanceOwing owing = hl::analysis::BalanceOwingOn(s, run.schedule, date);
+    const hl::analysis::RefinanceTotal total = hl::analysis::TotalToRefinance(
+        owing.owingText, hl::analysis::DefaultPenaltyText(s, owing, 5.5f), "0.00");
+    if (owing.refusal || total.refusal) {
+        state.SkipWithError("the refinance date or total was refused");
+        return;
+    }
+    const hl::analysis::RefinanceInputs inputs{date, 5.5f,
+                                               hl::sgl::Round(hl::TextValue(owing.paymentText)),
+                                               hl::sgl::Round(hl::TextValue(total.text))};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            hl::analysis::CalculateRefinance({s, changes}, run.schedule, inputs));
+}
+BENCHMARK(BM_RefinanceWeekly35Years)->Arg(35)->Arg(300)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "cli/analysis_commands.h"
 #include "cli/calculator_commands.h"
 #include "cli/options.h"
+#include "cli/refinance_command.h"
 #include "cli/study_input.h"
 #include "core/text_items.h"
 #include "engine/engine.h"
@@ -27,6 +28,8 @@ const char* kUsage =
     "       hearthline-cli solve --rate R --payment P [--frequency N] [--amount A] [--years Y]\n"
     "       hearthline-cli discharge STUDY.mtg --date YYYY-MM-DD --rate R [--frequency N]\n"
     "       hearthline-cli suggest STUDY.mtg [--current-rate R] [--frequency N]\n"
+    "       hearthline-cli refinance STUDY.mtg --date YYYY-MM-DD --rate R [--payment P]\n"
+    "                                [--penalty X] [--other X] [--frequency N]\n"
     "\n"
     "Commands:\n"
     "  schedule   run the schedule of the study and print the schedule file: line 1 the number\n"
@@ -60,6 +63,15 @@ const char* kUsage =
     "             the window's message on one line, each of its line breaks turned into a blank.\n"
     "  suggest    the saving suggestions of the study, one item per line, blanks kept;\n"
     "             --current-rate is today's market rate (none: 0).\n"
+    "  refinance  whether discharging the mortgage on --date and refinancing the balance owing,\n"
+    "             the penalty and --other costs at --rate saves money by the end of the term,\n"
+    "             as the window shows it, one 'name: text' line each: owing, penalty, other,\n"
+    "             total, current_payment, refinance_payment, comparison_date ('mmmm d yyyy'),\n"
+    "             current_balance, refinanced_balance, difference, payment_cost, net_saving,\n"
+    "             verdict (good, caution or bad). Without --payment the new loan keeps the\n"
+    "             payment in effect; without --penalty it is the actual scenario calculation\n"
+    "             at --rate. The date and rate are checked as for discharge; a total above\n"
+    "             500000 is refused. A refusal prints the window's message on one line.\n"
     "\n"
     "Options:\n"
     "  --frequency N   payment frequency: 1 Monthly, 2 Weekly, 3 Twice a Month,\n"
@@ -77,7 +89,8 @@ OptionGrammar StudyGrammar() { return OptionGrammar{{FrequencyOption()}, 2}; }
 // Every option the analysis commands take, to find their command word among them.
 OptionGrammar AnalysisGrammar() {
     return OptionGrammar{{FrequencyOption(), ValueOption("--date"), ValueOption("--rate"),
-                          ValueOption("--current-rate")},
+                          ValueOption("--current-rate"), ValueOption("--payment"),
+                          ValueOption("--penalty"), ValueOption("--other")},
                          2};
 }
 
@@ -144,6 +157,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             return RunDischargeCommand(rest, out, err);
         if (args[at] == "suggest")
             return RunSuggestCommand(rest, out, err);
+        if (args[at] == "refinance")
+            return RunRefinanceCommand(rest, out, err);
     }
     ParsedOptions options;
     if (auto problem = ParseOptions(args, grammar, options))
