@@ -99,12 +99,10 @@ TEST_F(RefinanceCommand, DefaultsAndVerdicts) {
 }
 
 TEST_F(RefinanceCommand, RefusesAsTheWindowInItsOrder) {
+    // The "Code Logic Trap" (the current loan paid off before the end of the comparison)
+    // needs a payment lowered again after a raise, which no study takes: it is checked with the
+    // calculation itself.
     const std::string path = Save();
-    // A payment raised by 20000 for one payment only: run at that payment, the current loan
-    // pays off long before the term ends.
-    study.changes.entries.push_back({0.0f, 20000.0f, DayFromCivil(1996, 2, 1)});
-    study.changes.entries.push_back({0.0f, -20000.0f, DayFromCivil(1996, 3, 1)});
-    const std::string raised = Save("raised.mtg");
     struct Case {
         const std::string& study;
         const char* date;
@@ -135,10 +133,6 @@ TEST_F(RefinanceCommand, RefusesAsTheWindowInItsOrder) {
         {path, "1996-06-15", "7", "600000",
          "Error, 'Total to be refinanced' cannot exceed 500,000.  Total to be refinanced = $ "
          "owing on discharge date + Penalty /Costs. It currently equals: 712560.13"},
-        {raised, "1996-02-15", "7", "0",
-         "Code Warning, record input data scenario, payment changes and discharge input data.  "
-         "Please report this case, with these inputs, to the program's developers (see the About "
-         "box)."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.date) + " " + c.rate);
