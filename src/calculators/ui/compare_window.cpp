@@ -55,7 +55,10 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) 
 // Borderless, grey, blue text: the note that a scenario has payment changes.
 QLabel* MakeIndicator(QWidget* parent, const char* name) {
     QLabel* note = MakeLabel(parent, name, "");
-    note->setWordWrap(true);
+    // One line under its column: the window's designed height has no room for a second.
+    QFont small = note->font();
+    small.setPointSizeF(small.pointSizeF() - 1);
+    note->setFont(small);
     note->setAutoFillBackground(true);
     QPalette colours = note->palette();
     colours.setColor(QPalette::Window, Qt::lightGray);
@@ -158,7 +161,7 @@ void CompareWindow::BuildControls() {
     inputGrid->addWidget(Command1, at, 2);
 
     auto* summaryGrid = new QGridLayout(Frame2);
-    summaryGrid->addWidget(Label3, 0, 3, 1, 2);
+    summaryGrid->addWidget(Label3, 1, 3, 1, 2);
     at = 0;
     for (const Row& row : results)
         fill(Frame2, summaryGrid, row, at++);
@@ -211,10 +214,18 @@ void CompareWindow::BuildControls() {
     auto* top = new QHBoxLayout;
     top->addWidget(Frame1, 1);
     top->addLayout(side);
+    // Fourteen rows of boxes fill the window's designed height: the rows stand close together.
+    for (QGridLayout* grid : {inputGrid, summaryGrid}) {
+        grid->setVerticalSpacing(1);
+        grid->setContentsMargins(6, 2, 6, 2);
+    }
+    quick->setContentsMargins(6, 2, 6, 2);
     auto* page = new QVBoxLayout(this);
+    page->setSpacing(2);
+    page->setContentsMargins(6, 2, 6, 4);
     page->addLayout(headings);
-    page->addLayout(top);
-    page->addWidget(Frame2, 1);
+    page->addLayout(top, 1);
+    page->addWidget(Frame2);
 
     setTabOrder(Text14, Text15);
     setTabOrder(Text15, Text16);
