@@ -5,6 +5,7 @@
 #include "analysis/ui/refinance_window.h"
 #include "analysis/ui/suggestions_window.h"
 #include "app/about_window.h"
+#include "calculators/ui/compare_window.h"
 #include "calculators/ui/estimate_window.h"
 #include "calculators/ui/shopper_window.h"
 #include "calculators/ui/solve_for_window.h"
@@ -36,8 +37,8 @@ WindowRegistry ProgramWindows() {
         {Form7,  Make<ScheduleWindow>,       kNeedsScenario,  kResult,  ToolFile::ScheduleOption, kCopies,  !kPrints},
         {Form3,  Make<SummaryWindow>,        kNeedsScenario,  kResult,  std::nullopt,             !kCopies, !kPrints},
         {Form10, Make<EarlyDischargeWindow>, kNeedsScenario,  kResult,  ToolFile::Discharge,      !kCopies, !kPrints},
-        {Form8,  Make<RefinanceWindow>,       kNeedsScenario,  kResult,  ToolFile::Refinance,      !kCopies, !kPrints},
-        {Form11, nullptr,                    kNeedsScenario,  kResult,  ToolFile::Compare,        !kCopies, !kPrints},
+        {Form8,  Make<RefinanceWindow>,      kNeedsScenario,  kResult,  ToolFile::Refinance,      !kCopies, !kPrints},
+        {Form11, Make<CompareWindow>,        kNeedsScenario,  kResult,  ToolFile::Compare,        !kCopies, !kPrints},
         {Form12, nullptr,                    kNeedsScenario,  kResult,  ToolFile::Solver,         kCopies,  !kPrints},
         {Form13, Make<PaymentChangesViewer>, !kNeedsScenario, kResult,  std::nullopt,             !kCopies, !kPrints},
         {Form15, nullptr,                    kNeedsScenario,  kResult,  std::nullopt,             !kCopies, !kPrints},

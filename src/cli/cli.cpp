@@ -7,6 +7,7 @@
 
 #include "cli/analysis_commands.h"
 #include "cli/calculator_commands.h"
+#include "cli/compare_command.h"
 #include "cli/options.h"
 #include "cli/refinance_command.h"
 #include "cli/study_input.h"
@@ -30,6 +31,7 @@ const char* kUsage =
     "       hearthline-cli suggest STUDY.mtg [--current-rate R] [--frequency N]\n"
     "       hearthline-cli refinance STUDY.mtg --date YYYY-MM-DD --rate R [--payment P]\n"
     "                                [--penalty X] [--other X] [--frequency N]\n"
+    "       hearthline-cli compare ONE.mtg TWO.mtg\n"
     "\n"
     "Commands:\n"
     "  schedule   run the schedule of the study and print the schedule file: line 1 the number\n"
@@ -72,6 +74,15 @@ const char* kUsage =
     "             payment in effect; without --penalty it is the actual scenario calculation\n"
     "             at --rate. The date and rate are checked as for discharge; a total above\n"
     "             500000 is refused. A refusal prints the window's message on one line.\n"
+    "  compare    the 'Compare Scenarios' window: ONE.mtg is scenario one, TWO.mtg scenario\n"
+    "             two with its own payment changes, its values read as its boxes would hold\n"
+    "             them (amount to the cent, rate to 0.001, years to 0.01). Prints one\n"
+    "             'name: text' line each, as the window shows them: one_payment,\n"
+    "             one_regular_paid, one_lump_paid, one_closing_date, one_balance,\n"
+    "             one_principal, one_interest, two_payment, two_closing_date, two_balance,\n"
+    "             two_principal, two_interest, two_lump_paid, two_regular_paid,\n"
+    "             lump_difference, balance_difference, gross_saving, regular_difference,\n"
+    "             net_saving. A positive difference or saving favours scenario two.\n"
     "\n"
     "Options:\n"
     "  --frequency N   payment frequency: 1 Monthly, 2 Weekly, 3 Twice a Month,\n"
@@ -148,6 +159,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             return RunShopCommand(rest, out, err);
         if (args[at] == "solve")
             return RunSolveCommand(rest, out, err);
+        if (args[at] == "compare")
+            return RunCompareCommand(rest, out, err);
     }
     // The analysis commands read a study with options of their own.
     if (const std::size_t at = CommandPosition(args, AnalysisGrammar()); at < args.size()) {

@@ -96,6 +96,14 @@ std::vector<PaymentChange> ReadParkedChanges(const std::string& folder) {
     return entries;
 }
 
+bool WriteParkedChanges(const std::string& folder, const PaymentChanges& changes) {
+    ItemWriter out;
+    out.Whole(changes.Count()).EndLine();
+    for (const PaymentChange& e : changes.entries)
+        out.Number(e.lump).Number(e.change).Whole(e.date).EndLine();
+    return WriteFileAtomically(folder + kParkedChangesFile, out.Contents());
+}
+
 void PaymentGrid::Prepare(Single term, Frequency frequency, DayNumber start,
                           const PaymentChanges& changes) {
     const int n = PaymentsInTerm(frequency, term);

@@ -51,6 +51,10 @@ std::string ParkedLine(const PaymentChange& entry);
 /// date of each entry. Throws ItemFormatError when the file is missing or damaged.
 std::vector<PaymentChange> ReadParkedChanges(const std::string& folder);
 
+/// Writes the parked copy "$$xptemp.bin" in `folder`, replacing any earlier one: the count, then
+/// one line of lump, change and date per entry. False on failure.
+bool WriteParkedChanges(const std::string& folder, const PaymentChanges& changes);
+
 /// The grid of the payment-changes window. Row 0 is the first payment (the header row of the
 /// window is not a row here); after the payment rows comes one empty row.
 class PaymentGrid {

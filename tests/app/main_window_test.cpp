@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTableView>
 #include <QtTest>
 
@@ -352,6 +353,36 @@ class MainWindowTest : public QObject {
         p.window->SaveClick();
         QCOMPARE(ReadStudyFile(p.folder.Path("open tool.mtg")).tools[ToolFile::Shopper].Text(0),
                  std::string("150000"));
+    }
+
+    void aStudySavedWithTheCompareWindowOpenKeepsScenarioOnesChanges() {
+        // Scenario two gets changes of its own through the payment-changes window; Save, while
+        // both windows are open, must store the study's changes and scenario two's apart.
+        test::Program p;
+        p.CompleteScenario();
+        const std::vector<PaymentChange> ones = {
+            PaymentChange{500.0f, 0.0f, DayFromCivil(1996, 3, 1)}};
+        p.session.changes.entries = ones;
+        p.window->Command("comp_scen")->trigger();
+        ChildWindow* compare = p.window->FindChild(WindowId::Form11);
+        QVERIFY(compare);
+        test::Child<QPushButton>(compare, "Command5")->click(); // copy scenario one to two
+        test::Child<QPushButton>(compare, "Command1")->click(); // enter payment changes
+        ChildWindow* changes = p.window->FindChild(WindowId::Form4);
+        QVERIFY(changes);
+        auto* grid = test::Child<QTableView>(changes, "Grid1");
+        grid->setCurrentIndex(grid->model()->index(5, 2));
+        QTest::keyClick(grid, '4');
+        QTest::keyClick(test::Child<QLineEdit>(changes, "Text1"), Qt::Key_Return);
+
+        p.services.QueueSaveFile(p.folder.Path("compare open.mtg"));
+        p.window->SaveClick();
+        const Study saved = ReadStudyFile(p.folder.Path("compare open.mtg"));
+        QCOMPARE(saved.changes.entries, ones);
+        QCOMPARE(saved.tools[ToolFile::Compare].groups,
+                 (std::vector<ToolGroup>{{500.0f, 0.0f, DayFromCivil(1996, 3, 1)},
+                                         {0.0f, 4.0f, DayFromCivil(1996, 6, 1)}}));
+        QCOMPARE(p.session.changes.entries, ones);
     }
 
     void toolTipsStandUnderTheirPictures() {

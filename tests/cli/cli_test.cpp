@@ -146,9 +146,9 @@ TEST_F(CommandLine, BadInputGivesOneLineAndStatusTwo) {
 TEST_F(CommandLine, HelpExplainsTheCommands) {
     const CliRun r = RunCli({"--help"});
     EXPECT_EQ(r.status, 0);
-    for (const char* word :
-         {"schedule", "summary", "shop", "solve", "--frequency", "--amount", "--rate", "--years",
-          "--payment", "--separators", "discharge", "--date", "suggest", "--current-rate"})
+    for (const char* word : {"schedule", "summary", "shop", "solve", "--frequency", "--amount",
+                             "--rate", "--years", "--payment", "--separators", "discharge",
+                             "--date", "suggest", "--current-rate", "compare"})
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
     EXPECT_EQ(RunCli({"shop", "--help"}).out, r.out);
 }

@@ -224,5 +224,18 @@ TEST(ParkedChanges, ReadsTheCountThenLumpChangeAndDateOfEachEntry) {
     EXPECT_THROW(ReadParkedChanges(empty.Prefix()), ItemFormatError);
 }
 
+TEST(ParkedChanges, WrittenAsTheViewerReadsThem) {
+    test::TempFolder folder;
+    PaymentChanges changes;
+    changes.entries = SampleChanges().entries;
+    ASSERT_TRUE(WriteParkedChanges(folder.Prefix(), changes));
+    EXPECT_EQ(test::Slurp(folder.Path(kParkedChangesFile)),
+              "2\r\n0,31.49," + std::to_string(kStart) + "\r\n3000,0," +
+                  std::to_string(kPayment45) + "\r\n");
+    // A later parking replaces the earlier one whole.
+    ASSERT_TRUE(WriteParkedChanges(folder.Prefix(), PaymentChanges{}));
+    EXPECT_TRUE(ReadParkedChanges(folder.Prefix()).empty());
+}
+
 } // namespace
 } // namespace hl

@@ -267,15 +267,48 @@ void PaymentChangesWindow::ApplyColumnWidths() {
 }
 
 void PaymentChangesWindow::Prepare() {
+    Retarget(std::nullopt, nullptr);
+    Fill();
+}
+
+void PaymentChangesWindow::Prepare(const PaymentCalendar& calendar,
+                                   std::shared_ptr<PaymentChanges> table) {
+    Retarget(calendar, std::move(table));
+    Fill();
+}
+
+void PaymentChangesWindow::Retarget(std::optional<PaymentCalendar> calendar,
+                                    std::shared_ptr<PaymentChanges> table) {
+    if (prepared_ && table.get() != ownTable_.get()) {
+        // What was typed for the other table stays with it.
+        Text1LostFocus();
+        StoreGrid(true);
+    }
+    ownTable_ = std::move(table);
+    ownCalendar_ = ownTable_ ? calendar : std::nullopt;
+}
+
+PaymentChanges& PaymentChangesWindow::Table() const {
+    return ownTable_ ? *ownTable_ : session_.changes;
+}
+
+PaymentCalendar PaymentChangesWindow::Calendar() const {
+    if (ownCalendar_)
+        return *ownCalendar_;
+    const Scenario& s = session_.scenario;
+    return PaymentCalendar{s.term, s.frequency, s.start};
+}
+
+void PaymentChangesWindow::Fill() {
     BusyPointer busy(services_);
     editing_ = false;
     Text1->hide();
 
     FillSummary();
 
-    const Scenario& s = session_.scenario;
+    const PaymentCalendar calendar = Calendar();
     model_->BeginRebuild();
-    grid_.Prepare(s.term, s.frequency, s.start, session_.changes);
+    grid_.Prepare(calendar.term, calendar.frequency, calendar.start, Table());
     model_->EndRebuild();
     ApplyColumnWidths(); // a model reset gives the header fresh sections of the default width
     if (grid_.PaymentRows() > 0)
@@ -283,14 +316,12 @@ void PaymentChangesWindow::Prepare() {
     Grid1->scrollToTop();
 
     prepared_ = true;
-    preparedTerm_ = s.term;
-    preparedFrequency_ = s.frequency;
-    preparedStart_ = s.start;
+    preparedCalendar_ = calendar;
 }
 
 void PaymentChangesWindow::FillSummary() {
     List1->clear();
-    for (const std::string& line : SummaryLines(session_.changes))
+    for (const std::string& line : SummaryLines(Table()))
         List1->addItem(QString::fromStdString(line));
 }
 
@@ -358,18 +389,18 @@ void PaymentChangesWindow::Text1LostFocus() {
 bool PaymentChangesWindow::StoreGrid(bool closing) {
     if (!prepared_)
         return false;
-    const Scenario& s = session_.scenario;
-    if (s.term != preparedTerm_ || s.frequency != preparedFrequency_ || s.start != preparedStart_) {
+    if (Calendar() != preparedCalendar_) {
         // The rows carry the dates of a calendar the scenario no longer has; writing them would
         // bring back entries on dates that are no payment dates (or undo an erase). The table
         // stays as it is, and an open window shows the new calendar.
         if (!closing)
-            Prepare();
+            Fill();
         return false;
     }
     PaymentChanges stored = grid_.Store();
-    if (stored.entries != session_.changes.entries) {
-        session_.changes = std::move(stored);
+    PaymentChanges& table = Table();
+    if (stored.entries != table.entries) {
+        table = std::move(stored);
         MarkChanged();
     }
     return true;
@@ -388,9 +419,9 @@ void PaymentChangesWindow::Command2Click() {
             activateWindow();
         return;
     }
-    if (session_.changes.Count() > 0)
+    if (Table().Count() > 0)
         MarkChanged();
-    session_.ClearChanges();
+    Table().entries.clear();
     BusyPointer busy(services_);
     editing_ = false;
     Text1->hide();
@@ -404,6 +435,8 @@ void PaymentChangesWindow::Command3Click() { services_.Tell(kHintTitle, kHintTex
 void PaymentChangesWindow::Unloading() {
     Text1LostFocus(); // a value still in the edit box is kept
     StoreGrid(true);
+    if (ownTable_)
+        return; // the study's scenario and table are as they were
     if (auto* form = qobject_cast<InputForm*>(host_.FindChild(WindowId::Form2)))
         form->Recalculate();
 }

@@ -5,6 +5,8 @@
 #include <QAbstractTableModel>
 
 #include <array>
+#include <memory>
+#include <optional>
 
 #include "scenario/payment_table.h"
 #include "windowkit/child_window.h"
@@ -40,6 +42,14 @@ class PaymentGridModel : public QAbstractTableModel {
     PaymentGrid& grid_;
 };
 
+/// The payments a grid lists: the length of loan, the frequency and the first payment's date.
+struct PaymentCalendar {
+    Single term = 0;
+    Frequency frequency = kWeekly;
+    DayNumber start = 0;
+    bool operator==(const PaymentCalendar&) const = default;
+};
+
 class PaymentChangesWindow : public ChildWindow {
     Q_OBJECT
   public:
@@ -52,6 +62,14 @@ class PaymentChangesWindow : public ChildWindow {
     /// start date and from the table of payment changes. Called right after the window is shown;
     /// calling it again starts from a clean grid and list.
     void Prepare();
+    /// The same for a table other than the study's (a second scenario's): the payments of
+    /// `calendar` and the entries of `table`, which the edits, Delete All Data and the closing
+    /// then write instead of the study's. The window shares the table, so an owner that goes
+    /// away never leaves it writing into a table that is gone. A grid prepared for another
+    /// table is stored into that table first.
+    void Prepare(const PaymentCalendar& calendar, std::shared_ptr<PaymentChanges> table);
+    /// True when the window edits `table` (prepared for it and not since for another).
+    bool Edits(const PaymentChanges* table) const { return prepared_ && &Table() == table; }
 
     // Event handlers, public so that tests can drive them where the focus is unreliable.
     /// A double click: opens the current cell for editing, the caret after its text.
@@ -79,6 +97,14 @@ class PaymentChangesWindow : public ChildWindow {
     /// while this window was open) and is then rebuilt unless the window is `closing`.
     bool StoreGrid(bool closing);
     void FillSummary();
+    /// Switches to the table and calendar given (none: the study's), storing the grid into the
+    /// table it was prepared for when that changes.
+    void Retarget(std::optional<PaymentCalendar> calendar, std::shared_ptr<PaymentChanges> table);
+    void Fill();
+    /// The table the grid edits and the calendar it follows: the study's unless prepared for
+    /// others.
+    PaymentChanges& Table() const;
+    PaymentCalendar Calendar() const;
 
     PaymentGrid grid_;
     PaymentGridModel* model_;
@@ -104,9 +130,10 @@ class PaymentChangesWindow : public ChildWindow {
     int editColumn_ = 0;
 
     // The calendar the grid was prepared for; rows carry its dates.
-    Single preparedTerm_ = 0;
-    int preparedFrequency_ = 0;
-    DayNumber preparedStart_ = 0;
+    PaymentCalendar preparedCalendar_{};
+
+    std::shared_ptr<PaymentChanges> ownTable_;   ///< a table not the study's, when given
+    std::optional<PaymentCalendar> ownCalendar_; ///< its fixed calendar
 };
 
 } // namespace hl

@@ -106,6 +106,8 @@ class PaymentChangesWindowTest : public QObject {
     void aTwoHundredAndFirstEntryIsRefused();
     void preparingAgainGivesNoDoubledRows();
     void aTimeFrameEditedWhileOpenIsNotUndone();
+    void aSecondTableFollowsItsOwnCalendarAndLeavesTheStudysAlone();
+    void goingBackToTheStudysTableKeepsWhatWasTypedForTheOther();
     void viewerListsTheParkedCopy();
 };
 
@@ -374,6 +376,53 @@ void PaymentChangesWindowTest::preparingAgainGivesNoDoubledRows() {
     QCOMPARE(w.Cell(10, 0), QStringLiteral("0011"));
     QCOMPARE(w.Cell(10, 3), QStringLiteral("100.00"));
     QVERIFY(!Child<QLabel>(w.window, "Label2")->isVisible()); // shown again only on reopening
+}
+
+void PaymentChangesWindowTest::aSecondTableFollowsItsOwnCalendarAndLeavesTheStudysAlone() {
+    // The study is the weekly sample with its changes; the second table belongs to a monthly
+    // scenario of two years from Jan 1 1996 and holds one lump.
+    OpenWindow w(true);
+    const hl::PaymentChanges studys = w.bed.session.changes;
+    auto second = std::make_shared<hl::PaymentChanges>();
+    second->entries = {hl::PaymentChange{500.0f, 0.0f, hl::DayFromCivil(1996, 3, 1)}};
+    w.window->Prepare(hl::PaymentCalendar{2.0f, hl::kMonthly, hl::DayFromCivil(1996, 1, 1)},
+                      second);
+    QVERIFY(w.window->Edits(second.get()));
+    QVERIFY(!w.window->Edits(&w.bed.session.changes));
+    QCOMPARE(w.grid->model()->rowCount(), 25); // 24 monthly payments and the empty row
+    QCOMPARE(w.Cell(2, 1), QStringLiteral("Mar 01 96"));
+    QCOMPARE(w.Cell(2, 3), QStringLiteral("500.00"));
+    QCOMPARE(w.ListLines(), QStringList{"Mar 1 1996   0.00   500.00"});
+
+    w.Type(0, 2, "25");
+    QCOMPARE(second->Count(), 2);
+    QCOMPARE(second->At(1), (hl::PaymentChange{0.0f, 25.0f, hl::DayFromCivil(1996, 1, 1)}));
+    // The owner lets the table go while the window is open: the window still has it.
+    const hl::PaymentChanges* kept = second.get();
+    second.reset();
+    w.bed.services.QueueAnswer(hl::MessageAnswer::Yes);
+    QTest::mouseClick(Child<QPushButton>(w.window, "Command2"), Qt::LeftButton);
+    QVERIFY(w.window->Edits(kept));
+    QCOMPARE(w.window->Grid().Store().Count(), 0);
+    w.window->close();
+    // Neither the edit, the erase nor the closing reached the study's table.
+    QCOMPARE(w.bed.session.changes, studys);
+}
+
+void PaymentChangesWindowTest::goingBackToTheStudysTableKeepsWhatWasTypedForTheOther() {
+    OpenWindow w(false);
+    auto second = std::make_shared<hl::PaymentChanges>();
+    w.window->Prepare(hl::PaymentCalendar{1.0f, hl::kWeekly, hl::DayFromCivil(1996, 1, 1)}, second);
+    // An edit still open when the input form prepares the window for the study again.
+    w.grid->setCurrentIndex(w.grid->model()->index(3, 3));
+    QTest::keyClick(w.grid, '7');
+    QVERIFY(w.box->isVisible());
+    w.window->Prepare();
+    QCOMPARE(second->entries,
+             (std::vector<hl::PaymentChange>{{7.0f, 0.0f, hl::DayFromCivil(1996, 1, 22)}}));
+    QVERIFY(w.bed.session.changes.entries.empty());
+    QCOMPARE(w.Cell(0, 1), QStringLiteral("Mar 24 92")); // the study's calendar again
+    QVERIFY(w.window->Edits(&w.bed.session.changes));
 }
 
 void PaymentChangesWindowTest::aTimeFrameEditedWhileOpenIsNotUndone() {

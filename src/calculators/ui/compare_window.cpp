@@ -1,0 +1,594 @@
+// The compare-scenarios window: shows scenario one, reads scenario two's boxes, hands both to the
+// comparison and shows what it gives.
+#include "calculators/ui/compare_window.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "calculators/ui/drop_down_combo.h"
+#include "core/box_value.h"
+#include "core/format.h"
+#include "core/text_items.h"
+#include "engine/schedule_file.h"
+#include "files/working_files.h"
+#include "scenario/input_rules.h"
+#include "scenario/payment_table.h"
+#include "windowkit/engine_messages.h"
+#include "windowkit/show_message.h"
+
+namespace hl {
+namespace {
+
+constexpr const char* kOneIndicator = "Changes entered for Scenario One";
+constexpr const char* kTwoIndicator = "Changes entered for Scenario Two";
+constexpr const char* kErrorTrapTitle = "Mortgage Error Trap";
+constexpr const char* kTimeFrameFirst = "Error Start Date and Length of Loan MUST be completed ";
+constexpr const char* kTimeFrameSecond = "before payment chanes can be entered.";
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
+    auto* label = new QLabel(QString::fromLatin1(caption), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QLineEdit* MakeBox(QWidget* parent, const char* name, const QString& accessibleName) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("Sep 30, 2000")) + 14);
+    // A screen reader says what the box is for, not just "edit".
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+// Borderless, grey, blue text: the note that a scenario has payment changes.
+QLabel* MakeIndicator(QWidget* parent, const char* name) {
+    QLabel* note = MakeLabel(parent, name, "");
+    // One line under its column: the window's designed height has no room for a second.
+    QFont small = note->font();
+    small.setPointSizeF(small.pointSizeF() - 1);
+    note->setFont(small);
+    note->setAutoFillBackground(true);
+    QPalette colours = note->palette();
+    colours.setColor(QPalette::Window, Qt::lightGray);
+    colours.setColor(QPalette::WindowText, Qt::blue);
+    note->setPalette(colours);
+    note->hide();
+    return note;
+}
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+std::string TextOf(const QLineEdit* box) { return box->text().toStdString(); }
+
+} // namespace
+
+CompareWindow::CompareWindow(AppContext& context, QWidget* parent)
+    : ChildWindow(context, WindowId::Form11, QStringLiteral("Compare Scenarios - What If ?"),
+                  parent) {
+    BuildControls();
+    Connect();
+    PlaceInTwips(50, 30, 9300, 5660);
+    Open();
+}
+
+void CompareWindow::BuildControls() {
+    // Drawn for an 8-point sans-serif, as the other windows of the program.
+    setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    Frame1 = new QGroupBox(QStringLiteral("Input Variables"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame2 = new QGroupBox(QStringLiteral("Summary"), this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame3 = new QGroupBox(QStringLiteral(" Quick Function"), this);
+    Frame3->setObjectName(QStringLiteral("Frame3"));
+
+    Label1 = MakeLabel(this, "Label1", "Scenario One ");
+    Label2 = MakeLabel(this, "Label2", "Scenario Two");
+    Label3 = MakeLabel(Frame2, "Label3", "Difference");
+    for (QLabel* heading : {Label1, Label2, Label3}) {
+        QFont bold = heading->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+        heading->setAlignment(Qt::AlignCenter);
+    }
+
+    // One row per figure: its caption, scenario one's box, scenario two's box.
+    struct Row {
+        const char* label;
+        const char* caption;
+        const char* one;
+        const char* two;
+        QLineEdit** oneBox;
+        QLineEdit** twoBox;
+    };
+    const Row inputs[] = {
+        {"Label4", "Mortgage Amount:", "Text1", "Text14", &Text1, &Text14},
+        {"Label5", "Interest Rate:", "Text2", "Text15", &Text2, &Text15},
+        {"Label6", "Amortization Period (yrs):", "Text3", "Text16", &Text3, &Text16},
+        {"Label7", "Length of Mortgage (yrs):", "Text4", "Text17", &Text4, &Text17},
+        {"Label8", "Start Date:", "Text5", "Text18", &Text5, &Text18},
+    };
+    const Row results[] = {
+        {"Label10", "Calculated Payment:", "Text7", "Text19", &Text7, &Text19},
+        {"Label11", "Closing Date:", "Text10", "Text22", &Text10, &Text22},
+        {"Label12", "Balance still Outstanding: ", "Text11", "Text23", &Text11, &Text23},
+        {"Label13", "$ Paid:    Regular Payments:", "Text31", "Text32", &Text31, &Text32},
+        {"Label14", "                  Lump Payments     :", "Text9", "Text21", &Text9, &Text21},
+        {"Label15", "Total Principle Paid to Date:", "Text12", "Text24", &Text12, &Text24},
+        {"Label16", "Total Interest Paid to Date: ", "Text13", "Text25", &Text13, &Text25},
+    };
+    auto fill = [](QWidget* frame, QGridLayout* grid, const Row& row, int at) {
+        QLabel* caption = MakeLabel(frame, row.label, row.caption);
+        const QString name = QString::fromLatin1(row.caption).simplified().remove(QLatin1Char(':'));
+        *row.oneBox = MakeBox(frame, row.one, name + QStringLiteral(" - Scenario One"));
+        *row.twoBox = MakeBox(frame, row.two, name + QStringLiteral(" - Scenario Two"));
+        caption->setBuddy(*row.twoBox);
+        grid->addWidget(caption, at, 0, Qt::AlignRight);
+        grid->addWidget(*row.oneBox, at, 1);
+        grid->addWidget(*row.twoBox, at, 2);
+    };
+
+    auto* inputGrid = new QGridLayout(Frame1);
+    int at = 0;
+    for (const Row& row : inputs)
+        fill(Frame1, inputGrid, row, at++);
+    QLabel* frequency = MakeLabel(Frame1, "Label9", "Payment Frequency");
+    Text6 = MakeBox(Frame1, "Text6", QStringLiteral("Payment Frequency - Scenario One"));
+    Combo1 = new DropDownCombo(Frame1);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setAccessibleName(QStringLiteral("Payment Frequency - Scenario Two"));
+    frequency->setBuddy(Combo1);
+    inputGrid->addWidget(frequency, at, 0, Qt::AlignRight);
+    inputGrid->addWidget(Text6, at, 1);
+    inputGrid->addWidget(Combo1, at++, 2);
+    Text8 = MakeIndicator(Frame1, "Text8");
+    Text20 = MakeIndicator(Frame1, "Text20");
+    inputGrid->addWidget(Text8, at, 1);
+    inputGrid->addWidget(Text20, at++, 2);
+    Command3 = MakeButton(Frame1, "Command3", "View Payment Changes");
+    Command1 = MakeButton(Frame1, "Command1", "Enter Payment Changes");
+    inputGrid->addWidget(Command3, at, 1);
+    inputGrid->addWidget(Command1, at, 2);
+
+    auto* summaryGrid = new QGridLayout(Frame2);
+    summaryGrid->addWidget(Label3, 1, 3, 1, 2);
+    at = 0;
+    for (const Row& row : results)
+        fill(Frame2, summaryGrid, row, at++);
+    // The third column: differences, with the two savings beside them.
+    auto difference = [&](const char* name, const QString& accessible, int row, int column) {
+        QLineEdit* box = MakeBox(Frame2, name, accessible);
+        summaryGrid->addWidget(box, row, column);
+        return box;
+    };
+    Text28 = difference("Text28", QStringLiteral("Balance still Outstanding - Difference"), 2, 3);
+    Text33 = difference("Text33", QStringLiteral("Regular Payments - Difference"), 3, 3);
+    Text27 = difference("Text27", QStringLiteral("Lump Payments - Difference"), 4, 3);
+    QLabel* gross = MakeLabel(Frame2, "Label17", "Gross Saving:");
+    QLabel* net = MakeLabel(Frame2, "Label18", "Net Saving:");
+    Text29 = MakeBox(Frame2, "Text29", QStringLiteral("Gross Saving"));
+    Text30 = MakeBox(Frame2, "Text30", QStringLiteral("Net Saving"));
+    gross->setBuddy(Text29);
+    net->setBuddy(Text30);
+    summaryGrid->addWidget(gross, 2, 4, Qt::AlignRight);
+    summaryGrid->addWidget(Text29, 2, 5);
+    summaryGrid->addWidget(net, 3, 4, Qt::AlignRight);
+    summaryGrid->addWidget(Text30, 3, 5);
+
+    Command5 = MakeButton(Frame3, "Command5", "Copy Scenario   1 to 2");
+    Command6 = MakeButton(Frame3, "Command6", "Clear Scenario 2");
+    auto* quick = new QVBoxLayout(Frame3);
+    quick->addWidget(Command5);
+    quick->addWidget(Command6);
+    Command4 = MakeButton(this, "Command4", "Calculate");
+    Command2 = MakeButton(this, "Command2", "Close");
+
+    // Scenario one is display only; scenario two's results and the differences take no input.
+    for (QLineEdit* box : {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text10, Text11, Text31,
+                           Text9, Text12, Text13})
+        box->setEnabled(false);
+    for (QLineEdit* box : {Text19, Text22, Text23, Text32, Text21, Text24, Text25, Text28, Text29,
+                           Text33, Text30, Text27})
+        box->setReadOnly(true);
+
+    auto* headings = new QHBoxLayout;
+    headings->addStretch(1);
+    headings->addWidget(Label1);
+    headings->addWidget(Label2);
+    headings->addStretch(1);
+    auto* side = new QVBoxLayout;
+    side->addWidget(Frame3);
+    side->addStretch(1);
+    side->addWidget(Command4);
+    side->addWidget(Command2);
+    auto* top = new QHBoxLayout;
+    top->addWidget(Frame1, 1);
+    top->addLayout(side);
+    // Fourteen rows of boxes fill the window's designed height: the rows stand close together.
+    for (QGridLayout* grid : {inputGrid, summaryGrid}) {
+        grid->setVerticalSpacing(1);
+        grid->setContentsMargins(6, 2, 6, 2);
+    }
+    quick->setContentsMargins(6, 2, 6, 2);
+    auto* page = new QVBoxLayout(this);
+    page->setSpacing(2);
+    page->setContentsMargins(6, 2, 6, 4);
+    page->addLayout(headings);
+    page->addLayout(top, 1);
+    page->addWidget(Frame2);
+
+    setTabOrder(Text14, Text15);
+    setTabOrder(Text15, Text16);
+    setTabOrder(Text16, Text17);
+    setTabOrder(Text17, Text18);
+    setTabOrder(Text18, Combo1);
+    setTabOrder(Combo1, Command1);
+    setTabOrder(Command1, Command3);
+    setTabOrder(Command3, Command5);
+    setTabOrder(Command5, Command6);
+    setTabOrder(Command6, Command4);
+    setTabOrder(Command4, Command2);
+}
+
+void CompareWindow::Connect() {
+    // What the user types here is kept in the study, so it counts as an edit.
+    for (QLineEdit* box : {Text14, Text15, Text16, Text17})
+        events_.NumericOnly(box, [this] { MarkChanged(); });
+    events_.EnterMovesOn(Text18);
+    events_.OnTyped(Text18, [this](const QKeyEvent&) {
+        MarkChanged();
+        return false;
+    });
+    events_.OnLostFocus(Text14, [this] { Text14LostFocus(); });
+    events_.OnLostFocus(Text15, [this] { Text15LostFocus(); });
+    events_.OnLostFocus(Text16, [this] { Text16LostFocus(); });
+    events_.OnLostFocus(Text17, [this] { Text17LostFocus(); });
+    events_.OnLostFocus(Text18, [this] { Text18LostFocus(); });
+    events_.OnGotFocus(Text17, [this] { Text17GotFocus(); });
+    events_.OnGotFocus(Text18, [this] { Text18GotFocus(); });
+    events_.OnGotFocus(Combo1, [this] { Combo1GotFocus(); });
+    Combo1->OnDropDown([this] { Combo1DropDown(); });
+    connect(Combo1, &QComboBox::activated, this, &CompareWindow::Combo1Click);
+    for (QLineEdit* box : {Text19, Text22, Text23, Text32, Text21, Text24, Text25, Text28, Text29,
+                           Text33, Text30, Text27})
+        events_.OnGotFocus(box, [this] { ResultGotFocus(); });
+    events_.OnGotFocus(Command1, [this] { Command1GotFocus(); });
+    events_.OnLostFocus(Command1, [this] { Command1LostFocus(); });
+    connect(Command1, &QPushButton::clicked, this, &CompareWindow::Command1Click);
+    connect(Command2, &QPushButton::clicked, this, &CompareWindow::Command2Click);
+    connect(Command3, &QPushButton::clicked, this, &CompareWindow::Command3Click);
+    connect(Command4, &QPushButton::clicked, this, &CompareWindow::Command4Click);
+    connect(Command5, &QPushButton::clicked, this, &CompareWindow::Command5Click);
+    connect(Command6, &QPushButton::clicked, this, &CompareWindow::Command6Click);
+}
+
+void CompareWindow::Open() {
+    BusyPointer busy(services_);
+    // Scenario one's changes, for the viewer and the printed comparison.
+    WriteParkedChanges(session_.folder, session_.changes);
+    for (int code = kMonthly; code <= kEveryTwoWeeks; ++code)
+        Combo1->addItem(QString::fromLatin1(FrequencyName(code)));
+
+    ServicesMessages messages(services_);
+    const ScheduleRun run = RunSchedule(session_.Inputs(), messages);
+    if (!WriteScheduleFiles(session_.folder, run))
+        TellScheduleNotWritten(services_, session_.folder);
+    one_ = calc::ScenarioOneOf(session_.scenario, session_.changes.Count(), run.schedule);
+    Text1->setText(Q(one_.amount));
+    Text2->setText(Q(one_.rate));
+    Text3->setText(Q(one_.amortization));
+    Text4->setText(Q(one_.term));
+    Text5->setText(Q(one_.start));
+    Text6->setText(Q(one_.frequency));
+    Text7->setText(Q(one_.payment));
+    Text31->setText(Q(one_.regularPaid));
+    Text9->setText(Q(one_.lumpPaid));
+    Text10->setText(Q(one_.closingDate));
+    Text11->setText(Q(one_.balance));
+    Text13->setText(Q(one_.interest));
+    Text12->setText(Q(one_.principal));
+    if (one_.hasChanges) {
+        Text8->setText(QString::fromLatin1(kOneIndicator));
+        Text8->show();
+    }
+
+    ClearResults();
+    ClearScenarioTwo();
+    Command4->setEnabled(false);
+    Restore();
+}
+
+void CompareWindow::Restore() {
+    const ToolSection kept = ReadToolFile(session_.folder, ToolFile::Compare);
+    QLineEdit* boxes[] = {Text14, Text15, Text16, Text17};
+    for (std::size_t i = 0; i < 4; ++i)
+        boxes[i]->setText(Q(calc::RestoredBoxText(kept.Text(i))));
+    Text18->setText(Q(kept.Day(4) != 0 ? FormatDate(kept.Day(4), "mmm d yyyy") : std::string()));
+    // A frequency the list lacks (the blank file's) leaves the list at "Weekly".
+    const int listed = Combo1->findText(Q(kept.Text(5)));
+    if (listed >= 0)
+        Combo1->setCurrentIndex(listed);
+    table_->entries.clear();
+    for (const ToolGroup& g : kept.groups)
+        table_->entries.push_back(PaymentChange{g.lump, g.change, g.date});
+    Command4->setEnabled(Boxes().Complete());
+}
+
+void CompareWindow::SaveState() {
+    ToolSection kept(ToolFile::Compare);
+    QLineEdit* boxes[] = {Text14, Text15, Text16, Text17};
+    for (std::size_t i = 0; i < 4; ++i)
+        kept.SetText(i, calc::StoredBoxText(TextOf(boxes[i])));
+    kept.SetDay(4, ParseDate(TextOf(Text18)).value_or(0));
+    kept.SetText(5, calc::StoredBoxText(Combo1->currentText().toStdString()));
+    for (const PaymentChange& e : table_->entries)
+        kept.groups.push_back(ToolGroup{e.lump, e.change, e.date});
+    WriteToolFile(session_.folder, kept);
+}
+
+void CompareWindow::Unloading() {
+    // The payment-changes window stores what it holds into scenario two's table before the
+    // table is kept; closing always keeps scenario two, whichever window was active.
+    ClosePaymentChanges();
+    SaveState();
+}
+
+calc::ScenarioTwoBoxes CompareWindow::Boxes() const {
+    return calc::ScenarioTwoBoxes{TextOf(Text14), TextOf(Text15),
+                                  TextOf(Text16), TextOf(Text17),
+                                  TextOf(Text18), Combo1->currentText().toStdString()};
+}
+
+void CompareWindow::ClearResults() {
+    Command4->setEnabled(true);
+    for (QLineEdit* box : {Text19, Text21, Text22, Text23, Text24, Text25, Text32, Text33, Text27,
+                           Text28, Text29, Text30})
+        box->clear();
+}
+
+void CompareWindow::ClearScenarioTwo() {
+    ClosePaymentChanges();
+    for (QLineEdit* box : {Text14, Text15, Text16, Text17, Text18})
+        box->clear();
+    Combo1->setCurrentText(QStringLiteral("Weekly"));
+    Text20->clear();
+    Text20->hide();
+    table_->entries.clear();
+    ClearResults();
+}
+
+void CompareWindow::PaymentPreview() {
+    if (const std::optional<std::string> payment =
+            calc::PaymentPreview(Boxes(), session_.scenario.frequency))
+        Text19->setText(Q(*payment));
+}
+
+void CompareWindow::RefreshIndicator() {
+    if (table_->Count() > 0) {
+        Text20->setText(QString::fromLatin1(kTwoIndicator));
+        Text20->show();
+    } else {
+        Text20->clear();
+        Text20->hide();
+    }
+}
+
+bool CompareWindow::CheckBox(QLineEdit* box, calc::TwoBox which) {
+    const calc::FieldCheck check = calc::CheckTwoBox(which, TextOf(box));
+    switch (check.outcome) {
+    case calc::FieldOutcome::Empty:
+        return false;
+    case calc::FieldOutcome::Accepted:
+        box->setText(Q(check.text));
+        return true;
+    case calc::FieldOutcome::Rejected:
+        break;
+    }
+    if (ShowCalcMessage(services_, *check.message) == MessageAnswer::No)
+        box->clear();
+    else
+        events_.ReturnFocus(box);
+    return false;
+}
+
+void CompareWindow::Text14LostFocus() {
+    if (Text14->text().isEmpty())
+        return ClearResults();
+    CheckBox(Text14, calc::TwoBox::Amount);
+    ClearResults();
+    PaymentPreview();
+}
+
+void CompareWindow::Text15LostFocus() {
+    if (Text15->text().isEmpty())
+        return ClearResults();
+    CheckBox(Text15, calc::TwoBox::Rate);
+    ClearResults();
+    PaymentPreview();
+}
+
+void CompareWindow::Text16LostFocus() {
+    if (Text16->text().isEmpty())
+        return ClearResults();
+    CheckBox(Text16, calc::TwoBox::Amortization);
+    ClearResults();
+    PaymentPreview();
+}
+
+void CompareWindow::Text17LostFocus() {
+    FollowTimeFrame();
+    if (Text17->text().isEmpty())
+        return ClearResults();
+    CheckBox(Text17, calc::TwoBox::Term);
+    if (const std::optional<calc::CalcMessage> length =
+            calc::CheckTwoLength(TextOf(Text17), TextOf(Text16))) {
+        ShowCalcMessage(services_, *length);
+        events_.ReturnFocus(Text17);
+    }
+    ClearResults();
+}
+
+void CompareWindow::Text18LostFocus() {
+    FollowTimeFrame();
+    if (Text18->text().isEmpty())
+        return ClearResults();
+    CheckBox(Text18, calc::TwoBox::Start);
+    ClearResults();
+}
+
+void CompareWindow::Text17GotFocus() { TimeFramePrompt(PromptTrigger::Box); }
+
+void CompareWindow::Text18GotFocus() { TimeFramePrompt(PromptTrigger::Box); }
+
+void CompareWindow::Combo1GotFocus() { TimeFramePrompt(PromptTrigger::ComboFocus); }
+
+void CompareWindow::Combo1DropDown() { TimeFramePrompt(PromptTrigger::ComboList); }
+
+void CompareWindow::TimeFramePrompt(PromptTrigger trigger) {
+    if (table_->Count() > 0) {
+        if (services_.Ask(kConfirmDeletionTitle, ConfirmDeletionText(),
+                          MessageButtons::YesNoCancel) == MessageAnswer::Yes) {
+            ClosePaymentChanges();
+            table_->entries.clear();
+            MarkChanged();
+            Text20->clear();
+            Text20->hide();
+            if (trigger == PromptTrigger::ComboList)
+                ClearResults();
+            return;
+        }
+        events_.ReturnFocus(Text14);
+    }
+    if (trigger == PromptTrigger::ComboFocus)
+        PaymentPreview();
+}
+
+void CompareWindow::Combo1Click() {
+    MarkChanged();
+    FollowTimeFrame();
+    ClearResults();
+    PaymentPreview();
+}
+
+void CompareWindow::ResultGotFocus() {
+    services_.Beep();
+    events_.ReturnFocus(Text14);
+}
+
+void CompareWindow::Command1GotFocus() {
+    RefreshIndicator();
+    ClearResults();
+}
+
+void CompareWindow::Command1LostFocus() { RefreshIndicator(); }
+
+void CompareWindow::Command1Click() {
+    const std::optional<DayNumber> start = ParseDate(TextOf(Text18));
+    if (Text17->text().isEmpty() || !start) {
+        services_.Tell(kErrorTrapTitle, std::string(kTimeFrameFirst) + kTimeFrameSecond);
+        events_.ReturnFocus(Text17);
+        return;
+    }
+    // The changes fall on scenario two's own payment dates, where its run applies them.
+    listed_ = PaymentCalendar{
+        calc::BoxValue(TextOf(Text17)).value_or(0.0f),
+        calc::FrequencyOfText(Combo1->currentText().toStdString(), session_.scenario.frequency),
+        *start};
+    if (auto* changes = qobject_cast<PaymentChangesWindow*>(host_.ShowChild(WindowId::Form4)))
+        changes->Prepare(listed_, table_);
+}
+
+void CompareWindow::ClosePaymentChanges() {
+    if (auto* changes = qobject_cast<PaymentChangesWindow*>(host_.FindChild(WindowId::Form4)))
+        if (changes->Edits(table_.get()))
+            host_.CloseChild(WindowId::Form4);
+}
+
+void CompareWindow::FollowTimeFrame() {
+    const std::optional<DayNumber> start = ParseDate(TextOf(Text18));
+    const PaymentCalendar now{
+        calc::BoxValue(TextOf(Text17)).value_or(0.0f),
+        calc::FrequencyOfText(Combo1->currentText().toStdString(), session_.scenario.frequency),
+        start.value_or(0)};
+    if (now != listed_)
+        ClosePaymentChanges();
+}
+
+void CompareWindow::Command2Click() {
+    host_.CloseChild(WindowId::Form13);
+    Unload();
+}
+
+void CompareWindow::Command3Click() {
+    host_.CloseChild(WindowId::Form13);
+    host_.ShowChild(WindowId::Form13);
+}
+
+void CompareWindow::Command4Click() {
+    const calc::ScenarioTwoBoxes boxes = Boxes();
+    if (!boxes.Complete()) {
+        ShowCalcMessage(services_, calc::IncompleteScenarioTwoMessage());
+        events_.ReturnFocus(Text14);
+        return;
+    }
+    ServicesMessages messages(services_);
+    const calc::CompareTexts two =
+        calc::CompareScenarios(one_, boxes, *table_, session_.scenario.frequency, messages);
+    Text19->setText(Q(two.payment));
+    Text22->setText(Q(two.closingDate));
+    Text23->setText(Q(two.balance));
+    Text24->setText(Q(two.principal));
+    Text25->setText(Q(two.interest));
+    Text21->setText(Q(two.lumpPaid));
+    Text32->setText(Q(two.regularPaid));
+    Text27->setText(Q(two.lumpDifference));
+    Text28->setText(Q(two.balanceDifference));
+    Text29->setText(Q(two.grossSaving));
+    Text33->setText(Q(two.regularDifference));
+    Text30->setText(Q(two.netSaving));
+    Command4->setEnabled(false);
+}
+
+void CompareWindow::Command5Click() {
+    MarkChanged();
+    ClosePaymentChanges();
+    const Scenario& s = session_.scenario;
+    auto shown = [](Single value, const char* pattern) {
+        return Q(FormatNumber(static_cast<double>(value), pattern));
+    };
+    Text14->setText(shown(s.amount, "########0.00"));
+    Text15->setText(shown(s.rate, "#0.000"));
+    Text16->setText(shown(s.amortization, "#0.00"));
+    Text17->setText(shown(s.term, "##0.00"));
+    Text18->setText(Q(FormatDate(s.start, "mmm d yyyy")));
+    Combo1->setCurrentText(Text6->text());
+    // Scenario one's changes as parked on opening.
+    table_->entries.clear();
+    try {
+        table_->entries = ReadParkedChanges(session_.folder);
+    } catch (const ItemFormatError&) {
+        table_->entries.clear();
+    }
+    if (table_->Count() > 0) {
+        Text20->setText(QString::fromLatin1(kTwoIndicator));
+        Text20->show();
+    }
+    ClearResults();
+}
+
+void CompareWindow::Command6Click() {
+    MarkChanged();
+    ClearScenarioTwo();
+}
+
+} // namespace hl
