@@ -20,6 +20,7 @@
 #include "core/box_value.h"
 #include "files/working_files.h"
 #include "platform/twips.h"
+#include "windowkit/selection_text.h"
 #include "windowkit/show_message.h"
 
 namespace hl {
@@ -193,34 +194,7 @@ void ShopperWindow::SaveState() {
 
 const std::vector<calc::ShopperLine>& ShopperWindow::Lines() const { return model_->Lines(); }
 
-std::string ShopperWindow::SelectedCellsText() const {
-    const QModelIndexList selected = Grid1->selectionModel()->selectedIndexes();
-    int top = 0, bottom = -1, left = 0, right = -1;
-    if (!selected.isEmpty()) {
-        top = left = INT_MAX;
-        bottom = right = -1;
-        for (const QModelIndex& index : selected) {
-            top = std::min(top, index.row());
-            bottom = std::max(bottom, index.row());
-            left = std::min(left, index.column());
-            right = std::max(right, index.column());
-        }
-    } else if (const QModelIndex current = Grid1->currentIndex(); current.isValid()) {
-        top = bottom = current.row();
-        left = right = current.column();
-    }
-    std::string text;
-    for (int row = top; row <= bottom; ++row) {
-        if (row > top)
-            text += "\r\n";
-        for (int column = left; column <= right; ++column) {
-            if (column > left)
-                text += '\t';
-            text += model_->CellText(row, column).toStdString();
-        }
-    }
-    return text;
-}
+std::string ShopperWindow::SelectedCellsText() const { return hl::SelectedCellsText(*Grid1); }
 
 void ShopperWindow::TextLostFocus(int box) {
     const std::size_t i = static_cast<std::size_t>(box - 1);

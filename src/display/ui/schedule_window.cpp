@@ -21,6 +21,7 @@
 #include "files/working_files.h"
 #include "platform/twips.h"
 #include "windowkit/engine_messages.h"
+#include "windowkit/selection_text.h"
 
 namespace hl {
 
@@ -165,26 +166,7 @@ void ScheduleWindow::KeepOption(ScheduleView view) {
     WriteToolFile(session_.folder, kept);
 }
 
-std::string ScheduleWindow::SelectedCellsText() const {
-    const QItemSelection selection = Grid1->selectionModel()->selection();
-    int top = -1, left = -1, bottom = -1, right = -1;
-    for (const QItemSelectionRange& range : selection) {
-        if (range.isEmpty())
-            continue;
-        top = top < 0 ? range.top() : std::min(top, range.top());
-        left = left < 0 ? range.left() : std::min(left, range.left());
-        bottom = std::max(bottom, range.bottom());
-        right = std::max(right, range.right());
-    }
-    if (top < 0) {
-        const QModelIndex current = Grid1->currentIndex();
-        if (!current.isValid())
-            return {};
-        top = bottom = current.row();
-        left = right = current.column();
-    }
-    return ScheduleCellsText(model_->Rows(), top, left, bottom, right);
-}
+std::string ScheduleWindow::SelectedCellsText() const { return hl::SelectedCellsText(*Grid1); }
 
 void ScheduleWindow::ShowGraph(const GraphData& graph) {
     if (GraphWindow* window = ShowGraphWindow(host_))
