@@ -9,6 +9,7 @@
 #include "cli/calculator_commands.h"
 #include "cli/options.h"
 #include "cli/refinance_command.h"
+#include "cli/search_command.h"
 #include "cli/study_input.h"
 #include "core/text_items.h"
 #include "engine/engine.h"
@@ -30,6 +31,10 @@ const char* kUsage =
     "       hearthline-cli suggest STUDY.mtg [--current-rate R] [--frequency N]\n"
     "       hearthline-cli refinance STUDY.mtg --date YYYY-MM-DD --rate R [--payment P]\n"
     "                                [--penalty X] [--other X] [--frequency N]\n"
+    "       hearthline-cli refinance-search STUDY.mtg --mode both|date|rate [--date YYYY-MM-DD]\n"
+    "                                [--cap R] [--costs X]\n"
+    "                                [--penalty scenario|future-value|accumulated] [--cmhc]\n"
+    "                                [--frequency N]\n"
     "\n"
     "Commands:\n"
     "  schedule   run the schedule of the study and print the schedule file: line 1 the number\n"
@@ -72,6 +77,22 @@ const char* kUsage =
     "             payment in effect; without --penalty it is the actual scenario calculation\n"
     "             at --rate. The date and rate are checked as for discharge; a total above\n"
     "             500000 is refused. A refusal prints the window's message on one line.\n"
+    "  refinance-search\n"
+    "             for each discharge date, the highest rate (from the cap down in steps of\n"
+    "             0.05) at which refinancing the balance owing, the penalty and the --costs\n"
+    "             with the same payment leaves less owing at the end of the term: one line per\n"
+    "             date that saves, seven tab-separated cells as the window's table shows them:\n"
+    "             date, rate, payment, penalty, the current and the refinanced loan's balances\n"
+    "             at the end of the term, saving. --mode both: from --date to the end of the\n"
+    "             term, rates from --cap down (both required); date: from the day after the\n"
+    "             start, only the rate --cap (required; --date ignored); rate: the date --date\n"
+    "             alone (required), rates from the scenario's rate down (--cap ignored).\n"
+    "             --penalty: the actual scenario calculation (scenario, the default), the\n"
+    "             future value method or the accumulated interest method, or with --cmhc the\n"
+    "             three-month penalty once three years of payments are made. A given --cap is\n"
+    "             checked as for discharge and read to 0.001. Nothing found: no line, the\n"
+    "             window's message on standard error, status 0. A refusal (the cap, a required\n"
+    "             option, a first date out of the term) prints the window's message on one line.\n"
     "\n"
     "Options:\n"
     "  --frequency N   payment frequency: 1 Monthly, 2 Weekly, 3 Twice a Month,\n"
@@ -148,6 +169,13 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             return RunShopCommand(rest, out, err);
         if (args[at] == "solve")
             return RunSolveCommand(rest, out, err);
+    }
+    // The refinance search has options of its own.
+    if (const std::size_t at = CommandPosition(args, SearchCommandGrammar());
+        at < args.size() && args[at] == kSearchCommand) {
+        std::vector<std::string> rest(args.begin(), args.end());
+        rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(at));
+        return RunSearchCommand(rest, out, err);
     }
     // The analysis commands read a study with options of their own.
     if (const std::size_t at = CommandPosition(args, AnalysisGrammar()); at < args.size()) {
