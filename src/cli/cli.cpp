@@ -10,6 +10,7 @@
 #include "cli/compare_command.h"
 #include "cli/options.h"
 #include "cli/refinance_command.h"
+#include "cli/search_command.h"
 #include "cli/study_input.h"
 #include "core/text_items.h"
 #include "engine/engine.h"
@@ -32,6 +33,10 @@ const char* kUsage =
     "       hearthline-cli refinance STUDY.mtg --date YYYY-MM-DD --rate R [--payment P]\n"
     "                                [--penalty X] [--other X] [--frequency N]\n"
     "       hearthline-cli compare ONE.mtg TWO.mtg\n"
+    "       hearthline-cli refinance-search STUDY.mtg --mode both|date|rate [--date YYYY-MM-DD]\n"
+    "                                [--cap R] [--costs X]\n"
+    "                                [--penalty scenario|future-value|accumulated] [--cmhc]\n"
+    "                                [--frequency N]\n"
     "\n"
     "Commands:\n"
     "  schedule   run the schedule of the study and print the schedule file: line 1 the number\n"
@@ -83,6 +88,22 @@ const char* kUsage =
     "             two_principal, two_interest, two_lump_paid, two_regular_paid,\n"
     "             lump_difference, balance_difference, gross_saving, regular_difference,\n"
     "             net_saving. A positive difference or saving favours scenario two.\n"
+    "  refinance-search\n"
+    "             for each discharge date, the highest rate (from the cap down in steps of\n"
+    "             0.05) at which refinancing the balance owing, the penalty and the --costs\n"
+    "             with the same payment leaves less owing at the end of the term: one line per\n"
+    "             date that saves, seven tab-separated cells as the window's table shows them:\n"
+    "             date, rate, payment, penalty, the current and the refinanced loan's balances\n"
+    "             at the end of the term, saving. --mode both: from --date to the end of the\n"
+    "             term, rates from --cap down (both required); date: from the day after the\n"
+    "             start, only the rate --cap (required; --date ignored); rate: the date --date\n"
+    "             alone (required), rates from the scenario's rate down (--cap ignored).\n"
+    "             --penalty: the actual scenario calculation (scenario, the default), the\n"
+    "             future value method or the accumulated interest method, or with --cmhc the\n"
+    "             three-month penalty once three years of payments are made. A given --cap is\n"
+    "             checked as for discharge and read to 0.001. Nothing found: no line, the\n"
+    "             window's message on standard error, status 0. A refusal (the cap, a required\n"
+    "             option, a first date out of the term) prints the window's message on one line.\n"
     "\n"
     "Options:\n"
     "  --frequency N   payment frequency: 1 Monthly, 2 Weekly, 3 Twice a Month,\n"
@@ -161,6 +182,13 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             return RunSolveCommand(rest, out, err);
         if (args[at] == "compare")
             return RunCompareCommand(rest, out, err);
+    }
+    // The refinance search has options of its own.
+    if (const std::size_t at = CommandPosition(args, SearchCommandGrammar());
+        at < args.size() && args[at] == kSearchCommand) {
+        std::vector<std::string> rest(args.begin(), args.end());
+        rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(at));
+        return RunSearchCommand(rest, out, err);
     }
     // The analysis commands read a study with options of their own.
     if (const std::size_t at = CommandPosition(args, AnalysisGrammar()); at < args.size()) {
