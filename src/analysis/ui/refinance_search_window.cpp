@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -20,7 +21,6 @@
 #include "core/day_number.h"
 #include "core/format.h"
 #include "files/working_files.h"
-#include "platform/twips.h"
 #include "windowkit/selection_text.h"
 #include "windowkit/show_message.h"
 
@@ -40,8 +40,6 @@ constexpr const char* kColumns[7] = {" Discharge Date",
                                      " Discharge   Bal Fwd",
                                      " Bal Fwd of  Scenario",
                                      " Saving"};
-// How much wider than its default each column is drawn, in twips.
-constexpr int kWidening[7] = {370, 370, 270, 270, 270, 370, 370};
 
 // How often the window looks at what the search handed over: the progress boxes move smoothly
 // and a Stop is seen at once, while the search itself never waits for the window.
@@ -175,14 +173,22 @@ void RefinanceSearchWindow::BuildControls() {
     Grid1->setAccessibleName(QStringLiteral("Refinance opportunities"));
     Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid1->verticalHeader()->hide();
+    Grid1->verticalHeader()->setDefaultSectionSize(Grid1->fontMetrics().height() + 6);
+    // The captions were drawn in narrow columns where their inner blanks broke them onto two
+    // lines: the lines are kept, and each column is as wide as its caption or a date.
     QStringList captions;
     for (const char* caption : kColumns)
-        captions << QString::fromLatin1(caption);
+        captions << QString::fromLatin1(caption).trimmed().replace(
+            QRegularExpression(QStringLiteral(" {2,}")), QStringLiteral("\n"));
     Grid1->setHorizontalHeaderLabels(captions);
     Grid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    const int base = Grid1->fontMetrics().horizontalAdvance(QStringLiteral("00000000"));
-    for (int column = 0; column < 7; ++column)
-        Grid1->setColumnWidth(column, base + Twips(kWidening[column]));
+    const QFontMetrics metrics = Grid1->horizontalHeader()->fontMetrics();
+    for (int column = 0; column < 7; ++column) {
+        int widest = metrics.horizontalAdvance(QStringLiteral("Sep 30 2000"));
+        for (const QString& line : captions[column].split(QLatin1Char('\n')))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        Grid1->setColumnWidth(column, widest + 12);
+    }
 
     Command2 = new QPushButton(QStringLiteral("Calculate"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
@@ -192,33 +198,34 @@ void RefinanceSearchWindow::BuildControls() {
     Command1 = new QPushButton(QStringLiteral("Close"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
 
-    auto* inputs = new QGridLayout;
-    inputs->setVerticalSpacing(2);
-    inputs->addWidget(Label3, 0, 0, Qt::AlignRight);
-    inputs->addWidget(Text1, 0, 1);
-    inputs->addWidget(Label4, 1, 0, Qt::AlignRight);
-    inputs->addWidget(Text2, 1, 1);
-    inputs->addWidget(Label5, 2, 0, Qt::AlignRight);
-    inputs->addWidget(Text3, 2, 1);
-    inputs->addWidget(Check1, 3, 0, 1, 2, Qt::AlignLeft);
+    auto* boxes = new QGridLayout;
+    boxes->setVerticalSpacing(2);
+    boxes->addWidget(Label3, 0, 0, Qt::AlignRight);
+    boxes->addWidget(Text1, 0, 1);
+    boxes->addWidget(Label4, 1, 0, Qt::AlignRight);
+    boxes->addWidget(Text2, 1, 1);
+    boxes->addWidget(Label5, 2, 0, Qt::AlignRight);
+    boxes->addWidget(Text3, 2, 1);
+    boxes->setColumnStretch(2, 1);
+    boxes->addWidget(Label7, 0, 3, Qt::AlignRight);
+    boxes->addWidget(Text4, 0, 4);
+    boxes->addWidget(Label9, 1, 3, Qt::AlignRight);
+    boxes->addWidget(Text5, 1, 4);
+    boxes->addWidget(Label8, 2, 3, Qt::AlignRight);
+    boxes->addWidget(Text6, 2, 4);
 
-    auto* progress = new QGridLayout;
-    progress->setVerticalSpacing(2);
-    progress->addWidget(Label7, 0, 0, Qt::AlignRight);
-    progress->addWidget(Text4, 0, 1);
-    progress->addWidget(Label9, 1, 0, Qt::AlignRight);
-    progress->addWidget(Text5, 1, 1);
-    progress->addWidget(Label8, 2, 0, Qt::AlignRight);
-    progress->addWidget(Text6, 2, 1);
+    auto* rule = new QVBoxLayout;
+    rule->addWidget(Check1, 0, Qt::AlignLeft);
+    rule->addWidget(Label10);
+    rule->addStretch(1);
 
-    auto* top = new QHBoxLayout;
-    top->addLayout(inputs);
-    top->addWidget(Frame2);
-    top->addWidget(Frame1);
-    top->addLayout(progress);
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(Frame2);
+    choices->addWidget(Frame1);
+    choices->addLayout(rule, 1);
 
     auto* purpose = new QHBoxLayout;
-    purpose->addWidget(Label1);
+    purpose->addWidget(Label1, 0, Qt::AlignTop);
     purpose->addWidget(Label2, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -231,8 +238,8 @@ void RefinanceSearchWindow::BuildControls() {
     page->setContentsMargins(6, 4, 6, 4);
     page->setSpacing(3);
     page->addLayout(purpose);
-    page->addLayout(top);
-    page->addWidget(Label10);
+    page->addLayout(boxes);
+    page->addLayout(choices);
     page->addWidget(Grid1, 1);
     page->addLayout(buttons);
 

@@ -78,7 +78,7 @@ class RefinanceSearchWindowTest : public QObject {
         QCOMPARE(w->Text2->text(), QStringLiteral("10.000"));
         QVERIFY(w->Text3->text().isEmpty());
         QVERIFY(w->Option4->isChecked() && w->Option1->isChecked() && w->Check1->isChecked());
-        QCOMPARE(w->Grid1->horizontalHeaderItem(2)->text(), QStringLiteral(" Payment     Used"));
+        QCOMPARE(w->Grid1->horizontalHeaderItem(2)->text(), QStringLiteral("Payment\nUsed"));
         QVERIFY(w->Command2->isVisibleTo(w.get()) && !w->Command3->isVisibleTo(w.get()));
     }
 
