@@ -5,6 +5,7 @@
 
 #include "analysis/early_discharge.h"
 #include "analysis/refinance.h"
+#include "analysis/refinance_search.h"
 #include "core/day_number.h"
 #include "core/format.h"
 #include "engine/engine.h"
@@ -70,5 +71,87 @@ void BM_RefinanceWeekly35Years(benchmark::State& state) {
             hl::analysis::CalculateRefinance({s, changes}, run.schedule, inputs));
 }
 BENCHMARK(BM_RefinanceWeekly35Years)->Arg(35)->Arg(300)->Unit(benchmark::kMicrosecond);
+
+// The refinance search. The longest: 35 years of Weekly payments that the term does not pay off
+// (100000 at 25 %, the payment lowered by 41.60 from the start), searched for date and rate from
+// the day after the start with costs no rate can cover: every rate from 25 down at every date.
+// The typical: Monthly, 100000 at 6 %, 25-year amortization, 5-year term, cap 6, costs 1500.
+struct SearchCase {
+    hl::Scenario scenario;
+    hl::PaymentChanges changes;
+    hl::analysis::SearchInputs inputs;
+};
+
+SearchCase LongestSearch() {
+    SearchCase c;
+    c.scenario.amount = 100000.0f;
+    c.scenario.rate = 25.0f;
+    c.scenario.amortization = 35.0f;
+    c.scenario.term = 35.0f;
+    c.scenario.start = hl::DayFromCivil(2000, 1, 3);
+    c.scenario.frequency = hl::kWeekly;
+    c.changes.entries = {hl::PaymentChange{0.0f, -41.60f, c.scenario.start}};
+    c.inputs = {hl::analysis::SearchMode::DateAndRate,
+                hl::FormatDate(c.scenario.start + 1, "mmm d, yyyy"),
+                "25.000",
+                "400000",
+                hl::analysis::PenaltyMethod::CalculatedScenario,
+                false};
+    return c;
+}
+
+SearchCase TypicalSearch() {
+    SearchCase c;
+    c.scenario.amount = 100000.0f;
+    c.scenario.rate = 6.0f;
+    c.scenario.amortization = 25.0f;
+    c.scenario.term = 5.0f;
+    c.scenario.start = hl::DayFromCivil(2027, 1, 1);
+    c.scenario.frequency = hl::kMonthly;
+    c.inputs = {hl::analysis::SearchMode::DateAndRate,
+                hl::FormatDate(c.scenario.start + 1, "mmm d, yyyy"),
+                "6.000",
+                "1500",
+                hl::analysis::PenaltyMethod::CalculatedScenario,
+                false};
+    return c;
+}
+
+// Counts what the window would show; never stops.
+class CountingObserver : public hl::analysis::SearchObserver {
+  public:
+    void Progress(const hl::analysis::SearchProgress&) override { ++trials; }
+    void Row(const hl::analysis::SearchRow&) override { ++rows; }
+    bool StopRequested() override { return false; }
+    long trials = 0;
+    long rows = 0;
+};
+
+template <SearchCase (*Case)(), bool Plain> void BM_RefinanceSearch(benchmark::State& state) {
+    const SearchCase c = Case();
+    CountingObserver counts;
+    for (auto _ : state) {
+        counts = CountingObserver();
+        const hl::EngineInputs in{c.scenario, c.changes};
+        benchmark::DoNotOptimize(Plain ? hl::analysis::RunPlainRefinanceSearch(in, c.inputs, counts)
+                                       : hl::analysis::RunRefinanceSearch(in, c.inputs, counts));
+    }
+    state.counters["trials"] = static_cast<double>(counts.trials);
+    state.counters["rows"] = static_cast<double>(counts.rows);
+}
+BENCHMARK(BM_RefinanceSearch<LongestSearch, false>)
+    ->Name("BM_RefinanceSearchLongest")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefinanceSearch<TypicalSearch, false>)
+    ->Name("BM_RefinanceSearchTypical")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RefinanceSearch<TypicalSearch, true>)
+    ->Name("BM_PlainRefinanceSearchTypical")
+    ->Unit(benchmark::kMillisecond);
+// The plain longest search takes long: one iteration.
+BENCHMARK(BM_RefinanceSearch<LongestSearch, true>)
+    ->Name("BM_PlainRefinanceSearchLongest")
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

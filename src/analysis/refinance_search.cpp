@@ -1,5 +1,6 @@
 // The refinance search's required inputs, its "nothing found" box, and the search done plainly:
-// every trial computes its penalty and runs the refinanced loan in full.
+// every trial computes its penalty and runs the refinanced loan in full. The search the windows
+// run is in refinance_search_fast.cpp.
 #include "analysis/refinance_search.h"
 
 #include "analysis/penalties.h"
@@ -112,11 +113,6 @@ SearchOutcome RunPlainRefinanceSearch(const EngineInputs& in, const SearchInputs
             break;
     }
     return outcome;
-}
-
-SearchOutcome RunRefinanceSearch(const EngineInputs& in, const SearchInputs& inputs,
-                                 SearchObserver& observer) {
-    return RunPlainRefinanceSearch(in, inputs, observer);
 }
 
 } // namespace hl::analysis

@@ -174,8 +174,9 @@ TEST_F(RefinanceSearch, ARowHoldsTheSavingRatesFigures) {
     // With the CMHC rule, the first saving is on 1 January 1999 (36 payments made): the
     // three-month penalty on the balance owing, and 8.55 the highest rate that saves.
     Recorder recorder;
-    const SearchOutcome outcome =
-        Search(Inputs(SearchMode::DateAndRate, "Jan 2, 1996", "10.000", "", {}, true), recorder);
+    const SearchOutcome outcome = Search(Inputs(SearchMode::DateAndRate, "Jan 2, 1996", "10.000",
+                                                "", PenaltyMethod::CalculatedScenario, true),
+                                         recorder);
     EXPECT_TRUE(outcome.found);
     ASSERT_FALSE(recorder.rows.empty());
     const SearchRow first{"Jan 1 1999", "8.550",    "894.49", "2369.88",
@@ -199,8 +200,12 @@ TEST_F(RefinanceSearch, TheCmhcRuleChargesTheThreeMonthPenaltyFromThreeYearsOfPa
     // Rows by date with and without the rule: before 36 payments were made they are the same;
     // from the 36th on, the penalty is the three-month one even where the IRD is larger.
     Recorder with, without;
-    Search(Inputs(SearchMode::DateAndRate, "Jan 2, 1996", "10.000", "", {}, true), with);
-    Search(Inputs(SearchMode::DateAndRate, "Jan 2, 1996", "10.000", "", {}, false), without);
+    Search(Inputs(SearchMode::DateAndRate, "Jan 2, 1996", "10.000", "",
+                  PenaltyMethod::CalculatedScenario, true),
+           with);
+    Search(Inputs(SearchMode::DateAndRate, "Jan 2, 1996", "10.000", "",
+                  PenaltyMethod::CalculatedScenario, false),
+           without);
     ASSERT_FALSE(with.rows.empty());
     for (const SearchRow& row : with.rows) {
         SCOPED_TRACE(row[0]);
@@ -236,8 +241,9 @@ TEST_F(RefinanceSearch, InterestRateOnlyGivesAtMostOneRowForItsDate) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.date);
         Recorder recorder;
-        const SearchOutcome outcome =
-            Search(Inputs(SearchMode::RateOnly, c.date, "1.000", "", {}, c.cmhc), recorder);
+        const SearchOutcome outcome = Search(Inputs(SearchMode::RateOnly, c.date, "1.000", "",
+                                                    PenaltyMethod::CalculatedScenario, c.cmhc),
+                                             recorder);
         EXPECT_EQ(outcome.found, c.rate != nullptr);
         ASSERT_EQ(recorder.rows.size(), c.rate ? 1u : 0u);
         for (const SearchProgress& p : recorder.progress) {
@@ -293,8 +299,8 @@ TEST_F(RefinanceSearch, ADateWhoseCurrentLoanIsPaidOffInTheTermGivesNoRow) {
 }
 
 TEST_F(RefinanceSearch, StopEndsTheSearchBeforeTheNextRateKeepingTheRows) {
-    const SearchInputs inputs =
-        Inputs(SearchMode::DateAndRate, "Jan 2, 1996", "10.000", "", {}, true);
+    const SearchInputs inputs = Inputs(SearchMode::DateAndRate, "Jan 2, 1996", "10.000", "",
+                                       PenaltyMethod::CalculatedScenario, true);
     Recorder all;
     RunPlainRefinanceSearch({scenario, changes}, inputs, all);
     ASSERT_GT(all.rows.size(), 1u);
