@@ -32,8 +32,11 @@ QFont MakeFont(const PrintFont& f, QPaintDevice* device) {
     return QFont(font, device);
 }
 
-void DrawPage(const Page& page, QPainter& painter, const Grid& grid, double resolution,
+} // namespace
+
+void DrawPage(const Page& page, QPainter& painter, double resolution,
               const PictureSource* pictures) {
+    const Grid grid{resolution / kTwipsPerInch};
     for (const PlacedBox& b : page.boxes) {
         painter.setPen(QPen(Qt::black, b.width * resolution / kOldPrinterDots));
         painter.setBrush(Qt::NoBrush);
@@ -71,8 +74,6 @@ void DrawPage(const Page& page, QPainter& painter, const Grid& grid, double reso
     }
 }
 
-} // namespace
-
 QString FontFamily(PrintFace face) {
     return face == PrintFace::CourierNew ? QStringLiteral("Liberation Mono")
                                          : QStringLiteral("Liberation Sans");
@@ -83,13 +84,12 @@ bool RenderReport(const Report& report, QPrinter& printer, const PictureSource* 
     if (!painter.begin(&printer))
         return false;
     const double resolution = printer.resolution();
-    const Grid grid{resolution / kTwipsPerInch};
     bool ok = true;
     for (std::size_t k = 0; k < report.size() && ok; ++k) {
         if (k > 0 && !printer.newPage())
             ok = false;
         else
-            DrawPage(report[k], painter, grid, resolution, pictures);
+            DrawPage(report[k], painter, resolution, pictures);
     }
     return painter.end() && ok;
 }

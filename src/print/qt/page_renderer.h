@@ -7,6 +7,7 @@
 
 #include "print/page.h"
 
+class QPainter;
 class QPrinter;
 
 namespace hl {
@@ -22,6 +23,11 @@ class PictureSource {
 /// The installed face that stands in for a report face: "Liberation Sans" for "Arial",
 /// "Liberation Mono" for "Courier New" (the same widths).
 QString FontFamily(PrintFace face);
+
+/// Draws one page with a painter on a device of `resolution` dots per inch, the grid's origin at
+/// the painter's origin.
+void DrawPage(const Page& page, QPainter& painter, double resolution,
+              const PictureSource* pictures = nullptr);
 
 /// Draws every page on `printer`, starting a new sheet between pages. The printer is set up by
 /// the caller (paper, output); the grid's origin is the top left of its printable area.
