@@ -10,6 +10,7 @@
 #include "cli/compare_command.h"
 #include "cli/options.h"
 #include "cli/refinance_command.h"
+#include "cli/report_command.h"
 #include "cli/search_command.h"
 #include "cli/study_input.h"
 #include "core/text_items.h"
@@ -37,6 +38,8 @@ const char* kUsage =
     "                                [--cap R] [--costs X]\n"
     "                                [--penalty scenario|future-value|accumulated] [--cmhc]\n"
     "                                [--frequency N]\n"
+    "       hearthline-cli report STUDY.mtg --output FILE.pdf [--summary] [--changes]\n"
+    "                             [--schedule] [--option 1|2|3] [--frequency N]\n"
     "\n"
     "Commands:\n"
     "  schedule   run the schedule of the study and print the schedule file: line 1 the number\n"
@@ -104,6 +107,13 @@ const char* kUsage =
     "             checked as for discharge and read to 0.001. Nothing found: no line, the\n"
     "             window's message on standard error, status 0. A refusal (the cap, a required\n"
     "             option, a first date out of the term) prints the window's message on one line.\n"
+    "  report     prints the study's reports to a PDF file on Letter paper as one document,\n"
+    "             pages numbered through: --summary the summary, --changes the payment\n"
+    "             changes and lump payments, --schedule the schedule; all three when none is\n"
+    "             named. The schedule prints every payment (--option 1, the default), the loan\n"
+    "             anniversaries only (2) or the year ends only (3). An empty payment-changes\n"
+    "             table skips that report with a warning on standard error. The file is\n"
+    "             replaced whole or not at all.\n"
     "\n"
     "Options:\n"
     "  --frequency N   payment frequency: 1 Monthly, 2 Weekly, 3 Twice a Month,\n"
@@ -189,6 +199,13 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         std::vector<std::string> rest(args.begin(), args.end());
         rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(at));
         return RunSearchCommand(rest, out, err);
+    }
+    // The report command has options of its own.
+    if (const std::size_t at = CommandPosition(args, ReportCommandGrammar());
+        at < args.size() && args[at] == kReportCommand) {
+        std::vector<std::string> rest(args.begin(), args.end());
+        rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(at));
+        return RunReportCommand(rest, out, err);
     }
     // The analysis commands read a study with options of their own.
     if (const std::size_t at = CommandPosition(args, AnalysisGrammar()); at < args.size()) {
