@@ -125,7 +125,8 @@ TEST_F(CommandLine, ScheduleAsCsvForSpreadsheets) {
             const std::size_t point = cells[c].find('.');
             ASSERT_NE(point, std::string::npos) << cells[c];
             EXPECT_EQ(cells[c].size() - point, 3u) << cells[c];
-            EXPECT_EQ(std::lround(std::stod(cells[c]) * 100), std::lround(std::stod(record[c]) * 100))
+            EXPECT_EQ(std::lround(std::stod(cells[c]) * 100),
+                      std::lround(std::stod(record[c]) * 100))
                 << lines[k];
         }
     }
@@ -206,10 +207,9 @@ TEST_F(CommandLine, BadInputGivesOneLineAndStatusTwo) {
 TEST_F(CommandLine, HelpExplainsTheCommands) {
     const CliRun r = RunCli({"--help"});
     EXPECT_EQ(r.status, 0);
-    for (const char* word :
-         {"schedule", "summary", "shop", "solve", "--frequency", "--amount", "--rate", "--years",
-          "--payment", "--separators", "discharge", "--date", "suggest", "--current-rate",
-          "--csv", "YYYY-MM-DD"})
+    for (const char* word : {"schedule", "summary", "shop", "solve", "--frequency", "--amount",
+                             "--rate", "--years", "--payment", "--separators", "discharge",
+                             "--date", "suggest", "--current-rate", "--csv", "YYYY-MM-DD"})
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
     EXPECT_EQ(RunCli({"shop", "--help"}).out, r.out);
 }
