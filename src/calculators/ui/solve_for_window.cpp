@@ -137,7 +137,6 @@ void SolveForWindow::BuildControls() {
     page->addWidget(common);
     page->addLayout(solves, 1);
 
-    // Tab runs through the inputs and Close; the results come last and send the focus back.
     // A screen reader names each box after its caption.
     const std::pair<QWidget*, QString> captioned[] = {
         {Text1, QStringLiteral("Interest Rate:")},
@@ -151,6 +150,7 @@ void SolveForWindow::BuildControls() {
     for (const auto& [box, caption] : captioned)
         NameAfterCaption(box, caption);
 
+    // Tab runs through the inputs and Close; the results come last and send the focus back.
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Combo1);
     setTabOrder(Combo1, Text3);
