@@ -24,7 +24,7 @@ int RunDesktopProgram(int argc, char** argv) {
     Session session;
     session.debugLevel = DebugLevelFromArguments(args);
     const std::string programFolder = QApplication::applicationDirPath().toStdString() + "/";
-    QtServices services(programFolder + "help/hearthline-help.html");
+    QtServices services(ChooseHelpPage(programFolder, HL_INSTALLED_HELP_PAGE));
     const HeldWorkingFolder working(ChooseWorkingFolder(programFolder), services);
     session.folder = working.Folder();
     ResetToolFiles(session.folder);

@@ -9,6 +9,7 @@
 #include <QTemporaryFile>
 #include <cstdlib>
 
+#include "platform/qt/qt_text.h"
 #include "platform/services.h"
 
 namespace hl {
@@ -57,6 +58,16 @@ std::string FolderInUseText(const std::string& chosen, const std::string& own) {
     return "Another Hearthline program is already running with its working files in " + chosen +
            ".\rThis program keeps its working files in " + own +
            " instead, until it ends, so neither overwrites the other's.";
+}
+
+std::string ChooseHelpPage(const std::string& programFolder, const std::string& installedPage) {
+    const std::string beside = HelpFilePath(programFolder);
+    if (QFileInfo(QString::fromStdString(beside)).isFile())
+        return beside;
+    const std::string installed = programFolder + installedPage;
+    if (QFileInfo(QString::fromStdString(installed)).isFile())
+        return installed;
+    return beside;
 }
 
 HeldWorkingFolder::HeldWorkingFolder(const std::string& chosen, Services& services)

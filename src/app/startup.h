@@ -22,6 +22,12 @@ int DebugLevelFromArguments(const std::vector<std::string>& args);
 /// program). Created when missing.
 std::string ChooseWorkingFolder(const std::string& programFolder);
 
+/// The help page the program opens: "help/hearthline-help.html" beside the program (a build
+/// folder) when it is there, else the installed page, `installedPage` taken from the program's
+/// folder (bin/../share/hearthline/help/hearthline-help.html) when that is there, else the one
+/// beside the program, so that the help window's message names where it was looked for.
+std::string ChooseHelpPage(const std::string& programFolder, const std::string& installedPage);
+
 /// The name of the lock file a running program keeps in its working folder.
 inline constexpr const char* kWorkingFolderLockName = "hearthline.lock";
 

@@ -78,6 +78,7 @@ ToolbarStrip::ToolbarStrip(QWidget* parent) : QWidget(parent) {
 
     txtToolTip = new QLineEdit(this);
     txtToolTip->setObjectName("txtToolTip");
+    txtToolTip->setAccessibleName(QStringLiteral("Toolbar tip"));
     txtToolTip->setReadOnly(true);
     txtToolTip->setFocusPolicy(Qt::NoFocus);
     txtToolTip->setFrame(false);

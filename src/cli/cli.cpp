@@ -2,6 +2,7 @@
 #include "cli/cli.h"
 
 #include <cmath>
+#include <cstdio>
 #include <optional>
 #include <ostream>
 
@@ -13,6 +14,8 @@
 #include "cli/report_command.h"
 #include "cli/search_command.h"
 #include "cli/study_input.h"
+#include "core/day_number.h"
+#include "core/format.h"
 #include "core/text_items.h"
 #include "engine/engine.h"
 #include "engine/finite_figures.h"
@@ -25,7 +28,8 @@ namespace {
 using namespace cli;
 
 const char* kUsage =
-    "Usage: hearthline-cli schedule|summary STUDY.mtg [--frequency N]\n"
+    "Usage: hearthline-cli schedule STUDY.mtg [--frequency N] [--csv]\n"
+    "       hearthline-cli summary STUDY.mtg [--frequency N]\n"
     "       hearthline-cli shop --amount A[:A2:STEP] --rate R[:R2:STEP] --years Y[:Y2:STEP]\n"
     "                           [--separators]\n"
     "       hearthline-cli solve --rate R --payment P [--frequency N] [--amount A] [--years Y]\n"
@@ -45,7 +49,9 @@ const char* kUsage =
     "  schedule   run the schedule of the study and print the schedule file: line 1 the number\n"
     "             of payments N, line 2 the mortgage amount, then one line per payment of ten\n"
     "             items: number, date (day number), payment, principal, interest, principal\n"
-    "             to date, interest to date, lump payment, change to payment, balance\n"
+    "             to date, interest to date, lump payment, change to payment, balance.\n"
+    "             --csv prints it for spreadsheets instead: a header row, then one row per\n"
+    "             payment, its date as YYYY-MM-DD and every amount to the cent\n"
     "  summary    print the totals of the study, one 'name: value' line each: end_balance,\n"
     "             total_principal, total_interest, last_date (day number), regular_payment,\n"
     "             total_lumps, extra_paid, total_paid, payments_made, payment_in_effect\n"
@@ -125,8 +131,9 @@ const char* kUsage =
     "Exit status: 0 done, 2 unreadable file, incomplete scenario, bad option or value, or a\n"
     "calculation that cannot be done (the one line on standard error says which).\n";
 
-// schedule|summary STUDY [--frequency N]: the command word and the study are its operands.
-OptionGrammar StudyGrammar() { return OptionGrammar{{FrequencyOption()}, 2}; }
+// schedule|summary STUDY [--frequency N] [--csv]: the command word and the study are its
+// operands.
+OptionGrammar StudyGrammar() { return OptionGrammar{{FrequencyOption(), FlagOption("--csv")}, 2}; }
 
 // Every option the analysis commands take, to find their command word among them.
 OptionGrammar AnalysisGrammar() {
@@ -170,6 +177,31 @@ void PrintFileLines(const std::string& contents, std::ostream& out) {
     for (char c : contents)
         if (c != '\r')
             out << c;
+}
+
+// An amount to the cent, as a spreadsheet reads it: "894.49", "-25.00", never "-0.00".
+std::string CentsText(Money value) {
+    std::string text = FormatNumber(value, "0.00");
+    if (text == "-0.00")
+        text.erase(0, 1);
+    return text;
+}
+
+// The schedule for spreadsheets: a header row, then one row per payment, its date as
+// YYYY-MM-DD and every amount to the cent.
+void PrintScheduleCsv(const ScheduleFile& schedule, std::ostream& out) {
+    out << "number,date,payment,principal,interest,principal_to_date,interest_to_date,lump,"
+           "change,balance\n";
+    for (const ScheduleRecord& r : schedule.records) {
+        const CivilDate d = CivilFromDay(r.date);
+        char date[32];
+        std::snprintf(date, sizeof date, "%04d-%02d-%02d", d.year, d.month, d.day);
+        out << r.number << ',' << date;
+        for (const Money amount : {r.payment, r.principal, r.interest, r.principalToDate,
+                                   r.interestToDate, r.lump, r.change, r.balance})
+            out << ',' << CentsText(amount);
+        out << '\n';
+    }
 }
 
 } // namespace
@@ -229,6 +261,9 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return Fail(err, "unknown command \"" + command + "\" (try --help)");
     if (path.empty())
         return Fail(err, "no study file given (try --help)");
+    const bool csv = options.Has("--csv");
+    if (csv && command != "schedule")
+        return Fail(err, "--csv is for the schedule command only (try --help)");
 
     Study study;
     if (auto problem = LoadStudy(path, options.Value("--frequency"), study))
@@ -251,7 +286,10 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     const ScheduleRun run = RunSchedule(in, messages);
     if (!AllFinite(run.schedule))
         return Fail(err, tooLarge);
-    PrintFileLines(ScheduleText(run.schedule.count, run.schedule), out);
+    if (csv)
+        PrintScheduleCsv(run.schedule, out);
+    else
+        PrintFileLines(ScheduleText(run.schedule.count, run.schedule), out);
     return 0;
 }
 

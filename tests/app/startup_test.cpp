@@ -94,5 +94,42 @@ TEST(Startup, AFolderIsFreeAgainWhenItsProgramEnds) {
     EXPECT_TRUE(services.Messages().empty());
 }
 
+TEST(Startup, TheHelpPageBesideTheProgramComesFirstThenTheInstalledOne) {
+    const std::string installed = "../share/hearthline/help/hearthline-help.html";
+    struct Case {
+        const char* what;
+        bool beside;
+        bool underShare;
+        const char* chosen; ///< relative to the program's folder
+    };
+    const Case cases[] = {
+        {"a build folder", true, false, "help/hearthline-help.html"},
+        {"both", true, true, "help/hearthline-help.html"},
+        {"an installed program", false, true, "../share/hearthline/help/hearthline-help.html"},
+        {"neither: the message names the place beside", false, false, "help/hearthline-help.html"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempFolder root;
+        const std::string program = root.Path("prefix/bin/");
+        std::filesystem::create_directories(program);
+        if (c.beside) {
+            std::filesystem::create_directories(program + "help");
+            test::Spit(program + "help/hearthline-help.html", "<html></html>");
+        }
+        if (c.underShare) {
+            std::filesystem::create_directories(root.Path("prefix/share/hearthline/help"));
+            test::Spit(root.Path("prefix/share/hearthline/help/hearthline-help.html"), "<html/>");
+        }
+        EXPECT_EQ(ChooseHelpPage(program, installed), program + c.chosen);
+    }
+    // A folder where the page should be is no page.
+    test::TempFolder root;
+    std::filesystem::create_directories(root.Path("bin/help/hearthline-help.html"));
+    std::filesystem::create_directories(root.Path("share/hearthline/help"));
+    test::Spit(root.Path("share/hearthline/help/hearthline-help.html"), "<html/>");
+    EXPECT_EQ(ChooseHelpPage(root.Path("bin/"), installed), root.Path("bin/") + installed);
+}
+
 } // namespace
 } // namespace hl

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <sstream>
 
 #include "cli/cli.h"
@@ -74,6 +76,63 @@ TEST_F(CommandLine, ScheduleOfAMonthlyStudy) {
     EXPECT_EQ(r.out.find('\r'), std::string::npos);
 }
 
+TEST_F(CommandLine, ScheduleAsCsvForSpreadsheets) {
+    study.changes.entries.push_back({2500.0f, 0.0f, DayFromCivil(1996, 3, 1)});
+    study.changes.entries.push_back({0.0f, 25.5f, DayFromCivil(1997, 1, 1)});
+    const std::string path = Save(true, kMonthly);
+    const CliRun r = RunCli({"schedule", path, "--csv"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 61u);
+    EXPECT_EQ(lines[0], "number,date,payment,principal,interest,principal_to_date,"
+                        "interest_to_date,lump,change,balance");
+    struct Row {
+        std::size_t line;
+        std::string text;
+    };
+    const Row rows[] = {
+        {1, "1,1996-01-01,894.49,78.00,816.49,78.00,816.49,0.00,0.00,99922.00"},
+        {3, "3,1996-03-01,894.49,79.28,815.21,2735.92,2447.55,2500.00,0.00,97264.08"},
+        {13, "13,1997-01-01,919.99,133.46,786.53,3802.51,10351.36,0.00,25.50,96197.49"},
+        {60, "60,2000-12-01,919.99,195.58,724.41,11473.33,45920.07,0.00,0.00,88526.67"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        EXPECT_EQ(lines[row.line].rfind(row.text, 0), 0u) << lines[row.line];
+    }
+    // Every row holds the schedule file's record: the same number, the day number as its date,
+    // every amount to the cent with two decimals.
+    auto cellsOf = [](const std::string& line) {
+        std::vector<std::string> cells;
+        std::istringstream row(line);
+        for (std::string cell; std::getline(row, cell, ',');)
+            cells.push_back(cell);
+        return cells;
+    };
+    const auto plain = Lines(RunCli({"schedule", path}).out);
+    ASSERT_EQ(plain.size(), lines.size() + 1);
+    for (std::size_t k = 1; k < lines.size(); ++k) {
+        const auto cells = cellsOf(lines[k]);
+        const auto record = cellsOf(plain[k + 1]);
+        ASSERT_EQ(cells.size(), 10u) << lines[k];
+        ASSERT_EQ(record.size(), 10u) << plain[k + 1];
+        EXPECT_EQ(cells[0], record[0]);
+        const CivilDate d = CivilFromDay(std::stoi(record[1]));
+        char date[16];
+        std::snprintf(date, sizeof date, "%04d-%02d-%02d", d.year, d.month, d.day);
+        EXPECT_EQ(cells[1], date);
+        for (std::size_t c = 2; c < 10; ++c) {
+            const std::size_t point = cells[c].find('.');
+            ASSERT_NE(point, std::string::npos) << cells[c];
+            EXPECT_EQ(cells[c].size() - point, 3u) << cells[c];
+            EXPECT_EQ(std::lround(std::stod(cells[c]) * 100),
+                      std::lround(std::stod(record[c]) * 100))
+                << lines[k];
+        }
+    }
+    EXPECT_EQ(RunCli({"schedule", "--csv", path}).out, r.out);
+}
+
 TEST_F(CommandLine, SummaryPrintsTenNamedLines) {
     const CliRun r = RunCli({"summary", Save(true, kMonthly)});
     ASSERT_EQ(r.status, 0) << r.err;
@@ -128,6 +187,8 @@ TEST_F(CommandLine, BadInputGivesOneLineAndStatusTwo) {
         {"summary", good, "--frequency"},
         {"summary", good, "--colour"},
         {"summary", good, "extra"},
+        {"summary", good, "--csv"},
+        {"schedule", good, "--csv=yes"},
         {"summary", folder.Path("missing.mtg")},
         {"schedule", garbage},
         {"summary", incomplete},
@@ -146,9 +207,10 @@ TEST_F(CommandLine, BadInputGivesOneLineAndStatusTwo) {
 TEST_F(CommandLine, HelpExplainsTheCommands) {
     const CliRun r = RunCli({"--help"});
     EXPECT_EQ(r.status, 0);
-    for (const char* word : {"schedule", "summary", "shop", "solve", "--frequency", "--amount",
-                             "--rate", "--years", "--payment", "--separators", "discharge",
-                             "--date", "suggest", "--current-rate", "compare"})
+    for (const char* word :
+         {"schedule", "summary", "shop", "solve", "--frequency", "--amount", "--rate", "--years",
+          "--payment", "--separators", "discharge", "--date", "suggest", "--current-rate",
+          "compare", "--csv", "YYYY-MM-DD"})
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
     EXPECT_EQ(RunCli({"shop", "--help"}).out, r.out);
 }

@@ -12,6 +12,7 @@
 #include "calculators/estimate.h"
 #include "core/box_value.h"
 #include "files/working_files.h"
+#include "windowkit/accessible_names.h"
 
 namespace hl {
 namespace {
@@ -110,6 +111,7 @@ void EstimateWindow::BuildControls() {
     };
     auto line = [&](const QString& text, QLineEdit* box, int column, int indent) {
         caption(text, indent);
+        NameAfterCaption(box, text);
         sheet->addWidget(box, row, column);
         ++row;
     };
@@ -126,12 +128,14 @@ void EstimateWindow::BuildControls() {
     line(QStringLiteral("Moving Expenses"), Text9, 1, kIndent);
     line(QStringLiteral("Home Insurance"), Text10, 1, kIndent);
     line(QStringLiteral("Immediate Repairs"), Text11, 1, kIndent);
+    Text13->setAccessibleName(QStringLiteral("Subtotal of Other Expenses"));
     sheet->addWidget(Text13, row, 2);
     line(QStringLiteral("Other"), Text12, 1, kIndent);
     line(QStringLiteral("Total Estimated Purchase Cost:"), Text14, 2, 0);
     heading(QStringLiteral("Less:"));
     line(QStringLiteral("Purchase Deposit"), Text15, 1, kIndent);
     line(QStringLiteral("$ from other property sale"), Text16, 1, kIndent);
+    Text18->setAccessibleName(QStringLiteral("Subtotal of Funds"));
     sheet->addWidget(Text18, row, 2);
     line(QStringLiteral("Other Personal Funds"), Text17, 1, kIndent);
     line(QStringLiteral("Estimated Amount to be mortgaged:"), Text19, 2, 0);

@@ -20,6 +20,7 @@
 #include "core/box_value.h"
 #include "files/working_files.h"
 #include "platform/twips.h"
+#include "windowkit/accessible_names.h"
 #include "windowkit/selection_text.h"
 #include "windowkit/show_message.h"
 
@@ -96,15 +97,20 @@ void ShopperWindow::BuildControls() {
         Grid1->setColumnWidth(c, Twips(kDefaultColumnTwips + 270));
 
     auto* inputs = new QGridLayout;
-    inputs->addWidget(new QLabel(QStringLiteral("Lower Boundary"), this), 0, 1, Qt::AlignCenter);
-    inputs->addWidget(new QLabel(QStringLiteral("Upper Boundary"), this), 0, 2, Qt::AlignCenter);
-    inputs->addWidget(new QLabel(QStringLiteral("Increment"), this), 0, 3, Qt::AlignCenter);
+    const QString columns[] = {QStringLiteral("Lower Boundary"), QStringLiteral("Upper Boundary"),
+                               QStringLiteral("Increment")};
+    for (int c = 0; c < 3; ++c)
+        inputs->addWidget(new QLabel(columns[c], this), 0, c + 1, Qt::AlignCenter);
     const QString rows[] = {QStringLiteral("Mortgage Amount:"), QStringLiteral("Interest Rate:"),
                             QStringLiteral("Amortization Period")};
     for (int r = 0; r < 3; ++r) {
         inputs->addWidget(new QLabel(rows[r], this), r + 1, 0);
-        for (int c = 0; c < 3; ++c)
-            inputs->addWidget(boxes_[static_cast<std::size_t>(r * 3 + c)], r + 1, c + 1);
+        for (int c = 0; c < 3; ++c) {
+            QLineEdit* box = boxes_[static_cast<std::size_t>(r * 3 + c)];
+            // "Mortgage Amount, Lower Boundary": the row's caption, then the column's.
+            NameAfterCaption(box, CaptionName(rows[r]) + QStringLiteral(", ") + columns[c]);
+            inputs->addWidget(box, r + 1, c + 1);
+        }
     }
 
     auto* purpose = new QHBoxLayout;

@@ -7,10 +7,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "calculators/ui/drop_down_combo.h"
 #include "core/box_value.h"
 #include "engine/scenario.h"
+#include "windowkit/accessible_names.h"
 #include "windowkit/show_message.h"
 
 namespace hl {
@@ -134,6 +136,19 @@ void SolveForWindow::BuildControls() {
                          this));
     page->addWidget(common);
     page->addLayout(solves, 1);
+
+    // A screen reader names each box after its caption.
+    const std::pair<QWidget*, QString> captioned[] = {
+        {Text1, QStringLiteral("Interest Rate:")},
+        {Combo1, QStringLiteral("Payment Frequency")},
+        {Text2, QStringLiteral("Payment Amount:")},
+        {Text3, QStringLiteral("Mortgage Amount:")},
+        {Text5, QStringLiteral("Calculated Amortization Period, payments")},
+        {Text7, QStringLiteral("Calculated Amortization Period, years")},
+        {Text4, QStringLiteral("Amortization Period (years):")},
+        {Text6, QStringLiteral("Calculated Mtge Amount:")}};
+    for (const auto& [box, caption] : captioned)
+        NameAfterCaption(box, caption);
 
     // Tab runs through the inputs and Close; the results come last and send the focus back.
     setTabOrder(Text1, Text2);

@@ -18,10 +18,12 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <utility>
 
 #include "display/graph_data.h"
 #include "engine/schedule_file.h"
 #include "platform/twips.h"
+#include "windowkit/accessible_names.h"
 
 namespace hl {
 
@@ -129,6 +131,15 @@ void GraphWindow::BuildControls() {
     crossover->addWidget(Text8, 2, 0);
     crossover->addWidget(Text9, 2, 1);
     Shape2->hide();
+    // A screen reader names each box after its caption, and the line it belongs to.
+    const std::pair<QWidget*, QString> captioned[] = {
+        {Text1, QStringLiteral("First Line Label")},   {Text2, QStringLiteral("First Start Point")},
+        {Text3, QStringLiteral("First End Point")},    {Text4, QStringLiteral("Second Line Label")},
+        {Text5, QStringLiteral("Second Start Point")}, {Text6, QStringLiteral("Second End Point")},
+        {Text7, QStringLiteral("Date of Xover:")},     {Text9, QStringLiteral("X over point:")}};
+    for (const auto& [box, caption] : captioned)
+        NameAfterCaption(box, caption);
+    Text8->setAccessibleName(QStringLiteral("Crossover point caption"));
 
     Command1 = new QPushButton(QStringLiteral("Close"), this);
     Command1->setObjectName(QStringLiteral("Command1"));

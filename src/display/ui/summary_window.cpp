@@ -8,6 +8,7 @@
 
 #include "display/summary_view.h"
 #include "platform/twips.h"
+#include "windowkit/accessible_names.h"
 #include "windowkit/engine_messages.h"
 
 namespace hl {
@@ -62,6 +63,7 @@ void SummaryWindow::BuildControls() {
     grid->addWidget(Caption(this, "Label1", "The following data is a snapshot taken at:", true),
                     row++, 0, 1, 3);
     auto line = [&](const char* name, const char* text, QLineEdit* box) {
+        NameAfterCaption(box, QString::fromLatin1(text));
         grid->addWidget(Caption(this, name, text), row, 0, 1, 2);
         grid->addWidget(box, row++, 2);
     };
@@ -77,6 +79,11 @@ void SummaryWindow::BuildControls() {
     line("Label10", "Extra $ paid out as a result of user specified payment changes:", Text4);
     line("Label11", "If the mortgage was to continue to run, it would be paid off:", Text2);
     line("Label12", "at payment number:", Text3);
+    // Captions that read on from the one above are named in full.
+    Text1->setAccessibleName(QStringLiteral("Snapshot at payment number"));
+    Text6->setAccessibleName(QStringLiteral("Paid Out by Regular Payments"));
+    Text5->setAccessibleName(QStringLiteral("Paid Out by Lump Payments"));
+    Text3->setAccessibleName(QStringLiteral("Paid off at payment number"));
     grid->addWidget(Command1, row++, 2);
     grid->setRowStretch(row, 1);
 

@@ -13,10 +13,12 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <utility>
 
 #include "core/format.h"
 #include "platform/twips.h"
 #include "scenario/ui/payment_changes_window.h"
+#include "windowkit/accessible_names.h"
 
 namespace hl {
 namespace {
@@ -143,6 +145,13 @@ void InputForm::BuildControls() {
     Command3->setObjectName(QStringLiteral("Command3"));
     Command1 = new QPushButton(QStringLiteral("Quit"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
+
+    // A screen reader names each box after its caption.
+    const std::pair<QWidget*, QLabel*> captioned[] = {
+        {Text1, Label1},  {Text2, Label2}, {Text3, Label3}, {Text4, Label4}, {Text5, Label5},
+        {Combo1, Label6}, {Text6, Label8}, {Text7, Label9}, {Text8, Label10}};
+    for (const auto& [box, caption] : captioned)
+        NameAfterCaption(box, caption->text());
 
     for (QWidget* hidden : std::initializer_list<QWidget*>{Label13, Label12, Shape2, Label9, Text7,
                                                            Label10, Text8, Label11, Command3})

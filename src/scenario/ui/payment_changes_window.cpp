@@ -20,6 +20,7 @@
 #include "core/format.h"
 #include "platform/twips.h"
 #include "scenario/ui/input_form.h"
+#include "windowkit/accessible_names.h"
 
 namespace hl {
 namespace {
@@ -148,6 +149,8 @@ PaymentChangesWindow::PaymentChangesWindow(AppContext& context, QWidget* parent)
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
+    // The cell editor is named after the column of the cell it edits (StartEdit).
+    NameAfterCaption(Text1, QString::fromLatin1(kPaymentCaptions[kPayDateColumn]));
     Text1->setFrame(false);
     Text1->setContextMenuPolicy(Qt::NoContextMenu);
     Text1->hide();
@@ -350,6 +353,8 @@ void PaymentChangesWindow::StartEdit() {
     Grid1->scrollTo(current);
     PlaceEditBox();
     Text1->setText(QString::fromStdString(grid_.Cell(editRow_, editColumn_)));
+    NameAfterCaption(Text1,
+                     model_->headerData(editColumn_, Qt::Horizontal, Qt::DisplayRole).toString());
     Text1->setAlignment(Qt::Alignment(current.data(Qt::TextAlignmentRole).toInt()));
     editing_ = true;
     Text1->show();
