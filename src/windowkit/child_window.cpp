@@ -2,9 +2,11 @@
 #include "windowkit/child_window.h"
 
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 
 #include "platform/twips.h"
+#include "windowkit/show_message.h"
 
 namespace hl {
 
@@ -29,6 +31,13 @@ void ChildWindow::Unload() {
         frame->close();
     else
         close();
+}
+
+void ChildWindow::AnswerRefusal(QLineEdit* box, const calc::CalcMessage& message) {
+    if (ShowCalcMessage(services_, message) == MessageAnswer::No)
+        box->clear();
+    else
+        events_.ReturnFocus(box);
 }
 
 void ChildWindow::mouseMoveEvent(QMouseEvent* event) {

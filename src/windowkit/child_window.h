@@ -8,9 +8,12 @@
 #include <QWidget>
 #include <string>
 
+#include "core/calc_message.h"
 #include "windowkit/app_context.h"
 #include "windowkit/box_events.h"
 #include "windowkit/window_id.h"
+
+class QLineEdit;
 
 namespace hl {
 
@@ -51,6 +54,9 @@ class ChildWindow : public QWidget {
   protected:
     /// Called on every close, after SaveState.
     virtual void Unloading() {}
+    /// Shows the message that refused `box`'s value: No empties the box, OK or Yes puts the
+    /// user back in it to correct the value.
+    void AnswerRefusal(QLineEdit* box, const calc::CalcMessage& message);
     /// The study changed: the unsaved-changes flag goes up.
     void MarkChanged() { session_.MarkChanged(); }
 

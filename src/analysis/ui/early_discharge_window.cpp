@@ -14,6 +14,7 @@
 #include "core/format.h"
 #include "engine/schedule_file.h"
 #include "files/working_files.h"
+#include "windowkit/controls.h"
 #include "windowkit/engine_messages.h"
 #include "windowkit/show_message.h"
 
@@ -46,12 +47,6 @@ constexpr const char* kPenaltiesHint =
     "those that are CMHC insured.\r\r"
     "CHECK WITH YOUR LENDER ABOUT THIS.  THEY DON'T ADVERTISE THIS FACT.";
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
-    auto* label = new QLabel(QString::fromLatin1(caption), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
 QLineEdit* MakeBox(QWidget* parent, const char* name, QLabel* caption) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -70,14 +65,6 @@ QLineEdit* MakeDisplayBox(QWidget* parent, const char* name, QLabel* caption) {
     box->setFocusPolicy(Qt::NoFocus);
     return box;
 }
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
-std::string TextOf(const QLineEdit* box) { return box->text().toStdString(); }
 
 } // namespace
 
@@ -222,10 +209,7 @@ bool EarlyDischargeWindow::Apply(QLineEdit* box, const analysis::BoxCheck& check
     case analysis::BoxOutcome::Refused:
         break;
     }
-    if (ShowCalcMessage(services_, *check.message) == MessageAnswer::No)
-        box->clear();
-    else
-        events_.ReturnFocus(box);
+    AnswerRefusal(box, *check.message);
     return false;
 }
 

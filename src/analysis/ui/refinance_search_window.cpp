@@ -21,6 +21,7 @@
 #include "core/day_number.h"
 #include "core/format.h"
 #include "files/working_files.h"
+#include "windowkit/controls.h"
 #include "windowkit/selection_text.h"
 #include "windowkit/show_message.h"
 
@@ -45,12 +46,6 @@ constexpr const char* kColumns[7] = {" Discharge Date",
 // and a Stop is seen at once, while the search itself never waits for the window.
 constexpr int kCollectMs = 30;
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
-    auto* label = new QLabel(QString::fromLatin1(caption), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
 QLineEdit* MakeBox(QWidget* parent, const char* name, const char* accessibleName, bool input) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -69,9 +64,6 @@ QRadioButton* MakeOption(QWidget* parent, const char* name, const char* caption)
     option->setObjectName(QString::fromLatin1(name));
     return option;
 }
-
-std::string TextOf(const QLineEdit* box) { return box->text().toStdString(); }
-void Put(QLineEdit* box, const std::string& text) { box->setText(QString::fromStdString(text)); }
 
 // Passes the search's reports to the window's mailbox; the window collects them.
 class MailboxObserver : public analysis::SearchObserver {
@@ -336,10 +328,7 @@ void RefinanceSearchWindow::Text2LostFocus() {
         return;
     const analysis::BoxCheck check = analysis::CheckDischargeRate(TextOf(Text2), session_.scenario);
     if (check.outcome == analysis::BoxOutcome::Refused) {
-        if (ShowCalcMessage(services_, *check.message) == MessageAnswer::No)
-            Text2->clear();
-        else
-            events_.ReturnFocus(Text2);
+        AnswerRefusal(Text2, *check.message);
         return;
     }
     if (check.outcome != analysis::BoxOutcome::Accepted)

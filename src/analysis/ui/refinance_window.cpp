@@ -17,6 +17,7 @@
 #include "engine/schedule_file.h"
 #include "engine/working_names.h"
 #include "files/working_files.h"
+#include "windowkit/controls.h"
 #include "windowkit/engine_messages.h"
 #include "windowkit/show_message.h"
 
@@ -84,12 +85,6 @@ constexpr const char* kOverwriteQuestion =
 constexpr const char* kBlankInputs =
     "Error - all three input fields MUST contain data.  One or more is blank.";
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
-    auto* label = new QLabel(QString::fromLatin1(caption), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
 QLineEdit* MakeBox(QWidget* parent, const char* name, const QString& accessibleName,
                    const char* widest = "Sep 30, 2000") {
     auto* box = new QLineEdit(parent);
@@ -109,14 +104,6 @@ QLineEdit* MakeDisplayBox(QWidget* parent, const char* name, const QString& acce
     return box;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
-std::string TextOf(const QLineEdit* box) { return box->text().toStdString(); }
-void Put(QLineEdit* box, const std::string& text) { box->setText(QString::fromStdString(text)); }
 Single ValueOf(const QLineEdit* box) { return calc::BoxValue(TextOf(box)).value_or(0.0f); }
 
 } // namespace
@@ -360,10 +347,7 @@ void RefinanceWindow::Text1LostFocus() {
     if (typed)
         acceptedDate_ = *typed;
     if (check.outcome == analysis::BoxOutcome::Refused) {
-        if (ShowCalcMessage(services_, *check.message) == MessageAnswer::No)
-            Text1->clear();
-        else
-            events_.ReturnFocus(Text1);
+        AnswerRefusal(Text1, *check.message);
         return;
     }
     if (!ShowBalanceOwing())
@@ -377,10 +361,7 @@ void RefinanceWindow::Text2LostFocus() {
         return;
     const analysis::BoxCheck check = analysis::CheckDischargeRate(TextOf(Text2), session_.scenario);
     if (check.outcome == analysis::BoxOutcome::Refused) {
-        if (ShowCalcMessage(services_, *check.message) == MessageAnswer::No)
-            Text2->clear();
-        else
-            events_.ReturnFocus(Text2);
+        AnswerRefusal(Text2, *check.message);
         return;
     }
     if (check.outcome != analysis::BoxOutcome::Accepted)

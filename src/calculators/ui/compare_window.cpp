@@ -18,6 +18,7 @@
 #include "files/working_files.h"
 #include "scenario/input_rules.h"
 #include "scenario/payment_table.h"
+#include "windowkit/controls.h"
 #include "windowkit/engine_messages.h"
 #include "windowkit/show_message.h"
 
@@ -30,12 +31,6 @@ constexpr const char* kErrorTrapTitle = "Mortgage Error Trap";
 constexpr const char* kTimeFrameFirst = "Error Start Date and Length of Loan MUST be completed ";
 constexpr const char* kTimeFrameSecond = "before payment chanes can be entered.";
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
-    auto* label = new QLabel(QString::fromLatin1(caption), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
 QLineEdit* MakeBox(QWidget* parent, const char* name, const QString& accessibleName) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -44,12 +39,6 @@ QLineEdit* MakeBox(QWidget* parent, const char* name, const QString& accessibleN
     // A screen reader says what the box is for, not just "edit".
     box->setAccessibleName(accessibleName);
     return box;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
 }
 
 // Borderless, grey, blue text: the note that a scenario has payment changes.
@@ -69,7 +58,6 @@ QLabel* MakeIndicator(QWidget* parent, const char* name) {
 }
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
-std::string TextOf(const QLineEdit* box) { return box->text().toStdString(); }
 
 } // namespace
 
@@ -394,10 +382,7 @@ bool CompareWindow::CheckBox(QLineEdit* box, calc::TwoBox which) {
     case calc::FieldOutcome::Rejected:
         break;
     }
-    if (ShowCalcMessage(services_, *check.message) == MessageAnswer::No)
-        box->clear();
-    else
-        events_.ReturnFocus(box);
+    AnswerRefusal(box, *check.message);
     return false;
 }
 

@@ -13,6 +13,7 @@
 #include "core/box_value.h"
 #include "engine/scenario.h"
 #include "windowkit/accessible_names.h"
+#include "windowkit/controls.h"
 #include "windowkit/show_message.h"
 
 namespace hl {
@@ -36,8 +37,6 @@ QLabel* Note(const QString& text, QWidget* parent) {
     label->setWordWrap(true);
     return label;
 }
-
-std::string TextOf(const QLineEdit* box) { return box->text().toStdString(); }
 
 } // namespace
 

@@ -1,0 +1,22 @@
+// Small makers and accessors the windows share for their named controls.
+#pragma once
+
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace hl {
+
+/// A caption named `name` (its objectName), showing `caption`.
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption);
+/// A button named `name`, showing `caption`.
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption);
+
+/// A box's text, and a text put in a box.
+std::string TextOf(const QLineEdit* box);
+void Put(QLineEdit* box, const std::string& text);
+
+} // namespace hl
