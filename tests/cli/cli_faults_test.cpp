@@ -11,25 +11,14 @@
 
 #include "cli/cli.h"
 #include "cli/guarded_run.h"
+#include "cli_run.h"
 #include "support/temp_folder.h"
 
 namespace hl {
 namespace {
 
-struct CliRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunCli(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    CliRun r;
-    r.status = RunCommandLine(args, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
+using test::CliRun;
+using test::RunCli;
 
 // A complete monthly study whose lines 1 and 10 (the amount and the one table entry) are given.
 std::string StudyText(const std::string& amount, const std::string& entry) {

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "cli_run.h"
 #include "core/day_number.h"
 #include "core/text_items.h"
 #include "files/study_file.h"
@@ -17,20 +18,8 @@
 namespace hl {
 namespace {
 
-struct CliRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunCli(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    CliRun r;
-    r.status = RunCommandLine(args, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
+using test::CliRun;
+using test::RunCli;
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "cli_run.h"
 #include "core/day_number.h"
 #include "files/study_file.h"
 #include "support/standard_scenario.h"
@@ -13,20 +14,8 @@
 namespace hl {
 namespace {
 
-struct CliRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunCli(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    CliRun r;
-    r.status = RunCommandLine(args, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
+using test::CliRun;
+using test::RunCli;
 
 // The standard scenario, Monthly: 60 payments from 1 January 1996 to 1 December 2000.
 class RefinanceCommand : public ::testing::Test {

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "cli_run.h"
 #include "files/study_file.h"
 #include "support/standard_scenario.h"
 #include "support/temp_folder.h"
@@ -12,20 +13,8 @@
 namespace hl {
 namespace {
 
-struct CliRun {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunCli(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    CliRun r;
-    r.status = RunCommandLine(args, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
-}
+using test::CliRun;
+using test::RunCli;
 
 std::size_t Lines(const std::string& text) {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
