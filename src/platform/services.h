@@ -3,6 +3,7 @@
 // that tests can script the answers; only platform/qt touches the real dialogs.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -10,8 +11,12 @@
 // Qt: the windows that copy a picture include <QImage> themselves, and nothing below the windows
 // ever includes this header.
 class QImage;
+class QPrinter;
 
 namespace hl {
+
+/// How a print request ended.
+enum class PrintResult { Printed, Cancelled, Failed };
 
 /// The buttons a message box offers.
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
@@ -80,6 +85,13 @@ class Services {
 
     /// The printer set-up dialog; the choice is kept for later printing. False when cancelled.
     virtual bool AskPrinterSetup() = 0;
+
+    /// Prints a document: the print dialog offers the system's printers and printing to a file,
+    /// starting from the printer set-up's choice (which it keeps for the rest of the session);
+    /// then `draw` paints the pages on the chosen printer and answers whether it could. `name`
+    /// is the document's name for the print queue.
+    virtual PrintResult PrintDocument(const std::string& name,
+                                      const std::function<bool(QPrinter&)>& draw) = 0;
 
     /// Empties the clipboard.
     virtual void ClearClipboard() = 0;

@@ -84,12 +84,12 @@ void PrintHeaderBlock(PageWriter& w, const Scenario& s) {
     w.SetFont(PrintFace::Arial, 10);
     w.MoveTo(4);
     w.At(7, "Mortgage Amount    : " + RightAligned(s.amount, 10));
-    w.At(50, "Interest Rate                  : " + FormatNumber(s.rate, "####0.000"));
-    w.At(83, "Am Period (years)     : " + RightAligned(s.amortization, 10));
+    w.At(kHeaderColumn2, "Interest Rate                  : " + FormatNumber(s.rate, "####0.000"));
+    w.At(kHeaderColumn3, "Am Period (years)     : " + RightAligned(s.amortization, 10));
     w.NewLine();
     w.At(7, "Start Date                  : " + Date(s.start));
-    w.At(50, "Length of Loan (years) : " + FormatNumber(s.term, "##0.0#"));
-    w.At(83, "Calculated Payment  : " +
+    w.At(kHeaderColumn2, "Length of Loan (years) : " + FormatNumber(s.term, "##0.0#"));
+    w.At(kHeaderColumn3, "Calculated Payment  : " +
                  RightAligned(RegularPayment(s.amount, s.rate, s.amortization, s.frequency), 9));
     w.NewLine();
     w.At(7, std::string("Payment Frequency : ") + FrequencyName(s.frequency));
@@ -98,6 +98,25 @@ void PrintHeaderBlock(PageWriter& w, const Scenario& s) {
     w.At(4, "Comment: " + s.comment);
     w.SetBold(false);
     w.NewLine();
+}
+
+void PrintToolReportStart(PageWriter& w, const char* title, double titleColumn, int headingLine,
+                          int titleLine) {
+    w.MoveTo(headingLine);
+    w.SetFont(PrintFace::Arial, 16);
+    w.SetBold(true);
+    w.SetUnderline(false);
+    w.At(3, kPrintHeading);
+    w.MoveTo(titleLine);
+    w.SetUnderline(true);
+    w.At(titleColumn, title);
+    w.SetUnderline(false);
+    w.NewLine();
+}
+
+Report OnePageReport(Page page) {
+    PrintFooter(page, 1, 1);
+    return Report{std::move(page)};
 }
 
 void PrintFooter(Page& page, int pageNumber, int pageTotal) {

@@ -35,12 +35,27 @@ inline constexpr const char* kNoChangesText =
 /// characters; a longer text is kept whole.
 std::string RightAligned(double value, int width, const char* pattern = "######0.00");
 
+/// The columns of the header block's second and third groups of scenario figures. Each group's
+/// labels and figures, in bold "Arial" 10, are about two inches wide; these columns keep the
+/// third group inside the frame (which ends at column 95) on a Letter page.
+inline constexpr int kHeaderColumn2 = 38;
+inline constexpr int kHeaderColumn3 = 69;
+
 /// The header block at the top of a page: the heading, the framed scenario lines and the
 /// comment. Leaves the writer's font at "Arial" 11, not bold.
 void PrintHeaderBlock(PageWriter& w, const Scenario& scenario);
 
 /// The footer at the end of a page: the rule on line 60 and "Page: p of t" on line 62.
 void PrintFooter(Page& page, int pageNumber, int pageTotal);
+
+/// The top of a tool window's report page: the heading "Hearthline 2.0" at column 3 of
+/// `headingLine` and the title underlined at `titleColumn` of `titleLine`, both bold "Arial" 16.
+/// Leaves the writer on the line after the title, still bold, underline off.
+void PrintToolReportStart(PageWriter& w, const char* title, double titleColumn, int headingLine = 1,
+                          int titleLine = 4);
+
+/// A report of one page: `page` with its footer "Page: 1 of 1".
+Report OnePageReport(Page page);
 
 /// The summary page, footer not included (the caller numbers it).
 Page SummaryReport(const Scenario& scenario, const SummaryResult& run,

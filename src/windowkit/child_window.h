@@ -11,6 +11,7 @@
 #include "core/calc_message.h"
 #include "windowkit/app_context.h"
 #include "windowkit/box_events.h"
+#include "windowkit/print_out.h"
 #include "windowkit/window_id.h"
 
 class QLineEdit;
@@ -50,6 +51,11 @@ class ChildWindow : public QWidget {
     virtual void Activated() {}
     /// What Copy takes from the window (the selected cells, or the picture).
     virtual ClipboardContent CopyContent() const { return {}; }
+    /// What Print Current Form prints of the window: its report, or the message that says why
+    /// there is none (by default: the window's data is printed by other windows).
+    virtual PrintOut PrintForm() const {
+        return PrintOut::Refused(kFormPrintWarningTitle, kNoReportPrintWarning);
+    }
 
   protected:
     /// Called on every close, after SaveState.

@@ -10,7 +10,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "core/day_number.h"
 #include "print/qt/page_renderer.h"
+#include "print/reports.h"
 
 namespace hl {
 namespace {
@@ -94,6 +96,41 @@ TEST(PageRenderer, GridCellsLandAtTheirTwips) {
             << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
         EXPECT_TRUE(ink.contains(c.covers))
             << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
+    }
+}
+
+// The widest figures a study allows keep every group of the header block inside its frame, so
+// that no figure runs off a Letter page.
+TEST(PageRenderer, TheHeaderBlockStaysInsideItsFrame) {
+    Scenario widest;
+    widest.amount = kMaxAmount;
+    widest.rate = 24.875f;
+    widest.amortization = 1.5f; // the largest payment: six figures
+    widest.term = 1.25f;
+    widest.start = DayFromCivil(2099, 9, 30);
+    widest.frequency = kMonthly;
+    Page page;
+    PageWriter w(page);
+    PrintHeaderBlock(w, widest);
+    // The frame's pen is 9 dots wide around column 95 (x = 1140): the third group ends clear of
+    // it, the first two before the next group's column.
+    for (double line : {4.0, 5.0}) {
+        for (const PlacedText& t : page.texts) {
+            if (t.line != line || t.column >= kHeaderColumn3)
+                continue;
+            Page one;
+            one.texts.push_back(t);
+            const QRect ink = Drawn(one);
+            const int nextColumn = t.column < kHeaderColumn2 ? kHeaderColumn2 : kHeaderColumn3;
+            EXPECT_LT(ink.right(), 12 * nextColumn) << t.text;
+        }
+    }
+    for (const PlacedText& t : page.texts) {
+        if (t.column != kHeaderColumn3)
+            continue;
+        Page one;
+        one.texts.push_back(t);
+        EXPECT_LT(Drawn(one).right(), 12 * 95 - 8) << t.text;
     }
 }
 

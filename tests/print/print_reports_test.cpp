@@ -146,11 +146,11 @@ TEST(PrintHeaderBlock, TextsColumnsAndFonts) {
     const std::vector<Expected> expected = {
         {3, 0, "Hearthline 2.0", 16},
         {7, 4, "Mortgage Amount    :  100000.00", 10},
-        {50, 4, "Interest Rate                  : 10.000", 10},
-        {83, 4, "Am Period (years)     :      25.00", 10},
+        {38, 4, "Interest Rate                  : 10.000", 10},
+        {69, 4, "Am Period (years)     :      25.00", 10},
         {7, 5, "Start Date                  : Jan 1 1996", 10},
-        {50, 5, "Length of Loan (years) : 5.0", 10},
-        {83, 5, "Calculated Payment  :    894.49", 10},
+        {38, 5, "Length of Loan (years) : 5.0", 10},
+        {69, 5, "Calculated Payment  :    894.49", 10},
         {7, 6, "Payment Frequency : Monthly", 10},
         {4, 7, "Comment: First house", 11},
     };
@@ -177,9 +177,9 @@ TEST(PrintHeaderBlock, TextsColumnsAndFonts) {
     Page other;
     PageWriter w2(other);
     PrintHeaderBlock(w2, s);
-    EXPECT_EQ(TextAt(other, 50, 5), "Length of Loan (years) : 7.25");
+    EXPECT_EQ(TextAt(other, 38, 5), "Length of Loan (years) : 7.25");
     EXPECT_EQ(TextAt(other, 7, 6), "Payment Frequency : Every Two Weeks");
-    EXPECT_EQ(TextAt(other, 83, 5), "Calculated Payment  :    447.24");
+    EXPECT_EQ(TextAt(other, 69, 5), "Calculated Payment  :    447.24");
 }
 
 TEST(PrintFooter, RuleAndPageNumber) {

@@ -1,6 +1,10 @@
 // The scripted services: queued answers out, recorded questions in.
 #include "support/scripted_services.h"
 
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
+
 namespace hl::test {
 namespace {
 
@@ -67,7 +71,8 @@ std::vector<std::string> ScriptedServices::MessageTexts() const {
 }
 
 bool ScriptedServices::ScriptUsedUp() const {
-    return answers_.empty() && openFiles_.empty() && saveFiles_.empty() && printerAnswers_.empty();
+    return answers_.empty() && openFiles_.empty() && saveFiles_.empty() &&
+           printerAnswers_.empty() && printCancels_ == 0;
 }
 
 MessageAnswer ScriptedServices::Ask(const std::string& title, const std::string& text,
@@ -103,6 +108,45 @@ std::optional<std::string> ScriptedServices::AskSaveFile(const std::string& filt
                                                          const std::string& initialName) {
     saveDialogs_.push_back({filter, defaultExtension, initialName});
     return NextFile(saveFiles_, unexpected_, "save", filter);
+}
+
+void ScriptedServices::QueuePrintCancel() { ++printCancels_; }
+
+namespace {
+
+// Pages of a PDF file as the PDF writer writes them: one page object each.
+int PdfPages(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
+    return static_cast<int>(QString::fromLatin1(file.readAll()).count(page));
+}
+
+} // namespace
+
+PrintResult ScriptedServices::PrintDocument(const std::string& name,
+                                            const std::function<bool(QPrinter&)>& draw) {
+    ++printDialogs_;
+    if (printCancels_ > 0) {
+        --printCancels_;
+        return PrintResult::Cancelled;
+    }
+    if (!printFolder_)
+        printFolder_ = std::make_unique<QTemporaryDir>();
+    const QString path =
+        printFolder_->filePath(QStringLiteral("printed-%1.pdf").arg(printed_.size() + 1));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setDocName(QString::fromStdString(name));
+    if (!draw(printer))
+        return PrintResult::Failed;
+    printed_.push_back({name, path.toStdString(), 0});
+    // The file is complete once the painter that drew it has ended.
+    printed_.back().pages = PdfPages(path);
+    return PrintResult::Printed;
 }
 
 bool ScriptedServices::AskPrinterSetup() {

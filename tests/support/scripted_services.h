@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QImage>
+#include <QTemporaryDir>
 
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,6 +43,19 @@ class ScriptedServices : public Services {
     void QueueSaveFile(std::optional<std::string> path);
     /// The result of the next printer set-up dialog (false = the user cancels).
     void QueuePrinterSetup(bool accepted);
+
+    /// The next print dialog is cancelled (by default every print dialog is accepted and the
+    /// document written as a PDF file).
+    void QueuePrintCancel();
+
+    /// One printed document: its name and the PDF file it was written to.
+    struct PrintedDocument {
+        std::string name;
+        std::string pdfPath;
+        int pages = 0; ///< pages of the PDF file
+    };
+    const std::vector<PrintedDocument>& Printed() const { return printed_; }
+    int PrintDialogs() const { return printDialogs_; }
 
     /// Every message box asked, in order.
     const std::vector<AskedMessage>& Messages() const { return messages_; }
@@ -85,6 +100,8 @@ class ScriptedServices : public Services {
                                            const std::string& defaultExtension,
                                            const std::string& initialName) override;
     bool AskPrinterSetup() override;
+    PrintResult PrintDocument(const std::string& name,
+                              const std::function<bool(QPrinter&)>& draw) override;
     void ClearClipboard() override;
     void SetClipboardText(const std::string& text) override;
     void SetClipboardImage(const QImage& image) override;
@@ -97,6 +114,11 @@ class ScriptedServices : public Services {
     std::deque<std::optional<std::string>> openFiles_;
     std::deque<std::optional<std::string>> saveFiles_;
     std::deque<bool> printerAnswers_;
+
+    int printCancels_ = 0;
+    int printDialogs_ = 0;
+    std::vector<PrintedDocument> printed_;
+    std::unique_ptr<QTemporaryDir> printFolder_;
 
     std::vector<AskedMessage> messages_;
     std::vector<std::string> unexpected_;

@@ -46,8 +46,12 @@ void QtServices::SetParentWindow(QWidget* parent) { parent_ = parent; }
 void QtServices::SetHelpFile(std::string path) { helpFile_ = std::move(path); }
 
 QPrinter& QtServices::Printer() {
-    if (!printer_)
-        printer_ = std::make_unique<QPrinter>();
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // The reports are laid out for Letter paper in portrait.
+        printer_->setPageSize(QPageSize(QPageSize::Letter));
+        printer_->setPageOrientation(QPageLayout::Portrait);
+    }
     return *printer_;
 }
 
@@ -116,6 +120,17 @@ std::optional<std::string> QtServices::AskFile(bool save, const std::string& fil
 bool QtServices::AskPrinterSetup() {
     QPrintDialog dialog(&Printer(), parent_);
     return dialog.exec() == QDialog::Accepted;
+}
+
+PrintResult QtServices::PrintDocument(const std::string& name,
+                                      const std::function<bool(QPrinter&)>& draw) {
+    QPrinter& printer = Printer();
+    printer.setDocName(Q(name));
+    QPrintDialog dialog(&printer, parent_);
+    dialog.setWindowTitle(QStringLiteral("Print"));
+    if (dialog.exec() != QDialog::Accepted)
+        return PrintResult::Cancelled;
+    return draw(printer) ? PrintResult::Printed : PrintResult::Failed;
 }
 
 void QtServices::ClearClipboard() { QGuiApplication::clipboard()->clear(); }

@@ -46,6 +46,8 @@ class QtServices : public Services {
                                            const std::string& defaultExtension,
                                            const std::string& initialName) override;
     bool AskPrinterSetup() override;
+    PrintResult PrintDocument(const std::string& name,
+                              const std::function<bool(QPrinter&)>& draw) override;
     void ClearClipboard() override;
     void SetClipboardText(const std::string& text) override;
     void SetClipboardImage(const QImage& image) override;
