@@ -14,6 +14,7 @@
 #include "core/format.h"
 #include "engine/schedule_file.h"
 #include "files/working_files.h"
+#include "print/discharge_report.h"
 #include "windowkit/controls.h"
 #include "windowkit/engine_messages.h"
 #include "windowkit/show_message.h"
@@ -247,6 +248,16 @@ void EarlyDischargeWindow::Calculate() {
     Text4->setText(QString::fromStdString(result.accumulatedInterest));
     Text5->setText(QString::fromStdString(result.actualScenario));
     Text6->setText(QString::fromStdString(result.threeMonth));
+}
+
+PrintOut EarlyDischargeWindow::PrintForm() const {
+    // The three-month penalty is always worked out with the others (the future value method may
+    // have no value), so its box tells whether there is anything to print.
+    if (Text6->text().isEmpty())
+        return PrintOut::Refused(kPrintErrorTrapTitle, kNotCalculatedPrintText);
+    const DischargeSheet sheet{TextOf(Text7), TextOf(Text8), TextOf(Text1), TextOf(Text2),
+                               TextOf(Text3), TextOf(Text4), TextOf(Text5), TextOf(Text6)};
+    return PrintOut::Printed(DischargeReport(session_.scenario, sheet));
 }
 
 void EarlyDischargeWindow::Command1Click() { Unload(); }

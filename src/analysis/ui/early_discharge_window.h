@@ -24,6 +24,8 @@ class EarlyDischargeWindow : public ChildWindow {
     void Command1Click();  ///< Close
     void Command2Click();  ///< Explain Penalties
     void Command3Click();  ///< Explain this form
+    /// The "Early Discharge Penalty" report, refused until the penalties are calculated.
+    PrintOut PrintForm() const override;
 
     QLabel* Label10;       ///< heading
     QLabel* Label8;        ///< "Mortgage runs from:"

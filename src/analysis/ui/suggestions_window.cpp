@@ -11,6 +11,7 @@
 
 #include "analysis/suggestions.h"
 #include "core/box_value.h"
+#include "print/suggestions_report.h"
 
 namespace hl {
 
@@ -80,5 +81,14 @@ void SuggestionsWindow::BuildList() {
 void SuggestionsWindow::Text3LostFocus() { BuildList(); }
 
 void SuggestionsWindow::Command2Click() { Unload(); }
+
+PrintOut SuggestionsWindow::PrintForm() const {
+    if (List1->count() == 0)
+        return PrintOut::Refused(kPrintTrapTitle, kNotCalculatedPrintText);
+    std::vector<std::string> lines;
+    for (int i = 0; i < List1->count(); ++i)
+        lines.push_back(List1->item(i)->text().toStdString());
+    return PrintOut::Printed(SuggestionsReport(lines));
+}
 
 } // namespace hl

@@ -19,6 +19,8 @@ class SuggestionsWindow : public ChildWindow {
 
     void Text3LostFocus(); ///< builds the list again with the rate typed
     void Command2Click();  ///< Quit
+    /// The "Suggestion Results" report of the list as shown.
+    PrintOut PrintForm() const override;
 
     QFrame* Shape1;        ///< frame of the optional input
     QLabel* Label6;        ///< "  Optional Input  "

@@ -12,6 +12,7 @@
 #include "calculators/estimate.h"
 #include "core/box_value.h"
 #include "files/working_files.h"
+#include "print/estimate_report.h"
 #include "windowkit/accessible_names.h"
 
 namespace hl {
@@ -228,6 +229,24 @@ void EstimateWindow::Recalculate() {
     Text14->setText(QString::fromStdString(result.totalCostText));
     Text18->setText(QString::fromStdString(result.fundsText));
     Text19->setText(QString::fromStdString(result.mortgageText));
+}
+
+PrintOut EstimateWindow::PrintForm() const {
+    // An empty sheet costs 0.00; "Clear all Boxes" empties the total and leaves a stale amount
+    // to be mortgaged. Neither is an estimate worth a page.
+    if (calc::BoxValue(TextOf(Text14)).value_or(0.0f) == 0.0f)
+        return PrintOut::Refused(kPrintWarningTrapTitle, kNotCalculatedPrintText);
+    EstimateSheet sheet;
+    sheet.price = TextOf(Text1);
+    for (std::size_t i = 0; i < sheet.expenses.size(); ++i)
+        sheet.expenses[i] = TextOf(boxes_[i + 1]);
+    sheet.expensesSubtotal = TextOf(Text13);
+    sheet.totalCost = TextOf(Text14);
+    for (std::size_t i = 0; i < sheet.funds.size(); ++i)
+        sheet.funds[i] = TextOf(boxes_[i + 14]);
+    sheet.fundsSubtotal = TextOf(Text18);
+    sheet.mortgage = TextOf(Text19);
+    return PrintOut::Printed(EstimateReport(sheet));
 }
 
 void EstimateWindow::Command1Click() {

@@ -25,6 +25,8 @@ class EstimateWindow : public ChildWindow {
     void Command3Click();        ///< Close
     /// Refreshes the four results from the input boxes.
     void Recalculate();
+    /// The "Estimate Amount of Mortgage Required" report, refused while the sheet has no result.
+    PrintOut PrintForm() const override;
 
     QLineEdit* Text1;      ///< property purchase price, dollars
     QLineEdit* Text2;      ///< legal fees (including disbursements)

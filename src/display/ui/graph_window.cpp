@@ -248,12 +248,13 @@ QImage GraphWindow::GraphPicture() const { return Graph1->grab().toImage(); }
 
 PrintOut GraphWindow::PrintForm() const {
     constexpr int kFineness = 3;
-    const QSize size = Graph1->size();
+    const QSize size = Graph1->viewport()->size();
     QImage picture(size * kFineness, QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter painter(&picture);
-    painter.scale(kFineness, kFineness);
-    Graph1->render(&painter);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The view's own render scales the scene into the picture (a widget render would not).
+    Graph1->render(&painter, QRectF(picture.rect()), Graph1->viewport()->rect());
     painter.end();
     const double aspect = size.width() > 0 ? double(size.height()) / size.width() : 0.6;
     return PrintOut::Printed(GraphReport(session_.scenario, aspect), {picture});

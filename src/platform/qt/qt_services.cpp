@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
@@ -126,6 +127,12 @@ PrintResult QtServices::PrintDocument(const std::string& name,
                                       const std::function<bool(QPrinter&)>& draw) {
     QPrinter& printer = Printer();
     printer.setDocName(Q(name));
+    // Printing to a file offers a file named after the document, in the folder last used, so
+    // that one report does not silently take the place of another.
+    if (!printer.outputFileName().isEmpty()) {
+        const QFileInfo last(printer.outputFileName());
+        printer.setOutputFileName(last.dir().filePath(Q(name) + QStringLiteral(".pdf")));
+    }
     QPrintDialog dialog(&printer, parent_);
     dialog.setWindowTitle(QStringLiteral("Print"));
     if (dialog.exec() != QDialog::Accepted)

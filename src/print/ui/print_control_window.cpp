@@ -46,7 +46,9 @@ QLabel* Note(QWidget* parent, const char* name, const char* text) {
 PrintControlWindow::PrintControlWindow(AppContext& context, QWidget* parent)
     : ChildWindow(context, WindowId::Form15, QStringLiteral("Print Forms Control"), parent) {
     BuildControls();
-    PlaceInTwips(500, 400, 6800, 4500);
+    // Wide and high enough for the longest status ("... resolution: Loan Anniversaries only")
+    // and the notes in the system's font.
+    PlaceInTwips(500, 400, 9000, 4900);
 
     BusyPointer busy(services_);
     ServicesMessages messages(services_);
@@ -125,6 +127,8 @@ void PrintControlWindow::CountPagesNow() {
     Put(Text2, counts.changesText);
     Put(Text3, counts.scheduleText);
     Put(Text4, counts.totalText);
+    for (QLineEdit* box : {Text1, Text2, Text3, Text4})
+        box->setCursorPosition(0); // a text too long for its box shows its beginning
 }
 
 void PrintControlWindow::CheckClick() { CountPagesNow(); }

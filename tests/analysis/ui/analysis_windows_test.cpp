@@ -1,5 +1,5 @@
-// The early discharge and saving suggestions windows: what the user types, the messages, and
-// what is kept between openings and in a saved study.
+// The early discharge and saving suggestions windows: what the user types, the messages, what is
+// kept between openings and in a saved study, and what they print.
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -162,6 +162,37 @@ class AnalysisWindowsTest : public QObject {
         auto w = OpenDischarge();
         QCOMPARE(w->Text1->text(), QStringLiteral("Jun 15 1998"));
         QCOMPARE(w->Text2->text(), QStringLiteral("7.500"));
+    }
+
+    void dischargePrintsOnlyOnceCalculated() {
+        auto w = OpenDischarge();
+        const PrintOut refused = w->PrintForm();
+        QVERIFY(refused.refusal && refused.pages.empty());
+        QCOMPARE(refused.refusal->title, std::string(kPrintErrorTrapTitle));
+        QCOMPARE(refused.refusal->text, std::string(kNotCalculatedPrintText));
+
+        Type(w->Text1, "Jun 15 1998");
+        w->Text1LostFocus();
+        Type(w->Text2, "7.5");
+        w->Text2LostFocus();
+        const PrintOut out = w->PrintForm();
+        QCOMPARE(out.pages.size(), std::size_t{1});
+        QCOMPARE(out.pages[0].LineText(17).substr(11),
+                 std::string("Current Mortgage runs from:   Jan 1 1996   until   Dec 1 2000"));
+        QCOMPARE(out.pages[0].TextAt(42, 33)->text, w->Text6->text().toStdString());
+    }
+
+    void suggestionsPrintTheListAsShown() {
+        SuggestionsWindow w(bed_->context);
+        const Report pages = w.PrintForm().pages;
+        QCOMPARE(pages.size(), std::size_t{1});
+        for (int i = 0; i <= w.List1->count(); ++i) {
+            const PlacedText* line = pages[0].TextAt(3, 9 + i);
+            QCOMPARE(line ? line->text : "<none>",
+                     i < w.List1->count() ? w.List1->item(i)->text().toStdString() : "<none>");
+        }
+        w.List1->clear();
+        QCOMPARE(w.PrintForm().refusal.value().title, std::string(kPrintTrapTitle));
     }
 
     void suggestionsFollowTheRateTyped() {

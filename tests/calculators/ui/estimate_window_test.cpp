@@ -1,5 +1,5 @@
 // The mortgage estimate window: the sample's figures, recalculation on leaving a box, clearing,
-// a negative amount and the result boxes that refuse the focus.
+// a negative amount, the result boxes that refuse the focus and the printed sheet.
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -122,6 +122,21 @@ class EstimateWindowTest : public QObject {
             QCOMPARE(QApplication::focusWidget(), w_->Text1);
         }
         QCOMPARE(bed_->services.Beeps(), 4);
+    }
+
+    void printsTheSheetOnceItHasAnEstimate() {
+        // Empty, or cleared after a sample (the amount to be mortgaged still shown): no page.
+        QCOMPARE(w_->PrintForm().refusal.value().title, std::string(kPrintWarningTrapTitle));
+        Click("Command1");
+        Click("Command2");
+        QCOMPARE(w_->PrintForm().refusal.value().title, std::string(kPrintWarningTrapTitle));
+
+        Click("Command1");
+        const PrintOut out = w_->PrintForm();
+        QVERIFY(!out.refusal);
+        QCOMPARE(out.pages.size(), std::size_t{1});
+        QCOMPARE(out.pages[0].TextAt(60, 8)->text, std::string("180000.00"));
+        QCOMPARE(out.pages[0].TextAt(60, 31)->text, std::string("144900.00"));
     }
 
     void closeClosesTheWindow() {
