@@ -16,6 +16,7 @@
 #include "core/text_items.h"
 #include "engine/schedule_file.h"
 #include "files/working_files.h"
+#include "print/compare_report.h"
 #include "scenario/input_rules.h"
 #include "scenario/payment_table.h"
 #include "windowkit/controls.h"
@@ -322,6 +323,53 @@ void CompareWindow::SaveState() {
     for (const PaymentChange& e : table_->entries)
         kept.groups.push_back(ToolGroup{e.lump, e.change, e.date});
     WriteToolFile(session_.folder, kept);
+}
+
+PrintOut CompareWindow::PrintForm() const {
+    if (Text29->text().isEmpty() && Text30->text().isEmpty())
+        return PrintOut::Refused(kPrintWarningTrapTitle, kNotCalculatedPrintText);
+    CompareReportTexts t;
+    t.one = {.amount = TextOf(Text1),
+             .rate = TextOf(Text2),
+             .amortization = TextOf(Text3),
+             .term = TextOf(Text4),
+             .start = TextOf(Text5),
+             .frequency = TextOf(Text6),
+             .payment = TextOf(Text7),
+             .closingDate = TextOf(Text10),
+             .balance = TextOf(Text11),
+             .regularPaid = TextOf(Text31),
+             .lumpPaid = TextOf(Text9),
+             .principal = TextOf(Text12),
+             .interest = TextOf(Text13),
+             .changes = {}};
+    t.two = {.amount = TextOf(Text14),
+             .rate = TextOf(Text15),
+             .amortization = TextOf(Text16),
+             .term = TextOf(Text17),
+             .start = TextOf(Text18),
+             .frequency = Combo1->currentText().toStdString(),
+             .payment = TextOf(Text19),
+             .closingDate = TextOf(Text22),
+             .balance = TextOf(Text23),
+             .regularPaid = TextOf(Text32),
+             .lumpPaid = TextOf(Text21),
+             .principal = TextOf(Text24),
+             .interest = TextOf(Text25),
+             .changes = table_->entries};
+    // Scenario one's changes are the ones parked when the window opened; a lost file lists none,
+    // as Copy then takes none.
+    try {
+        t.one.changes = ReadParkedChanges(session_.folder);
+    } catch (const ItemFormatError&) {
+        t.one.changes.clear();
+    }
+    t.balanceDifference = TextOf(Text28);
+    t.regularDifference = TextOf(Text33);
+    t.lumpDifference = TextOf(Text27);
+    t.grossSaving = TextOf(Text29);
+    t.netSaving = TextOf(Text30);
+    return PrintOut::Printed(CompareReport(t));
 }
 
 void CompareWindow::Unloading() {

@@ -94,6 +94,9 @@ class CompareWindow : public ChildWindow {
 
     /// Writes scenario two's inputs and table to the working file.
     void SaveState() override;
+    /// The comparison as shown, with scenario one's changes as parked on opening; refused while
+    /// neither saving is calculated.
+    PrintOut PrintForm() const override;
 
   protected:
     void Unloading() override;

@@ -10,8 +10,11 @@
 #include "calculators/ui/compare_window.h"
 #include "calculators/ui/drop_down_combo.h"
 #include "core/day_number.h"
+#include "core/format.h"
 #include "engine/working_names.h"
 #include "files/study_file.h"
+#include "print/compare_report.h"
+#include "print/reports.h"
 #include "scenario/payment_table.h"
 #include "support/standard_scenario.h"
 #include "support/window_test_main.h"
@@ -295,6 +298,38 @@ class CompareWindowTest : public QObject {
         // An empty table asks nothing.
         w->Text18GotFocus();
         QCOMPARE(bed_->services.Messages().size(), std::size_t(2));
+        w->close();
+    }
+
+    void printsTheComparisonOnceCalculated() {
+        CompareWindow* w = Open();
+        const PrintOut refused = w->PrintForm();
+        QVERIFY(refused.refusal);
+        QCOMPARE(refused.refusal->title, std::string(kPrintWarningTrapTitle));
+        QCOMPARE(refused.refusal->text, std::string(kNotCalculatedPrintText));
+
+        // Scenario one's changes print as parked on opening, whatever the study's table holds
+        // since; scenario two has none.
+        bed_->session.changes.entries.clear();
+        TypeScenarioTwo(*w);
+        w->Command4->click();
+        const PrintOut out = w->PrintForm();
+        QVERIFY(!out.refusal);
+        QCOMPARE(out.pages.size(), std::size_t(1));
+        const Page& page = out.pages.front();
+        auto text = [&](double column, double line) {
+            const PlacedText* t = page.TextAt(column, line);
+            return t ? t->text : std::string("<none>");
+        };
+        QCOMPARE(text(20, 4), std::string("Scenario Comparison Study"));
+        QCOMPARE(text(40, kCompareFigureLine), std::string("102500.00"));
+        QCOMPARE(text(60, kCompareFigureLine), std::string("100000.00"));
+        QCOMPARE(text(87, kCompareFigureLine + 14 * kCompareFigurePitch),
+                 w->Text30->text().toStdString());
+        const double firstEntry = kCompareListLine + 4 * kCompareListPitch;
+        QCOMPARE(text(3, firstEntry), FormatDate(test::SampleChanges().front().date, "mmm d yyyy"));
+        QCOMPARE(text(54, firstEntry), std::string("<none>"));
+        QCOMPARE(text(kPageNumberColumn, kPageNumberLine), std::string("Page: 1 of 1"));
         w->close();
     }
 

@@ -1,0 +1,187 @@
+// The comparison report laid out on the character grid.
+#include "print/compare_report.h"
+
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
+#include "core/format.h"
+#include "print/reports.h"
+
+namespace hl {
+namespace {
+
+constexpr double kFigureSize = 10; // points, "Arial" of the figures
+constexpr double kRightEdge = 95;  // the footer rule's end: nothing is printed past it
+
+// Writes lines `pitch` grid lines apart from `firstLine`; PageWriter moves by whole lines only.
+// Each line is placed from its number, so that a line's place does not depend on rounding.
+class PitchWriter {
+  public:
+    PitchWriter(Page& page, PrintFont font, double firstLine, double pitch)
+        : page_(page), font_(font), first_(firstLine), pitch_(pitch) {}
+
+    void SetBold(bool on) { font_.bold = on; }
+    void SetUnderline(bool on) { font_.underline = on; }
+    void At(double column, std::string text) {
+        page_.texts.push_back(PlacedText{column, first_ + lines_ * pitch_, font_, std::move(text)});
+    }
+    void NewLine() { ++lines_; }
+
+  private:
+    Page& page_;
+    PrintFont font_;
+    double first_;
+    double pitch_;
+    int lines_ = 0;
+};
+
+// Width in grid columns of a figure in Arial 10: Arial's digits are 0.556 em wide (bold or
+// not), its point and blank 0.278 and its minus 0.333; a column is 6 points. The boxes hold
+// figures only, so any other character is counted as a digit.
+double FigureColumns(std::string_view figure) {
+    double ems = 0;
+    for (const char c : figure)
+        ems += c == '.' || c == ' ' ? 0.278 : c == '-' ? 0.333 : 0.556;
+    return ems * kFigureSize / (kCellTwipsWide / 20.0);
+}
+
+// Places a figure at `column`, moved left just as far as it takes to end at the right edge: a
+// saving of millions at column 87 would otherwise run off the page.
+void Figure(PitchWriter& w, double column, const std::string& figure) {
+    w.At(std::min(column, kRightEdge - FigureColumns(figure)), figure);
+}
+
+// The two scenarios' figures, the differences and the savings, in the window's order, in the
+// bold "Arial" the title leaves.
+void PrintFigures(Page& page, const CompareReportTexts& t) {
+    const PrintFont arial{PrintFace::Arial, kFigureSize, true, true};
+    PitchWriter headings(page, arial, 8, 1);
+    headings.At(40, "Scenario One");
+    headings.At(60, "Scenario Two");
+
+    PitchWriter w(page, arial, kCompareFigureLine, kCompareFigurePitch);
+    w.SetUnderline(false);
+    const auto row = [&](double column, const char* label, std::string CompareSideTexts::*field) {
+        w.At(column, label);
+        w.At(40, t.one.*field);
+        w.At(60, t.two.*field);
+    };
+    const auto line = [&](double column, const char* label, std::string CompareSideTexts::*field) {
+        row(column, label, field);
+        w.NewLine();
+    };
+    line(3, "Mortgage Amount", &CompareSideTexts::amount);
+    line(3, "Interest Rate", &CompareSideTexts::rate);
+    line(3, "Am Period", &CompareSideTexts::amortization);
+    line(3, "Length of Loan", &CompareSideTexts::term);
+    line(3, "Start Date", &CompareSideTexts::start);
+    line(3, "Payment Frequency", &CompareSideTexts::frequency);
+    line(9, "Calculated Payment", &CompareSideTexts::payment);
+    row(3, "At the Closing Date", &CompareSideTexts::closingDate);
+    w.SetUnderline(true);
+    w.At(82, "Difference");
+    w.SetUnderline(false);
+    w.NewLine();
+    row(3, "Balance Outstanding", &CompareSideTexts::balance);
+    Figure(w, 82, t.balanceDifference);
+    w.NewLine();
+    w.At(3, "$ Paid:");
+    row(12, "by Regular Payments", &CompareSideTexts::regularPaid);
+    Figure(w, 82, t.regularDifference);
+    w.NewLine();
+    row(12, "by Lump Payments", &CompareSideTexts::lumpPaid);
+    Figure(w, 82, t.lumpDifference);
+    w.NewLine();
+    line(3, "Total Principle paid to date", &CompareSideTexts::principal);
+    line(3, "Total Interest paid to date", &CompareSideTexts::interest);
+    w.At(65, "Gross Saving:");
+    Figure(w, 87, t.grossSaving);
+    w.NewLine();
+    w.At(65, "Net Saving:");
+    Figure(w, 87, t.netSaving);
+}
+
+// One scenario's entry on a line of the list, when it has one at that index.
+void PrintEntry(PitchWriter& w, const std::vector<PaymentChange>& changes, std::size_t k,
+                double dateColumn, double changeColumn, double lumpColumn) {
+    if (k >= changes.size())
+        return;
+    const PaymentChange& e = changes[k];
+    w.At(dateColumn, FormatDate(e.date, "mmm d yyyy"));
+    w.At(changeColumn, RightAligned(e.change, 10));
+    w.At(lumpColumn, RightAligned(e.lump, 10));
+}
+
+// The change list from `line`: its bold headings, then the entry indexes [first, last).
+void PrintChangeList(Page& page, double line, const CompareReportTexts& t, std::size_t first,
+                     std::size_t last) {
+    PitchWriter w(page, PrintFont{PrintFace::CourierNew, 9, true, true}, line, kCompareListPitch);
+    w.At(24, "Changes to Payment and/or Lump Payments Made");
+    w.SetUnderline(false);
+    w.NewLine();
+    w.At(17, "Scenario One");
+    w.At(70, "Scenario Two");
+    w.NewLine();
+    w.At(17, "Payment");
+    w.At(32, "Lump");
+    w.At(70, "Payment");
+    w.At(85, "Lump");
+    w.NewLine();
+    w.SetUnderline(true);
+    for (const auto& [column, heading] : {std::pair{3, "Date"},
+                                          {18, "Change"},
+                                          {29, "Payment"},
+                                          {54, "Date"},
+                                          {71, "Change"},
+                                          {82, "Payment"}})
+        w.At(column, heading);
+    w.SetUnderline(false);
+    w.SetBold(false);
+    for (std::size_t k = first; k < last; ++k) {
+        w.NewLine();
+        PrintEntry(w, t.one.changes, k, 3, 14, 26);
+        PrintEntry(w, t.two.changes, k, 54, 67, 79);
+    }
+}
+
+// The heading and title every page of the report starts with.
+void PrintStart(Page& page) {
+    PageWriter w(page);
+    PrintToolReportStart(w, kCompareTitle, 20, 0);
+}
+
+} // namespace
+
+int ComparePages(int entriesOne, int entriesTwo) {
+    const int most = std::max(entriesOne, entriesTwo);
+    if (most <= kCompareFirstPageEntries)
+        return 1;
+    return (most + kCompareEntriesPerPage - 1) / kCompareEntriesPerPage + 1;
+}
+
+Report CompareReport(const CompareReportTexts& t) {
+    const std::size_t most = std::max(t.one.changes.size(), t.two.changes.size());
+    const int total = ComparePages(static_cast<int>(t.one.changes.size()),
+                                   static_cast<int>(t.two.changes.size()));
+    Report report(1);
+    PrintStart(report[0]);
+    PrintFigures(report[0], t);
+    if (total == 1)
+        PrintChangeList(report[0], kCompareListLine, t, 0, most);
+    PrintFooter(report[0], 1, total);
+    if (total == 1)
+        return report;
+    // A long list follows on pages of its own, the first page ending with the savings.
+    for (std::size_t k = 0; k < most; k += kCompareEntriesPerPage) {
+        Page page;
+        PrintStart(page);
+        PrintChangeList(page, kCompareListPageLine, t, k,
+                        std::min(most, k + static_cast<std::size_t>(kCompareEntriesPerPage)));
+        PrintFooter(page, static_cast<int>(report.size()) + 1, total);
+        report.push_back(std::move(page));
+    }
+    return report;
+}
+
+} // namespace hl
