@@ -10,6 +10,7 @@
 
 #include "app/study_commands.h"
 #include "platform/twips.h"
+#include "print/ui/print_document.h"
 #include "windowkit/child_window.h"
 
 namespace hl {
@@ -184,10 +185,8 @@ void MainWindow::BuildMenus() {
     connect(AddCommand(file, "Open", "Open"), &QAction::triggered, this, &MainWindow::OpenClick);
     connect(AddCommand(file, "save", "Save "), &QAction::triggered, this, &MainWindow::SaveClick);
     separator(file, "s1");
-    // Printing the active window waits for the first window whose row prints.
-    AddCommand(file, "PCFO", "Print Current Form Only")
-        ->setEnabled(std::any_of(windows_.begin(), windows_.end(),
-                                 [](const WindowRow& row) { return row.make && row.prints; }));
+    connect(AddCommand(file, "PCFO", "Print Current Form Only"), &QAction::triggered, this,
+            &MainWindow::PrintCurrentFormClick);
     connect(AddCommand(file, "PAFWD", "Print Report"), &QAction::triggered, this,
             &MainWindow::PrintReportClick);
     separator(file, "s3");
@@ -305,6 +304,13 @@ void MainWindow::PrintReportClick() {
         return;
     }
     ShowChild(WindowId::Form15);
+}
+
+void MainWindow::PrintCurrentFormClick() {
+    // Every window answers: with its report, or with the message that says where its data is
+    // printed.
+    if (ChildWindow* active = ActiveChild())
+        PrintOrRefuse(services_, active->windowTitle().toStdString(), active->PrintForm());
 }
 
 void MainWindow::PrinterSetupClick() { services_.AskPrinterSetup(); }

@@ -44,6 +44,7 @@ class MainWindow : public QMainWindow, public WindowHost {
     void OpenClick();
     void SaveClick();
     void PrintReportClick();
+    void PrintCurrentFormClick();
     void PrinterSetupClick();
     void QuitClick();
     void CopyClick();

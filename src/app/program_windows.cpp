@@ -13,6 +13,7 @@
 #include "display/ui/graph_window.h"
 #include "display/ui/schedule_window.h"
 #include "display/ui/summary_window.h"
+#include "print/ui/print_control_window.h"
 #include "scenario/ui/input_form.h"
 #include "scenario/ui/payment_changes_viewer.h"
 #include "scenario/ui/payment_changes_window.h"
@@ -34,21 +35,21 @@ WindowRegistry ProgramWindows() {
     // clang-format off
     return {
         // id      make                         scenario         result    tool file                 copy      print
-        {Form6,  Make<GraphWindow>,           kNeedsScenario,  kResult,  std::nullopt,             kCopies,  !kPrints},
-        {Form7,  Make<ScheduleWindow>,        kNeedsScenario,  kResult,  ToolFile::ScheduleOption, kCopies,  !kPrints},
-        {Form3,  Make<SummaryWindow>,         kNeedsScenario,  kResult,  std::nullopt,             !kCopies, !kPrints},
-        {Form10, Make<EarlyDischargeWindow>,  kNeedsScenario,  kResult,  ToolFile::Discharge,      !kCopies, !kPrints},
-        {Form8,  Make<RefinanceWindow>,       kNeedsScenario,  kResult,  ToolFile::Refinance,      !kCopies, !kPrints},
-        {Form11, Make<CompareWindow>,         kNeedsScenario,  kResult,  ToolFile::Compare,        !kCopies, !kPrints},
-        {Form12, Make<RefinanceSearchWindow>, kNeedsScenario,  kResult,  ToolFile::Solver,         kCopies,  !kPrints},
+        {Form6,  Make<GraphWindow>,           kNeedsScenario,  kResult,  std::nullopt,             kCopies,  kPrints},
+        {Form7,  Make<ScheduleWindow>,        kNeedsScenario,  kResult,  ToolFile::ScheduleOption, kCopies,  kPrints},
+        {Form3,  Make<SummaryWindow>,         kNeedsScenario,  kResult,  std::nullopt,             !kCopies, kPrints},
+        {Form10, Make<EarlyDischargeWindow>,  kNeedsScenario,  kResult,  ToolFile::Discharge,      !kCopies, kPrints},
+        {Form8,  Make<RefinanceWindow>,       kNeedsScenario,  kResult,  ToolFile::Refinance,      !kCopies, kPrints},
+        {Form11, Make<CompareWindow>,         kNeedsScenario,  kResult,  ToolFile::Compare,        !kCopies, kPrints},
+        {Form12, Make<RefinanceSearchWindow>, kNeedsScenario,  kResult,  ToolFile::Solver,         kCopies,  kPrints},
         {Form13, Make<PaymentChangesViewer>,  !kNeedsScenario, kResult,  std::nullopt,             !kCopies, !kPrints},
-        {Form15, nullptr,                     kNeedsScenario,  kResult,  std::nullopt,             !kCopies, !kPrints},
+        {Form15, Make<PrintControlWindow>,    kNeedsScenario,  kResult,  std::nullopt,             !kCopies, !kPrints},
         {Form2,  Make<InputForm>,             !kNeedsScenario, !kResult, std::nullopt,             !kCopies, !kPrints},
-        {Form4,  Make<PaymentChangesWindow>,  !kNeedsScenario, !kResult, std::nullopt,             !kCopies, !kPrints},
-        {Form5,  Make<EstimateWindow>,        !kNeedsScenario, !kResult, ToolFile::Estimate,       !kCopies, !kPrints},
-        {Form9,  Make<ShopperWindow>,         !kNeedsScenario, !kResult, ToolFile::Shopper,        kCopies,  !kPrints},
-        {Form14, Make<SolveForWindow>,        !kNeedsScenario, !kResult, std::nullopt,             !kCopies, !kPrints},
-        {Form16, Make<SuggestionsWindow>,     kNeedsScenario,  !kResult, std::nullopt,             !kCopies, !kPrints},
+        {Form4,  Make<PaymentChangesWindow>,  !kNeedsScenario, !kResult, std::nullopt,             !kCopies, kPrints},
+        {Form5,  Make<EstimateWindow>,        !kNeedsScenario, !kResult, ToolFile::Estimate,       !kCopies, kPrints},
+        {Form9,  Make<ShopperWindow>,         !kNeedsScenario, !kResult, ToolFile::Shopper,        kCopies,  kPrints},
+        {Form14, Make<SolveForWindow>,        !kNeedsScenario, !kResult, std::nullopt,             !kCopies, kPrints},
+        {Form16, Make<SuggestionsWindow>,     kNeedsScenario,  !kResult, std::nullopt,             !kCopies, kPrints},
         {Form17, Make<AboutWindow>,           !kNeedsScenario, !kResult, std::nullopt,             !kCopies, !kPrints},
     };
     // clang-format on

@@ -89,8 +89,9 @@ void PrintHeaderBlock(PageWriter& w, const Scenario& s) {
     w.NewLine();
     w.At(7, "Start Date                  : " + Date(s.start));
     w.At(kHeaderColumn2, "Length of Loan (years) : " + FormatNumber(s.term, "##0.0#"));
-    w.At(kHeaderColumn3, "Calculated Payment  : " +
-                 RightAligned(RegularPayment(s.amount, s.rate, s.amortization, s.frequency), 9));
+    w.At(kHeaderColumn3,
+         "Calculated Payment  : " +
+             RightAligned(RegularPayment(s.amount, s.rate, s.amortization, s.frequency), 9));
     w.NewLine();
     w.At(7, std::string("Payment Frequency : ") + FrequencyName(s.frequency));
     w.NewLine();

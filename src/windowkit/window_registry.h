@@ -24,7 +24,8 @@ struct WindowRow {
     bool resultWindow;  ///< closed by the result-window reset (in the table's order)
     std::optional<ToolFile> toolFile; ///< the working file that keeps its inputs
     bool copies;                      ///< Copy takes its selection or picture
-    bool prints;                      ///< Print Current Form prints its report
+    bool prints; ///< has a printed form of its own (the others answer Print Current Form with a
+                 ///< warning)
 };
 
 using WindowRegistry = std::vector<WindowRow>;

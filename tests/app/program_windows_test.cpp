@@ -106,6 +106,37 @@ class ProgramWindowsTest : public QObject {
         }
     }
 
+    void printCurrentFormAnswersForEveryWindow() {
+        test::Program p;
+        p.CompleteScenario();
+        for (const WindowRow& row : Rows()) {
+            if (!row.make)
+                continue;
+            p.window->ShowChild(row.id);
+            p.services.ClearMessages();
+            const std::size_t printed = p.services.Printed().size();
+            p.window->Command("PCFO")->trigger();
+            const bool didPrint = p.services.Printed().size() > printed;
+            const auto& asked = p.services.Messages();
+            if (!row.prints) {
+                // The windows without a printed form of their own say where their data prints.
+                QVERIFY2(!didPrint && asked.size() == 1, WindowName(row.id));
+                QCOMPARE(asked[0].title, std::string(kFormPrintWarningTitle));
+                QCOMPARE(asked[0].text,
+                         std::string(row.id == WindowId::Form2 ? kInputFormPrintWarning
+                                                               : kNoReportPrintWarning));
+            } else {
+                // The others print, or say that there is nothing calculated to print yet.
+                QVERIFY2(didPrint != !asked.empty(), WindowName(row.id));
+                if (!asked.empty())
+                    QVERIFY2(asked[0].title != kFormPrintWarningTitle, WindowName(row.id));
+                if (didPrint)
+                    QVERIFY2(p.services.Printed().back().pages >= 1, WindowName(row.id));
+            }
+            QCOMPARE(p.services.BusyDepth(), 0);
+        }
+    }
+
     void commandsOfMissingWindowsAreGreyed() {
         test::Program p;
         const std::pair<const char*, WindowId> commands[] = {

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "core/day_number.h"
+#include "print/picture_reports.h"
 #include "print/reports.h"
+#include "support/standard_scenario.h"
 
 namespace hl {
 namespace {
@@ -376,6 +378,35 @@ TEST(ScenarioReports, ThirtyFiveYearWeeklyScheduleTakesFortyThreePages) {
     EXPECT_EQ(r.size(), 43u);
     EXPECT_EQ(SchedulePages(ScheduleView::AllPayments, run.schedule.count), 43);
     EXPECT_EQ(TextAt(r[42], 78, 62), "Page: 43 of 43");
+}
+
+// The graph stands under the header at column 12 of line 18, six inches wide, and a tall
+// picture shrinks so that it ends above the footer's rule.
+TEST(GraphReport, ThePictureStandsUnderTheHeaderAndAboveTheFooter) {
+    struct Case {
+        double aspect;
+        double columns;
+        double lines;
+    };
+    const Case cases[] = {
+        {0.5, 72, 18}, // 6 x 3 inches
+        {1.0, 72, 36}, // square: 6 inches still end above line 58
+        {4.0, 20, 40}, // tall: 40 lines at most, the width following
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.aspect);
+        const Report r = GraphReport(test::StandardScenario(), c.aspect);
+        ASSERT_EQ(r.size(), 1u);
+        ASSERT_EQ(r[0].pictures.size(), 1u);
+        const PlacedPicture& p = r[0].pictures[0];
+        EXPECT_EQ(p.column, 12);
+        EXPECT_EQ(p.line, 18);
+        EXPECT_DOUBLE_EQ(p.columns, c.columns);
+        EXPECT_DOUBLE_EQ(p.lines, c.lines);
+        EXPECT_EQ(p.handle, 1u);
+        EXPECT_EQ(TextAt(r[0], 3, 0), "Hearthline 2.0");
+        EXPECT_EQ(TextAt(r[0], 78, 62), "Page: 1 of 1");
+    }
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "calculators/ui/drop_down_combo.h"
 #include "core/box_value.h"
 #include "engine/scenario.h"
+#include "print/picture_reports.h"
 #include "windowkit/accessible_names.h"
 #include "windowkit/controls.h"
 #include "windowkit/show_message.h"
@@ -249,6 +250,17 @@ void SolveForWindow::ClearResults() {
     Text5->clear();
     Text6->clear();
     Text7->clear();
+}
+
+PrintOut SolveForWindow::PrintForm() const {
+    // Grabbing paints the window afresh; it changes nothing the window holds.
+    QImage picture = const_cast<SolveForWindow*>(this)->grab().toImage();
+    // Printed at the size it has on the screen.
+    const double dotsPerInch = logicalDpiX() * picture.devicePixelRatio();
+    const int dotsPerMeter = static_cast<int>(dotsPerInch / 0.0254 + 0.5);
+    picture.setDotsPerMeterX(dotsPerMeter);
+    picture.setDotsPerMeterY(dotsPerMeter);
+    return PrintOut::Printed(WindowPictureReport(), {picture});
 }
 
 } // namespace hl

@@ -17,6 +17,9 @@ class SolveForWindow : public ChildWindow {
   public:
     explicit SolveForWindow(AppContext& context, QWidget* parent = nullptr);
 
+    /// The window printed as it stands on the screen.
+    PrintOut PrintForm() const override;
+
     // Event handlers, public so that the main window and the tests can run them.
     void Text1LostFocus(); ///< rate check, then solve
     void Text2LostFocus(); ///< payment check against the frequency, then solve

@@ -12,6 +12,7 @@
 #include <QLegend>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QPainter>
 #include <QPushButton>
 #include <QSet>
 #include <QVBoxLayout>
@@ -23,6 +24,7 @@
 #include "display/graph_data.h"
 #include "engine/schedule_file.h"
 #include "platform/twips.h"
+#include "print/picture_reports.h"
 #include "windowkit/accessible_names.h"
 
 namespace hl {
@@ -243,6 +245,19 @@ void GraphWindow::DrawGraph(const GraphData& graph) {
 }
 
 QImage GraphWindow::GraphPicture() const { return Graph1->grab().toImage(); }
+
+PrintOut GraphWindow::PrintForm() const {
+    constexpr int kFineness = 3;
+    const QSize size = Graph1->size();
+    QImage picture(size * kFineness, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.scale(kFineness, kFineness);
+    Graph1->render(&painter);
+    painter.end();
+    const double aspect = size.width() > 0 ? double(size.height()) / size.width() : 0.6;
+    return PrintOut::Printed(GraphReport(session_.scenario, aspect), {picture});
+}
 
 void GraphWindow::Command1Click() { Unload(); }
 

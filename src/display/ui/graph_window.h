@@ -42,6 +42,8 @@ class GraphWindow : public ChildWindow {
     /// The graph as a picture, for the clipboard and printing.
     QImage GraphPicture() const;
     ClipboardContent CopyContent() const override { return {{}, GraphPicture()}; }
+    /// The scenario's header over the graph, drawn three times as fine as on the screen.
+    PrintOut PrintForm() const override;
 
   private:
     void BuildControls();

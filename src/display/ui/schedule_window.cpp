@@ -20,6 +20,7 @@
 #include "engine/schedule_file.h"
 #include "files/working_files.h"
 #include "platform/twips.h"
+#include "print/reports.h"
 #include "windowkit/engine_messages.h"
 #include "windowkit/selection_text.h"
 
@@ -183,5 +184,11 @@ void ScheduleWindow::Command6Click() { ShowGraph(ComponentsGraph(schedule_)); }
 
 void ScheduleWindow::Command4Click() { Unload(); }
 void ScheduleWindow::Command3Click() { Unload(); }
+
+PrintOut ScheduleWindow::PrintForm() const {
+    const int pages = SchedulePages(view_, schedule_.count);
+    return PrintOut::Printed(
+        ScheduleReport(session_.scenario, session_.changes, schedule_, view_, 1, pages));
+}
 
 } // namespace hl

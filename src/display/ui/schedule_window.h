@@ -31,6 +31,9 @@ class ScheduleWindow : public ChildWindow {
     std::string SelectedCellsText() const;
     ClipboardContent CopyContent() const override { return {SelectedCellsText(), {}}; }
 
+    /// The schedule report in the option the grid shows.
+    PrintOut PrintForm() const override;
+
     /// The option the grid shows now.
     ScheduleView View() const { return view_; }
 

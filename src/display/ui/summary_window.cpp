@@ -8,6 +8,7 @@
 
 #include "display/summary_view.h"
 #include "platform/twips.h"
+#include "print/reports.h"
 #include "windowkit/accessible_names.h"
 #include "windowkit/engine_messages.h"
 
@@ -93,8 +94,9 @@ void SummaryWindow::BuildControls() {
 void SummaryWindow::Load() {
     ServicesMessages messages(services_);
     const EngineInputs inputs = session_.Inputs();
-    const SummaryResult run = RunSummary(inputs, messages);
-    const SummaryTexts t = SummaryDisplay(run, ProjectPayoff(run, session_.scenario));
+    run_ = RunSummary(inputs, messages);
+    projection_ = ProjectPayoff(run_, session_.scenario);
+    const SummaryTexts t = SummaryDisplay(run_, projection_);
     Text12->setText(QString::fromStdString(t.text12));
     Text1->setText(QString::fromStdString(t.text1));
     Text9->setText(QString::fromStdString(t.text9));
@@ -108,5 +110,9 @@ void SummaryWindow::Load() {
 }
 
 void SummaryWindow::Command1Click() { Unload(); }
+
+PrintOut SummaryWindow::PrintForm() const {
+    return PrintOut::Printed(OnePageReport(SummaryReport(session_.scenario, run_, projection_)));
+}
 
 } // namespace hl

@@ -2,6 +2,9 @@
 // paid out, and when the loan would be paid off if the payments went on.
 #pragma once
 
+#include <optional>
+
+#include "display/summary_view.h"
 #include "windowkit/child_window.h"
 
 class QLabel;
@@ -15,6 +18,9 @@ class SummaryWindow : public ChildWindow {
   public:
     /// Runs the summary for the session's scenario and fills every box (the window's load).
     explicit SummaryWindow(AppContext& context, QWidget* parent = nullptr);
+
+    /// The summary report of the figures shown, on one page.
+    PrintOut PrintForm() const override;
 
   private:
     void BuildControls();
@@ -32,6 +38,9 @@ class SummaryWindow : public ChildWindow {
     QLineEdit* Text2;      ///< projected pay-off date, or a blank
     QLineEdit* Text3;      ///< projected pay-off payment number, or a blank
     QPushButton* Command1; ///< "Close"
+
+    SummaryResult run_; ///< the run shown
+    std::optional<PayoffProjection> projection_;
 };
 
 } // namespace hl

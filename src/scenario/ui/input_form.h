@@ -21,6 +21,11 @@ class InputForm : public ChildWindow {
     /// Builds the form for the session's debug level and shows the scenario record in it.
     explicit InputForm(AppContext& context, QWidget* parent = nullptr);
 
+    /// The form prints as the header of every other report, not on its own.
+    PrintOut PrintForm() const override {
+        return PrintOut::Refused(kFormPrintWarningTitle, kInputFormPrintWarning);
+    }
+
     // The form's events, named as the user causes them. The window system fires them through
     // the focus and the controls' signals; they are public so that a test can fire one where an
     // offscreen window cannot move the focus.

@@ -19,6 +19,7 @@
 
 #include "core/format.h"
 #include "platform/twips.h"
+#include "print/reports.h"
 #include "scenario/ui/input_form.h"
 #include "windowkit/accessible_names.h"
 
@@ -409,6 +410,16 @@ bool PaymentChangesWindow::StoreGrid(bool closing) {
         MarkChanged();
     }
     return true;
+}
+
+PrintOut PaymentChangesWindow::PrintForm() const {
+    // The grid's edits reach the table only when the window closes: print what is shown.
+    const bool gridShown = prepared_ && Calendar() == preparedCalendar_;
+    const PaymentChanges shown = gridShown ? grid_.Store() : Table();
+    if (shown.Count() == 0)
+        return PrintOut::Refused(kNoChangesTitle, kNoChangesText);
+    return PrintOut::Printed(
+        ChangesReport(session_.scenario, shown, 1, ChangePages(shown.Count())));
 }
 
 void PaymentChangesWindow::Command1Click() { Unload(); }

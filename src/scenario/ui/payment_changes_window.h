@@ -71,6 +71,10 @@ class PaymentChangesWindow : public ChildWindow {
     /// True when the window edits `table` (prepared for it and not since for another).
     bool Edits(const PaymentChanges* table) const { return prepared_ && &Table() == table; }
 
+    /// The payment-changes report of the entries as the grid shows them, or the warning that
+    /// there are none.
+    PrintOut PrintForm() const override;
+
     // Event handlers, public so that tests can drive them where the focus is unreliable.
     /// A double click: opens the current cell for editing, the caret after its text.
     void Grid1DblClick();
