@@ -21,6 +21,7 @@
 #include "core/day_number.h"
 #include "core/format.h"
 #include "files/working_files.h"
+#include "print/refinance_search_report.h"
 #include "windowkit/controls.h"
 #include "windowkit/selection_text.h"
 #include "windowkit/show_message.h"
@@ -445,6 +446,31 @@ void RefinanceSearchWindow::closeEvent(QCloseEvent* event) {
 
 ClipboardContent RefinanceSearchWindow::CopyContent() const {
     return {SelectedCellsText(*Grid1), {}};
+}
+
+PrintOut RefinanceSearchWindow::PrintForm() const {
+    if (Searching())
+        return PrintOut::Refused(kPrintTrapTitle, kSearchRunningPrintText);
+    if (Grid1->rowCount() == 0)
+        return PrintOut::Refused(kPrintTrapTitle, kNotCalculatedPrintText);
+    RefinanceSearchReportInputs in;
+    in.date = TextOf(Text1);
+    in.cap = TextOf(Text2);
+    in.costs = TextOf(Text3);
+    in.cmhc = Check1->isChecked();
+    in.penalty = Option2->isChecked()   ? SearchReportPenalty::FutureValue
+                 : Option3->isChecked() ? SearchReportPenalty::AccInterest
+                                        : SearchReportPenalty::CalculatedScenario;
+    in.mode = Option5->isChecked()   ? SearchReportMode::DateOnly
+              : Option6->isChecked() ? SearchReportMode::RateOnly
+                                     : SearchReportMode::DateAndRate;
+    for (int r = 0; r < Grid1->rowCount(); ++r) {
+        std::array<std::string, 7>& row = in.rows.emplace_back();
+        for (int c = 0; c < 7; ++c)
+            if (const QTableWidgetItem* cell = Grid1->item(r, c))
+                row[static_cast<std::size_t>(c)] = cell->text().toStdString();
+    }
+    return PrintOut::Printed(RefinanceSearchReport(in));
 }
 
 } // namespace hl

@@ -38,6 +38,9 @@ class RefinanceSearchWindow : public ChildWindow {
 
     bool Searching() const { return worker_ != nullptr; }
     ClipboardContent CopyContent() const override;
+    /// "Refinace Study - Solve Both" from the inputs, the choices and the table; refused while
+    /// the table is empty or a search still fills it.
+    PrintOut PrintForm() const override;
 
     QLabel* Label1;        ///< "Purpose:"
     QLabel* Label2;        ///< the purpose line

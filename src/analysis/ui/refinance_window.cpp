@@ -17,6 +17,7 @@
 #include "engine/schedule_file.h"
 #include "engine/working_names.h"
 #include "files/working_files.h"
+#include "print/refinance_report.h"
 #include "windowkit/controls.h"
 #include "windowkit/engine_messages.h"
 #include "windowkit/show_message.h"
@@ -489,5 +490,30 @@ void RefinanceWindow::Command10Click() {
 void RefinanceWindow::Command6Click() { host_.ShowChild(WindowId::Form10); }
 
 void RefinanceWindow::Command2Click() { Unload(); }
+
+PrintOut RefinanceWindow::PrintForm() const {
+    // The outputs are filled together by a calculation and emptied together by any change.
+    if (Text14->text().isEmpty())
+        return PrintOut::Refused(kPrintTrapTitle, kNotCalculatedPrintText);
+    return PrintOut::Printed(RefinanceReport({
+        .runsFrom = TextOf(Text4),
+        .runsTo = TextOf(Text5),
+        .scenarioRate = TextOf(Text6),
+        .refinanceDate = TextOf(Text1),
+        .refinanceRate = TextOf(Text2),
+        .owing = TextOf(Text7),
+        .penalty = TextOf(Text8),
+        .otherExpenses = TextOf(Text9),
+        .total = TextOf(Text10),
+        .currentPayment = TextOf(Text17),
+        .refinancePayment = TextOf(Text18),
+        .comparisonDate = TextOf(Text15),
+        .currentBalance = TextOf(Text11),
+        .refinancedBalance = TextOf(Text13),
+        .difference = TextOf(Text12),
+        .paymentCost = TextOf(Text16),
+        .netSaving = TextOf(Text14),
+    }));
+}
 
 } // namespace hl

@@ -28,6 +28,10 @@ class RefinanceWindow : public ChildWindow {
     void Command6Click();                 ///< EDP Calculator
     void Command2Click();                 ///< Close
 
+    /// "Refinance - Scenario Run Results" from the boxes; refused until a calculation fills the
+    /// output table.
+    PrintOut PrintForm() const override;
+
     QLabel* Label24;        ///< " Refinace Mortgage "
     QLabel* Label7;         ///< "  Required Input"
     QLabel* Label1;         ///< "Date of Refinance:"

@@ -20,6 +20,7 @@
 #include "core/box_value.h"
 #include "files/working_files.h"
 #include "platform/twips.h"
+#include "print/shopper_report.h"
 #include "windowkit/accessible_names.h"
 #include "windowkit/selection_text.h"
 #include "windowkit/show_message.h"
@@ -199,6 +200,16 @@ void ShopperWindow::SaveState() {
 }
 
 const std::vector<calc::ShopperLine>& ShopperWindow::Lines() const { return model_->Lines(); }
+
+PrintOut ShopperWindow::PrintForm() const {
+    if (Lines().empty())
+        return PrintOut::Refused(kPrintTrapTitle, kNotCalculatedPrintText);
+    std::vector<ShopperReportLine> lines;
+    lines.reserve(Lines().size());
+    for (const calc::ShopperLine& line : Lines())
+        lines.push_back(line.Cells());
+    return PrintOut::Printed(ShopperReport(lines));
+}
 
 std::string ShopperWindow::SelectedCellsText() const { return hl::SelectedCellsText(*Grid1); }
 

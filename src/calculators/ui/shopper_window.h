@@ -29,6 +29,8 @@ class ShopperWindow : public ChildWindow {
     ClipboardContent CopyContent() const override { return {SelectedCellsText(), {}}; }
     /// The lines of Grid1, separators included, top to bottom (what a report prints).
     const std::vector<calc::ShopperLine>& Lines() const;
+    /// "Payment Shopper Results" from the table's lines; refused while the table is empty.
+    PrintOut PrintForm() const override;
 
     // Event handlers, public so that the main window and the tests can run them.
     void TextLostFocus(int box); ///< field check of Text1 (box 1) to Text9 (box 9)

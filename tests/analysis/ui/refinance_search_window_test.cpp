@@ -11,6 +11,7 @@
 #include "analysis/ui/refinance_search_window.h"
 #include "core/format.h"
 #include "files/working_files.h"
+#include "print/refinance_search_report.h"
 #include "support/standard_scenario.h"
 #include "support/window_test_bed.h"
 #include "support/window_test_main.h"
@@ -144,6 +145,43 @@ class RefinanceSearchWindowTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(!w->Searching(), 2000);
         QVERIFY(stopping.elapsed() < 1000);
         QVERIFY(w->Text1->isEnabled() && w->Command2->isVisibleTo(w.get()));
+    }
+
+    // Refused while there is no table and while a search still fills it; afterwards the inputs,
+    // the choices and the rows found.
+    void printsTheStudyOnceTheSearchIsDone() {
+        Scenario& s = bed_->session.scenario;
+        s.frequency = kWeekly;
+        s.amortization = 35.0f;
+        s.term = 35.0f;
+        auto w = Open();
+        QCOMPARE(w->PrintForm().refusal.value_or(PrintRefusal{}).text,
+                 std::string(kNotCalculatedPrintText));
+        w->Text1->setText("Jan 8 1996");
+        w->Text2->setText("10.000");
+        w->Text3->setText("400000");
+        w->Command2->click();
+        QVERIFY(w->Searching());
+        const PrintOut running = w->PrintForm();
+        QVERIFY(running.refusal && running.pages.empty());
+        QCOMPARE(running.refusal->title, std::string(kPrintTrapTitle));
+        QCOMPARE(running.refusal->text, std::string(kSearchRunningPrintText));
+        w->Command3->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!w->Searching(), 2000);
+
+        s = test::StandardScenario();
+        w->Text1->setText("Jan 15, 1999");
+        w->Text2->setText("10.000");
+        w->Text3->setText("1500");
+        w->Option3->setChecked(true);
+        Search(*w);
+        const PrintOut out = w->PrintForm();
+        QVERIFY(!out.refusal);
+        QCOMPARE(out.pages.front().TextAt(22, 4)->text, std::string("Refinace Study - Solve Both"));
+        QCOMPARE(out.pages.front().TextAt(42, 8)->text, std::string("Jan 15, 1999"));
+        QCOMPARE(out.pages.front().TextAt(42, 13)->text, std::string("Acc. Interest Method"));
+        QCOMPARE(out.pages.front().TextAt(79, 18)->text,
+                 w->Grid1->item(0, 6)->text().toStdString());
     }
 
     void inputsAreKeptBetweenOpenings() {

@@ -111,6 +111,28 @@ class RefinanceWindowTest : public QObject {
         QVERIFY(!w->Command9->isEnabled());
     }
 
+    // Refused until a calculation fills the output table; then the sentences with its figures.
+    void printsTheRunResultsOnceCalculated() {
+        auto w = Open();
+        Fill(*w, "Jun 15 1998", "7");
+        const PrintOut none = w->PrintForm();
+        QVERIFY(none.refusal && none.pages.empty());
+        QCOMPARE(none.refusal->title, std::string(kPrintTrapTitle));
+        w->Command5->click();
+        const PrintOut out = w->PrintForm();
+        QVERIFY(!out.refusal);
+        QCOMPARE(out.pages.size(), std::size_t{1});
+        const Page& page = out.pages[0];
+        QCOMPARE(page.TextAt(20, 4)->text, std::string("Refinance - Scenario Run Results"));
+        // The conclusion's last line: the net saving at column 60.
+        const auto saving =
+            std::find_if(page.texts.begin(), page.texts.end(),
+                         [](const PlacedText& t) { return t.text == "Yields a savings of: "; });
+        QVERIFY(saving != page.texts.end());
+        QCOMPARE(page.TextAt(60, saving->line)->text, w->Text14->text().toStdString());
+        QCOMPARE(page.TextAt(78, 62)->text, std::string("Page: 1 of 1"));
+    }
+
     void aTypedPenaltyIsOverwrittenOnlyWhenTheUserSaysSo() {
         auto w = Open();
         Fill(*w, "Jun 15 1998", "7");

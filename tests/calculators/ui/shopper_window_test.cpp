@@ -248,6 +248,25 @@ class ShopperWindowTest : public QObject {
         QCOMPARE(w_->SelectedCellsText(),
                  std::string("60000.00\t  7.000\r\n\t\r\n50000.00\t  8.000"));
     }
+
+    // Refused while the table is empty; afterwards every line of the table on the pages, the
+    // separators blank.
+    void printsTheTableOverPages() {
+        const PrintOut none = w_->PrintForm();
+        QVERIFY(none.refusal && none.pages.empty());
+        QCOMPARE(none.refusal->title, std::string(kPrintTrapTitle));
+        Click("Command3");
+        for (int k = 0; k < 3; ++k)
+            Click("Command1"); // 72 lines: 48 on the first page, 24 on the second
+        const PrintOut out = w_->PrintForm();
+        QVERIFY(!out.refusal);
+        QCOMPARE(out.pages.size(), std::size_t{2});
+        QCOMPARE(out.pages[0].TextAt(24, 4)->text, std::string("Payment Shopper Results"));
+        QCOMPARE(out.pages[0].TextAt(50, 11)->text, Cell(0, 3).toStdString());
+        QCOMPARE(out.pages[0].LineText(14), std::string());
+        QCOMPARE(out.pages[1].TextAt(5, 11)->text, Cell(48, 0).toStdString());
+        QCOMPARE(out.pages[1].TextAt(78, 62)->text, std::string("Page: 2 of 2"));
+    }
 };
 
 } // namespace hl
