@@ -310,7 +310,8 @@ void MainWindow::PrintCurrentFormClick() {
     // Every window answers: with its report, or with the message that says where its data is
     // printed.
     if (ChildWindow* active = ActiveChild())
-        PrintOrRefuse(services_, active->windowTitle().toStdString(), active->PrintForm());
+        PrintOrRefuse(services_, active->windowTitle().trimmed().toStdString(),
+                      active->PrintForm());
 }
 
 void MainWindow::PrinterSetupClick() { services_.AskPrinterSetup(); }
