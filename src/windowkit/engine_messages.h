@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "engine/schedule_file.h"
 #include "platform/services.h"
 
 namespace hl {
@@ -32,5 +33,16 @@ class ServicesMessages : public EngineMessages {
   private:
     Services& services_;
 };
+
+/// Runs the schedule with its warnings shown, and writes its working files for the reports and
+/// the windows that read them, telling the user when they cannot be written.
+inline ScheduleRun RunAndWriteSchedule(const EngineInputs& inputs, const std::string& folder,
+                                       Services& services) {
+    ServicesMessages messages(services);
+    ScheduleRun run = RunSchedule(inputs, messages);
+    if (!WriteScheduleFiles(folder, run))
+        TellScheduleNotWritten(services, folder);
+    return run;
+}
 
 } // namespace hl

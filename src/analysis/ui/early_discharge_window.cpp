@@ -77,11 +77,7 @@ EarlyDischargeWindow::EarlyDischargeWindow(AppContext& context, QWidget* parent)
     PlaceInTwips(100, 100, 7900, 4500);
 
     // The penalties read the schedule's balances; other windows and the reports read the file.
-    ServicesMessages messages(services_);
-    const ScheduleRun run = RunSchedule(session_.Inputs(), messages);
-    schedule_ = run.schedule;
-    if (!WriteScheduleFiles(session_.folder, run))
-        TellScheduleNotWritten(services_, session_.folder);
+    schedule_ = RunAndWriteSchedule(session_.Inputs(), session_.folder, services_).schedule;
     term_ = analysis::TermOf(schedule_);
     Text7->setText(QString::fromStdString(term_.firstText));
     Text8->setText(QString::fromStdString(term_.lastText));

@@ -117,11 +117,7 @@ RefinanceWindow::RefinanceWindow(AppContext& context, QWidget* parent)
     ClearOutputs();
     Text7->clear();
 
-    ServicesMessages messages(services_);
-    const ScheduleRun run = RunSchedule(session_.Inputs(), messages);
-    schedule_ = run.schedule;
-    if (!WriteScheduleFiles(session_.folder, run))
-        TellScheduleNotWritten(services_, session_.folder);
+    schedule_ = RunAndWriteSchedule(session_.Inputs(), session_.folder, services_).schedule;
     term_ = analysis::TermOf(schedule_);
     Put(Text4, term_.firstText);
     Put(Text5, term_.lastText);
@@ -482,9 +478,7 @@ void RefinanceWindow::Command10Click() {
     if (GraphWindow* graph = ShowGraphWindow(host_))
         graph->DrawTwoLineGraph("Balance Owing for the Two Scenarios", "Time", "$ Dollars",
                                 "Orig Mtge", "Refinance Mtge");
-    ServicesMessages messages(services_);
-    if (!WriteScheduleFiles(session_.folder, RunSchedule(session_.Inputs(), messages)))
-        TellScheduleNotWritten(services_, session_.folder);
+    RunAndWriteSchedule(session_.Inputs(), session_.folder, services_);
 }
 
 void RefinanceWindow::Command6Click() { host_.ShowChild(WindowId::Form10); }

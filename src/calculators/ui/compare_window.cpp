@@ -268,10 +268,7 @@ void CompareWindow::Open() {
     for (int code = kMonthly; code <= kEveryTwoWeeks; ++code)
         Combo1->addItem(QString::fromLatin1(FrequencyName(code)));
 
-    ServicesMessages messages(services_);
-    const ScheduleRun run = RunSchedule(session_.Inputs(), messages);
-    if (!WriteScheduleFiles(session_.folder, run))
-        TellScheduleNotWritten(services_, session_.folder);
+    const ScheduleRun run = RunAndWriteSchedule(session_.Inputs(), session_.folder, services_);
     one_ = calc::ScenarioOneOf(session_.scenario, session_.changes.Count(), run.schedule);
     Text1->setText(Q(one_.amount));
     Text2->setText(Q(one_.rate));

@@ -127,12 +127,8 @@ void ScheduleWindow::BuildControls() {
 
 void ScheduleWindow::Load() {
     BusyPointer busy(services_);
-    ServicesMessages messages(services_);
-    const ScheduleRun run = RunSchedule(session_.Inputs(), messages);
-    schedule_ = run.schedule;
     // Reports and the tool windows read the schedule from its working file.
-    if (!WriteScheduleFiles(session_.folder, run))
-        TellScheduleNotWritten(services_, session_.folder);
+    schedule_ = RunAndWriteSchedule(session_.Inputs(), session_.folder, services_).schedule;
 
     // The stored option is chosen as a click would choose it.
     const ScheduleView view =

@@ -51,12 +51,7 @@ PrintControlWindow::PrintControlWindow(AppContext& context, QWidget* parent)
     PlaceInTwips(500, 400, 9000, 4900);
 
     BusyPointer busy(services_);
-    ServicesMessages messages(services_);
-    const ScheduleRun run = RunSchedule(session_.Inputs(), messages);
-    schedule_ = run.schedule;
-    // The schedule's working file follows every schedule run.
-    if (!WriteScheduleFiles(session_.folder, run))
-        TellScheduleNotWritten(services_, session_.folder);
+    schedule_ = RunAndWriteSchedule(session_.Inputs(), session_.folder, services_).schedule;
     view_ = ViewFromOption(ReadToolFile(session_.folder, ToolFile::ScheduleOption).Whole(0));
     CountPagesNow();
 }
