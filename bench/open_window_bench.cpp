@@ -1,5 +1,6 @@
-// Speed of opening the compare-scenarios window over a 35-year Weekly scenario with 200 payment
-// changes: the schedule run, the parked and schedule working files, the restore and the controls.
+// Speed of opening windows over a 35-year Weekly scenario with 200 payment changes. The compare
+// window: the schedule run, the parked and schedule working files, the restore and the controls.
+// The print control window: the schedule run, its working file and the page count.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include "calculators/ui/compare_window.h"
 #include "core/day_number.h"
 #include "files/working_files.h"
+#include "print/ui/print_control_window.h"
 #include "support/fake_host.h"
 #include "support/scripted_services.h"
 
@@ -58,6 +60,22 @@ void BM_OpenCompareWindow(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OpenCompareWindow)->Unit(benchmark::kMillisecond);
+
+void BM_OpenPrintControlWindow(benchmark::State& state) {
+    LongLoan loan;
+    loan.host.active = "Form15";
+    for (auto _ : state) {
+        auto* window = new hl::PrintControlWindow(loan.context);
+        window->show();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(window->Text4->text().size());
+        state.PauseTiming();
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenPrintControlWindow)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
