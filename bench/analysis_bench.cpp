@@ -6,29 +6,17 @@
 #include "analysis/early_discharge.h"
 #include "analysis/refinance.h"
 #include "analysis/refinance_search.h"
+#include "bench_scenarios.h"
 #include "core/day_number.h"
 #include "core/format.h"
 #include "engine/engine.h"
 
 namespace {
 
-// 250000 at 7.25 % over the amortization given, 35 years of Weekly payments. A 35-year
-// amortization is repaid in about 26 years (1361 records); 300 years keeps all 1820 records.
-hl::Scenario Weekly35Years(std::int64_t amortization) {
-    hl::Scenario s;
-    s.amount = 250000.0f;
-    s.rate = 7.25f;
-    s.amortization = static_cast<float>(amortization);
-    s.term = 35.0f;
-    s.start = hl::DayFromCivil(2027, 1, 4);
-    s.frequency = hl::kWeekly;
-    return s;
-}
-
 // What the window does on Calculate: runs the schedule, checks both boxes and computes the
 // penalties of a discharge in the term's twentieth year (about 1000 payments made).
 void BM_DischargeWeekly35Years(benchmark::State& state) {
-    const hl::Scenario s = Weekly35Years(state.range(0));
+    const hl::Scenario s = hl::bench::Weekly35Years(state.range(0));
     const hl::PaymentChanges changes;
     hl::SilentMessages quiet;
     const std::string dateText = "Feb 15 2046";
@@ -51,7 +39,7 @@ BENCHMARK(BM_DischargeWeekly35Years)->Arg(35)->Arg(300)->Unit(benchmark::kMicros
 // and its default boxes: the two loans run over every payment left (1360 with a 35-year
 // amortization, 1819 with 300 years) at 5.5 %.
 void BM_RefinanceWeekly35Years(benchmark::State& state) {
-    const hl::Scenario s = Weekly35Years(state.range(0));
+    const hl::Scenario s = hl::bench::Weekly35Years(state.range(0));
     const hl::PaymentChanges changes;
     hl::SilentMessages quiet;
     const hl::ScheduleRun run = hl::RunSchedule({s, changes}, quiet);

@@ -103,26 +103,3 @@ void BM_DrawGraph(benchmark::State& state) {
 BENCHMARK(BM_DrawGraph)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-// The offscreen platform warns on every window shown; the figures are easier to read without.
-QtMessageHandler standardHandler = nullptr;
-
-void QuietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (text.contains(QStringLiteral("propagateSizeHints")))
-        return;
-    if (standardHandler)
-        standardHandler(type, context, text);
-}
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    standardHandler = qInstallMessageHandler(QuietOffscreen);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <stdlib.h>
 
+#include "bench_scenarios.h"
 #include "core/day_number.h"
 #include "engine/engine.h"
 #include "engine/schedule_file.h"
@@ -29,24 +30,10 @@ void BM_RunPeriods(benchmark::State& state) {
 }
 BENCHMARK(BM_RunPeriods);
 
-// 35 years of Weekly payments. Weekly payments repay a 35-year amortization in about 26 years
-// (1361 records, and a header rewrite when written); the long amortization case keeps the loan
-// running for all 1820 records.
-hl::Scenario Weekly35Years(std::int64_t amortization) {
-    hl::Scenario s;
-    s.amount = 250000.0f;
-    s.rate = 7.25f;
-    s.amortization = static_cast<float>(amortization);
-    s.term = 35.0f;
-    s.start = hl::DayFromCivil(2027, 1, 4);
-    s.frequency = hl::kWeekly;
-    return s;
-}
-
 // The run and the writing of its working files, as the schedule window does on opening.
 void BM_RunScheduleWeekly35Years(benchmark::State& state) {
     const std::string folder = MakeFolder();
-    const hl::Scenario s = Weekly35Years(state.range(0));
+    const hl::Scenario s = hl::bench::Weekly35Years(state.range(0));
     hl::PaymentChanges changes;
     hl::SilentMessages quiet;
     for (auto _ : state)
@@ -58,7 +45,7 @@ BENCHMARK(BM_RunScheduleWeekly35Years)->Arg(35)->Arg(300)->Unit(benchmark::kMicr
 
 // The run alone: the records in memory, no file.
 void BM_RunScheduleInMemoryWeekly35Years(benchmark::State& state) {
-    const hl::Scenario s = Weekly35Years(state.range(0));
+    const hl::Scenario s = hl::bench::Weekly35Years(state.range(0));
     hl::PaymentChanges changes;
     hl::SilentMessages quiet;
     for (auto _ : state)

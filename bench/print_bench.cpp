@@ -2,7 +2,6 @@
 // PDF, and the page count the print control window makes when it opens.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include "core/day_number.h"
@@ -60,12 +59,3 @@ void BM_ScheduleReportToPdf(benchmark::State& state) {
 BENCHMARK(BM_ScheduleReportToPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -15,16 +15,6 @@ namespace {
 
 using namespace cli;
 
-// The window's message on one line: each line break becomes a blank, so the text is kept
-// character for character otherwise.
-std::string MessageLine(const calc::CalcMessage& message) {
-    std::string line = message.text;
-    for (char& c : line)
-        if (c == '\r')
-            c = ' ';
-    return line;
-}
-
 OptionGrammar StudyCommandGrammar(const std::vector<std::string>& valued) {
     OptionGrammar g{{FrequencyOption()}, 1};
     for (const std::string& name : valued)
@@ -42,9 +32,8 @@ int RunDischargeCommand(const std::vector<std::string>& args, std::ostream& out,
     const std::string& path = options.operands[0];
     if (path.empty())
         return Fail(err, "no study file given (try --help)");
-    for (const char* needed : {"--date", "--rate"})
-        if (!options.Has(needed))
-            return Fail(err, std::string("discharge needs ") + needed + " (try --help)");
+    if (auto missing = options.Missing("discharge", {"--date", "--rate"}))
+        return Fail(err, *missing);
     const std::string dateText = options.Value("--date");
     if (!ParseDate(dateText))
         return Fail(err, "discharge: --date: \"" + dateText + "\" is not a valid date");
@@ -64,14 +53,14 @@ int RunDischargeCommand(const std::vector<std::string>& args, std::ostream& out,
     // The boxes in the order the window meets them, then the calculation.
     const analysis::BoxCheck date = analysis::CheckDischargeDate(dateText, s, term);
     if (date.message)
-        return Fail(err, "discharge: " + MessageLine(*date.message));
+        return Fail(err, "discharge: " + OneLine(date.message->text));
     const analysis::BoxCheck rate = analysis::CheckDischargeRate(rateText, s);
     if (rate.message)
-        return Fail(err, "discharge: " + MessageLine(*rate.message));
+        return Fail(err, "discharge: " + OneLine(rate.message->text));
     const analysis::DischargeResult result = analysis::CalculateDischarge(
         in, run.schedule, *ParseDate(date.text), sgl::Round(TextValue(rate.text)));
     if (result.refusal)
-        return Fail(err, "discharge: " + MessageLine(*result.refusal));
+        return Fail(err, "discharge: " + OneLine(result.refusal->text));
 
     out << "runs_from: " << term.firstText << "\n"
         << "runs_to: " << term.lastText << "\n"

@@ -17,8 +17,8 @@ namespace {
 
 using namespace cli;
 
-// A message box's text on one line: its line breaks become blanks.
-std::string OneLine(const std::string& text) {
+// A message box's text on one line: its line breaks become blanks, never two in a row.
+std::string CompactLine(const std::string& text) {
     std::string line;
     for (char c : text) {
         if (c == '\r') {
@@ -81,9 +81,8 @@ int RunShopCommand(const std::vector<std::string>& args, std::ostream& out, std:
     if (auto problem = ParseOptions(
             args, Grammar({"--amount", "--rate", "--years"}, {"--separators"}), options))
         return Fail(err, "shop: " + *problem);
-    for (const char* needed : {"--amount", "--rate", "--years"})
-        if (!options.Has(needed))
-            return Fail(err, std::string("shop needs ") + needed + " (try --help)");
+    if (auto missing = options.Missing("shop", {"--amount", "--rate", "--years"}))
+        return Fail(err, *missing);
 
     calc::ShopperInputs in;
     if (auto problem = ReadRow("--amount", options.Value("--amount"), 1, in.amount))
@@ -95,7 +94,7 @@ int RunShopCommand(const std::vector<std::string>& args, std::ostream& out, std:
 
     const calc::ShopperResult result = calc::CalculateShopper(in);
     if (result.message)
-        return Fail(err, "shop: " + OneLine(result.message->text));
+        return Fail(err, "shop: " + CompactLine(result.message->text));
     const bool separators = options.Has("--separators");
     for (const calc::ShopperLine& line : result.lines)
         if (!line.separator || separators)
@@ -109,9 +108,8 @@ int RunSolveCommand(const std::vector<std::string>& args, std::ostream& out, std
             args, Grammar({"--rate", "--payment", "--frequency", "--amount", "--years"}, {}),
             options))
         return Fail(err, "solve: " + *problem);
-    for (const char* needed : {"--rate", "--payment"})
-        if (!options.Has(needed))
-            return Fail(err, std::string("solve needs ") + needed + " (try --help)");
+    if (auto missing = options.Missing("solve", {"--rate", "--payment"}))
+        return Fail(err, *missing);
     if (!options.Has("--amount") && !options.Has("--years"))
         return Fail(err, "solve needs --amount and/or --years (try --help)");
 
@@ -161,7 +159,7 @@ int RunSolveCommand(const std::vector<std::string>& args, std::ostream& out, std
     // The payment is solved as its box shows it, to the cent.
     const calc::SolveResult result = calc::SolveAfterPayment(in);
     if (!result.messages.empty())
-        return Fail(err, "solve: " + OneLine(result.messages.front().text));
+        return Fail(err, "solve: " + CompactLine(result.messages.front().text));
     if (result.amortization) {
         out << "amortization_payments: " << result.amortization->monthsText << "\n"
             << "amortization_years: " << result.amortization->yearsText << "\n";

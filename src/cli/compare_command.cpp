@@ -15,14 +15,6 @@ namespace {
 
 using namespace cli;
 
-std::string OneLine(const calc::CalcMessage& message) {
-    std::string line = message.text;
-    for (char& c : line)
-        if (c == '\r')
-            c = ' ';
-    return line;
-}
-
 // The second study as scenario two's boxes hold it once each box has been left: amount
 // "######0.00", rate "#0.000", years "#####0.00", the date "mmm d, yyyy".
 calc::ScenarioTwoBoxes BoxesOf(const Scenario& s) {
@@ -63,10 +55,10 @@ int RunCompareCommand(const std::vector<std::string>& args, std::ostream& out, s
     for (const auto& [box, text] : checked) {
         const calc::FieldCheck check = calc::CheckTwoBox(box, *text);
         if (check.message)
-            return Fail(err, "compare: " + twoPath + ": " + OneLine(*check.message));
+            return Fail(err, "compare: " + twoPath + ": " + OneLine(check.message->text));
     }
     if (auto length = calc::CheckTwoLength(boxes.term, boxes.amortization))
-        return Fail(err, "compare: " + twoPath + ": " + OneLine(*length));
+        return Fail(err, "compare: " + twoPath + ": " + OneLine(length->text));
 
     StreamMessages messages(err);
     const ScheduleRun run = RunSchedule(EngineInputs{one.scenario, one.changes}, messages);

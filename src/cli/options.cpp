@@ -12,6 +12,13 @@ int Fail(std::ostream& err, const std::string& line) {
     return kBadInput;
 }
 
+std::string OneLine(std::string text) {
+    for (char& c : text)
+        if (c == '\r')
+            c = ' ';
+    return text;
+}
+
 OptionRule ValueOption(std::string name) {
     OptionRule rule;
     rule.name = std::move(name);
@@ -35,6 +42,14 @@ const OptionRule* OptionGrammar::Find(const std::string& word) const {
 std::string ParsedOptions::Value(const std::string& name) const {
     const auto found = values.find(name);
     return found == values.end() ? std::string() : found->second;
+}
+
+std::optional<std::string> ParsedOptions::Missing(const std::string& command,
+                                                  std::initializer_list<const char*> needed) const {
+    for (const char* name : needed)
+        if (!Has(name))
+            return command + " needs " + name + " (try --help)";
+    return std::nullopt;
 }
 
 std::optional<std::string> ParseOptions(const std::vector<std::string>& args,

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <initializer_list>
 #include <iosfwd>
 #include <map>
 #include <optional>
@@ -19,6 +20,10 @@ inline constexpr int kBadInput = 2;
 
 /// Prints "hearthline-cli: LINE" on `err` and returns kBadInput.
 int Fail(std::ostream& err, const std::string& line);
+
+/// A message box's text on one line: each line break becomes a blank, every other character
+/// kept.
+std::string OneLine(std::string text);
 
 /// One option a command accepts.
 struct OptionRule {
@@ -55,6 +60,9 @@ struct ParsedOptions {
     bool Has(const std::string& name) const { return values.count(name) > 0; }
     /// The value of an option given; "" when it was not.
     std::string Value(const std::string& name) const;
+    /// "COMMAND needs NAME (try --help)" for the first of `needed` not given, or nothing.
+    std::optional<std::string> Missing(const std::string& command,
+                                       std::initializer_list<const char*> needed) const;
 };
 
 /// Reads `args` against `grammar`, word by word, stopping at the first problem. Gives the

@@ -18,11 +18,7 @@ using namespace cli;
 constexpr const char* kTypedMoney = "######0.00";
 
 int Refuse(std::ostream& err, const calc::CalcMessage& message) {
-    std::string line = message.text;
-    for (char& c : line)
-        if (c == '\r')
-            c = ' ';
-    return Fail(err, "refinance: " + line);
+    return Fail(err, "refinance: " + OneLine(message.text));
 }
 
 /// The value a box holds as it shows it.
@@ -58,9 +54,8 @@ int RunRefinanceCommand(const std::vector<std::string>& args, std::ostream& out,
     const std::string& path = options.operands[0];
     if (path.empty())
         return Fail(err, "no study file given (try --help)");
-    for (const char* needed : {"--date", "--rate"})
-        if (!options.Has(needed))
-            return Fail(err, std::string("refinance needs ") + needed + " (try --help)");
+    if (auto missing = options.Missing("refinance", {"--date", "--rate"}))
+        return Fail(err, *missing);
     const std::string dateText = options.Value("--date");
     if (!ParseDate(dateText))
         return Fail(err, "refinance: --date: \"" + dateText + "\" is not a valid date");

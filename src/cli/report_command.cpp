@@ -16,12 +16,6 @@ namespace {
 
 const std::string kPrefix = std::string(kReportCommand) + ": ";
 
-// The warning's carriage return read as a blank, to keep it on one line.
-std::string OneLine(std::string text) {
-    std::replace(text.begin(), text.end(), '\r', ' ');
-    return text;
-}
-
 } // namespace
 
 OptionGrammar ReportCommandGrammar() {

@@ -18,14 +18,6 @@ using analysis::SearchMode;
 
 constexpr const char* kPrefix = "refinance-search: ";
 
-std::string MessageLine(const calc::CalcMessage& message) {
-    std::string line = message.text;
-    for (char& c : line)
-        if (c == '\r')
-            c = ' ';
-    return line;
-}
-
 std::optional<SearchMode> ModeOf(const std::string& word) {
     if (word == "both")
         return SearchMode::DateAndRate;
@@ -115,21 +107,21 @@ int RunSearchCommand(const std::vector<std::string>& args, std::ostream& out, st
     if (options.Has("--cap")) {
         const analysis::BoxCheck cap = analysis::CheckDischargeRate(options.Value("--cap"), s);
         if (cap.message)
-            return Fail(err, kPrefix + MessageLine(*cap.message));
+            return Fail(err, kPrefix + OneLine(cap.message->text));
         capText = cap.text;
     }
     const analysis::SearchInputs inputs{
         *mode, dateText, capText, options.Value("--costs"), *penalty, options.Has("--cmhc")};
     if (auto refusal = analysis::CheckSearchInputs(inputs))
-        return Fail(err, kPrefix + MessageLine(*refusal));
+        return Fail(err, kPrefix + OneLine(refusal->text));
 
     PrintRows rows(out);
     const analysis::SearchOutcome outcome =
         analysis::RunRefinanceSearch({s, study.changes}, inputs, rows);
     if (outcome.refusal)
-        return Fail(err, kPrefix + MessageLine(*outcome.refusal));
+        return Fail(err, kPrefix + OneLine(outcome.refusal->text));
     if (!outcome.found)
-        err << "hearthline-cli: " << kPrefix << MessageLine(analysis::NothingFoundMessage())
+        err << "hearthline-cli: " << kPrefix << OneLine(analysis::NothingFoundMessage().text)
             << "\n";
     return 0;
 }
