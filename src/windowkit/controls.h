@@ -12,6 +12,8 @@ namespace hl {
 
 /// A caption named `name` (its objectName), showing `caption`.
 QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption);
+/// A box named `name` that only shows figures, `widthTwips` wide.
+QLineEdit* MakeShowingBox(QWidget* parent, const char* name, int widthTwips);
 /// A button named `name`, showing `caption`.
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption);
 

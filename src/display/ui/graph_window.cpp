@@ -26,18 +26,13 @@
 #include "platform/twips.h"
 #include "print/picture_reports.h"
 #include "windowkit/accessible_names.h"
+#include "windowkit/controls.h"
 
 namespace hl {
 
 namespace {
 
-QLineEdit* Box(QWidget* parent, const char* name) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setReadOnly(true);
-    box->setFixedWidth(Twips(1300));
-    return box;
-}
+QLineEdit* Box(QWidget* parent, const char* name) { return MakeShowingBox(parent, name, 1300); }
 
 QLabel* Caption(QWidget* parent, const char* name, const char* text) {
     auto* label = new QLabel(QString::fromLatin1(text), parent);

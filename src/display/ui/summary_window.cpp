@@ -10,19 +10,14 @@
 #include "platform/twips.h"
 #include "print/reports.h"
 #include "windowkit/accessible_names.h"
+#include "windowkit/controls.h"
 #include "windowkit/engine_messages.h"
 
 namespace hl {
 
 namespace {
 
-QLineEdit* Box(QWidget* parent, const char* name) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setReadOnly(true);
-    box->setFixedWidth(Twips(1800));
-    return box;
-}
+QLineEdit* Box(QWidget* parent, const char* name) { return MakeShowingBox(parent, name, 1800); }
 
 QLabel* Caption(QWidget* parent, const char* name, const char* text, bool heading = false) {
     auto* label = new QLabel(QString::fromLatin1(text), parent);
