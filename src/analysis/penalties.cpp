@@ -71,11 +71,13 @@ std::optional<Money> FutureValueMethod(const PenaltyInputs& in) {
     const Single q = Round(1.0 - discount);
     const Money presentValue = Add(owedNow, Mul(paymentD, Div(q, is)));
 
-    // 5. What the lender loses by taking B now.
+    // 5. What the lender loses by taking B now. A penalty is never below zero: when the loan
+    // would be paid off before the term ends, or the two rates are equal, the difference can fall
+    // below it, and the lender then loses nothing.
     const Money result = Sub(b, presentValue);
     if (!Finite(result))
         return std::nullopt;
-    return result;
+    return result < 0.0f ? 0.0f : result;
 }
 
 Money AccumulatedInterestMethod(const PenaltyInputs& in) {

@@ -24,7 +24,8 @@ struct PenaltyInputs {
 
 /// The Future Value Method: B less the value, at the scenario rate, of paying B off at the
 /// discharge rate over the payments it would take at the scenario rate. Nothing when that
-/// number of payments has no value (B x is not below the payment, or B = 0).
+/// number of payments has no value (B x is not below the payment, or B = 0); 0 when the
+/// difference falls below 0 (a penalty is never negative).
 std::optional<Money> FutureValueMethod(const PenaltyInputs& in);
 
 /// The Accumulated Interest Method: (B x is) x m - (B x id) x m.
