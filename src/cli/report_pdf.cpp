@@ -2,6 +2,7 @@
 // is needed, then the file put in place whole.
 #include <cstdio>
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
@@ -34,8 +35,11 @@ void EnsureGuiApplication() {
 std::optional<std::string> WriteReportPdf(const Report& report, const std::string& path) {
     EnsureGuiApplication();
     // The printer writes a scratch file; the finished document then replaces the target in
-    // one step, so that a reader never finds half a PDF.
-    QTemporaryDir scratch;
+    // one step, so that a reader never finds half a PDF. The scratch folder is named as ours,
+    // so that one left by a report killed half-way goes at the next report.
+    const QString temp = QDir::tempPath();
+    RemoveDeadLeftovers(temp.toStdString());
+    QTemporaryDir scratch(temp + "/" + QString::fromStdString(ScratchName("XXXXXX")));
     if (!scratch.isValid())
         return "cannot make a scratch folder to print into";
     const QString draft = scratch.filePath(QStringLiteral("report.pdf"));

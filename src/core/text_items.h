@@ -78,11 +78,23 @@ inline constexpr std::size_t kMaxReadBytes = 4u << 20;
 std::string ReadWholeFile(const std::string& path);
 
 /// Writes a file whole, so that a reader finds either the old file or the new one, never a mix:
-/// the contents go to a temporary file of a unique name created in the target's folder, are
-/// flushed to disk, and the temporary file is renamed over the target. A symbolic link is
-/// written through (its final target is replaced, the link stays); an existing file keeps its
-/// permissions, a new one gets 0666 less the umask. Returns false on failure, leaving the old
+/// the contents go to a temporary file of a unique short name created in the target's folder
+/// (ScratchName + ".tmp", so a target of any length the file system takes can be written), are
+/// flushed to disk, and the temporary file is renamed over the target. The leftovers of writers
+/// that were killed half-way are removed from the folder first (RemoveDeadLeftovers). A symbolic
+/// link is written through (its final target is replaced, the link stays); an existing file keeps
+/// its permissions, a new one gets 0666 less the umask. Returns false on failure, leaving the old
 /// file as it was and no temporary file behind.
 bool WriteFileAtomically(const std::string& path, std::string_view contents);
+
+/// The name of a scratch file or folder of this process: ".hearthline-PID-TAG", TAG being up to
+/// 16 letters and digits. Such names tell a later sweep whose leftover it is.
+std::string ScratchName(const std::string& tag);
+
+/// Removes from `folder` the scratch files and folders of ours (ScratchName, with or without
+/// ".tmp") whose writer has ended: no process of that id runs and none holds the file's lock.
+/// Only this user's regular files and folders are removed, a folder with the regular files in
+/// it; nothing else is ever touched. Returns how many were removed.
+int RemoveDeadLeftovers(const std::string& folder);
 
 } // namespace hl

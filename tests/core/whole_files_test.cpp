@@ -2,9 +2,12 @@
 #include "core/text_items.h"
 
 #include <algorithm>
+#include <fcntl.h>
 #include <filesystem>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -163,6 +166,82 @@ TEST(AtomicWrite, WritersAtOnceNeverMix) {
     const std::string last = ReadWholeFile(path);
     EXPECT_TRUE(last == first || last == second);
     EXPECT_EQ(Entries(folder), std::vector<std::string>{"study.mtg"});
+}
+
+// The file system takes names of up to 255 bytes; the temporary name must not add to them.
+TEST(AtomicWrite, EveryNameTheFileSystemTakesIsWritten) {
+    test::TempFolder folder;
+    std::string chinese;
+    for (int k = 0; k < 85; ++k)
+        chinese += "\xE6\x88\xBF"; // one character in three bytes
+    for (const std::string& name : {std::string(255, 'a'), chinese, chinese.substr(0, 243)}) {
+        SCOPED_TRACE(name.size());
+        const std::string path = folder.Path(name);
+        ASSERT_TRUE(WriteFileAtomically(path, "1\r\n"));
+        EXPECT_TRUE(WriteFileAtomically(path, "2\r\n")); // and replaced
+        EXPECT_EQ(test::Slurp(path), "2\r\n");
+        fs::remove(path);
+    }
+    EXPECT_TRUE(Entries(folder).empty());
+}
+
+// The id of a process that has ended.
+pid_t EndedProcess() {
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+// A save killed half-way leaves its temporary file; the next save into the folder removes it,
+// and nothing that is not such a leftover.
+TEST(AtomicWrite, ASaveRemovesOnlyTheLeftoversOfEndedWriters) {
+    test::TempFolder folder;
+    const std::string ended = std::to_string(EndedProcess());
+    const std::string own = std::to_string(::getpid());
+    const std::string running = std::to_string(::getppid());
+    struct Case {
+        std::string name;
+        enum { File, Folder, Link, Locked } kind;
+        bool removed;
+    };
+    const std::vector<Case> cases = {
+        {".hearthline-" + ended + "-k3v9q0zt.tmp", Case::File, true},
+        {".hearthline-" + ended + "-Ab12Cd", Case::Folder, true}, // a report's scratch folder
+        {".hearthline-" + running + "-k3v9q0zt.tmp", Case::File, false},
+        {".hearthline-" + own + "-k3v9q0zt.tmp", Case::File, false},     // a save of this program
+        {".hearthline-" + ended + "-lockheld.tmp", Case::Locked, false}, // a writer elsewhere
+        {".hearthline-" + ended + "-zzzzzzzz.tmp", Case::Link, false},
+        {".hearthline-" + ended + "-k3v9q0zt.txt", Case::File, false},
+        {".hearthline-" + ended + "-k3v9-q0zt.tmp", Case::File, false},
+        {"hearthline-" + ended + "-k3v9q0zt.tmp", Case::File, false},
+        {".hearthline-x" + ended + "-k3v9q0zt.tmp", Case::File, false},
+        {".study.mtg.k3v9q0zt.tmp", Case::File, false}, // no writer named: never ours to judge
+    };
+    test::Spit(folder.Path("victim.txt"), "keep me");
+    std::vector<int> locks;
+    for (const Case& c : cases) {
+        const std::string path = folder.Path(c.name);
+        if (c.kind == Case::Folder) {
+            fs::create_directory(path);
+            test::Spit(path + "/report.pdf", "%PDF-1.4");
+        } else if (c.kind == Case::Link) {
+            fs::create_symlink(folder.Path("victim.txt"), path);
+        } else {
+            test::Spit(path, "half a study");
+        }
+        if (c.kind == Case::Locked) {
+            locks.push_back(::open(path.c_str(), O_RDONLY));
+            ASSERT_EQ(::flock(locks.back(), LOCK_EX), 0);
+        }
+    }
+    ASSERT_TRUE(WriteFileAtomically(folder.Path("study.mtg"), "new\r\n"));
+    for (const Case& c : cases)
+        EXPECT_EQ(fs::exists(fs::symlink_status(folder.Path(c.name))), !c.removed) << c.name;
+    EXPECT_EQ(test::Slurp(folder.Path("victim.txt")), "keep me");
+    for (const int fd : locks)
+        ::close(fd);
 }
 
 } // namespace

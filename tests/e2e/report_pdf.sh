@@ -58,4 +58,12 @@ set -e
 "$CLI" report "$STUDY" --summary --output "$WORK/out/s.pdf"
 "$CLI" report "$STUDY" --summary --output "$WORK/out/s.pdf"
 [ "$(ls -A "$WORK/out")" = "s.pdf" ] || fail "left behind: $(ls -A "$WORK/out")"
+# The scratch folder of a report killed half-way goes at the next report; this one leaves none.
+mkdir "$WORK/tmp"
+ended=$(sh -c 'echo $$')
+mkdir "$WORK/tmp/.hearthline-$ended-Ab12Cd"
+echo "%PDF" >"$WORK/tmp/.hearthline-$ended-Ab12Cd/report.pdf"
+echo "keep" >"$WORK/tmp/other"
+TMPDIR="$WORK/tmp" "$CLI" report "$STUDY" --summary --output "$WORK/out/s.pdf"
+[ "$(ls -A "$WORK/tmp")" = "other" ] || fail "in the temporary folder: $(ls -A "$WORK/tmp")"
 echo "ok"
