@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "core/control_escape.h"
 #include "core/text_items.h"
 #include "engine/working_names.h"
 #include "files/study_file.h"
@@ -37,7 +38,7 @@ bool SaveThroughDialog(AppContext& app) {
         return false;
     if (!WriteStudyFile(*path, CurrentStudy(app))) {
         app.services.Beep();
-        app.services.Tell(kErrorTitle, "The study could not be saved to " + *path +
+        app.services.Tell(kErrorTitle, "The study could not be saved to " + EscapeControls(*path) +
                                            ".\rAny file of that name was left as it was.");
         return false;
     }
@@ -64,8 +65,10 @@ void OpenStudy(AppContext& app) {
         study = ReadStudyFile(*path);
     } catch (const ItemFormatError& e) {
         app.services.Beep();
-        app.services.Tell(kErrorTitle, "The file " + *path + " could not be read as a study.\r" +
-                                           e.what() + "\rThe current study was left as it was.");
+        // The reason may echo the file's bytes: a hostile file shows escaped, never as controls.
+        app.services.Tell(kErrorTitle,
+                          "The file " + EscapeControls(*path) + " could not be read as a study.\r" +
+                              EscapeControls(e.what()) + "\rThe current study was left as it was.");
         app.host.ShowChild(WindowId::Form2);
         return;
     }

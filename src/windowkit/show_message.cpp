@@ -1,6 +1,8 @@
 // Calculator messages through the platform's message box.
 #include "windowkit/show_message.h"
 
+#include "core/control_escape.h"
+
 namespace hl {
 
 MessageAnswer ShowCalcMessage(Services& services, const calc::CalcMessage& message) {
@@ -8,7 +10,8 @@ MessageAnswer ShowCalcMessage(Services& services, const calc::CalcMessage& messa
         services.Beep();
     const MessageButtons buttons =
         message.buttons == calc::Buttons::YesNo ? MessageButtons::YesNo : MessageButtons::Ok;
-    return services.Ask(message.title, message.text, buttons);
+    // A message may echo what a file holds: its control characters are shown escaped.
+    return services.Ask(message.title, EscapeControls(message.text, LineBreaks::Kept), buttons);
 }
 
 } // namespace hl

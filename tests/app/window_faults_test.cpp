@@ -7,6 +7,7 @@
 #include "app/program_fixture.h"
 #include "platform/twips.h"
 #include "scenario/ui/input_form.h"
+#include "support/temp_folder.h"
 #include "support/widget_lookup.h"
 #include "support/window_test_main.h"
 
@@ -165,6 +166,20 @@ class WindowFaultsTest : public QObject {
                  std::string("Request for a 'New' study was aborted as no valid filename was "
                              "given the the 'Save File' request."));
         QVERIFY(p.session.Unsaved());
+    }
+
+    // A study's bytes in the message are shown escaped: a hostile file cannot forge its text.
+    void aStudyThatCannotBeReadIsNamedEscaped() {
+        test::Program p;
+        test::TempFolder folder;
+        const std::string path = folder.Path("hostile\x1b[2J.mtg");
+        test::Spit(path, "\x1b]0;owned\x07\r\n");
+        p.services.QueueOpenFile(path);
+        p.window->OpenClick();
+        const std::string text = p.services.Messages().back().text;
+        QCOMPARE(text, "The file " + folder.Path("hostile\\x1b[2J.mtg") +
+                           " could not be read as a study.\rline 1: \"\\x1b]0;owned\\x07\" is not "
+                           "a number\rThe current study was left as it was.");
     }
 
     void theStudyDialogsOpenWithThePattern() {
