@@ -138,6 +138,14 @@ Study ReadStudyText(const std::string& text) {
         e.lump = r.Number();
         e.change = r.Number();
         CheckEntry(line, i + 1, e);
+        // The grid holds one entry per payment row, in payment order; the engine's single cursor
+        // would never reach an entry after one out of order.
+        if (i > 0 && e.date <= study.changes.entries.back().date)
+            FailAt(line, "the date of payment change " + std::to_string(i + 1) + " is day " +
+                             std::to_string(e.date) + ", not after day " +
+                             std::to_string(study.changes.entries.back().date) +
+                             " of payment change " + std::to_string(i) +
+                             ": the changes must be in date order");
         study.changes.entries.push_back(e);
     }
     study.tools = ReadToolSectionItems(r);

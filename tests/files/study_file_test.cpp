@@ -89,7 +89,9 @@ TEST(StudyWrite, AnInvalidFrequencyLeavesItem8Unset) {
 
 TEST(StudyWrite, NeverWritesMoreEntriesThanAReaderAccepts) {
     Study s = BlankStudy();
-    s.changes.entries.assign(205, PaymentChange{1, 0, 35100});
+    // In date order, as the grid holds them.
+    for (int k = 0; k < 205; ++k)
+        s.changes.entries.push_back(PaymentChange{1, 0, 35100 + 7 * k});
     s.tools[ToolFile::Compare].groups.assign(230, ToolGroup{0, 1, 35100});
     const Study back = ReadStudyText(WriteStudyText(s));
     EXPECT_EQ(200, back.changes.Count());

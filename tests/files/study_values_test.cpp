@@ -107,6 +107,39 @@ TEST(StudyValues, AValueTheFormRefusesIsRefusedNamingItsItem) {
     }
 }
 
+// The grid holds one entry per payment, in payment order: a table out of date order is refused,
+// as the engine's one cursor would never reach the entries after the first out of place.
+TEST(StudyValues, PaymentChangesOutOfDateOrderAreRefused) {
+    struct Case {
+        std::vector<std::string> entries;
+        std::string message; ///< empty: read
+    };
+    const Case cases[] = {
+        {{"35096,1000,0", "35127,0,25", "35155,5,0"}, ""},
+        {{"35127,1000,0", "35096,0,25"},
+         "line 11: the date of payment change 2 is day 35096, not after day 35127 of payment "
+         "change 1: the changes must be in date order"},
+        {{"35096,1000,0", "35096,0,25"},
+         "line 11: the date of payment change 2 is day 35096, not after day 35096 of payment "
+         "change 1: the changes must be in date order"},
+        {{"35096,1000,0", "35155,0,25", "35127,5,0"},
+         "line 12: the date of payment change 3 is day 35127, not after day 35155 of payment "
+         "change 2: the changes must be in date order"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> lines = StudyLines();
+        lines[8] = std::to_string(c.entries.size());
+        lines.erase(lines.begin() + 9);
+        lines.insert(lines.begin() + 9, c.entries.begin(), c.entries.end());
+        try {
+            ReadStudyText(CrLfLines(lines));
+            EXPECT_EQ(c.message, "") << "read";
+        } catch (const ItemFormatError& e) {
+            EXPECT_EQ(std::string(e.what()), c.message);
+        }
+    }
+}
+
 // The edges the form and the grid do take, and the 0 of a field not yet entered.
 TEST(StudyValues, EverythingTheFormTakesIsRead) {
     const std::string e = "\xC3\xA9"; // one character in two bytes
