@@ -61,6 +61,7 @@ int RunDischargeCommand(const std::vector<std::string>& args, std::ostream& out,
         in, run.schedule, *ParseDate(date.text), sgl::Round(TextValue(rate.text)));
     if (result.refusal)
         return Fail(err, "discharge: " + OneLine(result.refusal->text));
+    messages.Print();
 
     out << "runs_from: " << term.firstText << "\n"
         << "runs_to: " << term.lastText << "\n"

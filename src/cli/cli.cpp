@@ -278,6 +278,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         const SummaryResult summary = RunSummary(in, messages);
         if (!AllFinite(summary))
             return Fail(err, tooLarge);
+        messages.Print();
         PrintSummary(summary, out);
         return 0;
     }
@@ -286,6 +287,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     const ScheduleRun run = RunSchedule(in, messages);
     if (!AllFinite(run.schedule))
         return Fail(err, tooLarge);
+    messages.Print();
     if (csv)
         PrintScheduleCsv(run.schedule, out);
     else

@@ -66,6 +66,7 @@ int RunCompareCommand(const std::vector<std::string>& args, std::ostream& out, s
         calc::ScenarioOneOf(one.scenario, one.changes.Count(), run.schedule);
     const calc::CompareTexts b =
         calc::CompareScenarios(a, boxes, two.changes, one.scenario.frequency, messages);
+    messages.Print();
 
     out << "one_payment: " << a.payment << "\n"
         << "one_regular_paid: " << a.regularPaid << "\n"

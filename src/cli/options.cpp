@@ -5,10 +5,13 @@
 #include <ostream>
 #include <utility>
 
+#include "core/control_escape.h"
+
 namespace hl::cli {
 
 int Fail(std::ostream& err, const std::string& line) {
-    err << "hearthline-cli: " << line << "\n";
+    // The line may echo bytes of a file or an argument: no control character reaches the terminal.
+    err << "hearthline-cli: " << EscapeControls(line) << "\n";
     return kBadInput;
 }
 

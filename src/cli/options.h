@@ -18,7 +18,8 @@ namespace hl::cli {
 /// The exit status of bad input.
 inline constexpr int kBadInput = 2;
 
-/// Prints "hearthline-cli: LINE" on `err` and returns kBadInput.
+/// Prints "hearthline-cli: LINE" on `err`, its control characters escaped (\x1b), and returns
+/// kBadInput.
 int Fail(std::ostream& err, const std::string& line);
 
 /// A message box's text on one line: each line break becomes a blank, every other character

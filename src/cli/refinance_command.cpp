@@ -104,6 +104,7 @@ int RunRefinanceCommand(const std::vector<std::string>& args, std::ostream& out,
         in, run.schedule, {day, rateValue, ShownValue(payment), ShownValue(total.text)});
     if (result.refusal)
         return Refuse(err, *result.refusal);
+    messages.Print();
 
     out << "owing: " << owing.owingText << "\n"
         << "penalty: " << penalty << "\n"

@@ -64,17 +64,22 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream&, std::o
     if (!AllFinite(run.schedule) || !AllFinite(summary))
         return Fail(err, path + ": the figures of this study grow beyond what can be computed");
 
+    bool skippedChanges = false;
     if (choice.changes && study.changes.Count() == 0) {
         choice.changes = false;
         if (!choice.summary && !choice.schedule)
             return Fail(err, kPrefix + OneLine(kNoChangesText));
-        err << OneLine(kNoChangesText) << "\n";
+        skippedChanges = true;
     }
     const Report report = PrintScenarioReports(
         ReportInputs{s, study.changes, run.schedule, summary, ProjectPayoff(summary, s), view},
         choice);
     if (auto problem = writer(report, output))
         return Fail(err, kPrefix + *problem);
+    // The warnings go with a written report; a refusal above is the one line.
+    messages.Print();
+    if (skippedChanges)
+        err << OneLine(kNoChangesText) << "\n";
     return 0;
 }
 

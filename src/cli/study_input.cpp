@@ -4,6 +4,7 @@
 #include <cmath>
 #include <ostream>
 
+#include "core/control_escape.h"
 #include "core/text_items.h"
 
 namespace hl::cli {
@@ -18,6 +19,11 @@ std::optional<std::string> CheckScenario(const Scenario& s) {
     const Single rate = PeriodicRate(s.frequency, s.rate);
     if (!std::isfinite(payment) || !std::isfinite(rate) || payment <= 0.0f)
         return "the scenario gives no usable payment (check the amount, rate and amortization)";
+    // The form takes a length between 0 and 1 year; one that holds no payment at all leaves
+    // nothing to run or to analyse.
+    if (PaymentsInTerm(s.frequency, s.term) < 1)
+        return "the length of loan of " + SingleText(s.term) + " years is shorter than one " +
+               FrequencyName(s.frequency) + " payment: the schedule would hold no payment";
     return std::nullopt;
 }
 
@@ -51,7 +57,13 @@ std::optional<std::string> LoadStudy(const std::string& path, const std::string&
 }
 
 void StreamMessages::Warning(const std::string& title, const std::string& text) {
-    err_ << title << " " << text << "\n";
+    kept_.push_back(title + " " + text);
+}
+
+void StreamMessages::Print() {
+    for (const std::string& line : kept_)
+        err_ << EscapeControls(line) << "\n";
+    kept_.clear();
 }
 
 } // namespace hl::cli

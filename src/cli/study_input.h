@@ -5,6 +5,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/options.h"
 #include "engine/engine.h"
@@ -21,14 +22,18 @@ OptionRule FrequencyOption();
 std::optional<std::string> LoadStudy(const std::string& path, const std::string& frequencyText,
                                      Study& study);
 
-/// Prints the engine's warnings on the error stream; the run goes on.
+/// Keeps the engine's warnings (the run goes on) until the command has results to print, so that
+/// a refusal stays the one line on the error stream.
 class StreamMessages : public EngineMessages {
   public:
     explicit StreamMessages(std::ostream& err) : err_(err) {}
     void Warning(const std::string& title, const std::string& text) override;
+    /// Prints the warnings kept so far on the error stream, one line each, and forgets them.
+    void Print();
 
   private:
     std::ostream& err_;
+    std::vector<std::string> kept_;
 };
 
 } // namespace hl::cli
