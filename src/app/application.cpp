@@ -25,8 +25,14 @@ int RunDesktopProgram(int argc, char** argv) {
     session.debugLevel = DebugLevelFromArguments(args);
     const std::string programFolder = QApplication::applicationDirPath().toStdString() + "/";
     QtServices services(ChooseHelpPage(programFolder, HL_INSTALLED_HELP_PAGE));
-    const HeldWorkingFolder working(ChooseWorkingFolder(programFolder), services);
+    const WorkingFolderChoice choice = ChooseWorkingFolderAndSay(programFolder);
+    if (!choice.unusable.empty()) {
+        services.Beep();
+        services.Tell(kFolderUnusableTitle, FolderUnusableText(choice.unusable, choice.folder));
+    }
+    const HeldWorkingFolder working(choice.folder, services);
     session.folder = working.Folder();
+    RemoveStartupLeftovers(session.folder);
     ResetToolFiles(session.folder);
     session.MarkSaved();
 

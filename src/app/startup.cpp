@@ -9,6 +9,9 @@
 #include <QTemporaryFile>
 #include <cstdlib>
 
+#include "core/control_escape.h"
+#include "core/text_items.h"
+
 #include "platform/qt/qt_text.h"
 #include "platform/services.h"
 
@@ -43,15 +46,37 @@ std::string WithSeparator(const QString& folder) {
 } // namespace
 
 std::string ChooseWorkingFolder(const std::string& programFolder) {
+    return ChooseWorkingFolderAndSay(programFolder).folder;
+}
+
+WorkingFolderChoice ChooseWorkingFolderAndSay(const std::string& programFolder) {
+    WorkingFolderChoice choice;
     if (const char* chosen = std::getenv("HEARTHLINE_WORKING_FOLDER"); chosen && *chosen) {
         const QString folder = QString::fromLocal8Bit(chosen);
-        if (Writable(folder))
-            return WithSeparator(folder);
+        if (Writable(folder)) {
+            choice.folder = WithSeparator(folder);
+            return choice;
+        }
+        choice.unusable = chosen;
     }
     const QString own = QString::fromStdString(programFolder);
-    if (Writable(own))
-        return WithSeparator(own);
-    return WithSeparator(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+    choice.folder =
+        Writable(own)
+            ? WithSeparator(own)
+            : WithSeparator(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+    return choice;
+}
+
+std::string FolderUnusableText(const std::string& chosen, const std::string& used) {
+    return "The working folder " + EscapeControls(chosen) +
+           " (HEARTHLINE_WORKING_FOLDER) cannot be written to.\rThis program keeps its working "
+           "files in " +
+           EscapeControls(used) + " instead.";
+}
+
+void RemoveStartupLeftovers(const std::string& workingFolder) {
+    RemoveDeadLeftovers(workingFolder);
+    RemoveDeadLeftovers(QDir::tempPath().toStdString());
 }
 
 std::string FolderInUseText(const std::string& chosen, const std::string& own) {
@@ -79,12 +104,12 @@ HeldWorkingFolder::HeldWorkingFolder(const std::string& chosen, Services& servic
     if (lock_->tryLock(0))
         return;
     lock_.reset();
-    privateFolder_ =
-        std::make_unique<QTemporaryDir>(QDir::tempPath() + "/hearthline-working-XXXXXX");
+    // Named as ours, so that the folder of a program that was killed goes at a later start-up.
+    const QString name = QString::fromStdString(ScratchName("XXXXXX"));
+    privateFolder_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/" + name);
     // Without a temporary folder, a folder of its own inside the chosen one, which is writable.
     if (!privateFolder_->isValid())
-        privateFolder_ = std::make_unique<QTemporaryDir>(QString::fromStdString(chosen) +
-                                                         "hearthline-private-XXXXXX");
+        privateFolder_ = std::make_unique<QTemporaryDir>(QString::fromStdString(chosen) + name);
     folder_ = WithSeparator(privateFolder_->path());
     services.Beep();
     services.Tell(kFolderInUseTitle, FolderInUseText(chosen, folder_));

@@ -22,6 +22,22 @@ int DebugLevelFromArguments(const std::vector<std::string>& args);
 /// program). Created when missing.
 std::string ChooseWorkingFolder(const std::string& programFolder);
 
+/// The working folder with what the user should hear about the choice.
+struct WorkingFolderChoice {
+    std::string folder;   ///< ending in "/"
+    std::string unusable; ///< HEARTHLINE_WORKING_FOLDER when it was set but cannot be written
+};
+WorkingFolderChoice ChooseWorkingFolderAndSay(const std::string& programFolder);
+
+/// The title and text of the message a program whose chosen working folder cannot be written
+/// shows, once, as it starts.
+inline constexpr const char* kFolderUnusableTitle = "Mtge Error Trap";
+std::string FolderUnusableText(const std::string& chosen, const std::string& used);
+
+/// Start-up's tidying: the leftovers of saves and reports of ours that were killed half-way
+/// (named as ours, their writer gone) in the working folder and the temporary folder.
+void RemoveStartupLeftovers(const std::string& workingFolder);
+
 /// The help page the program opens: "help/hearthline-help.html" beside the program (a build
 /// folder) when it is there, else the installed page, `installedPage` taken from the program's
 /// folder (bin/../share/hearthline/help/hearthline-help.html) when that is there, else the one

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "app/startup.h"
 #include "files/working_files.h"
@@ -44,6 +46,55 @@ TEST(Startup, TheEnvironmentChoosesTheWorkingFolder) {
     setenv("HEARTHLINE_WORKING_FOLDER", work.Prefix().c_str(), 1);
     EXPECT_EQ(ChooseWorkingFolder(program.Prefix()), work.Prefix());
     unsetenv("HEARTHLINE_WORKING_FOLDER");
+}
+
+// A chosen folder that cannot be written is replaced by another, and the user is told once.
+TEST(Startup, AChosenFolderThatCannotBeWrittenIsNamedWithTheOneUsed) {
+    test::TempFolder program, work;
+    const std::string unusable = work.Prefix() + "file";
+    test::Spit(unusable, "not a folder");
+    setenv("HEARTHLINE_WORKING_FOLDER", unusable.c_str(), 1);
+    const WorkingFolderChoice choice = ChooseWorkingFolderAndSay(program.Prefix());
+    unsetenv("HEARTHLINE_WORKING_FOLDER");
+    EXPECT_EQ(choice.folder, program.Prefix());
+    EXPECT_EQ(choice.unusable, unusable);
+    EXPECT_EQ(FolderUnusableText(choice.unusable, choice.folder),
+              "The working folder " + unusable +
+                  " (HEARTHLINE_WORKING_FOLDER) cannot be written to.\rThis program keeps its "
+                  "working files in " +
+                  program.Prefix() + " instead.");
+    // A folder that can be written, or none chosen, says nothing.
+    setenv("HEARTHLINE_WORKING_FOLDER", work.Prefix().c_str(), 1);
+    EXPECT_EQ(ChooseWorkingFolderAndSay(program.Prefix()).unusable, "");
+    unsetenv("HEARTHLINE_WORKING_FOLDER");
+    EXPECT_EQ(ChooseWorkingFolderAndSay(program.Prefix()).unusable, "");
+}
+
+// What saves and reports of ours left when they were killed goes as the program starts.
+TEST(Startup, StartUpRemovesTheLeftoversOfEndedWriters) {
+    test::TempFolder work, temp;
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    waitpid(child, nullptr, 0);
+    const std::string ended = std::to_string(child);
+    const std::string leftover = work.Path(".hearthline-" + ended + "-k3v9q0zt.tmp");
+    const std::string scratch = temp.Path(".hearthline-" + ended + "-Ab12Cd");
+    test::Spit(leftover, "half a file");
+    std::filesystem::create_directory(scratch);
+    test::Spit(scratch + "/report.pdf", "%PDF");
+    test::Spit(work.Path("$$sh_tmp.bin"), "1\r\n");
+    const char* was = std::getenv("TMPDIR");
+    const std::string kept = was ? was : "";
+    setenv("TMPDIR", temp.Prefix().c_str(), 1);
+    RemoveStartupLeftovers(work.Prefix());
+    if (was)
+        setenv("TMPDIR", kept.c_str(), 1);
+    else
+        unsetenv("TMPDIR");
+    EXPECT_FALSE(std::filesystem::exists(leftover));
+    EXPECT_FALSE(std::filesystem::exists(scratch));
+    EXPECT_TRUE(std::filesystem::exists(work.Path("$$sh_tmp.bin")));
 }
 
 TEST(Startup, AProgramHoldsItsWorkingFolder) {
