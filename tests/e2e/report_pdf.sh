@@ -65,5 +65,7 @@ mkdir "$WORK/tmp/.hearthline-$ended-Ab12Cd"
 echo "%PDF" >"$WORK/tmp/.hearthline-$ended-Ab12Cd/report.pdf"
 echo "keep" >"$WORK/tmp/other"
 TMPDIR="$WORK/tmp" "$CLI" report "$STUDY" --summary --output "$WORK/out/s.pdf"
-[ "$(ls -A "$WORK/tmp")" = "other" ] || fail "in the temporary folder: $(ls -A "$WORK/tmp")"
+# (Qt may add a runtime folder of its own there.)
+[ -f "$WORK/tmp/other" ] || fail "the temporary folder lost a file not of ours"
+! ls -A "$WORK/tmp" | grep -q '^\.hearthline-' || fail "left behind: $(ls -A "$WORK/tmp")"
 echo "ok"
