@@ -158,8 +158,12 @@ int RunSolveCommand(const std::vector<std::string>& args, std::ostream& out, std
 
     // The payment is solved as its box shows it, to the cent.
     const calc::SolveResult result = calc::SolveAfterPayment(in);
-    if (!result.messages.empty())
+    if (!result.amortization && !result.amount && !result.messages.empty())
         return Fail(err, "solve: " + CompactLine(result.messages.front().text));
+    // One solve refused and the other answered: the window shows the message and the answer,
+    // so the message goes to standard error and the answer is printed.
+    for (const calc::CalcMessage& message : result.messages)
+        err << "hearthline-cli: solve: " << CompactLine(message.text) << "\n";
     if (result.amortization) {
         out << "amortization_payments: " << result.amortization->monthsText << "\n"
             << "amortization_years: " << result.amortization->yearsText << "\n";

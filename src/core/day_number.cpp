@@ -61,9 +61,11 @@ bool IsValidCivil(int year, int month, int day) {
     return c.year == year && c.month == month && c.day == day;
 }
 
+bool IsLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
+
 int CalendarMonthLength(int month, int year) {
     static constexpr int kLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month == 2 && year % 4 == 0)
+    if (month == 2 && IsLeapYear(year))
         return 29;
     return kLengths[(month - 1 + 1200) % 12];
 }

@@ -31,7 +31,12 @@ CivilDate CivilFromDay(DayNumber d);
 /// True when the date exists on the real calendar.
 bool IsValidCivil(int year, int month, int day);
 
-/// Month lengths of the payment calendar: February has 29 days in every year divisible by 4.
+/// True for a leap year of the real calendar: divisible by 4, centuries only when divisible by
+/// 400 (2000 is one, 1900 and 2100 are not).
+bool IsLeapYear(int year);
+
+/// Month lengths of the payment calendar, the real calendar's: a loan running past February
+/// 2100 keeps its payment dates.
 int CalendarMonthLength(int month, int year);
 
 /// Today's date on this machine.

@@ -21,8 +21,8 @@ DayNumber NextPaymentDate(DayNumber date, Frequency frequency, DayNumber start) 
         return Later(date, 14);
     case kMonthly: {
         // Payments fall on the start date's day of month, or on the last day of a shorter month.
-        // Month lengths come from the payment calendar's own table (every fourth year a leap
-        // year), and the next month's length is looked up in the current month's year.
+        // The next month's length is looked up in the current month's year (December is
+        // followed by January, 31 days in any year).
         const CivilDate c = CivilFromDay(date);
         const int s = CivilFromDay(start).day;
         const int length = CalendarMonthLength(c.month, c.year);
@@ -43,7 +43,7 @@ DayNumber NextPaymentDate(DayNumber date, Frequency frequency, DayNumber start) 
             return DayFromCivil(c.year, c.month + 1, 15);
         }
         if (c.month == 2)
-            return DayFromCivil(c.year, 2, c.year % 4 == 0 ? 29 : 28);
+            return DayFromCivil(c.year, 2, CalendarMonthLength(2, c.year));
         return DayFromCivil(c.year, c.month, 30);
     }
     }

@@ -2,10 +2,10 @@
 #include "print/compare_report.h"
 
 #include <algorithm>
-#include <string_view>
 #include <utility>
 
 #include "core/format.h"
+#include "print/figure_align.h"
 #include "print/reports.h"
 
 namespace hl {
@@ -23,6 +23,7 @@ class PitchWriter {
 
     void SetBold(bool on) { font_.bold = on; }
     void SetUnderline(bool on) { font_.underline = on; }
+    const PrintFont& Font() const { return font_; }
     void At(double column, std::string text) {
         page_.texts.push_back(PlacedText{column, first_ + lines_ * pitch_, font_, std::move(text)});
     }
@@ -36,20 +37,12 @@ class PitchWriter {
     int lines_ = 0;
 };
 
-// Width in grid columns of a figure in Arial 10: Arial's digits are 0.556 em wide (bold or
-// not), its point and blank 0.278 and its minus 0.333; a column is 6 points. The boxes hold
-// figures only, so any other character is counted as a digit.
-double FigureColumns(std::string_view figure) {
-    double ems = 0;
-    for (const char c : figure)
-        ems += c == '.' || c == ' ' ? 0.278 : c == '-' ? 0.333 : 0.556;
-    return ems * kFigureSize / (kCellTwipsWide / 20.0);
-}
-
-// Places a figure at `column`, moved left just as far as it takes to end at the right edge: a
-// saving of millions at column 87 would otherwise run off the page.
+// Places a figure with its point in line with the other figures of `column`, moved left just as
+// far as it takes to end at the right edge: the savings at column 87 would otherwise run off the
+// page.
 void Figure(PitchWriter& w, double column, const std::string& figure) {
-    w.At(std::min(column, kRightEdge - FigureColumns(figure)), figure);
+    const double aligned = PointAlignedColumn(w.Font(), column, figure);
+    w.At(std::min(aligned, kRightEdge - FigureColumns(w.Font(), figure)), figure);
 }
 
 // The two scenarios' figures, the differences and the savings, in the window's order, in the
@@ -62,23 +55,31 @@ void PrintFigures(Page& page, const CompareReportTexts& t) {
 
     PitchWriter w(page, arial, kCompareFigureLine, kCompareFigurePitch);
     w.SetUnderline(false);
-    const auto row = [&](double column, const char* label, std::string CompareSideTexts::*field) {
+    // A row of the two scenarios' values; figures stand on their points, words and dates at
+    // the column.
+    const auto row = [&](double column, const char* label, std::string CompareSideTexts::*field,
+                         bool figures = true) {
         w.At(column, label);
-        w.At(40, t.one.*field);
-        w.At(60, t.two.*field);
+        for (const auto& [at, side] : {std::pair{40.0, &t.one}, std::pair{60.0, &t.two}}) {
+            if (figures)
+                Figure(w, at, side->*field);
+            else
+                w.At(at, side->*field);
+        }
     };
-    const auto line = [&](double column, const char* label, std::string CompareSideTexts::*field) {
-        row(column, label, field);
+    const auto line = [&](double column, const char* label, std::string CompareSideTexts::*field,
+                          bool figures = true) {
+        row(column, label, field, figures);
         w.NewLine();
     };
     line(3, "Mortgage Amount", &CompareSideTexts::amount);
     line(3, "Interest Rate", &CompareSideTexts::rate);
     line(3, "Am Period", &CompareSideTexts::amortization);
     line(3, "Length of Loan", &CompareSideTexts::term);
-    line(3, "Start Date", &CompareSideTexts::start);
-    line(3, "Payment Frequency", &CompareSideTexts::frequency);
+    line(3, "Start Date", &CompareSideTexts::start, false);
+    line(3, "Payment Frequency", &CompareSideTexts::frequency, false);
     line(9, "Calculated Payment", &CompareSideTexts::payment);
-    row(3, "At the Closing Date", &CompareSideTexts::closingDate);
+    row(3, "At the Closing Date", &CompareSideTexts::closingDate, false);
     w.SetUnderline(true);
     w.At(82, "Difference");
     w.SetUnderline(false);

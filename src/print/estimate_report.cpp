@@ -1,9 +1,11 @@
 // The estimate report laid out on the character grid: captions in "Arial" 12, figures in
-// "Courier New" 10, the items' figures in one column and the totals in a column to their right.
+// "Courier New" 10, the items' figures in one column and the totals in a column to their right,
+// each column's amounts on their decimal points.
 #include "print/estimate_report.h"
 
 #include <span>
 
+#include "print/figure_align.h"
 #include "print/reports.h"
 
 namespace hl {
@@ -41,7 +43,7 @@ void Caption(PageWriter& w, int column, const char* text, bool underline = false
 
 void Figure(PageWriter& w, int column, const std::string& text) {
     w.SetFont(PrintFace::CourierNew, 10);
-    w.At(column, text);
+    w.At(PointAlignedColumn(w.Font(), column, text), text);
 }
 
 // A group under its underlined heading, one item a line; the subtotal stands on the last item's

@@ -1,6 +1,7 @@
-// The refinance analysis laid out on the character grid.
+// The refinance analysis laid out on the character grid, its amounts on their decimal points.
 #include "print/refinance_report.h"
 
+#include "print/figure_align.h"
 #include "print/reports.h"
 
 namespace hl {
@@ -14,6 +15,11 @@ constexpr double kConclusionColumn = 60;
 constexpr double kDateColumn = 17;
 constexpr double kOriginalColumn = 33;
 constexpr double kRefinancedColumn = 48;
+
+// An amount placed so that its point lines up with the other amounts of `column`.
+void Amount(PageWriter& w, double column, const std::string& amount) {
+    w.At(PointAlignedColumn(w.Font(), column, amount), amount);
+}
 
 class Sentences {
   public:
@@ -38,6 +44,11 @@ class Sentences {
         w_.At(column, value);
         w_.NewLine();
     }
+    void AmountLine(const char* label, const std::string& amount, double column = kValueColumn) {
+        w_.At(kLabelColumn, label);
+        Amount(w_, column, amount);
+        w_.NewLine();
+    }
 
   private:
     PageWriter& w_;
@@ -60,19 +71,19 @@ Report RefinanceReport(const RefinanceReportInputs& in) {
     s.Line("You are considering to refinace your mortgage on:", in.refinanceDate);
 
     s.Section("Current Mortgage");
-    s.Line("Using the regular payment value:", in.currentPayment);
+    s.AmountLine("Using the regular payment value:", in.currentPayment);
     s.Line("Running this mortgage from: ", term);
-    s.Line("Balance owing:", in.currentBalance);
+    s.AmountLine("Balance owing:", in.currentBalance);
 
     s.Section("Refinaced Mortgage");
-    s.Line("$ Owing on refinance date:", in.owing);
-    s.Line("Discharging your mortgage will cost an assumed penalty of:", in.penalty);
-    s.Line("Other Expenses:", in.otherExpenses);
-    s.Line("Amount to be refinanced:", in.total);
+    s.AmountLine("$ Owing on refinance date:", in.owing);
+    s.AmountLine("Discharging your mortgage will cost an assumed penalty of:", in.penalty);
+    s.AmountLine("Other Expenses:", in.otherExpenses);
+    s.AmountLine("Amount to be refinanced:", in.total);
     s.Line("Now if you refinace: ", in.refinanceRate + " %");
-    s.Line("Using the regular payment value:", in.refinancePayment);
+    s.AmountLine("Using the regular payment value:", in.refinancePayment);
     s.Line("Running this mortgage from: ", term);
-    s.Line("Balance owing:", in.refinancedBalance);
+    s.AmountLine("Balance owing:", in.refinancedBalance);
 
     // The window's output table, its columns kept.
     s.Section("Results Comparison");
@@ -81,23 +92,23 @@ Report RefinanceReport(const RefinanceReportInputs& in) {
     w.At(kValueColumn, "Difference");
     w.NewLine();
     w.At(kLabelColumn, "Payment Value used:");
-    w.At(kOriginalColumn, in.currentPayment);
-    w.At(kRefinancedColumn, in.refinancePayment);
+    Amount(w, kOriginalColumn, in.currentPayment);
+    Amount(w, kRefinancedColumn, in.refinancePayment);
     w.NewLine();
     w.At(kLabelColumn, "Balance owing:");
     w.At(kDateColumn, in.comparisonDate);
-    w.At(kOriginalColumn, in.currentBalance);
-    w.At(kRefinancedColumn, in.refinancedBalance);
-    w.At(kValueColumn, in.difference);
+    Amount(w, kOriginalColumn, in.currentBalance);
+    Amount(w, kRefinancedColumn, in.refinancedBalance);
+    Amount(w, kValueColumn, in.difference);
     w.NewLine();
-    s.Line("Cost due to a difference in payment value:", in.paymentCost);
-    s.Line("Net Saving:", in.netSaving);
+    s.AmountLine("Cost due to a difference in payment value:", in.paymentCost);
+    s.AmountLine("Net Saving:", in.netSaving);
 
     s.Section("Conclusion");
-    s.Line("Current Mortgage if left alone (not refinanced): ", in.currentBalance,
-           kConclusionColumn);
-    s.Line("Refinanced Mortgage: ", in.refinancedBalance, kConclusionColumn);
-    s.Line("Yields a savings of: ", in.netSaving, kConclusionColumn);
+    s.AmountLine("Current Mortgage if left alone (not refinanced): ", in.currentBalance,
+                 kConclusionColumn);
+    s.AmountLine("Refinanced Mortgage: ", in.refinancedBalance, kConclusionColumn);
+    s.AmountLine("Yields a savings of: ", in.netSaving, kConclusionColumn);
     return OnePageReport(std::move(page));
 }
 

@@ -394,6 +394,18 @@ TEST(SolveCommand, AmortizationAndAmount) {
                         "mortgage_amount: 156297.58\n");
 }
 
+TEST(SolveCommand, APaymentBelowTheInterestStillGivesTheAmount) {
+    // 900 a month does not cover 12 % on 100000, so the period cannot be solved; the window says
+    // so and still shows the amount 25 years carry: 900 over 300 months at (1.06)^(1/6) - 1 is
+    // 87218 by hand, 87217.52 in the single-precision steps.
+    const CliRun r = RunCli({"solve", "--rate", "12", "--payment", "900", "--frequency", "1",
+                             "--amount", "100000", "--years", "25"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "mortgage_amount: 87217.52\n");
+    EXPECT_EQ(r.err.rfind("hearthline-cli: solve: Error, Solve for Am Period scenario", 0), 0u);
+    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1);
+}
+
 TEST(SolveCommand, ValuesAreReadAsTheBoxesShowThem) {
     // The rate box shows 6.000 and the payment box 1000.00: the same figures as 6 and 1000.
     const CliRun r = RunCli({"solve", "--rate", "6.0004", "--payment", "1000.004", "--frequency",

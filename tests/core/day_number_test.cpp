@@ -66,13 +66,13 @@ TEST(DayNumber, ValidDates) {
     EXPECT_FALSE(IsValidCivil(1997, 1, 0));
 }
 
-TEST(CalendarMonthLength, EveryFourthYearHasA29DayFebruary) {
+TEST(CalendarMonthLength, FebruaryFollowsTheRealCalendar) {
     EXPECT_EQ(CalendarMonthLength(2, 1996), 29);
     EXPECT_EQ(CalendarMonthLength(2, 1997), 28);
     EXPECT_EQ(CalendarMonthLength(2, 2000), 29);
-    // No century rule on the payment calendar, unlike the real one.
-    EXPECT_EQ(CalendarMonthLength(2, 1900), 29);
-    EXPECT_EQ(CalendarMonthLength(2, 2100), 29);
+    // Centuries are leap years only when divisible by 400.
+    EXPECT_EQ(CalendarMonthLength(2, 1900), 28);
+    EXPECT_EQ(CalendarMonthLength(2, 2100), 28);
     const int lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     for (int m = 1; m <= 12; ++m) {
         if (m == 2)

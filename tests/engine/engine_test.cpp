@@ -92,6 +92,31 @@ TEST(PaymentCalendar, TwiceAMonthFallsOnTheFifteenthAndTheThirtieth) {
     EXPECT_EQ(Calendar(kTwiceAMonth, 1997, 1, 31, 1), (std::vector<CivilDate>{{1997, 2, 15}}));
 }
 
+TEST(PaymentCalendar, CenturiesAreLeapYearsOnlyWhenDivisibleByFourHundred) {
+    // The real calendar's February: 2000 has a 29th, 1900 and 2100 do not.
+    struct Case {
+        Frequency frequency;
+        CivilDate start;
+        int skip; ///< payments before the ones expected
+        std::vector<CivilDate> expected;
+    };
+    const std::vector<Case> cases = {
+        {kMonthly, {2099, 1, 31}, 12, {{2100, 2, 28}, {2100, 3, 31}, {2100, 4, 30}, {2100, 5, 31}}},
+        {kMonthly, {2000, 1, 31}, 0, {{2000, 2, 29}, {2000, 3, 31}}},
+        {kMonthly, {1900, 1, 31}, 0, {{1900, 2, 28}, {1900, 3, 31}}},
+        {kTwiceAMonth, {2100, 2, 15}, 0, {{2100, 2, 28}, {2100, 3, 15}}},
+        {kTwiceAMonth, {2000, 2, 15}, 0, {{2000, 2, 29}, {2000, 3, 15}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.start.year) + " " + FrequencyName(c.frequency));
+        std::vector<CivilDate> dates =
+            Calendar(c.frequency, c.start.year, c.start.month, c.start.day,
+                     c.skip + static_cast<int>(c.expected.size()));
+        dates.erase(dates.begin(), dates.begin() + c.skip);
+        EXPECT_EQ(dates, c.expected);
+    }
+}
+
 TEST(PaymentCalendar, WeeklyAndEveryTwoWeeksIgnoreMonthEnds) {
     const DayNumber start = DayFromCivil(1996, 2, 26);
     EXPECT_EQ(NextPaymentDate(start, kWeekly, start), start + 7);

@@ -58,6 +58,7 @@ TEST(DischargeReport, UnderTheHeaderBlockBodyThenNotes) {
 }
 
 TEST(EstimateReport, ItemsAndTotalsInTwoColumns) {
+    // Figures stand on their points: a ten-character "######0.00" would start at 40 or 60.
     const Report r = EstimateReport({"180000.00",
                                      {"1300.00", "1525.00", "0.00", "300.00", "750.00", "300.00",
                                       "400.00", "1000.00", "400.00", "925.00", "1000.00"},
@@ -72,21 +73,21 @@ TEST(EstimateReport, ItemsAndTotalsInTwoColumns) {
     const PrintFont figure{PrintFace::CourierNew, 10, false, false};
     ExpectPlaced(r[0], {{3, 0, "Hearthline 2.0", {PrintFace::Arial, 16, true, false}},
                         {20, 4, "Estimate Amount of Mortgage Required", kTitle},
-                        {60, 8, "180000.00", figure},
+                        {61, 8, "180000.00", figure},
                         {8, 10, "Plus Other Expenses:", heading},
-                        {40, 11, "1300.00", figure},
+                        {43, 11, "1300.00", figure},
                         {5, 16, "Appraisal Fee:", caption},
                         {5, 18, "House Inspection:", caption},
-                        {60, 22, "7900.00", figure},
+                        {63, 22, "7900.00", figure},
                         {3, 24, "Total Estimate Purchase Cost:", caption},
                         {8, 26, "Less:", heading},
-                        {40, 29, "33000.00", figure},
-                        {60, 29, "43000.00", figure},
+                        {42, 29, "33000.00", figure},
+                        {62, 29, "43000.00", figure},
                         {3, 31, "Estimated Amount to be Mortgaged:", caption},
-                        {60, 31, "144900.00", figure},
+                        {61, 31, "144900.00", figure},
                         {78, 62, "Page: 1 of 1", kFooter}});
-    for (int line = 11; line < 22; ++line) // subtotal beside the last expense only
-        EXPECT_EQ(r[0].TextAt(60, line), nullptr) << line;
+    for (const PlacedText& t : r[0].texts) // subtotal beside the last expense only
+        EXPECT_FALSE(t.line >= 11 && t.line < 22 && t.column >= 60) << t.text;
 }
 
 TEST(SuggestionsReport, ListRunsOnToNumberedPages) {

@@ -120,11 +120,17 @@ TEST(RefinanceReport, SectionsSentencesAndValues) {
     ExpectOnThePage(report);
     const Page& page = report[0];
     EXPECT_EQ(TextAt(page, 20, 4), "Refinance - Scenario Run Results");
-    // The text at `column` on the line of the first text `label`.
+    // The text starting in the field at `column` (a ten-character figure's width, as amounts
+    // stand on their points) on the line of the first text `label`.
     const auto after = [&page](const std::string& label, double column) {
-        for (const PlacedText& t : page.texts)
-            if (t.text == label)
-                return std::pair(t.font, TextAt(page, column, t.line));
+        for (const PlacedText& t : page.texts) {
+            if (t.text != label)
+                continue;
+            for (const PlacedText& value : page.texts)
+                if (value.line == t.line && value.column >= column && value.column < column + 9)
+                    return std::pair(t.font, value.text);
+            return std::pair(t.font, std::string("<none>"));
+        }
         return std::pair(PrintFont{}, std::string("<no label>"));
     };
     for (const char* heading : {"Scenario Description", "Current Mortgage", "Refinaced Mortgage",
