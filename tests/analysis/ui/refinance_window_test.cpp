@@ -10,6 +10,7 @@
 #include "display/ui/graph_window.h"
 #include "engine/schedule_file.h"
 #include "files/working_files.h"
+#include "support/printed_figure.h"
 #include "support/standard_scenario.h"
 #include "support/widget_lookup.h"
 #include "support/window_test_bed.h"
@@ -129,7 +130,7 @@ class RefinanceWindowTest : public QObject {
             std::find_if(page.texts.begin(), page.texts.end(),
                          [](const PlacedText& t) { return t.text == "Yields a savings of: "; });
         QVERIFY(saving != page.texts.end());
-        QCOMPARE(page.TextAt(60, saving->line)->text, w->Text14->text().toStdString());
+        QCOMPARE(test::FigureInColumn(page, 60, saving->line), w->Text14->text().toStdString());
         QCOMPARE(page.TextAt(78, 62)->text, std::string("Page: 1 of 1"));
     }
 

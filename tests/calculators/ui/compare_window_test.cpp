@@ -16,6 +16,7 @@
 #include "print/compare_report.h"
 #include "print/reports.h"
 #include "scenario/payment_table.h"
+#include "support/printed_figure.h"
 #include "support/standard_scenario.h"
 #include "support/window_test_main.h"
 
@@ -322,9 +323,9 @@ class CompareWindowTest : public QObject {
             return t ? t->text : std::string("<none>");
         };
         QCOMPARE(text(20, 4), std::string("Scenario Comparison Study"));
-        QCOMPARE(text(40, kCompareFigureLine), std::string("102500.00"));
-        QCOMPARE(text(60, kCompareFigureLine), std::string("100000.00"));
-        QCOMPARE(text(87, kCompareFigureLine + 14 * kCompareFigurePitch),
+        QCOMPARE(test::FigureInColumn(page, 40, kCompareFigureLine), std::string("102500.00"));
+        QCOMPARE(test::FigureInColumn(page, 60, kCompareFigureLine), std::string("100000.00"));
+        QCOMPARE(test::FigureInColumn(page, 87, kCompareFigureLine + 14 * kCompareFigurePitch),
                  w->Text30->text().toStdString());
         const double firstEntry = kCompareListLine + 4 * kCompareListPitch;
         QCOMPARE(text(3, firstEntry), FormatDate(test::SampleChanges().front().date, "mmm d yyyy"));

@@ -6,6 +6,7 @@
 
 #include "calculator_window_fixture.h"
 #include "calculators/ui/estimate_window.h"
+#include "support/printed_figure.h"
 #include "support/window_test_main.h"
 
 namespace hl {
@@ -135,8 +136,8 @@ class EstimateWindowTest : public QObject {
         const PrintOut out = w_->PrintForm();
         QVERIFY(!out.refusal);
         QCOMPARE(out.pages.size(), std::size_t{1});
-        QCOMPARE(out.pages[0].TextAt(60, 8)->text, std::string("180000.00"));
-        QCOMPARE(out.pages[0].TextAt(60, 31)->text, std::string("144900.00"));
+        QCOMPARE(test::FigureInColumn(out.pages[0], 60, 8), std::string("180000.00"));
+        QCOMPARE(test::FigureInColumn(out.pages[0], 60, 31), std::string("144900.00"));
     }
 
     void closeClosesTheWindow() {
