@@ -20,6 +20,27 @@ ChildWindow* WindowIn(const QMdiSubWindow* frame) {
     return frame ? qobject_cast<ChildWindow*>(frame->widget()) : nullptr;
 }
 
+// A child's place moved up and left as far as needed to show it whole in the client area; one
+// larger than the area starts at its left or top edge, and the area's scroll bars reach the rest.
+QRect InsideArea(QRect place, const QSize& area) {
+    place.moveLeft(std::max(0, std::min(place.left(), area.width() - place.width())));
+    place.moveTop(std::max(0, std::min(place.top(), area.height() - place.height())));
+    return place;
+}
+
+// Keeps a flag raised for the lifetime of a scope.
+class Raised {
+  public:
+    explicit Raised(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+    ~Raised() { flag_ = was_; }
+    Raised(const Raised&) = delete;
+    Raised& operator=(const Raised&) = delete;
+
+  private:
+    bool& flag_;
+    bool was_;
+};
+
 } // namespace
 
 MainWindow::MainWindow(Session& session, Services& services, WindowRegistry windows,
@@ -39,6 +60,9 @@ MainWindow::MainWindow(Session& session, Services& services, WindowRegistry wind
     // When a window closes, the one the user came from comes back (a graph's schedule), not
     // the first one ever opened.
     Area->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+    // A child larger than the area (or moved past its edge) is reached by scrolling.
+    Area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Area->viewport()->setMouseTracking(true);
     Area->viewport()->installEventFilter(this);
     layout->addWidget(Picture2);
@@ -47,9 +71,10 @@ MainWindow::MainWindow(Session& session, Services& services, WindowRegistry wind
 
     BuildMenus();
     WireToolbar();
-    connect(Area, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* frame) {
+    connect(Area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* frame) {
+        // A dialog taking the activation away activates no child: nothing was left.
         if (ChildWindow* window = WindowIn(frame))
-            window->Activated();
+            ChildActivated(window);
     });
 
     // The place is the frame's, title bar included; the size is the client's.
@@ -58,6 +83,8 @@ MainWindow::MainWindow(Session& session, Services& services, WindowRegistry wind
     Picture2->HideTip();
     session_.ResetScenario();
     NoteResultsBasis();
+    toldScenario_ = session_.scenario;
+    toldChanges_ = session_.changes;
 }
 
 QAction* MainWindow::Command(const char* name) const {
@@ -75,13 +102,22 @@ bool MainWindow::Has(WindowId id) const {
 ChildWindow* MainWindow::ActiveChild() const { return WindowIn(Area->activeSubWindow()); }
 
 ChildWindow* MainWindow::FindChild(WindowId id) const {
+    // A closed frame stays in the list until it is deleted; it is no open window.
     for (QMdiSubWindow* frame : Area->subWindowList())
-        if (ChildWindow* window = WindowIn(frame); window && window->Id() == id)
+        if (ChildWindow* window = WindowIn(frame);
+            window && !frame->isHidden() && window->Id() == id)
             return window;
     return nullptr;
 }
 
+ChildWindow* MainWindow::CurrentChild() const { return WindowIn(Area->currentSubWindow()); }
+
 ChildWindow* MainWindow::ShowChild(WindowId id) {
+    // Going to another window is leaving the box the user is in: what was typed there is checked
+    // before the window shows anything, and a refused value keeps the user in the box.
+    if (ChildWindow* current = CurrentChild();
+        current && current->Id() != id && opening_ == 0 && !FinishPendingEditOf(current))
+        return nullptr;
     // Bringing a window up moves the focus out of the input form; nothing that happens on the
     // way may close the window being brought up.
     ++opening_;
@@ -113,7 +149,7 @@ ChildWindow* MainWindow::BringUp(WindowId id) {
     // A window's place in twips is its frame's: the caption and borders come out of it.
     const QRect place = window->PlaceAsked();
     if (place.isValid())
-        frame->setGeometry(place);
+        frame->setGeometry(InsideArea(place, Area->viewport()->size()));
     frame->show();
     Area->setActiveSubWindow(frame);
     return window;
@@ -132,16 +168,103 @@ void MainWindow::NoteResultsBasis() {
 void MainWindow::ResetResultWindows() {
     if (opening_ > 0 || !IsActive(WindowId::Form2))
         return;
+    CloseResultWindows();
+}
+
+void MainWindow::CloseResultWindows() {
+    // The windows coming forward as these close were not chosen by the user: nothing is left.
+    Raised closing(finishing_);
     for (const WindowRow& row : windows_)
         if (row.resultWindow)
             CloseChild(row.id);
     NoteResultsBasis();
 }
 
+void MainWindow::ReopenToolWindows() {
+    // Called with the input form active, so that the windows closing here keep their working
+    // files as just written; each opens again from its file where it stood.
+    Raised reopening(finishing_);
+    ChildWindow* current = CurrentChild();
+    for (const WindowRow& row : windows_) {
+        if (!row.toolFile || row.resultWindow)
+            continue;
+        ChildWindow* open = FindChild(row.id);
+        auto* frame = open ? qobject_cast<QMdiSubWindow*>(open->parentWidget()) : nullptr;
+        if (!frame)
+            continue;
+        const QRect place = frame->geometry();
+        open->Unload();
+        if (ChildWindow* again = ShowChild(row.id))
+            if (auto* fresh = qobject_cast<QMdiSubWindow*>(again->parentWidget()))
+                fresh->setGeometry(place);
+    }
+    if (current && current != CurrentChild())
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(current->parentWidget()))
+            Area->setActiveSubWindow(frame);
+}
+
 void MainWindow::ResetResultWindowsIfChanged() {
-    if (session_.scenario == basisScenario_ && session_.changes == basisChanges_)
+    if (!(session_.scenario == basisScenario_ && session_.changes == basisChanges_))
+        ResetResultWindows();
+    TellStudyChanged();
+}
+
+void MainWindow::TellStudyChanged() {
+    if (session_.scenario == toldScenario_ && session_.changes == toldChanges_)
         return;
-    ResetResultWindows();
+    toldScenario_ = session_.scenario;
+    toldChanges_ = session_.changes;
+    for (QMdiSubWindow* frame : Area->subWindowList())
+        if (ChildWindow* window = WindowIn(frame); window && !frame->isHidden())
+            window->StudyChanged();
+}
+
+bool MainWindow::FinishPendingEdit() {
+    ChildWindow* current = CurrentChild();
+    return !current || FinishPendingEditOf(current);
+}
+
+bool MainWindow::FinishPendingEditOf(ChildWindow* window) {
+    if (finishing_)
+        return true; // the command running now has checked it
+    bool accepted = false;
+    {
+        Raised finishing(finishing_);
+        accepted = window->FinishPendingEdit();
+    }
+    // Results computed before the value was stored no longer show the study.
+    if (accepted && !(session_.scenario == basisScenario_ && session_.changes == basisChanges_))
+        CloseResultWindows();
+    return accepted;
+}
+
+std::function<void()> MainWindow::ReadingStudy(void (MainWindow::*command)()) {
+    return [this, command] {
+        if (!FinishPendingEdit())
+            return;
+        Raised running(finishing_);
+        (this->*command)();
+    };
+}
+
+void MainWindow::ChildActivated(ChildWindow* window) {
+    ChildWindow* left = lastActive_;
+    lastActive_ = window;
+    if (left && left != window && !finishing_ && opening_ == 0) {
+        // The user clicked into another window: the box left behind is checked now, and a
+        // refused value takes the user back to it.
+        if (!FinishPendingEditOf(left)) {
+            if (auto* frame = qobject_cast<QMdiSubWindow*>(left->parentWidget())) {
+                Raised back(finishing_);
+                lastActive_ = left;
+                Area->setActiveSubWindow(frame);
+            }
+            return;
+        }
+        if (!window->isVisible())
+            return; // it showed results of the value before, and closed
+    }
+    window->Activated();
 }
 
 void MainWindow::SaveOpenWindowStates() {
@@ -181,19 +304,24 @@ void MainWindow::BuildMenus() {
     };
 
     QMenu* file = topMenu("File", "File", 510);
-    connect(AddCommand(file, "new", "New "), &QAction::triggered, this, &MainWindow::NewClick);
-    connect(AddCommand(file, "Open", "Open"), &QAction::triggered, this, &MainWindow::OpenClick);
-    connect(AddCommand(file, "save", "Save "), &QAction::triggered, this, &MainWindow::SaveClick);
+    // The commands that read the study take what the user typed last, checked first.
+    connect(AddCommand(file, "new", "New "), &QAction::triggered, this,
+            ReadingStudy(&MainWindow::NewClick));
+    connect(AddCommand(file, "Open", "Open"), &QAction::triggered, this,
+            ReadingStudy(&MainWindow::OpenClick));
+    connect(AddCommand(file, "save", "Save "), &QAction::triggered, this,
+            ReadingStudy(&MainWindow::SaveClick));
     separator(file, "s1");
     connect(AddCommand(file, "PCFO", "Print Current Form Only"), &QAction::triggered, this,
-            &MainWindow::PrintCurrentFormClick);
+            ReadingStudy(&MainWindow::PrintCurrentFormClick));
     connect(AddCommand(file, "PAFWD", "Print Report"), &QAction::triggered, this,
-            &MainWindow::PrintReportClick);
+            ReadingStudy(&MainWindow::PrintReportClick));
     separator(file, "s3");
     connect(AddCommand(file, "printsetup", "Printer Setup"), &QAction::triggered, this,
             &MainWindow::PrinterSetupClick);
     separator(file, "s2");
-    connect(AddCommand(file, "Quit", "Quit"), &QAction::triggered, this, &MainWindow::QuitClick);
+    connect(AddCommand(file, "Quit", "Quit"), &QAction::triggered, this,
+            ReadingStudy(&MainWindow::QuitClick));
 
     QMenu* edit = topMenu("Edit", "Edit", 520);
     connect(AddCommand(edit, "copy", "Copy"), &QAction::triggered, this, &MainWindow::CopyClick);
@@ -202,7 +330,7 @@ void MainWindow::BuildMenus() {
     AddWindowCommand(view, "schedule", "Schedule", WindowId::Form7);
     AddWindowCommand(view, "summary", "Summary", WindowId::Form3);
     connect(AddCommand(view, "IN_FORM", "Input Form"), &QAction::triggered, this,
-            &MainWindow::InputFormClick);
+            ReadingStudy(&MainWindow::InputFormClick));
 
     QMenu* tools = topMenu("tools", "Tools", 540);
     AddWindowCommand(tools, "solvefor", "Solve For...", WindowId::Form14);
@@ -269,6 +397,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 // ---- commands ------------------------------------------------------------------------------
 
 void MainWindow::OpenWindow(WindowId id) {
+    if (!FinishPendingEdit())
+        return;
+    Raised running(finishing_);
     const WindowRow* row = FindRow(windows_, id);
     if (row && row->needsScenario && !IsComplete(session_.scenario)) {
         services_.Beep();
@@ -331,7 +462,7 @@ void MainWindow::EndNow() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing the frame is Quit: it asks before unsaved edits are lost.
-    if (ending_ || MayQuit(context_)) {
+    if (ending_ || (FinishPendingEdit() && MayQuit(context_))) {
         if (!ending_)
             EndNow();
         event->accept();

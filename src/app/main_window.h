@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMenu>
+#include <QPointer>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -29,6 +31,8 @@ class MainWindow : public QMainWindow, public WindowHost {
     void CloseChild(WindowId id) override;
     ChildWindow* FindChild(WindowId id) const override;
     void ResetResultWindows() override;
+    void CloseResultWindows() override;
+    void ReopenToolWindows() override;
     void ResetResultWindowsIfChanged() override;
     void SaveOpenWindowStates() override;
     void HideToolTip() override;
@@ -61,6 +65,20 @@ class MainWindow : public QMainWindow, public WindowHost {
 
   private:
     ChildWindow* BringUp(WindowId id);
+    /// The child the user works in (the active one, or the one that was active when a dialog
+    /// took the activation away).
+    ChildWindow* CurrentChild() const;
+    /// Before a command reads the study: the box the user is still in, in the current child, is
+    /// checked and stored as leaving it would; results computed before that value close. False
+    /// when the check refused the value: the command must not run.
+    bool FinishPendingEdit();
+    bool FinishPendingEditOf(ChildWindow* window);
+    /// A command that reads the study runs only after the pending edit was accepted.
+    std::function<void()> ReadingStudy(void (MainWindow::*command)());
+    /// A child became active: the one the user left has its pending edit checked.
+    void ChildActivated(ChildWindow* window);
+    /// Tells the open windows when the scenario or its changes differ from what they last saw.
+    void TellStudyChanged();
     void BuildMenus();
     void WireToolbar();
     QAction* AddCommand(QMenu* menu, const char* name, const QString& caption);
@@ -83,6 +101,10 @@ class MainWindow : public QMainWindow, public WindowHost {
     int opening_ = 0; ///< windows being brought up now; the reset leaves them alone
     Scenario basisScenario_;
     PaymentChanges basisChanges_;
+    Scenario toldScenario_; ///< the study as the open windows were last told of it
+    PaymentChanges toldChanges_;
+    QPointer<ChildWindow> lastActive_; ///< the child active before the one now active
+    bool finishing_ = false;           ///< a pending edit is being checked, or a command runs
 };
 
 } // namespace hl

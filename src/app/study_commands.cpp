@@ -72,7 +72,8 @@ void OpenStudy(AppContext& app) {
         app.host.ShowChild(WindowId::Form2);
         return;
     }
-    app.host.ResetResultWindows();
+    // Nothing of the study being left stays on the screen, whichever window is active.
+    app.host.CloseResultWindows();
     app.host.CloseChild(WindowId::Form2);
     app.session.MarkSaved();
     const Frequency frequency = app.session.scenario.frequency;
@@ -83,6 +84,7 @@ void OpenStudy(AppContext& app) {
     app.session.changes = study.changes;
     WriteToolFiles(app.session.folder, study.tools);
     app.host.ShowChild(WindowId::Form2);
+    app.host.ReopenToolWindows();
 }
 
 bool NewStudy(AppContext& app) {
@@ -96,13 +98,14 @@ bool NewStudy(AppContext& app) {
             return false;
         }
     }
-    app.host.ResetResultWindows();
+    app.host.CloseResultWindows();
     // The form closes before the scenario is cleared: a value it still checks on closing goes
     // to the study being left, not into the new one.
     app.host.CloseChild(WindowId::Form2);
     app.session.ResetScenario();
     app.host.ShowChild(WindowId::Form2);
     ResetToolFiles(app.session.folder);
+    app.host.ReopenToolWindows();
     app.session.MarkSaved();
     return true;
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QWidget>
 
 #include "platform/services.h"
@@ -91,6 +92,7 @@ void BoxEvents::ReturnFocus(QWidget* control) {
     control->setFocus(Qt::OtherFocusReason);
     quiet_ = wasQuiet;
     entered_ = control;
+    returned_ = true;
 }
 
 void BoxEvents::Run(const std::function<void()>& handler) {
@@ -102,13 +104,25 @@ void BoxEvents::Run(const std::function<void()>& handler) {
     --handling_;
 }
 
-void BoxEvents::FinishPending() {
+bool BoxEvents::FinishPending(bool editedOnly) {
     if (stopped_ || !entered_)
-        return;
+        return true;
+    // A box only passed through holds nothing unchecked: going elsewhere asks nothing about it.
+    if (const auto* box = qobject_cast<const QLineEdit*>(entered_);
+        editedOnly && (!box || !box->isModified()))
+        return true;
     QObject* left = entered_;
     entered_ = nullptr;
+    returned_ = false;
     if (const auto it = handlers_.find(left); it != handlers_.end())
         Run(it->second.lostFocus);
+    if (returned_ && entered_ == left)
+        return false; // refused: the user is back in the box to correct it
+    // A menu command leaves the focus where it was: the user is still in the box, and the next
+    // edit there is checked when it is left.
+    if (!entered_ && !stopped_ && QApplication::focusWidget() == left)
+        entered_ = left;
+    return true;
 }
 
 bool BoxEvents::eventFilter(QObject* watched, QEvent* event) {

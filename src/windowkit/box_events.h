@@ -41,9 +41,11 @@ class BoxEvents : public QObject {
     /// losing the focus takes it back, and the control the user was heading for never had it.
     void ReturnFocus(QWidget* control);
 
-    /// The window is closing: the check of the box the user is still in (or left for another
-    /// window) runs now, so that what was typed there is not lost.
-    void FinishPending();
+    /// The check of the box the user is still in (or left for another window) runs now, as
+    /// leaving it would run it: the window is closing, or (`editedOnly`, a box the user typed
+    /// into since it was last shown) a command is about to read what was typed there. False
+    /// when the check refused the value and put the user back in the box.
+    bool FinishPending(bool editedOnly = false);
 
     /// No handler runs from now on (the window is closing).
     void Stop() { stopped_ = true; }
@@ -75,6 +77,7 @@ class BoxEvents : public QObject {
     int handling_ = 0;           ///< handlers running now
     bool quiet_ = false;
     bool stopped_ = false;
+    bool returned_ = false; ///< ReturnFocus ran since the last FinishPending began
 };
 
 } // namespace hl

@@ -49,6 +49,12 @@ class ChildWindow : public QWidget {
     virtual void SaveState() {}
     /// The window became the active child.
     virtual void Activated() {}
+    /// A command is about to read the study: the box the user is still in is checked and stored
+    /// as leaving it would. False when the check refused the value (the command must not run).
+    virtual bool FinishPendingEdit() { return events_.FinishPending(true); }
+    /// The scenario or its payment changes changed while the window stayed open: a window that
+    /// lists them shows them again.
+    virtual void StudyChanged() {}
     /// What Copy takes from the window (the selected cells, or the picture).
     virtual ClipboardContent CopyContent() const { return {}; }
     /// What Print Current Form prints of the window: its report, or the message that says why

@@ -25,6 +25,12 @@ class WindowHost {
     /// The result-window reset: when the input form is the active child, closes every window
     /// whose figures depend on the scenario.
     virtual void ResetResultWindows() = 0;
+    /// Closes every window whose figures depend on the scenario, whichever child is active (a
+    /// study opened or cleared).
+    virtual void CloseResultWindows() = 0;
+    /// Every open tool window that is no result window shows its working file afresh (after the
+    /// working files were rewritten).
+    virtual void ReopenToolWindows() = 0;
     /// The same, but only when the scenario or its payment changes differ from what the open
     /// result windows were computed from (the input form recalculating).
     virtual void ResetResultWindowsIfChanged() = 0;

@@ -7,7 +7,9 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -63,6 +65,7 @@ class QtServicesTest : public QObject {
     void saveDialogAddsDefaultExtension();
     void cancelledFileDialogsGiveNothing();
     void cancelledPrinterSetupGivesFalse();
+    void printerSetupChoosesAndPrintsNothing();
     void clipboardRoundTrip();
     void busyPointerNests();
     void helpWindow();
@@ -183,8 +186,28 @@ void QtServicesTest::cancelledPrinterSetupGivesFalse() {
     ModalWatchdog watchdog(ModalWatchdog::OnDialog::Record, 50);
     QtServices services;
     QVERIFY(!services.AskPrinterSetup());
-    QCOMPARE(watchdog.Closed().size(), 1);
-    QVERIFY(watchdog.Closed().first().startsWith("QPrintDialog"));
+    QCOMPARE(watchdog.Closed(), QStringList{"hl::PrinterSetupDialog \"Printer Setup\""});
+}
+
+void QtServicesTest::printerSetupChoosesAndPrintsNothing() {
+    ModalWatchdog watchdog(ModalWatchdog::OnDialog::FailTest, 3000);
+    QtServices services;
+    QStringList buttons;
+    QString title;
+    OnNextModal([&](QWidget* modal) {
+        title = modal->windowTitle();
+        for (const QPushButton* button : modal->findChildren<QPushButton*>())
+            buttons << button->text().remove(u'&');
+        hl::test::Child<QRadioButton>(modal, "Landscape")->setChecked(true);
+        for (QPushButton* button : modal->findChildren<QPushButton*>())
+            if (button->text().remove(u'&') == QLatin1String("OK"))
+                button->click();
+    });
+    QVERIFY(services.AskPrinterSetup());
+    QCOMPARE(title, QString("Printer Setup"));
+    QCOMPARE(buttons, (QStringList{"OK", "Cancel"}));
+    QCOMPARE(services.Printer().pageLayout().orientation(), QPageLayout::Landscape);
+    QVERIFY(services.Printer().outputFileName().isEmpty()); // nothing was written
 }
 
 void QtServicesTest::clipboardRoundTrip() {

@@ -42,7 +42,16 @@ class FakeHost : public WindowHost {
             for (const char* name : kResultWindowNames)
                 closed.push_back(name);
     }
-    void ResetResultWindowsIfChanged() override { ResetResultWindows(); }
+    void CloseResultWindows() override {
+        for (const char* name : kResultWindowNames)
+            closed.push_back(name);
+    }
+    void ReopenToolWindows() override {}
+    /// As the program's host: the reset is for the input form's own changes.
+    void ResetResultWindowsIfChanged() override {
+        if (active == "Form2")
+            ResetResultWindows();
+    }
     void SaveOpenWindowStates() override { ++flushes; }
     void HideToolTip() override { ++tipHides; }
     void EndProgram() override { ++ends; }

@@ -13,6 +13,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+#include "platform/qt/printer_setup_dialog.h"
 #include "platform/qt/qt_text.h"
 
 namespace hl {
@@ -119,7 +120,8 @@ std::optional<std::string> QtServices::AskFile(bool save, const std::string& fil
 }
 
 bool QtServices::AskPrinterSetup() {
-    QPrintDialog dialog(&Printer(), parent_);
+    // Only a choice of printer and paper: the print dialog would print (or ask for a file).
+    PrinterSetupDialog dialog(Printer(), parent_);
     return dialog.exec() == QDialog::Accepted;
 }
 

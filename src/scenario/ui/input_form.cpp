@@ -270,8 +270,9 @@ void InputForm::Recalculate() {
     if (recalculating_ || closing_)
         return;
     recalculating_ = true;
-    if (host_.IsActive(WindowId::Form2))
-        host_.ResetResultWindowsIfChanged();
+    // The host closes the result windows only while this form is the active child; the windows
+    // that list the study follow it whichever child is active.
+    host_.ResetResultWindowsIfChanged();
 
     Scenario& s = session_.scenario;
     if (const std::optional<DayNumber> moved = TwiceAMonthStart(s.start, s.frequency)) {
@@ -327,7 +328,7 @@ void InputForm::CheckNumericBox(NumericField field, QLineEdit* box) {
         services_.Beep();
         if (services_.Ask(kInputErrorTitle, reading.message, MessageButtons::YesNo) ==
             MessageAnswer::Yes) {
-            box->setFocus(Qt::OtherFocusReason);
+            events_.ReturnFocus(box);
             // A length of loan being corrected is not worked with until it is valid.
             if (field == NumericField::Term)
                 return;
@@ -358,7 +359,7 @@ void InputForm::Text5LostFocus() {
         services_.Beep();
         if (services_.Ask(kInputErrorTitle, reading.message, MessageButtons::YesNo) ==
             MessageAnswer::Yes) {
-            Text5->setFocus(Qt::OtherFocusReason);
+            events_.ReturnFocus(Text5);
         } else {
             // Cleared by the user's choice: the old date must not stay behind an empty box.
             Text5->clear();

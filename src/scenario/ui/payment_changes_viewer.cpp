@@ -63,10 +63,20 @@ void PaymentChangesViewer::LayOutControls() {
     Label3->setGeometry(lump, top, left + width - lump, captionHeight);
 }
 
+void PaymentChangesViewer::List(const std::vector<PaymentChange>& entries) {
+    List1->clear();
+    for (const PaymentChange& e : entries)
+        List1->addItem(QString::fromStdString(ParkedLine(e)));
+}
+
+void PaymentChangesViewer::StudyChanged() {
+    // The study's table is scenario one's: the compare window keeps scenario two's apart.
+    List(session_.changes.entries);
+}
+
 void PaymentChangesViewer::LoadParkedChanges() {
     try {
-        for (const PaymentChange& e : ReadParkedChanges(session_.folder))
-            List1->addItem(QString::fromStdString(ParkedLine(e)));
+        List(ReadParkedChanges(session_.folder));
     } catch (const ItemFormatError&) {
         // Nothing parked (or a damaged copy): the list stays empty, as the other file reads
         // of the windows fail quietly.

@@ -2,6 +2,9 @@
 // compare-scenarios window parks in "$$xptemp.bin".
 #pragma once
 
+#include <vector>
+
+#include "engine/engine.h"
 #include "windowkit/child_window.h"
 
 class QLabel;
@@ -17,10 +20,14 @@ class PaymentChangesViewer : public ChildWindow {
     explicit PaymentChangesViewer(AppContext& context, QWidget* parent = nullptr);
 
     void Command1Click();
+    /// Scenario one's table changed while the list stood open (erased by the time-frame
+    /// question): the list shows the table as it now is.
+    void StudyChanged() override;
 
   private:
     void LayOutControls();
     void LoadParkedChanges();
+    void List(const std::vector<PaymentChange>& entries);
 
     QLabel* Label1;        ///< "Date"
     QLabel* Label2;        ///< "Payment Change"

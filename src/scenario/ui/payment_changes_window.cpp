@@ -446,6 +446,13 @@ void PaymentChangesWindow::Command2Click() {
     List1->clear();
 }
 
+void PaymentChangesWindow::StudyChanged() {
+    if (!prepared_ || ownTable_ || editing_)
+        return;
+    if (Calendar() != preparedCalendar_ || grid_.Store().entries != Table().entries)
+        Fill();
+}
+
 void PaymentChangesWindow::Command3Click() { services_.Tell(kHintTitle, kHintText); }
 
 void PaymentChangesWindow::Unloading() {

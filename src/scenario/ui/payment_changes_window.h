@@ -74,6 +74,9 @@ class PaymentChangesWindow : public ChildWindow {
     /// The payment-changes report of the entries as the grid shows them, or the warning that
     /// there are none.
     PrintOut PrintForm() const override;
+    /// The study's table was changed elsewhere (erased by the time-frame question): the grid
+    /// and the list show it as it now is, so that closing never writes back erased entries.
+    void StudyChanged() override;
 
     // Event handlers, public so that tests can drive them where the focus is unreliable.
     /// A double click: opens the current cell for editing, the caret after its text.
