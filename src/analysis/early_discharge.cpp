@@ -97,7 +97,9 @@ BoxCheck CheckDischargeRate(const std::string& text, const Scenario& scenario) {
     BoxCheck check;
     if (text.empty())
         return check;
-    const Single rate = ShownRate(text);
+    // Checked as typed (10.0004 is above a scenario rate of 10), and refused too when the box
+    // would show 0.000, which reads as no rate at all.
+    const Single rate = sgl::Round(TextValue(text));
     if (rate > scenario.rate) {
         check.outcome = BoxOutcome::Refused;
         check.message = Question(
@@ -110,7 +112,7 @@ BoxCheck CheckDischargeRate(const std::string& text, const Scenario& scenario) {
             "Do you want to correct your input. (Selecting [No] will clear the field).");
         return check;
     }
-    if (!RateInBounds(rate)) {
+    if (!RateInBounds(rate) || !RateInBounds(ShownRate(text))) {
         check.outcome = BoxOutcome::Refused;
         check.message = Refusal(kViolationTitle,
                                 "Error, value entered in the Interest Rate box must be between 1 "

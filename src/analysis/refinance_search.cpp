@@ -80,12 +80,13 @@ SearchOutcome RunPlainRefinanceSearch(const EngineInputs& in, const SearchInputs
         const Money pay = at.paymentInEffect.value_or(0.0f);
         const int m = start.scheduleCount - k;
         const Money current = RunPeriods(b, is, pay, m).balance;
+        const std::string currentText = BalanceText(current);
+        observer.DateExamined(dateText, currentText);
         if (current == 0.0f) {
             if (inputs.mode == SearchMode::RateOnly)
                 break;
             continue;
         }
-        const std::string currentText = BalanceText(current);
         const bool threeMonthOnly = inputs.cmhc && k >= start.threeYears;
         for (Single r = start.cap; RateTried(r); r = NextRate(r)) {
             if (observer.StopRequested()) {

@@ -54,7 +54,12 @@ struct SearchProgress {
 class SearchObserver {
   public:
     virtual ~SearchObserver() = default;
+    /// Each rate trial, before it is tried.
     virtual void Progress(const SearchProgress& progress) = 0;
+    /// Each date examined, before any rate is tried there (and when none is): the date and the
+    /// current loan's end-of-term balance, "mmm d yyyy" and "########0.00".
+    virtual void DateExamined(const std::string& /*dateText*/, const std::string& /*balanceText*/) {
+    }
     virtual void Row(const SearchRow& row) = 0;
     /// Asked before each rate trial: true ends the search there, keeping the rows found.
     virtual bool StopRequested() = 0;

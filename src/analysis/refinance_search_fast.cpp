@@ -288,6 +288,9 @@ SearchOutcome RunRefinanceSearch(const EngineInputs& in, const SearchInputs& inp
         trials.balance = at.balance;
         trials.payment = at.paymentInEffect.value_or(0.0f);
         trials.current = RunPeriods(trials.balance, is, trials.payment, trials.left).balance;
+        progress.dateText = DateText(date);
+        progress.balanceText = BalanceText(trials.current);
+        observer.DateExamined(progress.dateText, progress.balanceText);
         if (trials.current == 0.0f) {
             if (inputs.mode == SearchMode::RateOnly)
                 break;
@@ -298,8 +301,6 @@ SearchOutcome RunRefinanceSearch(const EngineInputs& in, const SearchInputs& inp
         trials.lowestTotal = RefinancedTotal(trials.balance, start.costs, trials.threeMonth);
         trials.scenarioPeriodic = is;
         trials.scenarioPayment = scenarioPayment;
-        progress.dateText = DateText(date);
-        progress.balanceText = BalanceText(trials.current);
 
         const int ruledOut = ratesPerDate > 1 ? trials.RatesRuledOut(rates, ratesPerDate) : 0;
         for (int j = 0; j < ratesPerDate; ++j) {

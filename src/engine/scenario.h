@@ -34,6 +34,9 @@ inline constexpr Single kMaxAmortization = 35.0f;
 inline constexpr Single kMaxTerm = 35.0f;
 /// The comment box's limit, in characters.
 inline constexpr int kMaxCommentCharacters = 60;
+/// The longest comment the box takes: its key rule refuses a key only once the comment holds
+/// more than the limit, so a 61st character still goes in (and a study may hold it).
+inline constexpr int kLongestComment = kMaxCommentCharacters + 1;
 
 /// The one scenario of a study. A numeric field of 0 has not been entered.
 struct Scenario {

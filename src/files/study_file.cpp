@@ -121,12 +121,12 @@ Study ReadStudyText(const std::string& text) {
     CheckStart(line, s.start);
     // The comment's length is taken from the text itself; the count must still be one the
     // comment box could have given, or the file is not a study.
-    ReadWholeInRange(r, 0, kMaxCommentCharacters, "the length of the comment");
+    ReadWholeInRange(r, 0, kLongestComment, "the length of the comment");
     line = r.Line();
     s.comment = ReadQuotedText(r, "the comment");
-    if (const int n = CharacterCount(s.comment); n > kMaxCommentCharacters)
+    if (const int n = CharacterCount(s.comment); n > kLongestComment)
         FailAt(line, "the comment has " + std::to_string(n) + " characters; it must have at most " +
-                         std::to_string(kMaxCommentCharacters));
+                         std::to_string(kLongestComment));
     ReadFrequencyItem(r, study);
     const int n =
         ReadWholeInRange(r, 0, PaymentChanges::kMaxEntries, "the number of payment changes");

@@ -25,7 +25,7 @@ std::string WriteStudyText(const Study& study);
 /// Reads a study file's text; throws ItemFormatError (with a clear message) on anything that is
 /// not a study file: a short file, a word where a number belongs, a table count outside 0..200;
 /// and on any value the input form or the payment-changes grid would not take (an amount above
-/// 500000, a start date outside 1900 to 2099, a comment over 60 characters, a negative lump...).
+/// 500000, a start date outside 1900 to 2099, a comment over 61 characters, a negative lump...).
 /// The message names the line and the item. Every study it returns writes back (WriteStudyText)
 /// to a text it reads as the very same study.
 Study ReadStudyText(const std::string& text);

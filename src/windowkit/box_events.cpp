@@ -5,6 +5,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QWidget>
 
 #include "platform/services.h"
@@ -29,6 +30,34 @@ bool TypesCharacter(const QKeyEvent& key) {
     if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false; // a shortcut, not typing
     return !text.isEmpty() && (text[0].isPrint() || IsEnter(key) || key.key() == Qt::Key_Backspace);
+}
+
+// What the numeric keys let through, at once: digits and at most one point.
+bool IsNumberText(const QString& text) {
+    qsizetype points = 0;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('.'))
+            ++points;
+        else if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return points <= 1;
+}
+
+// The events by which a box takes text from elsewhere: the paste keys, the middle button (the
+// X selection), a drop, and the context menu's Paste.
+bool MayPaste(const QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return static_cast<const QKeyEvent*>(event)->matches(QKeySequence::Paste);
+    case QEvent::MouseButtonRelease:
+        return static_cast<const QMouseEvent*>(event)->button() == Qt::MiddleButton;
+    case QEvent::Drop:
+    case QEvent::ContextMenu:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void MoveToNext(QWidget* box) {
@@ -84,6 +113,14 @@ void BoxEvents::NumericOnly(QWidget* control, std::function<void()> edited) {
     h.numeric = true;
     h.enterMovesOn = true;
     h.edited = std::move(edited);
+    h.pasteAllowed = [](const QString& inserted, qsizetype) { return IsNumberText(inserted); };
+    h.pasteRefused = [this](const QString&) { services_.Beep(); };
+}
+
+void BoxEvents::OnPaste(QWidget* control, PasteRule allowed, PasteRefused refused) {
+    Handlers& h = Watch(control);
+    h.pasteAllowed = std::move(allowed);
+    h.pasteRefused = std::move(refused);
 }
 
 void BoxEvents::ReturnFocus(QWidget* control) {
@@ -132,13 +169,34 @@ bool BoxEvents::eventFilter(QObject* watched, QEvent* event) {
     if (it == handlers_.end())
         return false;
     const Handlers handlers = it->second;
+    if (handlers.pasteAllowed && MayPaste(event))
+        return GuardPaste(static_cast<QWidget*>(watched), handlers, event);
     switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+        // A box entered by a click selects its text when the click ends (unless the user
+        // dragged over part of it): the press itself puts the cursor where it landed.
+        if (selectOnClick_ == watched) {
+            selectOnClick_ = nullptr;
+            if (auto* box = qobject_cast<QLineEdit*>(watched); box && !box->hasSelectedText())
+                box->selectAll();
+        }
+        return false;
     case QEvent::KeyPress:
         return KeyPress(static_cast<QWidget*>(watched), handlers, *static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
         FocusIn(watched, handlers, MadeByTheUser(static_cast<QFocusEvent*>(event)));
+        if (handlers.numeric) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::MouseFocusReason)
+                selectOnClick_ = watched;
+            else if (auto* box = qobject_cast<QLineEdit*>(watched);
+                     box && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason))
+                box->selectAll(); // also after a handler that rewrote the box on the way in
+        }
         return false;
     case QEvent::FocusOut:
+        if (selectOnClick_ == watched)
+            selectOnClick_ = nullptr;
         FocusOut(watched, handlers, MadeByTheUser(static_cast<QFocusEvent*>(event)));
         return false;
     default:
@@ -167,6 +225,37 @@ bool BoxEvents::KeyPress(QWidget* control, const Handlers& handlers, const QKeyE
     if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.'))
         return false;
     services_.Beep();
+    return true;
+}
+
+bool BoxEvents::GuardPaste(QWidget* control, const Handlers& handlers, QEvent* event) {
+    auto* box = qobject_cast<QLineEdit*>(control);
+    if (!box)
+        return false;
+    const QString before = box->text();
+    const int cursor = box->cursorPosition();
+    // The box does its own paste (its event, past the filters); what it put in is what differs
+    // from the text before, between the part both share at the front and at the back.
+    static_cast<QObject*>(box)->event(event);
+    const QString after = box->text();
+    qsizetype front = 0;
+    while (front < before.size() && front < after.size() && before[front] == after[front])
+        ++front;
+    qsizetype back = 0;
+    while (back < before.size() - front && back < after.size() - front &&
+           before[before.size() - 1 - back] == after[after.size() - 1 - back])
+        ++back;
+    const QString inserted = after.mid(front, after.size() - front - back);
+    if (after == before || handlers.pasteAllowed(inserted, after.size()))
+        return true;
+    box->setText(before);
+    box->setCursorPosition(cursor);
+    if (handlers.pasteRefused) {
+        const PasteRefused refused = handlers.pasteRefused; // it may close the window
+        ++handling_;
+        refused(inserted);
+        --handling_;
+    }
     return true;
 }
 

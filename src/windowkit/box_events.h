@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <map>
 
@@ -35,7 +36,16 @@ class BoxEvents : public QObject {
     void EnterMovesOn(QWidget* control);
     /// Digits, "." and Backspace pass, Enter moves on, any other character is swallowed with a
     /// beep; navigation keys are left alone. `edited` runs first for every character key.
+    /// Entering the box by mouse or Tab selects its text, so that typing replaces the value; a
+    /// paste or a drop must bring digits and at most one point, or it is refused with a beep.
     void NumericOnly(QWidget* control, std::function<void()> edited = {});
+
+    /// `allowed` judges what a paste or a drop puts into the box `control` (by keys, menu, middle
+    /// button or mouse), with the length the text then has; a refused one is taken back, and
+    /// `refused` runs with what was refused.
+    using PasteRule = std::function<bool(const QString& inserted, qsizetype length)>;
+    using PasteRefused = std::function<void(const QString& inserted)>;
+    void OnPaste(QWidget* control, PasteRule allowed, PasteRefused refused);
 
     /// Moves the focus to `control` without running any handler on the way: a box questioned on
     /// losing the focus takes it back, and the control the user was heading for never had it.
@@ -60,6 +70,8 @@ class BoxEvents : public QObject {
         std::map<int, std::function<void()>> keys;
         std::function<bool(const QKeyEvent&)> typed;
         std::function<void()> edited;
+        PasteRule pasteAllowed;
+        PasteRefused pasteRefused;
         bool enterMovesOn = false;
         bool numeric = false;
     };
@@ -67,14 +79,17 @@ class BoxEvents : public QObject {
     bool KeyPress(QWidget* control, const Handlers& handlers, const QKeyEvent& key);
     void FocusIn(QObject* control, const Handlers& handlers, bool byTheUser);
     void FocusOut(QObject* control, const Handlers& handlers, bool byTheUser);
+    /// Lets the box take a paste or a drop, then takes it back when the rule refuses it.
+    bool GuardPaste(QWidget* control, const Handlers& handlers, QEvent* event);
     /// Runs a handler copy: a handler may replace the handlers or close the window.
     void Run(const std::function<void()>& handler);
 
     QWidget* window_;
     Services& services_;
     std::map<QObject*, Handlers> handlers_;
-    QObject* entered_ = nullptr; ///< the control the user is in (or left for another window)
-    int handling_ = 0;           ///< handlers running now
+    QObject* entered_ = nullptr;       ///< the control the user is in (or left for another window)
+    QObject* selectOnClick_ = nullptr; ///< a numeric box entered by the mouse, till the click ends
+    int handling_ = 0;                 ///< handlers running now
     bool quiet_ = false;
     bool stopped_ = false;
     bool returned_ = false; ///< ReturnFocus ran since the last FinishPending began

@@ -99,9 +99,10 @@ TEST_F(EarlyDischarge, RateBoxChecksInOrder) {
         {"", Empty, "", nullptr, "", Buttons::Ok},
         {"7", Accepted, "7.000", nullptr, "", Buttons::Ok},
         {"7.25x", Accepted, "7.250", nullptr, "", Buttons::Ok},
-        // The scenario's own rate is accepted, and so is a rate that shows as it.
+        // The scenario's own rate is accepted; the rate is checked as typed, not as it shows.
         {"10", Accepted, "10.000", nullptr, "", Buttons::Ok},
-        {"10.0004", Accepted, "10.000", nullptr, "", Buttons::Ok},
+        {"10.0004", Refused, "", kError, kAboveScenario, Buttons::YesNo},
+        {"9.9996", Accepted, "10.000", nullptr, "", Buttons::Ok},
         {"10.0006", Refused, "", kError, kAboveScenario, Buttons::YesNo},
         // Above the scenario rate is asked first, whatever the bounds.
         {"30", Refused, "", kError, kAboveScenario, Buttons::YesNo},
@@ -117,6 +118,7 @@ TEST_F(EarlyDischarge, RateBoxChecksInOrder) {
 TEST_F(EarlyDischarge, RateAboveTwentyFiveIsOutOfBounds) {
     scenario.rate = 30.0f; // an older study may hold it
     EXPECT_EQ(CheckDischargeRate("25", scenario).outcome, BoxOutcome::Accepted);
+    EXPECT_EQ(CheckDischargeRate("25.0004", scenario).outcome, BoxOutcome::Refused);
     const BoxCheck check = CheckDischargeRate("25.0006", scenario);
     ASSERT_TRUE(check.message.has_value());
     EXPECT_EQ(check.message->text, kOutOfBounds);

@@ -164,6 +164,19 @@ TEST(StudyRead, Item8TakesTheFourFrequencyCodesOnly) {
     }
 }
 
+// The comment box takes a 61st character; a study holding it reads back, one more is refused.
+TEST(StudyRead, TakesTheLongestCommentTheBoxGives) {
+    Study s;
+    s.scenario.comment = std::string(61, 'x');
+    EXPECT_EQ(s.scenario.comment, ReadStudyText(WriteStudyText(s)).scenario.comment);
+    std::vector<std::string> lines = RichLines();
+    lines[5] = "62";
+    EXPECT_THROW(ReadStudyText(CrLfLines(lines)), ItemFormatError);
+    lines[5] = "61";
+    lines[6] = "\"" + std::string(62, 'x') + "\"";
+    EXPECT_THROW(ReadStudyText(CrLfLines(lines)), ItemFormatError);
+}
+
 TEST(StudyRead, CommentLengthIsIgnoredButMustBeANumber) {
     std::vector<std::string> lines = RichLines();
     lines[5] = "57";

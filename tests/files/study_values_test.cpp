@@ -79,12 +79,13 @@ TEST(StudyValues, AValueTheFormRefusesIsRefusedNamingItsItem) {
         {4, "-5",
          "line 5: the start date is day -5; it must be a day of the years 1900 to 2099" +
              kNotEntered},
-        {5, "61", "line 6: the length of the comment is 61; it must be 0 to 60"},
-        {6, Quoted(std::string(61, 'x')),
-         "line 7: the comment has 61 characters; it must have at "
-         "most 60"},
+        // The comment box takes a 61st character; one more is not a comment it could give.
+        {5, "62", "line 6: the length of the comment is 62; it must be 0 to 61"},
+        {6, Quoted(std::string(62, 'x')),
+         "line 7: the comment has 62 characters; it must have at "
+         "most 61"},
         {6, Quoted(std::string(40000, 'x')),
-         "line 7: the comment has 40000 characters; it must have at most 60"},
+         "line 7: the comment has 40000 characters; it must have at most 61"},
         {9, "35096,1000,-" + fltMax,
          "line 10: the change to payment of payment change 1 is -" + fltMax +
              "; it must be 0 or more"},
@@ -186,7 +187,7 @@ class RandomStudyText {
             One({"0", "35", "3", "0.5", "36"}),
             One({"0", "2", "35065", lastStart, "2147483647"}),
         };
-        lines.push_back(One({"0", "19", "60", "61"}));
+        lines.push_back(One({"0", "19", "60", "61", "62"}));
         lines.push_back(Quoted(Comment()));
         lines.push_back(One({"", "1", "2", "3", "4"}));
         const int n = static_cast<int>(pick_() % 4);
@@ -210,7 +211,7 @@ class RandomStudyText {
     // Pieces that test the quoting of the writer and the reader, in lengths around the limit.
     std::string Comment() {
         static const char* kPieces[] = {"a", "b", " ", "\"", ",", "\xC3\xA9", "'", "\t"};
-        static const int kLengths[] = {0, 1, 7, 20, 59, 60, 61, 32768};
+        static const int kLengths[] = {0, 1, 7, 20, 59, 60, 61, 62, 32768};
         const int length = kLengths[pick_() % std::size(kLengths)];
         if (length > 100) // long enough to overflow the length item, and still a readable text
             return std::string(static_cast<std::size_t>(length) + pick_() % 10, 'y');

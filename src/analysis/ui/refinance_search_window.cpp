@@ -76,6 +76,13 @@ class MailboxObserver : public analysis::SearchObserver {
         std::lock_guard<std::mutex> hold(lock_);
         progress_ = progress;
     }
+    void DateExamined(const std::string& dateText, const std::string& balanceText) override {
+        std::lock_guard<std::mutex> hold(lock_);
+        // The rate box keeps the last rate tried in this search (none yet: empty).
+        analysis::SearchProgress& shown = progress_ ? *progress_ : progress_.emplace();
+        shown.dateText = dateText;
+        shown.balanceText = balanceText;
+    }
     void Row(const analysis::SearchRow& row) override {
         std::lock_guard<std::mutex> hold(lock_);
         rows_.push_back(row);
@@ -312,6 +319,9 @@ analysis::SearchInputs RefinanceSearchWindow::Inputs() const {
 void RefinanceSearchWindow::Text1LostFocus() {
     if (Text1->text().isEmpty())
         return;
+    // The rows stay while the date they were found from stays: the search ends with the focus
+    // here, and the user then clicks a row to copy it.
+    const bool changed = Text1->text() != text1Checked_;
     if (const std::optional<DayNumber> day = ParseDate(TextOf(Text1))) {
         Put(Text1, FormatDate(*day, "mmm d, yyyy"));
     } else {
@@ -321,7 +331,9 @@ void RefinanceSearchWindow::Text1LostFocus() {
         else
             events_.ReturnFocus(Text1);
     }
-    ClearTable();
+    text1Checked_ = Text1->text();
+    if (changed)
+        ClearTable();
 }
 
 void RefinanceSearchWindow::Text2LostFocus() {
@@ -334,8 +346,11 @@ void RefinanceSearchWindow::Text2LostFocus() {
     }
     if (check.outcome != analysis::BoxOutcome::Accepted)
         return;
+    const bool changed = QString::fromStdString(check.text) != text2Checked_;
     Put(Text2, check.text);
-    ClearTable();
+    text2Checked_ = Text2->text();
+    if (changed)
+        ClearTable();
 }
 
 void RefinanceSearchWindow::ClearTable() { Grid1->setRowCount(0); }
@@ -421,6 +436,8 @@ void RefinanceSearchWindow::Finish(const analysis::SearchOutcome& outcome) {
     else if (!outcome.found)
         ShowCalcMessage(services_, analysis::NothingFoundMessage());
     SetSearching(false);
+    text1Checked_ = Text1->text();
+    text2Checked_ = Text2->text();
     events_.ReturnFocus(Text1);
 }
 

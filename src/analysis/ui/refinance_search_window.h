@@ -3,6 +3,7 @@
 // responsive and can be stopped at once.
 #pragma once
 
+#include <QString>
 #include <atomic>
 #include <memory>
 #include <mutex>
@@ -101,6 +102,8 @@ class RefinanceSearchWindow : public ChildWindow {
     std::shared_ptr<Mailbox> mailbox_;
     std::unique_ptr<std::thread> worker_;
     QTimer* collector_ = nullptr;
+    QString text1Checked_; ///< the date text the last check or search left: the rows' date
+    QString text2Checked_; ///< the cap text the last check or search left
 };
 
 } // namespace hl

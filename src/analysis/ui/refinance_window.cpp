@@ -432,6 +432,15 @@ void RefinanceWindow::Command5Click() {
         events_.ReturnFocus(Text1);
         return;
     }
+    // A refused date left no balance owing behind it: say so rather than calculate nothing.
+    const DayNumber date = ParseDate(TextOf(Text1)).value_or(0);
+    if (const analysis::BalanceOwing owing =
+            analysis::BalanceOwingOn(session_.scenario, schedule_, date);
+        owing.refusal) {
+        ShowCalcMessage(services_, *owing.refusal);
+        events_.ReturnFocus(Text1);
+        return;
+    }
     if (Text10->text().isEmpty()) {
         // No total to refinance: say why again (the 500,000 limit), and calculate nothing.
         UpdateTotal();
@@ -439,7 +448,7 @@ void RefinanceWindow::Command5Click() {
             return;
     }
     analysis::RefinanceInputs inputs;
-    inputs.date = ParseDate(TextOf(Text1)).value_or(0);
+    inputs.date = date;
     inputs.rate = ValueOf(Text2);
     inputs.payment = ValueOf(Text3);
     inputs.total = ValueOf(Text10);

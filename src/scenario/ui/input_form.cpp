@@ -25,6 +25,11 @@ namespace {
 
 constexpr int kCommentLimit = kMaxCommentCharacters;
 
+// The study file keeps the comment between double quotes, where a quote would end it early.
+constexpr const char* kCommentQuote =
+    "Error, a comment cannot hold a double quote (\").  The study file keeps the comment "
+    "between double quotes.\r\rPlease use an apostrophe (') instead.";
+
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // Shows a value from its first character: a value wider than its box is cut at the end, not at
@@ -234,6 +239,12 @@ void InputForm::ConnectEvents() {
     events_.EnterMovesOn(Text5);
     events_.EnterMovesOn(Text6);
     events_.OnTyped(Text6, [this](const QKeyEvent& key) { return Text6KeyPress(key); });
+    events_.OnPaste(
+        Text6,
+        [](const QString& inserted, qsizetype length) {
+            return length <= kLongestComment && !inserted.contains(QLatin1Char('"'));
+        },
+        [this](const QString& inserted) { Text6PasteRefused(inserted); });
 
     events_.OnLostFocus(Text1, [this] { Text1LostFocus(); });
     events_.OnLostFocus(Text2, [this] { Text2LostFocus(); });
@@ -370,17 +381,15 @@ void InputForm::Text5LostFocus() {
 }
 
 void InputForm::Text6LostFocus() {
-    // The box lets a 61st character in, but a study holds no more than its label promises: a
-    // longer comment would be saved to a file that no reader takes back.
-    QString comment = Text6->text();
-    if (comment.size() > kCommentLimit) {
-        comment.truncate(kCommentLimit);
-        if (comment.back().isHighSurrogate())
-            comment.chop(1); // never half a character
-        Show(Text6, comment.toStdString());
-    }
-    session_.scenario.comment = comment.toStdString();
+    // Kept as typed: the box takes at most the 61 characters a study holds.
+    session_.scenario.comment = Text6->text().toStdString();
     Recalculate();
+}
+
+void InputForm::Text6PasteRefused(const QString& inserted) {
+    services_.Beep();
+    if (inserted.contains(QLatin1Char('"')))
+        services_.Tell(kInputViolationTitle, kCommentQuote);
 }
 
 void InputForm::Text4GotFocus() { GuardTimeFrame(); }
@@ -477,6 +486,11 @@ bool InputForm::Text6KeyPress(const QKeyEvent& key) {
     // Checked before the key lands, so a 61st character still goes in.
     if (Text6->text().size() > kCommentLimit && key.key() != Qt::Key_Backspace) {
         services_.Beep();
+        return true;
+    }
+    if (key.text() == QStringLiteral("\"")) {
+        services_.Beep();
+        services_.Tell(kInputViolationTitle, kCommentQuote);
         return true;
     }
     return false; // Enter moves on

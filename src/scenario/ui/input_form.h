@@ -73,6 +73,8 @@ class InputForm : public ChildWindow {
     void RefuseFocus();
     /// The comment's key rule: 60 characters at most.
     bool Text6KeyPress(const QKeyEvent& key);
+    /// A paste the comment box cannot keep: too long, or holding a double quote.
+    void Text6PasteRefused(const QString& inserted);
     Single& FieldOf(NumericField field);
 
     QLabel* Label7;        ///< title

@@ -99,12 +99,36 @@ class RefinanceSearchWindowTest : public QObject {
         QVERIFY(!w->Text4->text().isEmpty()); // the progress shows where the search got to
         QVERIFY(w->Text1->isEnabled() && w->Command1->isEnabled());
         QVERIFY(bed_->services.Messages().empty());
+        // Leaving the date box or the cap box unchanged keeps the rows: the search ends with
+        // the focus in the date box, and the user then clicks a row to copy it.
+        w->Text1LostFocus();
+        w->Text2LostFocus();
+        QCOMPARE(Rows(*w->Grid1), expected);
         // Copy takes the selected cells, tab-separated.
         w->Grid1->setCurrentCell(0, 1);
         QCOMPARE(w->CopyContent().text, expected[0][1].toStdString());
-        // A change of the penalty empties the table.
+        // A change of the penalty empties the table, and so does a change of the date.
         w->Option2->click();
         QCOMPARE(w->Grid1->rowCount(), 0);
+        Search(*w);
+        w->Text1->setText("Feb 15 1999");
+        w->Text1LostFocus();
+        QCOMPARE(w->Grid1->rowCount(), 0);
+    }
+
+    // A cap below 0.05 tries no rate: the progress still shows each date examined and its
+    // balance, never the previous search's figures.
+    void theProgressShowsEveryDateExamined() {
+        auto w = Open();
+        for (QLineEdit* box : {w->Text4, w->Text5, w->Text6})
+            box->setText("stale");
+        w->Text1->setText("Jan 15 1999");
+        w->Text2->setText("0.040");
+        Search(*w);
+        QCOMPARE(w->Text4->text(), QStringLiteral("Nov 1 2000")); // the last date examined
+        QVERIFY(w->Text6->text() != QStringLiteral("stale") && !w->Text6->text().isEmpty());
+        QVERIFY(w->Text5->text().isEmpty());
+        QCOMPARE(bed_->services.Messages().back().title, std::string("Mortgage Info Box"));
     }
 
     void refusalsAndNothingFound() {

@@ -167,6 +167,25 @@ class RefinanceWindowTest : public QObject {
         QCOMPARE(Outputs(*w), QStringList(8, QString()));
     }
 
+    // A refused date leaves no balance owing: Calculate says why instead of doing nothing.
+    void calculateAfterARefusedDateSaysSo() {
+        auto w = Open();
+        Type(w->Text1, "Dec 1 1995");
+        w->Text1LostFocus();
+        QVERIFY(bed_->services.Messages().back().text.starts_with(
+            "Error, this date is earlier than the start date of the mortgage."));
+        Type(w->Text2, "8.000");
+        Type(w->Text3, "900");
+        w->AmountLostFocus(w->Text3);
+        const std::size_t before = bed_->services.Messages().size();
+        w->Command5->click();
+        QCOMPARE(bed_->services.Messages().size(), before + 1);
+        QCOMPARE(bed_->services.Messages().back().title, std::string("Mortgage Input Violation"));
+        QVERIFY(bed_->services.Messages().back().text.starts_with(
+            "Error - Discharge date is beyond the end of the mortgage."));
+        QCOMPARE(Outputs(*w), QStringList(8, QString()));
+    }
+
     void theGraphDrawsTheComparisonAndTheScheduleComesBack() {
         auto w = Open();
         Fill(*w, "Jun 15 1998", "7");

@@ -1,5 +1,7 @@
 // The mortgage estimate window: the sample's figures, recalculation on leaving a box, clearing,
 // a negative amount, the result boxes that refuse the focus and the printed sheet.
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -112,6 +114,33 @@ class EstimateWindowTest : public QObject {
         QCOMPARE(w_->Text9->text(), QStringLiteral("15"));
         QCOMPARE(bed_->services.Beeps(), 1);
         QVERIFY(bed_->session.Unsaved());
+    }
+
+    // A box entered by a click or by Tab selects its text, so that typing replaces "0.00"; a
+    // paste passes only what the keys would (digits and one point), or is refused with a beep.
+    void enteringSelectsAndPastesPassOnlyNumbers() {
+        w_->Text9->setText("0.00");
+        QTest::mouseClick(w_->Text9, Qt::LeftButton, {}, QPoint(3, w_->Text9->height() / 2));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w_->Text9));
+        QTest::keyClicks(w_->Text9, "120000");
+        QCOMPARE(w_->Text9->text(), QStringLiteral("120000"));
+        QTest::keyClick(w_->Text9, Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(w_->Text9->selectedText(), QStringLiteral("120000.00")); // left, and reformatted
+        const struct {
+            const char* pasted;
+            const char* result;
+            int beeps;
+        } pastes[] = {{"abc12", "120000", 1}, {"1.2.3", "120000", 1}, {"12.5", "12.5", 0}};
+        for (const auto& paste : pastes) {
+            const int beeps = bed_->services.Beeps();
+            w_->Text9->setText("120000");
+            w_->Text9->selectAll();
+            QGuiApplication::clipboard()->setText(QString::fromLatin1(paste.pasted));
+            QTest::keyClick(w_->Text9, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(w_->Text9->text(), QString::fromLatin1(paste.result));
+            QCOMPARE(bed_->services.Beeps() - beeps, paste.beeps);
+        }
     }
 
     void resultBoxesRefuseTheFocus() {

@@ -2,6 +2,7 @@
 // questions and their answers, the Twice-a-Month correction, the guard of the loan's time frame
 // and the calculated payment.
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -102,6 +103,7 @@ class InputFormTest : public QObject {
     void numericKeyFilter();
     void enterMovesOn();
     void commentTakesSixtyOneCharacters();
+    void commentRefusesADoubleQuote();
 
     void startDate();
     void invalidStartDate();
@@ -495,10 +497,39 @@ void InputFormTest::commentTakesSixtyOneCharacters() {
     QCOMPARE(comment->text().size(), 61);
     QCOMPARE(f.bed.services.Beeps(), 1);
     QVERIFY(f.bed.session.Unsaved());
+    // What the box took is kept, the 61st character too.
+    f.Leave();
+    QCOMPARE(comment->text().size(), 61);
+    QCOMPARE(f.bed.session.scenario.comment, std::string(61, 'x'));
+    f.Enter(comment);
+    comment->end(false);
     QTest::keyClick(comment, Qt::Key_Backspace);
     QCOMPARE(comment->text().size(), 60);
+    // A paste that would make the comment longer than it can be is refused.
+    QGuiApplication::clipboard()->setText(QStringLiteral("yy"));
+    QTest::keyClick(comment, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(comment->text().size(), 60);
+    QCOMPARE(f.bed.services.Beeps(), 2);
     f.Leave();
     QCOMPARE(f.bed.session.scenario.comment, std::string(60, 'x'));
+}
+
+// A double quote would end the comment early in the study file: refused with a message, typed
+// or pasted, so that the comment is never saved other than as the user sees it.
+void InputFormTest::commentRefusesADoubleQuote() {
+    OpenForm f;
+    QLineEdit* comment = f.Box("Text6");
+    f.Enter(comment);
+    QTest::keyClicks(comment, "a\",b");
+    QGuiApplication::clipboard()->setText(QStringLiteral("x\", y"));
+    QTest::keyClick(comment, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(comment->text(), QStringLiteral("a,b"));
+    QCOMPARE(f.bed.services.Beeps(), 2);
+    QCOMPARE(f.bed.services.Messages().size(), std::size_t{2});
+    for (const hl::test::AskedMessage& m : f.bed.services.Messages()) {
+        QCOMPARE(m.title, std::string("Mortgage Input Violation"));
+        QVERIFY(m.text.starts_with("Error, a comment cannot hold a double quote (\")."));
+    }
 }
 
 // ---- the start date ------------------------------------------------------------------------
