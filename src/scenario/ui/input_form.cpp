@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "core/format.h"
+#include "engine/scenario.h"
 #include "platform/twips.h"
 #include "scenario/ui/payment_changes_window.h"
 #include "windowkit/accessible_names.h"
@@ -452,7 +453,15 @@ void InputForm::Command3Click() {
     host.ShowChild(WindowId::Form2);
 }
 
-void InputForm::FormClick() { host_.ShowChild(WindowId::Form3); }
+void InputForm::FormClick() {
+    // The summary needs a whole scenario, as View > Summary checks: never a summary of zeros.
+    if (!IsComplete(session_.scenario)) {
+        services_.Beep();
+        services_.Tell("Mtge Error Trap", "Error - Input data is incomplete");
+        return;
+    }
+    host_.ShowChild(WindowId::Form3);
+}
 
 void InputForm::mouseReleaseEvent(QMouseEvent* event) {
     // Clicks that a label passes on are the label's, not the background's.

@@ -811,7 +811,16 @@ void InputFormTest::flashLoad() {
 }
 
 void InputFormTest::backgroundClickShowsTheSummary() {
-    OpenForm f(1);
+    // An empty form gives the completeness message, not a summary of zeros.
+    OpenForm empty(1);
+    QTest::mouseClick(empty.form.get(), Qt::LeftButton, {},
+                      QPoint(hl::Twips(7000), hl::Twips(200)));
+    QVERIFY(empty.bed.host.shown.empty());
+    QCOMPARE(empty.bed.services.MessageTexts(),
+             std::vector<std::string>{"Error - Input data is incomplete"});
+    empty.form.reset();
+
+    OpenForm f(1, [](hl::Session& s) { s.scenario = hl::test::StandardScenario(); });
     QTest::mouseClick(f.form.get(), Qt::LeftButton, {}, QPoint(hl::Twips(7000), hl::Twips(200)));
     QCOMPARE(f.bed.host.shown, std::vector<std::string>{"Form3"});
     // Inside the frame of the calculated values is still the background...
