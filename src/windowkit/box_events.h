@@ -45,6 +45,9 @@ class BoxEvents : public QObject {
     /// window) runs now, so that what was typed there is not lost.
     void FinishPending();
 
+    /// The control the user is in and has not yet left (or left for another window), or nullptr.
+    QObject* Entered() const { return stopped_ ? nullptr : entered_; }
+
     /// No handler runs from now on (the window is closing).
     void Stop() { stopped_ = true; }
 
