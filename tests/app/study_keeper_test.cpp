@@ -6,6 +6,7 @@
 #include <QLockFile>
 #include <QMenu>
 #include <QMimeData>
+#include <QTableView>
 #include <QUrl>
 #include <QtTest>
 #include <filesystem>
@@ -20,6 +21,7 @@
 #include "app/study_drop.h"
 #include "app/study_keeper.h"
 #include "core/text_items.h"
+#include "scenario/ui/input_form.h"
 #include "support/widget_lookup.h"
 #include "support/window_test_main.h"
 
@@ -54,6 +56,17 @@ class StudyKeeperTest : public QObject {
         QCOMPARE(copy.scenario.amount, 123456.0f);
         QCOMPARE(copy.scenario.rate, p.session.scenario.rate);
         QCOMPARE(p.session.scenario.amount, 100000.0f); // the record itself waits for the check
+
+        // A payment change still being typed in its cell is in the copy too.
+        qobject_cast<InputForm*>(p.window->FindChild(WindowId::Form2))->Command2Click();
+        ChildWindow* changes = p.window->FindChild(WindowId::Form4);
+        QVERIFY(changes);
+        auto* grid = test::Child<QTableView>(changes, "Grid1");
+        grid->setCurrentIndex(grid->model()->index(2, 2));
+        QTest::keyClick(grid, '7');
+        keeper.WriteRecovery();
+        QCOMPARE(ReadStudyFile(keeper.Recovery().StudyFile()).changes.Count(), 1);
+        QCOMPARE(p.session.changes.Count(), 0);
 
         p.session.MarkSaved();
         QVERIFY(!Exists(keeper.Recovery().StudyFile()));

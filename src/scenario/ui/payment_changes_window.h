@@ -74,6 +74,8 @@ class PaymentChangesWindow : public ChildWindow {
     /// The payment-changes report of the entries as the grid shows them, or the warning that
     /// there are none.
     PrintOut PrintForm() const override;
+    /// The cell being typed in, when the grid edits the study's own table.
+    void AddPendingEdits(Scenario& scenario, PaymentChanges& changes) const override;
 
     // Event handlers, public so that tests can drive them where the focus is unreliable.
     /// A double click: opens the current cell for editing, the caret after its text.
