@@ -2,12 +2,17 @@
 #include "app/application.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <memory>
+#include <unistd.h>
 
 #include "app/main_window.h"
 #include "app/program_windows.h"
+#include "app/recovery.h"
 #include "app/startup.h"
 #include "app/startup_window.h"
+#include "app/study_commands.h"
+#include "app/study_keeper.h"
 #include "files/working_files.h"
 #include "platform/qt/qt_services.h"
 
@@ -21,8 +26,9 @@ int RunDesktopProgram(int argc, char** argv) {
     std::vector<std::string> args;
     for (int k = 1; k < argc; ++k)
         args.emplace_back(argv[k]);
+    const ProgramArguments arguments = ReadProgramArguments(args);
     Session session;
-    session.debugLevel = DebugLevelFromArguments(args);
+    session.debugLevel = arguments.debugLevel;
     const std::string programFolder = QApplication::applicationDirPath().toStdString() + "/";
     QtServices services(ChooseHelpPage(programFolder, HL_INSTALLED_HELP_PAGE));
     const WorkingFolderChoice choice = ChooseWorkingFolderAndSay(programFolder);
@@ -36,6 +42,12 @@ int RunDesktopProgram(int argc, char** argv) {
     ResetToolFiles(session.folder);
     session.MarkSaved();
 
+    // What an ended program left unsaved is offered back before anything else.
+    const std::string dataFolder = services.DataFolder();
+    RecoveryCopy own(dataFolder, session.folder, static_cast<long>(::getpid()));
+    const std::optional<RestoredStudy> restored = OfferRecovery(
+        services, own, LeftRecoveries(dataFolder, session.folder, ::getpid()), dataFolder);
+
     std::unique_ptr<MainWindow> main;
 
     StartupWindow form1;
@@ -47,7 +59,13 @@ int RunDesktopProgram(int argc, char** argv) {
         main->show();
         main->activateWindow();
         main->raise();
+        if (restored)
+            RestoreStudy(session, *restored);
         main->ShowChild(WindowId::Form2);
+        if (!arguments.studyPath.empty())
+            main->Keeper->OpenFromOutside(QFileInfo(QString::fromStdString(arguments.studyPath))
+                                              .absoluteFilePath()
+                                              .toStdString());
     });
     form1.show();
     form1.activateWindow();

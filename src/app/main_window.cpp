@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "app/study_commands.h"
+#include "app/study_keeper.h"
 #include "platform/twips.h"
 #include "print/ui/print_document.h"
 #include "windowkit/child_window.h"
@@ -85,6 +86,7 @@ MainWindow::MainWindow(Session& session, Services& services, WindowRegistry wind
     NoteResultsBasis();
     toldScenario_ = session_.scenario;
     toldChanges_ = session_.changes;
+    Keeper = new StudyKeeper(*this, context_, windows_);
 }
 
 QAction* MainWindow::Command(const char* name) const {

@@ -19,6 +19,8 @@
 
 namespace hl {
 
+class StudyKeeper;
+
 class MainWindow : public QMainWindow, public WindowHost {
     Q_OBJECT
   public:
@@ -42,6 +44,7 @@ class MainWindow : public QMainWindow, public WindowHost {
     QAction* Command(const char* name) const;
     ToolbarStrip* Picture2; ///< toolbar strip with Image1..Image12 and the tool tip
     QMdiArea* Area;         ///< the client area holding the child windows
+    StudyKeeper* Keeper;    ///< recovery copy, status bar, Open Recent, drops and menu keys
 
     // Commands
     void NewClick();

@@ -17,14 +17,20 @@
 
 namespace hl {
 
+ProgramArguments ReadProgramArguments(const std::vector<std::string>& args) {
+    ProgramArguments read;
+    std::size_t next = 0;
+    if (!args.empty() && args[0] == "debugging")
+        read.debugLevel = 1, next = 1;
+    else if (!args.empty() && args[0] == "instrumenting")
+        read.debugLevel = 2, next = 1;
+    if (next < args.size())
+        read.studyPath = args[next];
+    return read;
+}
+
 int DebugLevelFromArguments(const std::vector<std::string>& args) {
-    if (args.size() != 1)
-        return 0;
-    if (args[0] == "debugging")
-        return 1;
-    if (args[0] == "instrumenting")
-        return 2;
-    return 0;
+    return ReadProgramArguments(args).debugLevel;
 }
 
 namespace {

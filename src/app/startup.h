@@ -13,8 +13,17 @@ namespace hl {
 
 class Services;
 
-/// Debug level from the command line: "debugging" gives 1, "instrumenting" gives 2, anything
-/// else 0.
+/// What the command line asks for: an optional debug word, then an optional study to open.
+struct ProgramArguments {
+    int debugLevel = 0;
+    std::string studyPath; ///< "" when none was given
+};
+
+/// "debugging" gives level 1, "instrumenting" level 2; the first other word is the study to open
+/// (`hearthline house.mtg`, `hearthline debugging house.mtg`).
+ProgramArguments ReadProgramArguments(const std::vector<std::string>& args);
+
+/// The debug level of ReadProgramArguments.
 int DebugLevelFromArguments(const std::vector<std::string>& args);
 
 /// The working folder, ending in "/": HEARTHLINE_WORKING_FOLDER when set, else the program's own

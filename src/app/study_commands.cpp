@@ -6,6 +6,8 @@
 #include "core/control_escape.h"
 #include "core/text_items.h"
 #include "engine/working_names.h"
+#include "files/backup.h"
+#include "files/recovery_names.h"
 #include "files/study_file.h"
 #include "files/working_files.h"
 
@@ -19,6 +21,36 @@ constexpr const char* kNoFileText = "Request for a 'New' study was aborted as no
 // The file name box of the study dialogs opens with the pattern, as it always has.
 constexpr const char* kStudyPattern = "*.mtg";
 
+// Saves through the dialog; false when cancelled or when the file could not be written.
+bool SaveThroughDialog(AppContext& app) {
+    // A study with a file offers it again, so that Save writes back where it came from.
+    const std::string offered =
+        app.session.studyPath.empty() ? kStudyPattern : app.session.studyPath;
+    const auto path = app.services.AskSaveFile(kStudyFilter, kStudyExtension, offered);
+    if (!path)
+        return false;
+    const Study study = CurrentStudy(app);
+    const BackupOutcome backup = KeepPreviousVersion(*path);
+    if (!WriteStudyFile(*path, study)) {
+        app.services.Beep();
+        app.services.Tell(kErrorTitle, "The study could not be saved to " + EscapeControls(*path) +
+                                           ".\rAny file of that name was left as it was.");
+        return false;
+    }
+    app.session.studyPath = *path;
+    app.session.MarkSaved();
+    if (backup == BackupOutcome::Failed) {
+        // The save itself went through: the missing backup is only worth knowing about.
+        app.services.Beep();
+        app.services.Tell(kErrorTitle, "The study was saved to " + EscapeControls(*path) +
+                                           ", but its previous version could not be kept as " +
+                                           EscapeControls(BackupPath(*path)) + ".");
+    }
+    return true;
+}
+
+} // namespace
+
 Study CurrentStudy(AppContext& app) {
     // Tool windows keep their inputs in their working files only when they close; a study
     // saved while one is open must still hold what it shows.
@@ -30,23 +62,6 @@ Study CurrentStudy(AppContext& app) {
     study.tools = ReadToolFiles(app.session.folder);
     return study;
 }
-
-// Saves through the dialog; false when cancelled or when the file could not be written.
-bool SaveThroughDialog(AppContext& app) {
-    const auto path = app.services.AskSaveFile(kStudyFilter, kStudyExtension, kStudyPattern);
-    if (!path)
-        return false;
-    if (!WriteStudyFile(*path, CurrentStudy(app))) {
-        app.services.Beep();
-        app.services.Tell(kErrorTitle, "The study could not be saved to " + EscapeControls(*path) +
-                                           ".\rAny file of that name was left as it was.");
-        return false;
-    }
-    app.session.MarkSaved();
-    return true;
-}
-
-} // namespace
 
 bool SaveStudy(AppContext& app) {
     const bool saved = SaveThroughDialog(app);
@@ -60,21 +75,32 @@ void OpenStudy(AppContext& app) {
         app.host.ShowChild(WindowId::Form2);
         return;
     }
+    OpenStudyFile(app, *path);
+}
+
+bool MayDiscardForOpen(AppContext& app) {
+    return !app.session.Unsaved() ||
+           app.services.Ask(kDataLossTitle, kOpenQuestion, MessageButtons::YesNoCancel) ==
+               MessageAnswer::No;
+}
+
+bool OpenStudyFile(AppContext& app, const std::string& path) {
     Study study;
     try {
-        study = ReadStudyFile(*path);
+        study = ReadStudyFile(path);
     } catch (const ItemFormatError& e) {
         app.services.Beep();
         // The reason may echo the file's bytes: a hostile file shows escaped, never as controls.
         app.services.Tell(kErrorTitle,
-                          "The file " + EscapeControls(*path) + " could not be read as a study.\r" +
+                          "The file " + EscapeControls(path) + " could not be read as a study.\r" +
                               EscapeControls(e.what()) + "\rThe current study was left as it was.");
         app.host.ShowChild(WindowId::Form2);
-        return;
+        return false;
     }
     // Nothing of the study being left stays on the screen, whichever window is active.
     app.host.CloseResultWindows();
     app.host.CloseChild(WindowId::Form2);
+    app.session.studyPath = path;
     app.session.MarkSaved();
     const Frequency frequency = app.session.scenario.frequency;
     app.session.scenario = study.scenario;
@@ -85,6 +111,7 @@ void OpenStudy(AppContext& app) {
     WriteToolFiles(app.session.folder, study.tools);
     app.host.ShowChild(WindowId::Form2);
     app.host.ReopenToolWindows();
+    return true;
 }
 
 bool NewStudy(AppContext& app) {
@@ -106,6 +133,7 @@ bool NewStudy(AppContext& app) {
     app.host.ShowChild(WindowId::Form2);
     ResetToolFiles(app.session.folder);
     app.host.ReopenToolWindows();
+    app.session.studyPath.clear();
     app.session.MarkSaved();
     return true;
 }

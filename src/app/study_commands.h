@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "files/study_file.h"
+
 #include "windowkit/app_context.h"
 
 namespace hl {
@@ -11,16 +13,32 @@ inline constexpr const char* kStudyFilter = "Mtg Files (*.mtg)|*.mtg";
 inline constexpr const char* kStudyExtension = "mtg";
 inline constexpr const char* kDataLossTitle = "Warning - possible data loss...";
 inline constexpr const char* kSaveQuestion = "Data is not saved.  Do you want to save this study ?";
+inline constexpr const char* kOpenQuestion =
+    "Data is not saved.  Do you want another chance to save this study before it is erased?";
 
-/// Save: asks for a file, writes the scenario and the seven tool sections atomically, clears the
-/// unsaved-changes flag and shows the input form. A failed write says so and keeps the flag.
-/// Returns true when the study was saved.
+/// Save: asks for a file (offering the study's own file when it has one), keeps the previous
+/// version of the file as NAME.mtg.bak, writes the scenario and the seven tool sections atomically,
+/// clears the unsaved-changes flag and shows the input form. A failed write says so and keeps the
+/// flag. Returns true when the study was saved.
 bool SaveStudy(AppContext& app);
 
 /// Open, after the question about unsaved data: asks for a file and reads it whole; only a file
 /// that reads completely replaces the study. A file that is not a study is reported and
 /// changes nothing.
 void OpenStudy(AppContext& app);
+
+/// The question before another study replaces unsaved edits (Yes and Cancel keep them, so the
+/// user can save first): true when the study may be replaced.
+bool MayDiscardForOpen(AppContext& app);
+
+/// Opens the study at `path` (a recent study, a dropped file, the command line) as Open does
+/// once a file is chosen. A file that does not read as a study is reported and changes nothing;
+/// returns false then.
+bool OpenStudyFile(AppContext& app, const std::string& path);
+
+/// What Save writes: the scenario, its payment changes and the tool windows' inputs, open
+/// windows first writing theirs.
+Study CurrentStudy(AppContext& app);
 
 /// New: asks to save unsaved data first (Cancel keeps everything), then clears the scenario and
 /// the tool working files. Returns false when the user cancelled or the save failed.

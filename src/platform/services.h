@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The clipboard picture is a QImage. It is only declared here, so that this header stays free of
 // Qt: the windows that copy a picture include <QImage> themselves, and nothing below the windows
@@ -108,6 +109,13 @@ class Services {
     virtual void ShowHelp(int context) = 0;
     /// Closes any help window the program opened.
     virtual void CloseHelp() = 0;
+
+    /// A list kept in the user's settings (the recent studies), empty when never stored.
+    virtual std::vector<std::string> SettingList(const std::string& key) = 0;
+    virtual void SetSettingList(const std::string& key, const std::vector<std::string>& list) = 0;
+    /// The user's data folder, ending in "/", created when missing ("" when it cannot be): the
+    /// recovery copies live there.
+    virtual std::string DataFolder() = 0;
 };
 
 /// Keeps the busy pointer up for the lifetime of a scope, whichever way the scope is left.

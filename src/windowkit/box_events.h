@@ -57,6 +57,9 @@ class BoxEvents : public QObject {
     /// when the check refused the value and put the user back in the box.
     bool FinishPending(bool editedOnly = false);
 
+    /// The control the user is in and has not yet left (or left for another window), or nullptr.
+    QObject* Entered() const { return stopped_ ? nullptr : entered_; }
+
     /// No handler runs from now on (the window is closing).
     void Stop() { stopped_ = true; }
 

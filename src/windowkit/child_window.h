@@ -62,6 +62,9 @@ class ChildWindow : public QWidget {
     virtual PrintOut PrintForm() const {
         return PrintOut::Refused(kFormPrintWarningTitle, kNoReportPrintWarning);
     }
+    /// Puts what the user typed and has not yet left (so not yet checked and stored) into a copy
+    /// of the study, for the recovery copy: only a value the box would take, and asking nothing.
+    virtual void AddPendingEdits(Scenario& /*scenario*/, PaymentChanges& /*changes*/) const {}
 
   protected:
     /// Called on every close, after SaveState.

@@ -1,6 +1,7 @@
 // The main window: commands, questions before data is lost, study files and the tool tip.
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTableView>
@@ -37,43 +38,64 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void menusCarryTheirCaptionsAndNoShortcuts() {
+    void menusCarryTheirCaptionsMnemonicsAndShortcuts() {
         test::Program p;
         QCOMPARE(p.window->windowTitle(), QString("Hearthline - version 2.0"));
-        const std::pair<const char*, const char*> captions[] = {
-            {"new", "New "},
-            {"Open", "Open"},
-            {"save", "Save "},
-            {"PCFO", "Print Current Form Only"},
-            {"PAFWD", "Print Report"},
-            {"printsetup", "Printer Setup"},
-            {"Quit", "Quit"},
-            {"copy", "Copy"},
-            {"schedule", "Schedule"},
-            {"summary", "Summary"},
-            {"IN_FORM", "Input Form"},
-            {"solvefor", "Solve For..."},
-            {"mestimate", "Mtge Estimate"},
-            {"Payshop", "Payment Shopper"},
-            {"EDP", "Calc Early Discharge Penalty"},
-            {"refdrv", "Refinance (Rewrite mtge before maturity)"},
-            {"Run_AS", "Run a Scenario"},
-            {"r_sfdir", "Solve for Date and/or Interest Rate"},
-            {"comp_scen", "Compare Scenarios"},
-            {"Suggest", "$ Saving Suggestions"},
-            {"Helptopics", "Help Topics"},
-            {"About", "About"}};
-        for (const auto& [name, caption] : captions) {
-            QAction* action = p.window->Command(name);
-            QVERIFY2(action, name);
-            QCOMPARE(action->text(), QString(caption));
-            QVERIFY(action->shortcut().isEmpty());
+        // The caption a screen reader says is the text without the mnemonic's "&".
+        const auto said = [](const QAction* a) { return QString(a->text()).remove('&'); };
+        struct Row {
+            const char* name;
+            const char* caption;
+            QChar mnemonic;
+            QKeySequence shortcut;
+        };
+        const Row rows[] = {{"new", "New ", 'N', QKeySequence::New},
+                            {"Open", "Open", 'O', QKeySequence::Open},
+                            {"OpenRecent", "Open Recent", 'e', {}},
+                            {"save", "Save ", 'S', QKeySequence::Save},
+                            {"PCFO", "Print Current Form Only", 'C', {}},
+                            {"PAFWD", "Print Report", 'P', QKeySequence::Print},
+                            {"printsetup", "Printer Setup", 't', {}},
+                            {"Quit", "Quit", 'Q', QKeySequence("Ctrl+Q")},
+                            {"copy", "Copy", 'C', QKeySequence::Copy},
+                            {"schedule", "Schedule", 'S', {}},
+                            {"summary", "Summary", 'u', {}},
+                            {"IN_FORM", "Input Form", 'I', {}},
+                            {"solvefor", "Solve For...", 'S', {}},
+                            {"mestimate", "Mtge Estimate", 'E', {}},
+                            {"Payshop", "Payment Shopper", 'P', {}},
+                            {"EDP", "Calc Early Discharge Penalty", 'E', {}},
+                            {"refdrv", "Refinance (Rewrite mtge before maturity)", 'R', {}},
+                            {"Run_AS", "Run a Scenario", 'R', {}},
+                            {"r_sfdir", "Solve for Date and/or Interest Rate", 'S', {}},
+                            {"comp_scen", "Compare Scenarios", 'C', {}},
+                            {"Suggest", "$ Saving Suggestions", 'S', {}},
+                            {"Helptopics", "Help Topics", 'T', QKeySequence("F1")},
+                            {"About", "About", 'A', {}}};
+        for (const Row& row : rows) {
+            QAction* action = p.window->Command(row.name);
+            if (!action)
+                action = p.window->findChild<QAction*>(row.name);
+            QVERIFY2(action, row.name);
+            QCOMPARE(said(action), QString(row.caption));
+            QCOMPARE(action->text().at(action->text().indexOf('&') + 1), row.mnemonic);
+            QCOMPARE(action->shortcut(), row.shortcut);
         }
-        QStringList tops;
-        for (QAction* a : p.window->menuBar()->actions())
-            tops << a->text();
+        // Open Recent is the only new item, right after Open; the others keep their order.
+        QStringList file;
+        for (QAction* a : test::Child<QMenu>(p.window.get(), "File")->actions())
+            file << (a->isSeparator() ? QString("-") : said(a));
+        QCOMPARE(file, (QStringList{"New ", "Open", "Open Recent", "Save ", "-",
+                                    "Print Current Form Only", "Print Report", "-", "Printer Setup",
+                                    "-", "Quit"}));
+        QStringList tops, letters;
+        for (QAction* a : p.window->menuBar()->actions()) {
+            tops << said(a);
+            letters << a->text().mid(a->text().indexOf('&') + 1, 1);
+        }
         QCOMPARE(tops, (QStringList{"File", "Edit", "View", "Tools", "Analysis",
                                     "Compare Scenarios", "$ Saving Suggestions", " Help"}));
+        QCOMPARE(letters, (QStringList{"F", "E", "V", "T", "A", "C", "S", "H"}));
     }
 
     void newWithNothingUnsavedClearsAtOnce() {

@@ -20,7 +20,24 @@ TEST(Startup, DebugWordsSetTheLevel) {
     EXPECT_EQ(DebugLevelFromArguments({"debugging"}), 1);
     EXPECT_EQ(DebugLevelFromArguments({"instrumenting"}), 2);
     EXPECT_EQ(DebugLevelFromArguments({"Debugging"}), 0);
-    EXPECT_EQ(DebugLevelFromArguments({"debugging", "x"}), 0);
+}
+
+TEST(Startup, TheCommandLineNamesAStudyAloneOrAfterADebugWord) {
+    struct Case {
+        std::vector<std::string> args;
+        int level;
+        std::string study;
+    };
+    const Case cases[] = {{{"house.mtg"}, 0, "house.mtg"},
+                          {{"debugging", "house.mtg"}, 1, "house.mtg"},
+                          {{"instrumenting", "/tmp/a b.mtg"}, 2, "/tmp/a b.mtg"},
+                          {{"instrumenting"}, 2, ""},
+                          {{"house.mtg", "debugging"}, 0, "house.mtg"}};
+    for (const Case& c : cases) {
+        const ProgramArguments read = ReadProgramArguments(c.args);
+        EXPECT_EQ(read.debugLevel, c.level) << c.args[0];
+        EXPECT_EQ(read.studyPath, c.study) << c.args[0];
+    }
 }
 
 TEST(Startup, WorkingFolderIsTheProgramFolderWhenWritable) {

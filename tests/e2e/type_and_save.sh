@@ -10,7 +10,7 @@ done
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 export HEARTHLINE_WORKING_FOLDER="$WORK/working"
-export XDG_RUNTIME_DIR="$WORK/xdg"
+export XDG_RUNTIME_DIR="$WORK/xdg" XDG_DATA_HOME="$WORK/data" XDG_CONFIG_HOME="$WORK/config"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 STUDY="$WORK/typed.mtg"
 

@@ -25,7 +25,7 @@ for f in bin/hearthline bin/hearthline-cli; do
 done
 for f in share/hearthline/help/hearthline-help.html share/applications/$APP.desktop \
   share/metainfo/$APP.metainfo.xml share/icons/hicolor/scalable/apps/$APP.svg \
-  share/man/man1/hearthline-cli.1; do
+  share/man/man1/hearthline-cli.1 share/mime/packages/$APP.xml; do
   [ -s "$PREFIX/$f" ] || fail "$f is missing"
 done
 # Nothing but programs goes into bin/.
@@ -37,7 +37,16 @@ extra="$(find "$PREFIX/bin" -mindepth 1 ! -name hearthline ! -name hearthline-cl
 
 # The validators.
 desktop-file-validate "$PREFIX/share/applications/$APP.desktop" || fail "desktop entry"
-grep -q "^Exec=hearthline$" "$PREFIX/share/applications/$APP.desktop" || fail "desktop Exec"
+grep -q "^Exec=hearthline %f$" "$PREFIX/share/applications/$APP.desktop" || fail "desktop Exec"
+grep -q "^MimeType=application/x-hearthline-study;$" "$PREFIX/share/applications/$APP.desktop" ||
+  fail "desktop MimeType"
+xmllint --noout "$PREFIX/share/mime/packages/$APP.xml" || fail "study file type is not XML"
+# The installed type names .mtg files as studies.
+if command -v update-mime-database >/dev/null 2>&1; then
+  update-mime-database "$PREFIX/share/mime" || fail "update-mime-database"
+  grep -q '^application/x-hearthline-study:\*\.mtg$' "$PREFIX/share/mime/globs" ||
+    fail "the study file type does not claim *.mtg"
+fi
 grep -q "^Icon=$APP$" "$PREFIX/share/applications/$APP.desktop" || fail "desktop Icon"
 appstreamcli validate --no-net "$PREFIX/share/metainfo/$APP.metainfo.xml" ||
   fail "AppStream metadata"

@@ -196,4 +196,20 @@ void ScriptedServices::CloseHelp() {
     helpOpen_ = false;
 }
 
+std::vector<std::string> ScriptedServices::SettingList(const std::string& key) {
+    const auto it = settings_.find(key);
+    return it == settings_.end() ? std::vector<std::string>{} : it->second;
+}
+
+void ScriptedServices::SetSettingList(const std::string& key,
+                                      const std::vector<std::string>& list) {
+    settings_[key] = list;
+}
+
+std::string ScriptedServices::DataFolder() {
+    if (!dataFolder_)
+        dataFolder_ = std::make_unique<QTemporaryDir>();
+    return dataFolder_->path().toStdString() + "/";
+}
+
 } // namespace hl::test

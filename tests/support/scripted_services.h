@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -108,8 +109,14 @@ class ScriptedServices : public Services {
     void SetBusy(bool busy) override;
     void ShowHelp(int context) override;
     void CloseHelp() override;
+    /// Settings kept in memory; the data folder is a temporary folder of these services.
+    std::vector<std::string> SettingList(const std::string& key) override;
+    void SetSettingList(const std::string& key, const std::vector<std::string>& list) override;
+    std::string DataFolder() override;
 
   private:
+    std::map<std::string, std::vector<std::string>> settings_;
+    std::unique_ptr<QTemporaryDir> dataFolder_;
     std::deque<MessageAnswer> answers_;
     std::deque<std::optional<std::string>> openFiles_;
     std::deque<std::optional<std::string>> saveFiles_;

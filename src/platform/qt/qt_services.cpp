@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -189,6 +191,39 @@ void QtServices::ShowHelp(int context) {
 void QtServices::CloseHelp() {
     if (help_)
         help_->close();
+}
+
+namespace {
+
+// Named here, not through the application's names, so that tests and the program agree.
+constexpr const char* kSettingsOwner = "Hearthline";
+
+} // namespace
+
+std::vector<std::string> QtServices::SettingList(const std::string& key) {
+    std::vector<std::string> list;
+    const QSettings settings(kSettingsOwner, kSettingsOwner);
+    for (const QString& item : settings.value(Q(key)).toStringList())
+        list.push_back(item.toStdString());
+    return list;
+}
+
+void QtServices::SetSettingList(const std::string& key, const std::vector<std::string>& list) {
+    QStringList items;
+    for (const std::string& item : list)
+        items << Q(item);
+    QSettings settings(kSettingsOwner, kSettingsOwner);
+    settings.setValue(Q(key), items);
+    settings.sync();
+}
+
+std::string QtServices::DataFolder() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        return {};
+    if (!folder.endsWith('/'))
+        folder += '/';
+    return folder.toStdString();
 }
 
 } // namespace hl

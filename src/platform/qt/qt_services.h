@@ -56,6 +56,11 @@ class QtServices : public Services {
     /// scrolled to the anchor of the context number.
     void ShowHelp(int context) override;
     void CloseHelp() override;
+    /// QSettings of the organisation and program names: ~/.config/Hearthline/Hearthline.conf.
+    std::vector<std::string> SettingList(const std::string& key) override;
+    void SetSettingList(const std::string& key, const std::vector<std::string>& list) override;
+    /// QStandardPaths::AppDataLocation: ~/.local/share/Hearthline (XDG_DATA_HOME).
+    std::string DataFolder() override;
 
   private:
     std::optional<std::string> AskFile(bool save, const std::string& filter,

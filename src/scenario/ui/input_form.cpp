@@ -354,6 +354,32 @@ void InputForm::CheckNumericBox(NumericField field, QLineEdit* box) {
     Recalculate();
 }
 
+void InputForm::AddPendingEdits(Scenario& scenario, PaymentChanges& /*changes*/) const {
+    const QObject* entered = events_.Entered();
+    const std::pair<QLineEdit*, NumericField> numeric[] = {{Text1, NumericField::Amount},
+                                                           {Text2, NumericField::Rate},
+                                                           {Text3, NumericField::Amortization},
+                                                           {Text4, NumericField::Term}};
+    for (const auto& [box, field] : numeric)
+        if (entered == box) {
+            const NumericReading reading = ReadNumericField(field, box->text().toStdString());
+            if (reading.outcome == Reading::Valid) {
+                Single& value = field == NumericField::Amount         ? scenario.amount
+                                : field == NumericField::Rate         ? scenario.rate
+                                : field == NumericField::Amortization ? scenario.amortization
+                                                                      : scenario.term;
+                value = reading.value;
+            }
+        }
+    if (entered == Text5) {
+        const DateReading reading = ReadStartDate(Text5->text().toStdString());
+        if (reading.outcome == Reading::Valid)
+            scenario.start = reading.day;
+    }
+    if (entered == Text6 && Text6->text().size() <= kCommentLimit)
+        scenario.comment = Text6->text().toStdString();
+}
+
 void InputForm::Text1LostFocus() { CheckNumericBox(NumericField::Amount, Text1); }
 void InputForm::Text2LostFocus() { CheckNumericBox(NumericField::Rate, Text2); }
 void InputForm::Text3LostFocus() { CheckNumericBox(NumericField::Amortization, Text3); }

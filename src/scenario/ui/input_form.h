@@ -25,6 +25,8 @@ class InputForm : public ChildWindow {
     PrintOut PrintForm() const override {
         return PrintOut::Refused(kFormPrintWarningTitle, kInputFormPrintWarning);
     }
+    /// The box the user is still in, read as its check would read it.
+    void AddPendingEdits(Scenario& scenario, PaymentChanges& changes) const override;
 
     // The form's events, named as the user causes them. The window system fires them through
     // the focus and the controls' signals; they are public so that a test can fire one where an

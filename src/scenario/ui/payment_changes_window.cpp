@@ -412,6 +412,17 @@ bool PaymentChangesWindow::StoreGrid(bool closing) {
     return true;
 }
 
+void PaymentChangesWindow::AddPendingEdits(Scenario& /*scenario*/, PaymentChanges& changes) const {
+    if (!editing_ || !prepared_ || Calendar() != preparedCalendar_ || &Table() != &session_.changes)
+        return;
+    std::string text = EditedCellText(Text1->text().toStdString());
+    if (grid_.WouldOverflow(editRow_, editColumn_, text))
+        return;
+    PaymentGrid pending = grid_;
+    pending.SetCell(editRow_, editColumn_, std::move(text));
+    changes = pending.Store();
+}
+
 PrintOut PaymentChangesWindow::PrintForm() const {
     // The grid's edits reach the table only when the window closes: print what is shown.
     const bool gridShown = prepared_ && Calendar() == preparedCalendar_;

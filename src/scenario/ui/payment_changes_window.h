@@ -77,6 +77,8 @@ class PaymentChangesWindow : public ChildWindow {
     /// The study's table was changed elsewhere (erased by the time-frame question): the grid
     /// and the list show it as it now is, so that closing never writes back erased entries.
     void StudyChanged() override;
+    /// The cell being typed in, when the grid edits the study's own table.
+    void AddPendingEdits(Scenario& scenario, PaymentChanges& changes) const override;
 
     // Event handlers, public so that tests can drive them where the focus is unreliable.
     /// A double click: opens the current cell for editing, the caret after its text.

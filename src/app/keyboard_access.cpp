@@ -1,0 +1,122 @@
+// The keys of the main window's menus.
+#include "app/keyboard_access.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QShortcut>
+
+#include "app/main_window.h"
+
+namespace hl {
+
+const std::vector<CommandKeys>& MenuKeys() {
+    // clang-format off
+    static const std::vector<CommandKeys> keys = {
+        {"File",       "&File",                    {}},
+        {"new",        "&New ",                    QKeySequence::New},
+        {"Open",       "&Open",                    QKeySequence::Open},
+        {"OpenRecent", "Open R&ecent",             {}},
+        {"save",       "&Save ",                   QKeySequence::Save},
+        {"PCFO",       "Print &Current Form Only", {}},
+        {"PAFWD",      "&Print Report",            QKeySequence::Print},
+        {"printsetup", "Printer Se&tup",           {}},
+        {"Quit",       "&Quit",                    QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"Edit",       "&Edit",                    {}},
+        {"copy",       "&Copy",                    QKeySequence::Copy},
+        {"View",       "&View",                    {}},
+        {"schedule",   "&Schedule",                {}},
+        {"summary",    "S&ummary",                 {}},
+        {"IN_FORM",    "&Input Form",              {}},
+        {"tools",      "&Tools",                   {}},
+        {"solvefor",   "&Solve For...",            {}},
+        {"mestimate",  "Mtge &Estimate",           {}},
+        {"Payshop",    "&Payment Shopper",         {}},
+        {"Analysis",   "&Analysis",                {}},
+        {"EDP",        "Calc &Early Discharge Penalty", {}},
+        {"refdrv",     "&Refinance (Rewrite mtge before maturity)", {}},
+        {"Run_AS",     "&Run a Scenario",          {}},
+        {"r_sfdir",    "&Solve for Date and/or Interest Rate", {}},
+        {"comp_scen",  "&Compare Scenarios",       {}},
+        {"Suggest",    "$ &Saving Suggestions",    {}},
+        {"Help",       " &Help",                   {}},
+        {"Helptopics", "Help &Topics",             QKeySequence(Qt::Key_F1)},
+        {"About",      "&About",                   {}},
+    };
+    // clang-format on
+    return keys;
+}
+
+namespace {
+
+QAction* FindAction(MainWindow& window, const char* name) {
+    if (QAction* command = window.Command(name))
+        return command;
+    for (QAction* action : window.findChildren<QAction*>())
+        if (action->objectName() == QLatin1String(name))
+            return action;
+    return nullptr;
+}
+
+// Help Topics for an F1 that reached the main window.
+class HelpKey : public QObject {
+  public:
+    explicit HelpKey(MainWindow& window) : QObject(&window), window_(window) {
+        window.installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_ && event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+            window_.HelpTopicsClick();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    MainWindow& window_;
+};
+
+} // namespace
+
+void ApplyKeyboardAccess(MainWindow& window) {
+    for (const CommandKeys& keys : MenuKeys()) {
+        QAction* action = FindAction(window, keys.name);
+        if (!action)
+            continue;
+        action->setText(QString::fromUtf8(keys.marked));
+        action->setShortcut(keys.shortcut);
+    }
+    // Copy and Help Topics show their keys in the menus; the keys themselves are taken where they
+    // mean that command (the grids, and outside the menus), so that Ctrl+C still copies from a
+    // text box and F1 on a highlighted menu still opens its own topic.
+    for (const char* inMenuOnly : {"copy", "Helptopics"})
+        if (QAction* action = window.Command(inMenuOnly))
+            action->setShortcutContext(Qt::WidgetShortcut);
+
+    QMenuBar* bar = window.menuBar();
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), &window);
+    f10->setObjectName("MenuBarKey");
+    QObject::connect(f10, &QShortcut::activated, bar, [bar] {
+        if (!bar->actions().isEmpty())
+            bar->setActiveAction(bar->actions().first());
+    });
+    // F1 that no control took (it reaches the main window) opens the help contents. A key
+    // filter rather than a shortcut: a shortcut would take F1 from the highlighted menus too.
+    new HelpKey(window);
+}
+
+void CopyFromGridsWithCtrlC(QWidget* child, MainWindow& main) {
+    for (QAbstractItemView* grid : child->findChildren<QAbstractItemView*>()) {
+        if (grid->property("copyKey").toBool())
+            continue;
+        grid->setProperty("copyKey", true);
+        auto* key = new QShortcut(QKeySequence::Copy, grid, nullptr, nullptr, Qt::WidgetShortcut);
+        QObject::connect(key, &QShortcut::activated, &main, [&main] { main.CopyClick(); });
+    }
+}
+
+} // namespace hl
