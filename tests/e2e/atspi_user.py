@@ -3,6 +3,7 @@
 # keyboard, and read back through the tree. Messages are real dialogs, answered the same way.
 import os
 import subprocess
+import tempfile
 import time
 
 import pyatspi
@@ -125,7 +126,12 @@ class Program:
     """One run of the desktop program, found in the tree by its process id."""
 
     def __init__(self, path):
-        self.process = subprocess.Popen([path], env=os.environ.copy())
+        # Each run has a data folder of its own: a run killed at its end leaves a recovery copy
+        # that would make the next start ask about it.
+        env = os.environ.copy()
+        env["XDG_DATA_HOME"] = tempfile.mkdtemp(prefix="hl-data-")
+        env["XDG_CONFIG_HOME"] = tempfile.mkdtemp(prefix="hl-config-")
+        self.process = subprocess.Popen([path], env=env)
         self.app = wait_until("the program on the accessibility bus", self._find_app, 20)
 
     def _find_app(self):
