@@ -129,7 +129,13 @@ class RefinanceWindowTest : public QObject {
             std::find_if(page.texts.begin(), page.texts.end(),
                          [](const PlacedText& t) { return t.text == "Yields a savings of: "; });
         QVERIFY(saving != page.texts.end());
-        QCOMPARE(page.TextAt(60, saving->line)->text, w->Text14->text().toStdString());
+        // The figure on that line right of the label, standing on its decimal point.
+        const auto figure =
+            std::find_if(page.texts.begin(), page.texts.end(), [&](const PlacedText& t) {
+                return t.line == saving->line && t.column >= 60 && t.column < 69;
+            });
+        QVERIFY(figure != page.texts.end());
+        QCOMPARE(figure->text, w->Text14->text().toStdString());
         QCOMPARE(page.TextAt(78, 62)->text, std::string("Page: 1 of 1"));
     }
 

@@ -135,8 +135,9 @@ class EstimateWindowTest : public QObject {
         const PrintOut out = w_->PrintForm();
         QVERIFY(!out.refusal);
         QCOMPARE(out.pages.size(), std::size_t{1});
-        QCOMPARE(out.pages[0].TextAt(60, 8)->text, std::string("180000.00"));
-        QCOMPARE(out.pages[0].TextAt(60, 31)->text, std::string("144900.00"));
+        // Nine characters on the decimal point of a ten-character field at column 60.
+        QCOMPARE(out.pages[0].TextAt(61, 8)->text, std::string("180000.00"));
+        QCOMPARE(out.pages[0].TextAt(61, 31)->text, std::string("144900.00"));
     }
 
     void closeClosesTheWindow() {
