@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <array>
+
 #include "analysis/early_discharge.h"
 #include "core/box_value.h"
 #include "core/day_number.h"
@@ -23,6 +25,7 @@
 #include "files/working_files.h"
 #include "print/refinance_search_report.h"
 #include "windowkit/controls.h"
+#include "windowkit/fitted_columns.h"
 #include "windowkit/selection_text.h"
 #include "windowkit/show_message.h"
 
@@ -45,6 +48,9 @@ constexpr const char* kColumns[7] = {" Discharge Date",
 
 // How often the window looks at what the search handed over: the progress boxes move smoothly
 // and a Stop is seen at once, while the search itself never waits for the window.
+// The table's default column width and each column's widening, in twips.
+constexpr int kGridColumnTwips = 960;
+constexpr std::array<int, 7> kColumnWidening = {370, 370, 270, 270, 270, 370, 370};
 constexpr int kCollectMs = 30;
 
 QLineEdit* MakeBox(QWidget* parent, const char* name, const char* accessibleName, bool input) {
@@ -175,20 +181,23 @@ void RefinanceSearchWindow::BuildControls() {
     Grid1->verticalHeader()->hide();
     Grid1->verticalHeader()->setDefaultSectionSize(Grid1->fontMetrics().height() + 6);
     // The captions were drawn in narrow columns where their inner blanks broke them onto two
-    // lines: the lines are kept, and each column is as wide as its caption or a date.
+    // lines: the lines are kept. Each column is as wide as its caption or a date, and the rest
+    // of the table's width, less the scroll bar once the rows fill it, is shared in the
+    // proportions of the columns' widths in twips, so that the last column stays in sight.
     QStringList captions;
     for (const char* caption : kColumns)
         captions << QString::fromLatin1(caption).trimmed().replace(
             QRegularExpression(QStringLiteral(" {2,}")), QStringLiteral("\n"));
     Grid1->setHorizontalHeaderLabels(captions);
     Grid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    const QFontMetrics metrics = Grid1->horizontalHeader()->fontMetrics();
+    std::vector<int> needs;
+    std::vector<int> weights;
     for (int column = 0; column < 7; ++column) {
-        int widest = metrics.horizontalAdvance(QStringLiteral("Sep 30 2000"));
-        for (const QString& line : captions[column].split(QLatin1Char('\n')))
-            widest = std::max(widest, metrics.horizontalAdvance(line));
-        Grid1->setColumnWidth(column, widest + 12);
+        needs.push_back(ColumnNeed(Grid1->horizontalHeader()->fontMetrics(),
+                                   {captions[column], QStringLiteral("Sep 30 2000")}));
+        weights.push_back(kGridColumnTwips + kColumnWidening[static_cast<std::size_t>(column)]);
     }
+    new FittedColumns(Grid1, Grid1->horizontalHeader(), std::move(needs), std::move(weights));
 
     Command2 = new QPushButton(QStringLiteral("Calculate"), this);
     Command2->setObjectName(QStringLiteral("Command2"));

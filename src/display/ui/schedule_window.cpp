@@ -1,6 +1,7 @@
 // The schedule window: the grid, its three options and the graph buttons.
 #include "display/ui/schedule_window.h"
 
+#include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -22,6 +24,7 @@
 #include "platform/twips.h"
 #include "print/reports.h"
 #include "windowkit/engine_messages.h"
+#include "windowkit/fitted_columns.h"
 #include "windowkit/selection_text.h"
 
 namespace hl {
@@ -32,6 +35,15 @@ QPushButton* Button(QWidget* parent, const char* name, const char* text) {
     auto* button = new QPushButton(QString::fromLatin1(text), parent);
     button->setObjectName(QString::fromLatin1(name));
     return button;
+}
+
+// A caption's lines: its words as the header breaks them, at each run of blanks.
+std::vector<QString> CaptionLines(const char* caption) {
+    std::vector<QString> lines;
+    for (const QString& line :
+         QString::fromLatin1(caption).trimmed().split(QRegularExpression(QStringLiteral(" {2,}"))))
+        lines.push_back(line);
+    return lines;
 }
 
 QRadioButton* Option(QWidget* parent, const char* name, const char* text) {
@@ -47,9 +59,43 @@ ScheduleWindow::ScheduleWindow(AppContext& context, QWidget* parent)
     BuildControls();
     PlaceInTwips(50, 50, 9200, 5490);
     Load();
+    FitColumns();
+}
+
+void ScheduleWindow::FitColumns() {
+    // Every column in sight at the opening size: each as wide as its caption's lines and its
+    // widest cell, the rest of the grid shared in the proportions of the columns' widths in
+    // twips (which together are wider than the window).
+    const std::vector<ScheduleRow> rows = ScheduleRows(
+        schedule_, ScheduleView::AllPayments, session_.scenario.frequency, session_.scenario.start);
+    std::vector<int> needs;
+    std::vector<int> weights;
+    for (int c = 0; c < kScheduleColumns; ++c) {
+        const auto column = static_cast<std::size_t>(c);
+        std::vector<QString> cells = CaptionLines(kScheduleHeaders[column]);
+        const int captions = ColumnNeed(Grid1->horizontalHeader()->fontMetrics(), cells);
+        // The longest texts are the widest: the figures' digits are all one width.
+        cells.clear();
+        std::size_t longest = 0;
+        for (const ScheduleRow& row : rows) {
+            const std::string text = ScheduleCellText(row, c);
+            if (text.size() > longest)
+                cells.clear();
+            if (text.size() >= longest) {
+                longest = text.size();
+                cells.push_back(QString::fromStdString(text));
+            }
+        }
+        needs.push_back(std::max(captions, ColumnNeed(Grid1->fontMetrics(), cells)));
+        weights.push_back(kGridDefaultColumnTwips + kScheduleColumnWidening[column]);
+    }
+    new FittedColumns(Grid1, Grid1->horizontalHeader(), std::move(needs), std::move(weights), this);
 }
 
 void ScheduleWindow::BuildControls() {
+    // The 8-point sans-serif of the other windows: in the desktop's larger default font the ten
+    // columns' figures are wider than the window.
+    setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     model_ = new ScheduleModel(this);
     Grid1 = new QTableView(this);
     Grid1->setObjectName(QStringLiteral("Grid1"));
@@ -67,9 +113,6 @@ void ScheduleWindow::BuildControls() {
     header->setDefaultAlignment(Qt::Alignment(Qt::AlignCenter) | Qt::Alignment(Qt::TextWordWrap));
     header->setFixedHeight(Twips(kScheduleHeaderTwips));
     header->setHighlightSections(false);
-    for (int c = 0; c < kScheduleColumns; ++c)
-        Grid1->setColumnWidth(c, Twips(kGridDefaultColumnTwips +
-                                       kScheduleColumnWidening[static_cast<std::size_t>(c)]));
 
     Frame1 = new QGroupBox(QStringLiteral("Grid Display Options"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));

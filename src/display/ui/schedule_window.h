@@ -43,6 +43,8 @@ class ScheduleWindow : public ChildWindow {
   private:
     void BuildControls();
     void Load();
+    /// Shares the grid's width among its columns so that all of them are in sight.
+    void FitColumns();
     /// Fills the grid with the rows of `view` and remembers the option in the working file.
     void Fill(ScheduleView view);
     /// Keeps the grid option in its working file.

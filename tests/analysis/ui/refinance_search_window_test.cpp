@@ -3,8 +3,11 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 
@@ -81,6 +84,32 @@ class RefinanceSearchWindowTest : public QObject {
         QVERIFY(w->Option4->isChecked() && w->Option1->isChecked() && w->Check1->isChecked());
         QCOMPARE(w->Grid1->horizontalHeaderItem(2)->text(), QStringLiteral("Payment\nUsed"));
         QVERIFY(w->Command2->isVisibleTo(w.get()) && !w->Command3->isVisibleTo(w.get()));
+    }
+
+    void everyColumnIsInSightOnceTheRowsFillTheTable() {
+        // In a frame of the main window's area at its place, as the program opens it; the rows
+        // bring the scroll bar, which takes its width from the columns.
+        QMdiArea area;
+        area.resize(1600, 1000);
+        auto* w = new RefinanceSearchWindow(bed_->context);
+        area.addSubWindow(w)->setGeometry(w->PlaceAsked());
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        const QStringList widest = {"Sep 30 2000", "10.000",    "9999.99", "99999.99",
+                                    "499999.99",   "499999.99", "99999.99"};
+        w->Grid1->setRowCount(40);
+        for (int r = 0; r < 40; ++r)
+            for (int c = 0; c < 7; ++c)
+                w->Grid1->setItem(r, c, new QTableWidgetItem(widest[c]));
+        QTRY_VERIFY(w->Grid1->verticalScrollBar()->isVisible());
+        QApplication::processEvents();
+        QVERIFY(w->Grid1->horizontalHeader()->length() <= w->Grid1->viewport()->width());
+        QVERIFY(!w->Grid1->horizontalScrollBar()->isVisible());
+        const QFontMetrics metrics = w->Grid1->horizontalHeader()->fontMetrics();
+        for (int c = 0; c < 7; ++c)
+            for (const QString& line : w->Grid1->horizontalHeaderItem(c)->text().split('\n'))
+                QVERIFY2(w->Grid1->columnWidth(c) > metrics.horizontalAdvance(line),
+                         qPrintable(line));
     }
 
     void theRowsAreTheComputations() {

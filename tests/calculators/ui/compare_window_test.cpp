@@ -318,9 +318,12 @@ class CompareWindowTest : public QObject {
         QVERIFY(!out.refusal);
         QCOMPARE(out.pages.size(), std::size_t(1));
         const Page& page = out.pages.front();
+        // The text starting in the field at `column`: figures stand on their decimal points.
         auto text = [&](double column, double line) {
-            const PlacedText* t = page.TextAt(column, line);
-            return t ? t->text : std::string("<none>");
+            for (const PlacedText& t : page.texts)
+                if (t.line == line && t.column >= column && t.column < column + 9)
+                    return t.text;
+            return std::string("<none>");
         };
         QCOMPARE(text(20, 4), std::string("Scenario Comparison Study"));
         QCOMPARE(test::FigureInColumn(page, 40, kCompareFigureLine), std::string("102500.00"));
