@@ -163,15 +163,16 @@ void InputForm::BuildControls() {
                                                            Label10, Text8, Label11, Command3})
         hidden->hide();
 
-    // Tab order: the six fields of the loan, then the table button, the comment and the buttons.
+    // Tab order as the form reads: the six fields of the loan, the comment, then the buttons. A
+    // comment typed after Tab from the frequency must never reach the table button.
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Text3);
     setTabOrder(Text3, Text4);
     setTabOrder(Text4, Text5);
     setTabOrder(Text5, Combo1);
-    setTabOrder(Combo1, Command2);
-    setTabOrder(Command2, Text6);
-    setTabOrder(Text6, Command3);
+    setTabOrder(Combo1, Text6);
+    setTabOrder(Text6, Command2);
+    setTabOrder(Command2, Command3);
     setTabOrder(Command3, Command1);
 }
 

@@ -256,8 +256,8 @@ void InputFormTest::tabOrder() {
             order << w->objectName();
         w = w->nextInFocusChain();
     } while (w != f.Box("Text1"));
-    QCOMPARE(order, (QStringList{"Text1", "Text2", "Text3", "Text4", "Text5", "Combo1", "Command2",
-                                 "Text6", "Command3", "Command1"}));
+    QCOMPARE(order, (QStringList{"Text1", "Text2", "Text3", "Text4", "Text5", "Combo1", "Text6",
+                                 "Command2", "Command3", "Command1"}));
 }
 
 void InputFormTest::showsTheRecordOnLoad() {
