@@ -37,8 +37,9 @@ xdotool type --delay 20 "10"; xdotool key Tab
 xdotool type --delay 20 "25"; xdotool key Tab
 xdotool type --delay 20 "5"; xdotool key Tab
 xdotool type --delay 20 "Jan 1 96"; xdotool key Tab
-# Tab to "Enter / View Payment Changes"; typing on a cell of its grid edits it.
-sleep 0.3; xdotool key Tab; sleep 0.3; xdotool key space; sleep 1
+# Past the frequency and the comment to "Enter / View Payment Changes"; typing on a cell of its
+# grid edits it.
+sleep 0.3; xdotool key Tab; sleep 0.3; xdotool key Tab; sleep 0.3; xdotool key space; sleep 1
 xdotool type --delay 50 "25"; xdotool key Return; sleep 0.3
 xdotool key Down Down Right; xdotool type --delay 50 "3000"; xdotool key Return
 sleep 3
