@@ -4,14 +4,7 @@
 # Usage: type_and_save.sh PATH/TO/hearthline
 set -eu
 PROGRAM="$1"
-for tool in xvfb-run xdotool; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
-done
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-export HEARTHLINE_WORKING_FOLDER="$WORK/working"
-export XDG_RUNTIME_DIR="$WORK/xdg" XDG_DATA_HOME="$WORK/data" XDG_CONFIG_HOME="$WORK/config"
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+. "$(dirname "$0")/desktop_session.sh" xvfb-run xdotool
 STUDY="$WORK/typed.mtg"
 
 cat > "$WORK/drive.sh" <<DRIVE

@@ -12,15 +12,11 @@
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    hl::Study study;
-    try {
-        study = hl::ReadStudyText(std::string(reinterpret_cast<const char*>(data), size));
-    } catch (const hl::ItemFormatError&) {
+    const std::optional<hl::Study> read = hl::fuzz::ReadCompleteStudy(data, size);
+    if (!read)
         return 0;
-    }
+    const hl::Study& study = *read;
     const hl::Scenario& s = study.scenario;
-    if (!hl::IsComplete(s))
-        return 0;
     const hl::Money payment = hl::RegularPayment(s.amount, s.rate, s.amortization, s.frequency);
     if (!std::isfinite(payment) || payment <= 0.0f)
         return 0;

@@ -13,14 +13,10 @@
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    hl::Study study;
-    try {
-        study = hl::ReadStudyText(std::string(reinterpret_cast<const char*>(data), size));
-    } catch (const hl::ItemFormatError&) {
+    const std::optional<hl::Study> read = hl::fuzz::ReadCompleteStudy(data, size);
+    if (!read)
         return 0;
-    }
-    if (!hl::IsComplete(study.scenario))
-        return 0;
+    const hl::Study& study = *read;
     hl::SilentMessages messages;
     for (int code = hl::kMonthly; code <= hl::kEveryTwoWeeks; ++code) {
         hl::Scenario s = study.scenario;
