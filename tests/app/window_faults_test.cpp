@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include "analysis/suggestions.h"
 #include "app/program_fixture.h"
 #include "platform/twips.h"
 #include "scenario/payment_table.h"
@@ -150,6 +151,11 @@ class WindowFaultsTest : public QObject {
                 p.window->ShowChild(id);
             ChildWindow* estimate = p.window->ShowChild(WindowId::Form5);
             test::Child<QLineEdit>(estimate, "Text1")->setText("250000");
+            // Built while the scenario is another than the study's (weekly, not monthly).
+            const Frequency saved = p.session.scenario.frequency;
+            p.session.scenario.frequency = saved == kWeekly ? kMonthly : kWeekly;
+            ChildWindow* suggestions = p.window->ShowChild(WindowId::Form16);
+            p.session.scenario.frequency = saved;
             p.window->ShowChild(WindowId::Form7); // a result window is the active one
             p.session.MarkSaved();
             if (open) {
@@ -167,6 +173,14 @@ class WindowFaultsTest : public QObject {
             QVERIFY2(test::Child<QLineEdit>(estimate, "Text1")->text() == blank,
                      open ? "Open" : "New");
             QCOMPARE(p.Active(), std::string("Form2"));
+            // The suggestions are those of the study now on the screen.
+            QStringList listed;
+            for (int i = 0; i < test::Child<QListWidget>(suggestions, "List1")->count(); ++i)
+                listed << test::Child<QListWidget>(suggestions, "List1")->item(i)->text();
+            QStringList expected;
+            for (const std::string& item : analysis::SavingSuggestions(p.session.scenario, 0.0f))
+                expected << QString::fromStdString(item);
+            QCOMPARE(listed, expected);
         }
     }
 

@@ -80,6 +80,8 @@ void SuggestionsWindow::BuildList() {
 
 void SuggestionsWindow::Text3LostFocus() { BuildList(); }
 
+void SuggestionsWindow::StudyChanged() { BuildList(); }
+
 void SuggestionsWindow::Command2Click() { Unload(); }
 
 PrintOut SuggestionsWindow::PrintForm() const {

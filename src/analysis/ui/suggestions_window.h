@@ -19,6 +19,8 @@ class SuggestionsWindow : public ChildWindow {
 
     void Text3LostFocus(); ///< builds the list again with the rate typed
     void Command2Click();  ///< Quit
+    /// The suggestions follow the scenario as it now is (edited, opened or cleared).
+    void StudyChanged() override;
     /// The "Suggestion Results" report of the list as shown.
     PrintOut PrintForm() const override;
 
