@@ -47,9 +47,9 @@ int ColumnNeed(const QFontMetrics& metrics, const std::vector<QString>& texts) {
 
 FittedColumns::FittedColumns(QAbstractItemView* grid, QHeaderView* header, std::vector<int> needs,
                              std::vector<int> weights, QWidget* window)
-    : QObject(grid), grid_(grid), header_(header), needs_(std::move(needs)),
-      weights_(std::move(weights)), window_(window) {
-    grid_->viewport()->installEventFilter(this);
+    : QObject(grid), grid_(grid), viewport_(grid->viewport()), header_(header),
+      needs_(std::move(needs)), weights_(std::move(weights)), window_(window) {
+    viewport_->installEventFilter(this);
     if (window_)
         window_->installEventFilter(this);
     Fit();
@@ -61,7 +61,7 @@ void FittedColumns::SetNeeds(std::vector<int> needs) {
 }
 
 bool FittedColumns::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grid_->viewport() && event->type() == QEvent::Resize)
+    if (watched == viewport_ && event->type() == QEvent::Resize)
         Fit();
     // Once shown and laid out, the window knows how wide its grid is.
     if (window_ && watched == window_ && event->type() == QEvent::Show)
@@ -76,7 +76,7 @@ void FittedColumns::GrowOnce() {
         return;
     window_->removeEventFilter(this);
     const int needed = std::accumulate(needs_.begin(), needs_.end(), 0);
-    const int missing = needed - grid_->viewport()->width();
+    const int missing = needed - viewport_->width();
     QWidget* frame = window_;
     if (auto* sub = qobject_cast<QMdiSubWindow*>(window_->parentWidget()))
         frame = sub;
@@ -86,7 +86,7 @@ void FittedColumns::GrowOnce() {
 }
 
 void FittedColumns::Fit() {
-    const std::vector<int> widths = FittedWidths(needs_, weights_, grid_->viewport()->width());
+    const std::vector<int> widths = FittedWidths(needs_, weights_, viewport_->width());
     for (std::size_t c = 0; c < widths.size(); ++c)
         header_->resizeSection(static_cast<int>(c), widths[c]);
 }

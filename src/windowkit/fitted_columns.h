@@ -43,6 +43,7 @@ class FittedColumns : public QObject {
     void GrowOnce();
 
     QAbstractItemView* grid_;
+    QWidget* viewport_; ///< kept: while the grid is destroyed it can no longer be asked for it
     QHeaderView* header_;
     std::vector<int> needs_;
     std::vector<int> weights_;
