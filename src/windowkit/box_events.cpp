@@ -2,7 +2,9 @@
 #include "windowkit/box_events.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -58,6 +60,24 @@ bool MayPaste(const QEvent* event) {
     default:
         return false;
     }
+}
+
+// Keys that change a box's text without typing a character: deletions, cut, paste, undo.
+bool EditsWithoutTyping(const QKeyEvent& key) {
+    if (key.key() == Qt::Key_Delete || key.key() == Qt::Key_Backspace)
+        return true;
+    for (const QKeySequence::StandardKey edit :
+         {QKeySequence::Cut, QKeySequence::Paste, QKeySequence::Undo, QKeySequence::Redo,
+          QKeySequence::DeleteEndOfWord, QKeySequence::DeleteStartOfWord,
+          QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine})
+        if (key.matches(edit))
+            return true;
+    return false;
+}
+
+bool IsNumberKey(const QKeyEvent& key) {
+    const QChar c = key.text()[0];
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.');
 }
 
 void MoveToNext(QWidget* box) {
@@ -123,6 +143,13 @@ void BoxEvents::OnPaste(QWidget* control, PasteRule allowed, PasteRefused refuse
     h.pasteRefused = std::move(refused);
 }
 
+void BoxEvents::GuardEdits(QWidget* control, std::function<bool()> asks,
+                           std::function<bool()> mayEdit) {
+    Handlers& h = Watch(control);
+    h.editAsks = std::move(asks);
+    h.mayEdit = std::move(mayEdit);
+}
+
 void BoxEvents::ReturnFocus(QWidget* control) {
     const bool wasQuiet = quiet_;
     quiet_ = true;
@@ -169,6 +196,19 @@ bool BoxEvents::eventFilter(QObject* watched, QEvent* event) {
     if (it == handlers_.end())
         return false;
     const Handlers handlers = it->second;
+    if (handlers.mayEdit) {
+        if (Edits(handlers, event) && !MayEdit(handlers))
+            return true;
+        if (auto* box = qobject_cast<QLineEdit*>(watched);
+            box && event->type() == QEvent::ContextMenu && handlers.editAsks &&
+            handlers.editAsks()) {
+            // The menu is built for a box that cannot be edited: no Cut, Paste, Delete or Undo.
+            box->setReadOnly(true);
+            static_cast<QObject*>(box)->event(event);
+            box->setReadOnly(false);
+            return true;
+        }
+    }
     if (handlers.pasteAllowed && MayPaste(event))
         return GuardPaste(static_cast<QWidget*>(watched), handlers, event);
     switch (event->type()) {
@@ -204,6 +244,39 @@ bool BoxEvents::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
+bool BoxEvents::Edits(const Handlers& handlers, const QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto& key = *static_cast<const QKeyEvent*>(event);
+        if (handlers.keys.count(key.key()) || IsEnter(key))
+            return false;
+        if (EditsWithoutTyping(key))
+            return true;
+        // A key the numeric rule swallows changes nothing.
+        return TypesCharacter(key) && (!handlers.numeric || IsNumberKey(key));
+    }
+    case QEvent::MouseButtonRelease:
+        // The middle button pastes the X selection.
+        return static_cast<const QMouseEvent*>(event)->button() == Qt::MiddleButton &&
+               !QGuiApplication::clipboard()->text(QClipboard::Selection).isEmpty();
+    case QEvent::Drop:
+        return true;
+    case QEvent::InputMethod:
+        return !static_cast<const QInputMethodEvent*>(event)->commitString().isEmpty();
+    default:
+        break;
+    }
+    return false;
+}
+
+bool BoxEvents::MayEdit(const Handlers& handlers) {
+    const std::function<bool()> mayEdit = handlers.mayEdit; // it may close the window
+    ++handling_;
+    const bool allowed = mayEdit();
+    --handling_;
+    return allowed;
+}
+
 bool BoxEvents::KeyPress(QWidget* control, const Handlers& handlers, const QKeyEvent& key) {
     if (const auto own = handlers.keys.find(key.key()); own != handlers.keys.end()) {
         Run(own->second);
@@ -221,8 +294,7 @@ bool BoxEvents::KeyPress(QWidget* control, const Handlers& handlers, const QKeyE
     }
     if (!handlers.numeric || key.key() == Qt::Key_Backspace)
         return false;
-    const QChar c = key.text()[0];
-    if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.'))
+    if (IsNumberKey(key))
         return false;
     services_.Beep();
     return true;

@@ -47,6 +47,12 @@ class BoxEvents : public QObject {
     using PasteRefused = std::function<void(const QString& inserted)>;
     void OnPaste(QWidget* control, PasteRule allowed, PasteRefused refused);
 
+    /// Before each change the user makes to the box `control` (a key that edits it, a paste, a
+    /// drop, an undo), `mayEdit` decides: false swallows it, the box keeps its text and the user
+    /// stays in it. While `asks` holds (mayEdit would question the user), the box's context menu
+    /// offers only what leaves its text alone.
+    void GuardEdits(QWidget* control, std::function<bool()> asks, std::function<bool()> mayEdit);
+
     /// Moves the focus to `control` without running any handler on the way: a box questioned on
     /// losing the focus takes it back, and the control the user was heading for never had it.
     void ReturnFocus(QWidget* control);
@@ -75,6 +81,8 @@ class BoxEvents : public QObject {
         std::function<void()> edited;
         PasteRule pasteAllowed;
         PasteRefused pasteRefused;
+        std::function<bool()> editAsks;
+        std::function<bool()> mayEdit;
         bool enterMovesOn = false;
         bool numeric = false;
     };
@@ -82,6 +90,10 @@ class BoxEvents : public QObject {
     bool KeyPress(QWidget* control, const Handlers& handlers, const QKeyEvent& key);
     void FocusIn(QObject* control, const Handlers& handlers, bool byTheUser);
     void FocusOut(QObject* control, const Handlers& handlers, bool byTheUser);
+    /// Whether `event` would change the text of a guarded box.
+    static bool Edits(const Handlers& handlers, const QEvent* event);
+    /// Asks the guard of a box before an edit; false when it refused.
+    bool MayEdit(const Handlers& handlers);
     /// Lets the box take a paste or a drop, then takes it back when the rule refuses it.
     bool GuardPaste(QWidget* control, const Handlers& handlers, QEvent* event);
     /// Runs a handler copy: a handler may replace the handlers or close the window.

@@ -197,7 +197,7 @@ class WindowFaultsTest : public QObject {
         QCOMPARE(viewed->count(), 1);
         // The time-frame question answered Yes while another window is the active one.
         p.services.QueueAnswer(MessageAnswer::Yes);
-        form->Text4GotFocus();
+        QVERIFY(form->TimeFrameEditing());
         QCOMPARE(p.session.changes.Count(), 0);
         QCOMPARE(viewed->count(), 0);
         QCOMPARE(test::Child<QListWidget>(table, "List1")->count(), 0);

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "calculators/ui/drop_down_combo.h"
 #include "core/box_value.h"
 #include "core/format.h"
 #include "core/text_items.h"
@@ -21,6 +20,7 @@
 #include "scenario/payment_table.h"
 #include "windowkit/controls.h"
 #include "windowkit/engine_messages.h"
+#include "windowkit/guarded_combo.h"
 #include "windowkit/show_message.h"
 
 namespace hl {
@@ -133,7 +133,7 @@ void CompareWindow::BuildControls() {
         fill(Frame1, inputGrid, row, at++);
     QLabel* frequency = MakeLabel(Frame1, "Label9", "Payment Frequency");
     Text6 = MakeBox(Frame1, "Text6", QStringLiteral("Payment Frequency - Scenario One"));
-    Combo1 = new DropDownCombo(Frame1);
+    Combo1 = new GuardedCombo(Frame1);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setAccessibleName(QStringLiteral("Payment Frequency - Scenario Two"));
     frequency->setBuddy(Combo1);
@@ -243,10 +243,12 @@ void CompareWindow::Connect() {
     events_.OnLostFocus(Text16, [this] { Text16LostFocus(); });
     events_.OnLostFocus(Text17, [this] { Text17LostFocus(); });
     events_.OnLostFocus(Text18, [this] { Text18LostFocus(); });
-    events_.OnGotFocus(Text17, [this] { Text17GotFocus(); });
-    events_.OnGotFocus(Text18, [this] { Text18GotFocus(); });
+    // The fields of scenario two's time frame ask before they change, not as the focus passes.
+    const auto hasChanges = [this] { return table_->Count() > 0; };
+    events_.GuardEdits(Text17, hasChanges, [this] { return Text17Editing(); });
+    events_.GuardEdits(Text18, hasChanges, [this] { return Text18Editing(); });
     events_.OnGotFocus(Combo1, [this] { Combo1GotFocus(); });
-    Combo1->OnDropDown([this] { Combo1DropDown(); });
+    Combo1->BeforeChange([this] { return Combo1Changing(); });
     connect(Combo1, &QComboBox::activated, this, &CompareWindow::Combo1Click);
     for (QLineEdit* box : {Text19, Text22, Text23, Text32, Text21, Text24, Text25, Text28, Text29,
                            Text33, Text30, Text27})
@@ -476,31 +478,28 @@ void CompareWindow::Text18LostFocus() {
     ClearResults();
 }
 
-void CompareWindow::Text17GotFocus() { TimeFramePrompt(PromptTrigger::Box); }
+bool CompareWindow::Text17Editing() { return TimeFramePrompt(PromptTrigger::Box); }
 
-void CompareWindow::Text18GotFocus() { TimeFramePrompt(PromptTrigger::Box); }
+bool CompareWindow::Text18Editing() { return TimeFramePrompt(PromptTrigger::Box); }
 
-void CompareWindow::Combo1GotFocus() { TimeFramePrompt(PromptTrigger::ComboFocus); }
+bool CompareWindow::Combo1Changing() { return TimeFramePrompt(PromptTrigger::ComboList); }
 
-void CompareWindow::Combo1DropDown() { TimeFramePrompt(PromptTrigger::ComboList); }
+void CompareWindow::Combo1GotFocus() { PaymentPreview(); }
 
-void CompareWindow::TimeFramePrompt(PromptTrigger trigger) {
-    if (table_->Count() > 0) {
-        if (services_.Ask(kConfirmDeletionTitle, ConfirmDeletionText(),
-                          MessageButtons::YesNoCancel) == MessageAnswer::Yes) {
-            ClosePaymentChanges();
-            table_->entries.clear();
-            MarkChanged();
-            Text20->clear();
-            Text20->hide();
-            if (trigger == PromptTrigger::ComboList)
-                ClearResults();
-            return;
-        }
-        events_.ReturnFocus(Text14);
-    }
-    if (trigger == PromptTrigger::ComboFocus)
-        PaymentPreview();
+bool CompareWindow::TimeFramePrompt(PromptTrigger trigger) {
+    if (table_->Count() == 0)
+        return true;
+    if (services_.Ask(kConfirmDeletionTitle, ConfirmDeletionText(), MessageButtons::YesNoCancel) !=
+        MessageAnswer::Yes)
+        return false; // nothing changed: the user stays where they are
+    ClosePaymentChanges();
+    table_->entries.clear();
+    MarkChanged();
+    Text20->clear();
+    Text20->hide();
+    if (trigger == PromptTrigger::ComboList)
+        ClearResults();
+    return true;
 }
 
 void CompareWindow::Combo1Click() {

@@ -16,7 +16,7 @@ class QPushButton;
 
 namespace hl {
 
-class DropDownCombo;
+class GuardedCombo;
 
 class CompareWindow : public ChildWindow {
     Q_OBJECT
@@ -32,10 +32,12 @@ class CompareWindow : public ChildWindow {
     void Text16LostFocus();
     void Text17LostFocus();
     void Text18LostFocus();
-    void Text17GotFocus(); ///< the time-frame prompt, as for Text18
-    void Text18GotFocus();
+    /// The user begins to change Text17, Text18 or Combo1: the time-frame prompt. False keeps
+    /// the field and scenario two's payment changes as they were.
+    bool Text17Editing();
+    bool Text18Editing();
+    bool Combo1Changing();
     void Combo1GotFocus();
-    void Combo1DropDown();
     void Combo1Click();
     void Command1GotFocus();
     void Command1LostFocus();
@@ -71,7 +73,7 @@ class CompareWindow : public ChildWindow {
     QLineEdit* Text16;     ///< scenario two: amortization, years
     QLineEdit* Text17;     ///< scenario two: length of loan, years
     QLineEdit* Text18;     ///< scenario two: start date
-    DropDownCombo* Combo1; ///< scenario two: payment frequency
+    GuardedCombo* Combo1;  ///< scenario two: payment frequency
     QLabel* Text20;        ///< "Changes entered for Scenario Two", hidden otherwise
     QLineEdit* Text19;     ///< scenario two: calculated payment (or its preview)
     QLineEdit* Text22;     ///< scenario two: closing date
@@ -102,7 +104,7 @@ class CompareWindow : public ChildWindow {
     void Unloading() override;
 
   private:
-    enum class PromptTrigger { Box, ComboFocus, ComboList };
+    enum class PromptTrigger { Box, ComboList };
 
     void BuildControls();
     void Connect();
@@ -113,7 +115,7 @@ class CompareWindow : public ChildWindow {
     void ClearScenarioTwo();
     void PaymentPreview();
     void RefreshIndicator();
-    void TimeFramePrompt(PromptTrigger trigger);
+    bool TimeFramePrompt(PromptTrigger trigger);
     /// Runs a box's check; true when it was accepted.
     bool CheckBox(QLineEdit* box, calc::TwoBox which);
     void ResultGotFocus();

@@ -9,7 +9,6 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "calculators/ui/drop_down_combo.h"
 #include "core/box_value.h"
 #include "engine/scenario.h"
 #include "print/picture_reports.h"
@@ -59,7 +58,7 @@ void SolveForWindow::BuildControls() {
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     Text1 = Box(this, "Text1");
     Text2 = Box(this, "Text2");
-    Combo1 = new DropDownCombo(this);
+    Combo1 = new GuardedCombo(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Text3 = Box(this, "Text3");
     Text4 = Box(this, "Text4");
@@ -169,7 +168,9 @@ void SolveForWindow::Connect() {
     events_.OnLostFocus(Text2, [this] { Text2LostFocus(); });
     events_.OnLostFocus(Text3, [this] { Text3LostFocus(); });
     events_.OnLostFocus(Text4, [this] { Text4LostFocus(); });
-    events_.OnGotFocus(Combo1, [this] { Combo1GotFocus(); });
+    // A click or the wheel goes on to open or change the list, which checks once: only keys
+    // check as the focus arrives.
+    Combo1->OnFocusByKeys([this] { Combo1GotFocus(); });
     Combo1->OnDropDown([this] { Combo1GotFocus(); });
     connect(Combo1, &QComboBox::activated, this, &SolveForWindow::Combo1Click);
     for (QLineEdit* result : {Text5, Text6, Text7})

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "calculators/solve_for.h"
-#include "calculators/ui/drop_down_combo.h"
 #include "windowkit/child_window.h"
+#include "windowkit/guarded_combo.h"
 
 class QLineEdit;
 class QPushButton;
@@ -26,13 +26,13 @@ class SolveForWindow : public ChildWindow {
     void Text3LostFocus(); ///< amount check, then solve
     void Text4LostFocus(); ///< amortization check, then solve
     void Combo1Click();    ///< a frequency chosen: range check, then solve or clear
-    void Combo1GotFocus(); ///< also when its list opens: range check, then solve or clear
+    void Combo1GotFocus(); ///< by keys, or its list opens: range check, then solve or clear
     void ResultGotFocus(); ///< Text5, Text6, Text7 refuse the focus
     void Command1Click();  ///< Close
 
     QLineEdit* Text1;      ///< interest rate, annual per cent
     QLineEdit* Text2;      ///< payment per period, dollars
-    DropDownCombo* Combo1; ///< payment frequency
+    GuardedCombo* Combo1;  ///< payment frequency
     QLineEdit* Text3;      ///< mortgage amount for the amortization solve, dollars
     QLineEdit* Text4;      ///< amortization period for the amount solve, years
     QLineEdit* Text5;      ///< result: amortization in monthly payments

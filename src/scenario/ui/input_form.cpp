@@ -1,7 +1,6 @@
 // The input form: its controls, where they stand, and what each event of the user does.
 #include "scenario/ui/input_form.h"
 
-#include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFont>
@@ -20,6 +19,7 @@
 #include "platform/twips.h"
 #include "scenario/ui/payment_changes_window.h"
 #include "windowkit/accessible_names.h"
+#include "windowkit/guarded_combo.h"
 
 namespace hl {
 namespace {
@@ -113,7 +113,7 @@ void InputForm::BuildControls() {
     Label5 = MakeLabel(this, "Label5", "Start Date (eg. Jan 1 93):");
     Text5 = MakeBox(this, "Text5");
     Label6 = MakeLabel(this, "Label6", "Payment Frequency:");
-    Combo1 = new QComboBox(this);
+    Combo1 = new GuardedCombo(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     for (int code = kMonthly; code <= kEveryTwoWeeks; ++code)
         Combo1->addItem(QString::fromLatin1(FrequencyName(code)));
@@ -236,7 +236,7 @@ void InputForm::ConnectEvents() {
     events_.NumericOnly(Text1, markChanged);
     events_.NumericOnly(Text2, markChanged);
     events_.NumericOnly(Text3, markChanged);
-    // The length of loan's guard has marked the study changed when the box took the focus.
+    // The length of loan's guard marks the study changed as the box is edited.
     events_.NumericOnly(Text4);
     events_.EnterMovesOn(Text5);
     events_.EnterMovesOn(Text6);
@@ -255,9 +255,12 @@ void InputForm::ConnectEvents() {
     events_.OnLostFocus(Text5, [this] { Text5LostFocus(); });
     events_.OnLostFocus(Text6, [this] { Text6LostFocus(); });
     events_.OnLostFocus(Combo1, [this] { Combo1LostFocus(); });
-    events_.OnGotFocus(Text4, [this] { Text4GotFocus(); });
-    events_.OnGotFocus(Text5, [this] { Text5GotFocus(); });
-    events_.OnGotFocus(Combo1, [this] { Combo1GotFocus(); });
+    // The fields of the time frame ask before they change, not as the focus passes: a keyboard
+    // user reaches the comment without erasing the payment changes.
+    const auto hasChanges = [this] { return session_.changes.Count() > 0; };
+    events_.GuardEdits(Text4, hasChanges, [this] { return TimeFrameEditing(); });
+    events_.GuardEdits(Text5, hasChanges, [this] { return TimeFrameEditing(); });
+    Combo1->BeforeChange([this] { return TimeFrameEditing(); });
     events_.OnGotFocus(Text7, [this] { RefuseFocus(); });
     events_.OnGotFocus(Text8, [this] { RefuseFocus(); });
 
@@ -420,22 +423,18 @@ void InputForm::Text6PasteRefused(const QString& inserted) {
         services_.Tell(kInputViolationTitle, kCommentQuote);
 }
 
-void InputForm::Text4GotFocus() { GuardTimeFrame(); }
-void InputForm::Text5GotFocus() { GuardTimeFrame(); }
-void InputForm::Combo1GotFocus() { GuardTimeFrame(); }
-
-void InputForm::GuardTimeFrame() {
+bool InputForm::TimeFrameEditing() {
     MarkChanged();
     if (session_.changes.Count() == 0)
-        return;
+        return true;
     if (services_.Ask(kConfirmDeletionTitle, ConfirmDeletionText(), MessageButtons::YesNoCancel) ==
         MessageAnswer::Yes) {
         session_.ClearChanges();
         Recalculate();
-        return;
+        return true;
     }
-    // The field was never edited: leaving it is no reason to check it again.
-    events_.ReturnFocus(Text1);
+    // Nothing was changed: the user stays where they are, with the old value and the table.
+    return false;
 }
 
 void InputForm::RefuseFocus() {

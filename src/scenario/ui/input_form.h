@@ -7,13 +7,14 @@
 #include "scenario/input_rules.h"
 #include "windowkit/child_window.h"
 
-class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace hl {
+
+class GuardedCombo;
 
 class InputForm : public ChildWindow {
     Q_OBJECT
@@ -37,9 +38,9 @@ class InputForm : public ChildWindow {
     void Text4LostFocus();
     void Text5LostFocus();
     void Text6LostFocus();
-    void Text4GotFocus();
-    void Text5GotFocus();
-    void Combo1GotFocus();
+    /// The user begins to change the length of loan, the start date or the frequency: the guard
+    /// of the time frame. False keeps the field and the payment changes as they were.
+    bool TimeFrameEditing();
     void Combo1Click();
     void Combo1LostFocus();
     void Command1Click();
@@ -68,8 +69,6 @@ class InputForm : public ChildWindow {
     /// Steps of the recalculation that only show: Command2, Text7, Text8, Label11.
     void ShowCalculatedValues();
     void CheckNumericBox(NumericField field, QLineEdit* box);
-    /// The guard of Text4, Text5 and Combo1: editing them changes the loan's time frame.
-    void GuardTimeFrame();
     void ApplyFrequencyCaption();
     /// Text7 and Text8 only show: a beep, and the focus goes to the amount.
     void RefuseFocus();
@@ -91,7 +90,7 @@ class InputForm : public ChildWindow {
     QLabel* Label5;        ///< "Start Date (eg. Jan 1 93):"
     QLineEdit* Text5;      ///< start date, the date of the first payment
     QLabel* Label6;        ///< "Payment Frequency:"
-    QComboBox* Combo1;     ///< payment frequency, list positions 0 to 3 for codes 1 to 4
+    GuardedCombo* Combo1;  ///< payment frequency, list positions 0 to 3 for codes 1 to 4
     QPushButton* Command2; ///< opens the payment-changes table
     QLabel* Label11;       ///< shown while the table has entries
     QLabel* Label8;        ///< "Comment (optional): (60 chars max)"

@@ -1,6 +1,7 @@
 // The compare-scenarios window: scenario one as shown, the checks of scenario two's boxes, what
 // Clear, Copy and Calculate leave, scenario two kept between openings, and the study's own
 // scenario and payment changes never touched.
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -8,7 +9,6 @@
 
 #include "calculator_window_fixture.h"
 #include "calculators/ui/compare_window.h"
-#include "calculators/ui/drop_down_combo.h"
 #include "core/day_number.h"
 #include "core/format.h"
 #include "engine/working_names.h"
@@ -18,7 +18,11 @@
 #include "scenario/payment_table.h"
 #include "support/printed_figure.h"
 #include "support/standard_scenario.h"
+#include "support/wheel_event.h"
 #include "support/window_test_main.h"
+#include "windowkit/guarded_combo.h"
+
+Q_DECLARE_METATYPE(hl::MessageAnswer)
 
 namespace hl {
 
@@ -287,18 +291,69 @@ class CompareWindowTest : public QObject {
         CompareWindow* w = Open();
         w->Command5->click();
         bed_->services.QueueAnswer(MessageAnswer::No);
-        w->Text17GotFocus();
+        QVERIFY(!w->Text17Editing());
         QCOMPARE(w->ScenarioTwoChanges().Count(), 2);
         bed_->services.QueueAnswer(MessageAnswer::Yes);
-        w->Combo1DropDown();
+        QVERIFY(w->Combo1Changing());
         QCOMPARE(bed_->services.Messages().back().title,
                  std::string("Warning - Confirm Data Deletion"));
         QCOMPARE(w->ScenarioTwoChanges().Count(), 0);
         QVERIFY(!w->Text20->isVisible());
         QCOMPARE(bed_->session.changes.entries, test::SampleChanges());
         // An empty table asks nothing.
-        w->Text18GotFocus();
+        QVERIFY(w->Text18Editing());
         QCOMPARE(bed_->services.Messages().size(), std::size_t(2));
+        w->close();
+    }
+
+    // The frequency of scenario two asks once before any change, whatever the device; No and
+    // Cancel leave the frequency, the closed list and scenario two's table as they were.
+    void frequencyAsksOnceBeforeItChanges_data() {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<MessageAnswer>("answer");
+        const char* const names[] = {"Yes", "No", "Cancel"};
+        const MessageAnswer answers[] = {MessageAnswer::Yes, MessageAnswer::No,
+                                         MessageAnswer::Cancel};
+        for (const char* device : {"click", "wheel", "key down", "type-ahead"})
+            for (int i = 0; i < 3; ++i)
+                QTest::newRow(QByteArray(device).append(' ').append(names[i]).constData())
+                    << QString(device) << answers[i];
+    }
+    void frequencyAsksOnceBeforeItChanges() {
+        QFETCH(QString, device);
+        QFETCH(MessageAnswer, answer);
+        CompareWindow* w = Open();
+        w->Command5->click(); // scenario one's Weekly and its two changes
+        QCOMPARE(w->Combo1->currentText(), QStringLiteral("Weekly"));
+        w->Text14->setFocus();
+        bed_->services.QueueAnswer(answer);
+        if (device == "click") {
+            QTest::mouseClick(w->Combo1, Qt::LeftButton);
+        } else if (device == "wheel") {
+            test::TurnWheel(w->Combo1, -1);
+        } else {
+            w->Combo1->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(w->Combo1, device == "key down" ? Qt::Key_Down : Qt::Key_M);
+        }
+        QCOMPARE(bed_->services.Messages().size(), std::size_t(1));
+        QCOMPARE(bed_->services.Messages()[0].title,
+                 std::string("Warning - Confirm Data Deletion"));
+        const bool opened = w->Combo1->view()->isVisible();
+        if (answer == MessageAnswer::Yes) {
+            QCOMPARE(w->ScenarioTwoChanges().Count(), 0);
+            QCOMPARE(opened, device == "click");
+            if (opened)
+                w->Combo1->hidePopup();
+            else
+                QVERIFY(w->Combo1->currentText() != QStringLiteral("Weekly"));
+        } else {
+            QVERIFY(!opened);
+            QCOMPARE(w->Combo1->currentText(), QStringLiteral("Weekly"));
+            QCOMPARE(w->ScenarioTwoChanges().Count(), 2);
+            if (device != "wheel") // the user stays in the list
+                QCOMPARE(QApplication::focusWidget(), w->Combo1);
+        }
+        QCOMPARE(test::Unscripted(bed_->services), std::string());
         w->close();
     }
 

@@ -1,5 +1,6 @@
 // The "Solve for" window: solving on every trigger, the payment range check, the field checks,
 // the case that cannot be solved and a rate that gives no interest.
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -166,6 +167,26 @@ class SolveForWindowTest : public QObject {
         w_->Combo1GotFocus();
         QCOMPARE(bed_->services.Messages().size(), std::size_t{2});
         QCOMPARE(Results(), QStringList({"", "", ""}));
+    }
+
+    // A click on the list with a payment out of range for its frequency: the range message once,
+    // then the list opens and the mouse chooses from it.
+    void aClickOnTheListChecksOnceAndTheMouseChooses() {
+        Enter(w_->Text1, "6", &SolveForWindow::Text1LostFocus);
+        Enter(w_->Text2, "2501", &SolveForWindow::Text2LostFocus); // above Weekly's 2500
+        bed_->services.ClearMessages();
+        w_->Text3->setFocus();
+        QTest::mouseClick(w_->Combo1, Qt::LeftButton);
+        QCOMPARE(bed_->services.Messages().size(), std::size_t{1});
+        QAbstractItemView* list = w_->Combo1->view();
+        QVERIFY(list->isVisible());
+        // The list does not take a release as quick as a double click's.
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        const QPoint monthly = list->visualRect(list->model()->index(0, 0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, monthly);
+        QCOMPARE(w_->Combo1->currentText(), QStringLiteral("Monthly"));
+        QVERIFY(!list->isVisible());
+        QCOMPARE(bed_->services.Messages().size(), std::size_t{1}); // 2501 is fine Monthly
     }
 
     // A payment the box shows as 0.00 is no payment: refused as 0 is, not solved into 0.00.

@@ -1,6 +1,7 @@
 // The input form as the user meets it: its controls, the checks as the focus leaves a box, the
 // questions and their answers, the Twice-a-Month correction, the guard of the loan's time frame
 // and the calculated payment.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <map>
 #include <memory>
 
 #include "core/day_number.h"
@@ -17,6 +19,7 @@
 #include "scenario/ui/input_form.h"
 #include "scenario/ui/payment_changes_window.h"
 #include "support/standard_scenario.h"
+#include "support/wheel_event.h"
 #include "support/widget_lookup.h"
 #include "support/window_test_bed.h"
 #include "support/window_test_main.h"
@@ -113,6 +116,9 @@ class InputFormTest : public QObject {
 
     void timeFrameGuard_data();
     void timeFrameGuard();
+    void frequencyGuard_data();
+    void frequencyGuard();
+    void tabPassesTheTimeFrameWithoutAsking();
     void timeFrameGuardAsksEachTime();
     void timeFrameGuardWithoutChanges();
 
@@ -630,54 +636,176 @@ void TwoChanges(hl::Session& s) {
     s.scenario.start = hl::DayFromCivil(1992, 3, 24);
     s.changes.entries = hl::test::SampleChanges();
 }
+
+const std::vector<AskedMessage> ConfirmDeletion(MessageAnswer answer) {
+    return {{"Warning - Confirm Data Deletion",
+             "Because there are payment changes already entered...\r\rEditing this field will "
+             "change the time frame of this loan.  \rThis will require all current payment "
+             "changes and lump payments to be erased. \r\rDo you want to continue to edit this "
+             "field ?",
+             MessageButtons::YesNoCancel, answer}};
+}
+
+// Each way of changing a box: the first key typed over it, a paste, a deletion.
+void EditBox(QLineEdit* box, const QString& how) {
+    if (how == "key")
+        QTest::keyClick(box, Qt::Key_3);
+    else if (how == "paste") {
+        QApplication::clipboard()->setText(QStringLiteral("3"));
+        QTest::keySequence(box, QKeySequence::Paste);
+    } else
+        QTest::keyClick(box, Qt::Key_Delete);
+}
 } // namespace
 
 void InputFormTest::timeFrameGuard_data() {
     QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("how");
     QTest::addColumn<MessageAnswer>("answer");
-    for (const char* control : {"Text4", "Text5", "Combo1"}) {
-        QTest::addRow("%s Yes", control) << QString(control) << MessageAnswer::Yes;
-        QTest::addRow("%s No", control) << QString(control) << MessageAnswer::No;
-        QTest::addRow("%s Cancel", control) << QString(control) << MessageAnswer::Cancel;
-    }
+    for (const char* control : {"Text4", "Text5"})
+        for (const char* how : {"key", "paste", "delete"})
+            for (const MessageAnswer answer :
+                 {MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::Cancel})
+                QTest::addRow("%s %s %s", control, how,
+                              answer == MessageAnswer::Yes  ? "Yes"
+                              : answer == MessageAnswer::No ? "No"
+                                                            : "Cancel")
+                    << QString(control) << QString(how) << answer;
 }
 
 void InputFormTest::timeFrameGuard() {
     QFETCH(QString, control);
+    QFETCH(QString, how);
     QFETCH(MessageAnswer, answer);
     OpenForm f(0, TwoChanges);
     QVERIFY(Child<QLabel>(f.form.get(), "Label11")->isVisible());
-    QWidget* field = Child<QWidget>(f.form.get(), control);
+    QLineEdit* box = f.Box(control.toLatin1().constData());
+    const QString before = box->text();
+    f.Enter(box);
+    QVERIFY(f.bed.services.Messages().empty()); // arriving is not editing
     f.bed.services.QueueAnswer(answer);
-    f.Enter(field);
+    EditBox(box, how);
 
-    const std::vector<AskedMessage> expected{
-        {"Warning - Confirm Data Deletion",
-         "Because there are payment changes already entered...\r\rEditing this field will change "
-         "the time frame of this loan.  \rThis will require all current payment changes and lump "
-         "payments to be erased. \r\rDo you want to continue to edit this field ?",
-         MessageButtons::YesNoCancel, answer}};
-    QCOMPARE(f.bed.services.Messages(), expected);
+    QCOMPARE(f.bed.services.Messages(), ConfirmDeletion(answer));
     QVERIFY(f.bed.session.Unsaved());
+    QCOMPARE(f.Focused(), box);
     if (answer == MessageAnswer::Yes) {
         QCOMPARE(f.bed.session.changes.Count(), 0);
-        QCOMPARE(f.Focused(), field);
+        QVERIFY(box->text() != before);
         QVERIFY(!Child<QLabel>(f.form.get(), "Label11")->isVisible());
     } else {
         QCOMPARE(f.bed.session.changes.Count(), 2);
-        QCOMPARE(f.Focused(), f.Box("Text1"));
+        QCOMPARE(box->text(), before);
         QVERIFY(Child<QLabel>(f.form.get(), "Label11")->isVisible());
     }
 }
 
-void InputFormTest::timeFrameGuardAsksEachTime() {
+void InputFormTest::frequencyGuard_data() {
+    // Every way the list can change, from Weekly (list position 1): the code after Yes, or 0
+    // where the way opens the list instead.
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<int>("after");
+    QTest::addColumn<MessageAnswer>("answer");
+    const std::pair<const char*, int> devices[] = {
+        {"click", 0},    {"wheel up", 1}, {"wheel down", 3}, {"key up", 1},
+        {"key down", 3}, {"home", 1},     {"end", 4},        {"type-ahead", 1},
+        {"alt+down", 0}, {"space", 0},    {"f4", 0},
+    };
+    for (const auto& [device, after] : devices)
+        for (const MessageAnswer answer :
+             {MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::Cancel})
+            QTest::addRow("%s %s", device,
+                          answer == MessageAnswer::Yes  ? "Yes"
+                          : answer == MessageAnswer::No ? "No"
+                                                        : "Cancel")
+                << QString(device) << after << answer;
+}
+
+void InputFormTest::frequencyGuard() {
+    QFETCH(QString, device);
+    QFETCH(int, after);
+    QFETCH(MessageAnswer, answer);
     OpenForm f(0, TwoChanges);
-    f.bed.services.QueueAnswer(MessageAnswer::No);
+    QComboBox* list = f.Combo();
+    QCOMPARE(f.bed.session.scenario.frequency, std::int16_t(hl::kWeekly));
+    const bool byKeys = device != "click" && !device.startsWith("wheel");
+    if (byKeys)
+        f.Enter(list);
+    QVERIFY(f.bed.services.Messages().empty());
+    f.bed.services.QueueAnswer(answer);
+    if (device == "click")
+        QTest::mouseClick(list, Qt::LeftButton);
+    else if (device.startsWith("wheel"))
+        hl::test::TurnWheel(list, device == "wheel up" ? 1 : -1);
+    else if (device == "type-ahead")
+        QTest::keyClick(list, Qt::Key_M, Qt::NoModifier);
+    else {
+        const std::map<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> keys = {
+            {"key up", {Qt::Key_Up, Qt::NoModifier}},
+            {"key down", {Qt::Key_Down, Qt::NoModifier}},
+            {"home", {Qt::Key_Home, Qt::NoModifier}},
+            {"end", {Qt::Key_End, Qt::NoModifier}},
+            {"alt+down", {Qt::Key_Down, Qt::AltModifier}},
+            {"space", {Qt::Key_Space, Qt::NoModifier}},
+            {"f4", {Qt::Key_F4, Qt::NoModifier}}};
+        const auto& [key, modifiers] = keys.at(device);
+        QTest::keyClick(list, key, modifiers);
+    }
+
+    // Twice a Month, chosen after Yes, moves the start date to the 30th and says so.
+    const std::vector<AskedMessage>& asked = f.bed.services.Messages();
+    QCOMPARE(asked.size(),
+             std::size_t(answer == MessageAnswer::Yes && after == hl::kTwiceAMonth ? 2 : 1));
+    QCOMPARE(asked.front(), ConfirmDeletion(answer).front());
+    const bool opened = list->view()->isVisible();
+    if (answer == MessageAnswer::Yes) {
+        QCOMPARE(f.bed.session.changes.Count(), 0);
+        QCOMPARE(opened, after == 0);
+        if (opened)
+            list->hidePopup();
+        else
+            QCOMPARE(f.bed.session.scenario.frequency, std::int16_t(after));
+    } else {
+        // Exactly as before: the frequency, its list (closed) and the table.
+        QVERIFY(!opened);
+        QCOMPARE(list->currentText(), QStringLiteral("Weekly"));
+        QCOMPARE(f.bed.session.scenario.frequency, std::int16_t(hl::kWeekly));
+        QCOMPARE(f.bed.session.changes.Count(), 2);
+        // The next click is the user's again: it asks afresh rather than choosing from a list.
+        f.bed.services.QueueAnswer(MessageAnswer::No);
+        QTest::mouseClick(list, Qt::LeftButton);
+        QCOMPARE(f.bed.services.Messages().size(), std::size_t(2));
+        QVERIFY(!list->view()->isVisible());
+    }
+    QVERIFY(f.bed.services.Unexpected().empty());
+}
+
+void InputFormTest::tabPassesTheTimeFrameWithoutAsking() {
+    // A keyboard user goes from the amortization to the comment, past the three fields of the
+    // time frame, and the payment changes stay.
+    OpenForm f(0, [](hl::Session& s) {
+        TwoChanges(s);
+        s.scenario.term = 5;
+    });
+    f.Enter(f.Box("Text3"));
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(f.Focused(), Qt::Key_Tab);
+    QCOMPARE(f.Focused(), f.Box("Text6"));
+    QVERIFY(f.bed.services.Messages().empty());
+    QCOMPARE(f.bed.session.changes.Count(), 2);
+}
+
+void InputFormTest::timeFrameGuardAsksEachTime() {
+    // No keeps the box as it was, so the next key is a fresh attempt that asks again.
+    OpenForm f(0, TwoChanges);
     f.Enter(f.Box("Text5"));
     f.bed.services.QueueAnswer(MessageAnswer::No);
-    f.Enter(f.Box("Text5"));
+    QTest::keyClick(f.Box("Text5"), Qt::Key_J);
+    f.bed.services.QueueAnswer(MessageAnswer::No);
+    QTest::keyClick(f.Box("Text5"), Qt::Key_J);
     QCOMPARE(f.bed.services.Messages().size(), std::size_t(2));
     QCOMPARE(f.bed.session.changes.Count(), 2);
+    QCOMPARE(Text(f.Box("Text5")), std::string("Mar 24, 1992"));
     QVERIFY(f.bed.services.Unexpected().empty());
 }
 
@@ -685,8 +813,10 @@ void InputFormTest::timeFrameGuardWithoutChanges() {
     OpenForm f;
     QVERIFY(!f.bed.session.Unsaved());
     f.Enter(f.Box("Text4"));
+    QTest::keyClick(f.Box("Text4"), Qt::Key_5);
     QVERIFY(f.bed.session.Unsaved());
     QVERIFY(f.bed.services.Messages().empty());
+    QCOMPARE(Text(f.Box("Text4")), std::string("5"));
     QCOMPARE(f.Focused(), f.Box("Text4"));
 }
 
