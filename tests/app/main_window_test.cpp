@@ -392,6 +392,7 @@ class MainWindowTest : public QObject {
         test::Child<QPushButton>(compare, "Command1")->click(); // enter payment changes
         ChildWindow* changes = p.window->FindChild(WindowId::Form4);
         QVERIFY(changes);
+        QTest::qWait(50); // the keys typed while it opens are dropped
         auto* grid = test::Child<QTableView>(changes, "Grid1");
         grid->setCurrentIndex(grid->model()->index(5, 2));
         QTest::keyClick(grid, '4');

@@ -61,6 +61,7 @@ class StudyKeeperTest : public QObject {
         qobject_cast<InputForm*>(p.window->FindChild(WindowId::Form2))->Command2Click();
         ChildWindow* changes = p.window->FindChild(WindowId::Form4);
         QVERIFY(changes);
+        QTest::qWait(50); // the keys typed while it opens are dropped
         auto* grid = test::Child<QTableView>(changes, "Grid1");
         grid->setCurrentIndex(grid->model()->index(2, 2));
         QTest::keyClick(grid, '7');

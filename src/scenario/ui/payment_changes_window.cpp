@@ -16,12 +16,14 @@
 #include <QTableView>
 
 #include <algorithm>
+#include <utility>
 
 #include "core/format.h"
 #include "platform/twips.h"
 #include "print/reports.h"
 #include "scenario/ui/input_form.h"
 #include "windowkit/accessible_names.h"
+#include "windowkit/waiting_keys.h"
 
 namespace hl {
 namespace {
@@ -273,12 +275,26 @@ void PaymentChangesWindow::ApplyColumnWidths() {
 void PaymentChangesWindow::Prepare() {
     Retarget(std::nullopt, nullptr);
     Fill();
+    DropKeysTypedWhileOpening();
 }
 
 void PaymentChangesWindow::Prepare(const PaymentCalendar& calendar,
                                    std::shared_ptr<PaymentChanges> table) {
     Retarget(calendar, std::move(table));
     Fill();
+    DropKeysTypedWhileOpening();
+}
+
+void PaymentChangesWindow::showEvent(QShowEvent* event) {
+    opening_ = true;
+    ChildWindow::showEvent(event);
+}
+
+void PaymentChangesWindow::DropKeysTypedWhileOpening() {
+    // Typed before the grid was shown (the rest of a comment after a blank pressed the button),
+    // keys are never changes to payment. A window already open takes them as ever.
+    if (std::exchange(opening_, false))
+        DropKeysUntilShown(this);
 }
 
 void PaymentChangesWindow::Retarget(std::optional<PaymentCalendar> calendar,

@@ -93,8 +93,10 @@ class PaymentChangesWindow : public ChildWindow {
 
   protected:
     void Unloading() override;
+    void showEvent(QShowEvent* event) override;
 
   private:
+    void DropKeysTypedWhileOpening();
     void Text1Enter(); ///< Enter ends the edit and goes back to the grid
     /// Places the controls; the grid's columns fit the font in use.
     void LayOutControls();
@@ -134,6 +136,7 @@ class PaymentChangesWindow : public ChildWindow {
     std::array<int, kPaymentColumns> columnWidths_{}; ///< pixels
 
     bool prepared_ = false;
+    bool opening_ = false; ///< shown and not yet prepared: keys typed before are dropped
     bool editing_ = false;
     int editRow_ = 0;
     int editColumn_ = 0;
