@@ -8,15 +8,15 @@ import time
 
 import pyatspi
 
-from atspi_user import Failure, Program, click, find_all, key, replace_text, rows_of, text_of, \
-    type_text, wait_until
+from atspi_user import Failure, Program, centre, click, find_all, key, replace_text, rows_of, \
+    text_of, type_text, wait_until, xdotool
 
 CONFIRM_DELETION = "Warning - Confirm Data Deletion"
 
 
 def frequency_keeps_its_changes(program, study):
-    """A click on the frequency list of a study with payment changes asks whether to erase them;
-    after No the frequency and the changes are as they were."""
+    """A click, the wheel or a key on the frequency list of a study with payment changes asks
+    whether to erase them; after No the frequency and the changes are as they were."""
     program.open_study(study)
     frequency = program.beside("Payment Frequency:", pyatspi.ROLE_COMBO_BOX)
     wait_until("the study's frequency", lambda: text_of(frequency) == "Weekly")
@@ -31,11 +31,44 @@ def frequency_keeps_its_changes(program, study):
             break
     if find_all(program.app, CONFIRM_DELETION):
         program.answer(CONFIRM_DELETION, "No")
+    _still_weekly_with_changes(program, frequency, "a click")
+    # The wheel over the list and the keys on it ask as well, and change nothing after No.
+    x, y = centre(frequency)
+    xdotool("mousemove", "--sync", x, y, "click", 5)
+    program.answer(CONFIRM_DELETION, "No")
+    _still_weekly_with_changes(program, frequency, "the wheel")
+    for name in ("Down", "End", "m"):
+        key(name)
+        program.answer(CONFIRM_DELETION, "Cancel")
+        _still_weekly_with_changes(program, frequency, "the key " + name)
+
+
+def _still_weekly_with_changes(program, frequency, device):
+    time.sleep(0.3)
     shown = text_of(frequency)
     if shown != "Weekly":
-        raise Failure("the frequency reads %r after No" % shown)
+        raise Failure("the frequency reads %r after No to %s" % (shown, device))
     if not program.present("There are payment changes scheduled for this scenario"):
-        raise Failure("the payment changes are gone after No")
+        raise Failure("the payment changes are gone after No to %s" % device)
+
+
+def tab_passes_the_time_frame(program, study):
+    """With payment changes, Tab from the amount through the length of loan, the start date and
+    the frequency to the comment asks nothing, and the comment typed there is kept."""
+    program.open_study(study)
+    program.find("There are payment changes scheduled for this scenario")
+    click(program.find("Mortgage Amount", pyatspi.ROLE_TEXT))
+    for _ in range(6):
+        key("Tab")
+    type_text("Typed after six Tabs")
+    key("Tab")
+    if program.present(CONFIRM_DELETION):
+        raise Failure("passing the time frame by Tab asked to erase the payment changes")
+    comment = program.find("Comment (optional)", pyatspi.ROLE_TEXT)
+    if text_of(comment) != "Typed after six Tabs":
+        raise Failure("the comment reads %r" % text_of(comment))
+    if not program.present("There are payment changes scheduled for this scenario"):
+        raise Failure("the payment changes are gone")
 
 
 def summary_takes_the_typed_amount(program, study):
@@ -76,6 +109,7 @@ def search_table_keeps_its_rows(program, study):
 
 SCENARIOS = {
     "frequency": frequency_keeps_its_changes,
+    "tab": tab_passes_the_time_frame,
     "summary": summary_takes_the_typed_amount,
     "search": search_table_keeps_its_rows,
 }
