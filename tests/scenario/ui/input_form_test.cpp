@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 
@@ -119,6 +120,7 @@ class InputFormTest : public QObject {
     void frequencyGuard_data();
     void frequencyGuard();
     void tabPassesTheTimeFrameWithoutAsking();
+    void timeFrameContextMenuOnlyReads();
     void timeFrameGuardAsksEachTime();
     void timeFrameGuardWithoutChanges();
 
@@ -793,6 +795,28 @@ void InputFormTest::tabPassesTheTimeFrameWithoutAsking() {
     QCOMPARE(f.Focused(), f.Box("Text6"));
     QVERIFY(f.bed.services.Messages().empty());
     QCOMPARE(f.bed.session.changes.Count(), 2);
+}
+
+void InputFormTest::timeFrameContextMenuOnlyReads() {
+    // While a change would ask, the length of loan's menu offers no paste, cut or delete.
+    OpenForm f(0, TwoChanges);
+    QApplication::clipboard()->setText(QStringLiteral("7"));
+    QLineEdit* box = f.Box("Text4");
+    f.Enter(box);
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                              box->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(box, &menuKey);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    // Only what reads the box: Copy and Select All.
+    QStringList offered;
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator())
+            offered << action->text().section(QLatin1Char('\t'), 0, 0);
+    QCOMPARE(offered, (QStringList{"&Copy", "Select All"}));
+    menu->close();
+    QVERIFY(!box->isReadOnly());
+    QVERIFY(f.bed.services.Messages().empty());
 }
 
 void InputFormTest::timeFrameGuardAsksEachTime() {
