@@ -2,6 +2,228 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_CA" sourcelanguage="en">
 <context>
+    <name>Analysis Messages</name>
+    <message>
+        <source>Mortgage Input Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage Input Violation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, this is not a valid date.  <byte value="xd"/>A valid date (or nothing) must be entered to continue.<byte value="xd"/><byte value="xd"/>Do you want to correct your input. (Selecting [No] will clear the field).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, this date is earlier than the start date of the mortgage. You can&apos;t discharge the mortgage before it begins.  Adjust the discharge date accordingly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, this date is later than the end date of the mortgage. You can&apos;t discharge the mortgage after it ends.  Adjust the discharge date accordingly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, value entered in the Interest Rate box must be less than the scenario interest rate (currently set at: %1 %).  If not the bank would owe you money.  Think that will ever happen ? Lower the discharge interest rate.<byte value="xd"/><byte value="xd"/>A valid value (or nothing) must be entered to continue.<byte value="xd"/><byte value="xd"/>Do you want to correct your input. (Selecting [No] will clear the field).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, value entered in the Interest Rate box must be between 1 and 25</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error - Discharge date is beyond the end of the mortgage.  Please adjust the discharge date so that it falls within the loan time frame.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage Error Trap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code Logic Trap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Now in English...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code Warning, record input data scenario, payment changes and discharge input data.<byte value="xd"/><byte value="xd"/>Please report this case, with these inputs, to the program&apos;s developers (see the About box).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, &apos;Total to be refinanced&apos; cannot exceed 500,000.<byte value="xd"/><byte value="xd"/>Total to be refinanced = $ owing on discharge date + Penalty /Costs.<byte value="xd"/>It currently equals: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad Move  #%^$*&amp;&amp;^*<byte value="xd"/><byte value="xd"/>This isn&apos;t saving you any money.  It is all dependant on the discharge interest rate<byte value="xd"/>and the discharge penalty you are being charged.  Check with the bank for an actual <byte value="xd"/>discharge figure.<byte value="xd"/>Keep looking at this if the interest rates are lower than you are now paying.<byte value="xd"/><byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caution: make sure the payment increase on the new mortgage won&apos;t cramp your style.<byte value="xd"/><byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Good Move !!! (on paper that is)<byte value="xd"/><byte value="xd"/>Talk to the bank.  Verify the dishcarge penalty figure and check for any additional<byte value="xd"/>costs regarding terminating and rewritting the mortgage and confirm the saving with them<byte value="xd"/><byte value="xd"/>%1They don&apos;t like doing this, getting the answers is like pulling teeth but it looks like you have<byte value="xd"/>something worth investigating further.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, When solving for both date and interest rate, both are required input.<byte value="xd"/><byte value="xd"/>Please ensure they are filled in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, When Solving for the Date only, you must input an interest rate.<byte value="xd"/><byte value="xd"/>Please input a valid interest rate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, When Solving for the Interest Rate only, you must input a discharge date.<byte value="xd"/><byte value="xd"/>Please input a valid discharge date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage Info Box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No refinance savings where found.<byte value="xd"/><byte value="xd"/>Look closer at the Early Dishcarge Penalty. It is usually the culprit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error - Discharge date is out of the term of the mortgage.  Please adjust the discharge date so that it falls within the loan time frame.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Calculator Messages</name>
+    <message>
+        <source>Error, value entered in the mortgage box must be between 1 and 500000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, value entered in the Interest Rate box must be between 1 and 25</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, value entered in the Amortizaton box must be between 1 and 35</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, value entered in the Length of Loan box must be between 1 and 35</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, this is not a valid date.  <byte value="xd"/>A valid date (or nothing) must be entered to continue.<byte value="xd"/><byte value="xd"/>Do you want to correct your input. (Selecting [No] will clear the field).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage Error Trap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error - all input boxes for scenario 2 must be completed. Please complete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage Input Violation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, Length of loan cannot exceed the Amortization period specified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>A valid value (or nothing) must be entered to continue.<byte value="xd"/><byte value="xd"/>Do you want to correct your input. (Selecting [No] will clear the field).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage Input Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, in the mortgage row, the lower boundary MUST be lower than the upper boundary. Increase the Upper Boundary or decrease the Lower Boundary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, the increment for the mortgage row is too large.  Adding this increment value to the lower boundary exceeds upper boundary. Decrease increment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, in the mortgage row, a lower boundary value MUST be specified.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, in the interest rate row, the lower boundary MUST be lower than the upper boundary. Increase the Upper Boundary or decrease the Lower Boundary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, the increment for the interest rate row is too large.  Adding this increment value to the lower boundary exceeds upper boundary. Decrease increment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, in the interest rate row, a lower boundary value MUST be specified.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, in the Amortization Period row, the lower boundary MUST be lower than the upper boundary. Increase the Upper Boundary or decrease the Lower Boundary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, the increment for the Amortization Period row is too large.  Adding this increment value to the lower boundary exceeds upper boundary. Decrease increment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, in the Amortization Period row, a lower boundary value MUST be specified.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, All paramters must have a lower boundary specified. At least one of the values does not have the Lower Boundary specified.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, there are too many lines to display (over 800).  Please reduce some of the ranges or increase some of the increments (or do it in two runs).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate Shopper Input Violation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rate Shopper Output Violation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, value entered in the mortgage lower boundary box must be between 1 and 500000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, value entered in the mortgage increment box must be between 1 and 500000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, Check your Payment Amount as it relates to the Payment Frequency.<byte value="xd"/>            These values are relative to each other.  Acceptable values are:<byte value="xd"/><byte value="xd"/>If Payment Frequency = Monthly         Payment Amount Range: 1 to 10000<byte value="xd"/>                                               Weekly                                                            1 to   2500<byte value="xd"/>                                               Twice a Month                                               1 to   5000<byte value="xd"/>                                               Every Two Weeks                                       1 to   5000<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, Solve for Am Period scenario cannot be resolved because<byte value="xd"/>the calculated interest on the mortgage payment exceeds the payment you specified.<byte value="xd"/><byte value="xd"/>Increase the Payment Amount or decrease the Interest Rate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, Solve for scenarios cannot be resolved because<byte value="xd"/>the Interest Rate is too small to give any interest.<byte value="xd"/><byte value="xd"/>Increase the Interest Rate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, Solve for Mtge Amount scenario cannot be resolved because<byte value="xd"/>the Amortization Period is too long to calculate.<byte value="xd"/><byte value="xd"/>Decrease the Amortization Period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, unresolvable scenario</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input Error - out of range. Enter a valid value or delete the contents of the field.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Compare Report</name>
     <message>
         <source>Scenario One</source>
@@ -168,6 +390,29 @@
     </message>
 </context>
 <context>
+    <name>Engine Messages</name>
+    <message>
+        <source>Mtge Warning - please note...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The extra payment of $ %1 is more than the outstanding balance of: %2 on %3.  The loan is now paid in full and the lump payment has been reduced to pay off the outstanding balance.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The extra payment of $ %1 is more than the outstanding balance of: %2 on %3.  The loan is now paid in full and the extra payment has been reduced to pay off the outstanding balance.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mtge Error Trap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The payment schedule could not be written to the working folder %1.<byte value="xd"/>The schedule shown is correct, but reports and graphs that read the schedule file will not find it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Estimate Report</name>
     <message>
         <source>Legal Fees (incl. disbursements):</source>
@@ -270,6 +515,61 @@
     </message>
 </context>
 <context>
+    <name>Graphs</name>
+    <message>
+        <source>Acc Prin vs. Acc Int</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>$ Dollars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acc Prin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acc Int</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remaining Balance vs. Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>$ Owing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Components of Regular Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Principle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Crossover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Multiple points</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Months</name>
     <message>
         <source>January</source>
@@ -362,6 +662,25 @@
     <message>
         <source>Dec</source>
         <translation>déc.</translation>
+    </message>
+</context>
+<context>
+    <name>Payment Changes Grid</name>
+    <message>
+        <source>Pay Num</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date of Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change to Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lump  Payment</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -591,6 +910,124 @@
     </message>
 </context>
 <context>
+    <name>Saving Suggestions</name>
+    <message>
+        <source>) The current interest rate is lower than the rate you are now paying.  This indicates that you might consider terminating</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>      your mortgage early, paying the incurred penalty, and then refinancing using the lower rate in an effort to save </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>      money in interest charges.  The forms you will use for this study are: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>        Refinance a scenario         - to try the lower interest rate while manipulating the discharge penalty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>        Early Discharge Penalty    - to help you estimate the discharge penalty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>                                                               An accurate discharge penalty figure should be attained from your bank.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>) Your current payment frequency is not weekly.  Changing to weekly payments may cost more but will save you interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>      charges in the long run.  Run a scenario so that you can see the difference switching to this type of payment makes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>      You can use the Compare Form to see this impact on a new mortgage (i.e. a mortgage without payment changes)  OR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>      You can see the impact on an existing mortgage (switching to weekly payments before it comes due) by using a</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>      combination of forms with two scenario runs.  This method is explained, step by step, in the example documentation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>) As always, lump payments and increasing your payment always has an effect on your mortgage.  You can see the</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>      impact of these changes very quickly using the Compare Scenarios form.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>      Use &apos;Copy Scenario 1 to 2&apos; button and then enter your &apos;what-if&apos; changes in the payment change section.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>      When this is complete press the &apos;Calculate&apos; button and see the impact.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Scenario Messages</name>
+    <message>
+        <source>Error, value entered in the mortgage box must be between 1 and 500000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, value entered in the Interest Rate box must be between 1 and 25</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, value entered in the Amortizaton box must be between 1 and 35</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, value entered in the Length of Loan box must be between 1 and 35</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>A valid date (or nothing) must be entered to continue.<byte value="xd"/><byte value="xd"/>Do you want to correct your input. (Selecting [No] will clear the field).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>A valid value (or nothing) must be entered to continue.<byte value="xd"/><byte value="xd"/>Do you want to correct your input. (Selecting [No] will clear the field).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, this is not a valid date.  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, When the payment frequency is set to Twice a Month,  the loan start date must be set to either the 15th or 30th of the month (as these are the set payment dates for this type of mortgage payment). Your start date is being adjusted, please note this on your input screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Because there are payment changes already entered...<byte value="xd"/><byte value="xd"/>Editing this field will change the time frame of this loan.  <byte value="xd"/>This will require all current payment changes and lump payments to be erased. <byte value="xd"/><byte value="xd"/>Do you want to continue to edit this field ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage Input Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage Input Violation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning - Confirm Data Deletion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error, Length of loan cannot exceed the Amortization period specified</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Scenario Reports</name>
     <message>
         <source>Pay</source>
@@ -810,6 +1247,80 @@
     </message>
     <message>
         <source>Warning,  It has been requested to print the Payment Changes<byte value="xd"/>and /or Lump Payments.  None are entered.  Printing the Payment Changes is being aborted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Schedule Grid</name>
+    <message>
+        <source> Pay Num</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Date of     Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Payment     Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Payment     Principle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Payment     Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Acc&apos;d       Principle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Acc&apos;d       Interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Lump        Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Change to   Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Remaining    Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Shopper Grid</name>
+    <message>
+        <source> Mortgage      Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Interest        Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Amortiz&apos;n     Period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Monthly       Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Weekly        Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every Two     Weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Twice a        Month</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
