@@ -1083,19 +1083,19 @@
     </message>
     <message>
         <source>Mortgage Amount    : </source>
-        <translation>Montant du prêt    : </translation>
+        <translation>Montant du prêt     : </translation>
     </message>
     <message>
         <source>Interest Rate                  : </source>
-        <translation>Taux d&apos;intérêt                 : </translation>
+        <translation>Taux d&apos;intérêt              : </translation>
     </message>
     <message>
         <source>Am Period (years)     : </source>
-        <translation>Amortissement (ans)  : </translation>
+        <translation>Amortissement (ans) : </translation>
     </message>
     <message>
         <source>Start Date                  : </source>
-        <translation>Date de début              : </translation>
+        <translation>Date de début        : </translation>
     </message>
     <message>
         <source>Length of Loan (years) : </source>
@@ -1103,7 +1103,7 @@
     </message>
     <message>
         <source>Calculated Payment  : </source>
-        <translation>Versement calculé   : </translation>
+        <translation>Versement calculé     : </translation>
     </message>
     <message>
         <source>Payment Frequency : </source>
@@ -1139,7 +1139,7 @@
     </message>
     <message>
         <source>By Lump Payments:</source>
-        <translation>Par versements forfaitaires :</translation>
+        <translation>Par vers. forfaitaires :</translation>
     </message>
     <message>
         <source>Total Interest Paid to date:</source>
