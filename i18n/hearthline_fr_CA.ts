@@ -965,7 +965,7 @@
     </message>
     <message>
         <source>      Use &apos;Copy Scenario 1 to 2&apos; button and then enter your &apos;what-if&apos; changes in the payment change section.</source>
-        <translation>      Utilisez le bouton « Copier le scénario 1 dans le 2 », puis entrez vos hypothèses dans la section des changements de versement.</translation>
+        <translation>      Avec le bouton « Copier le scénario 1 dans le 2 », entrez vos hypothèses dans les changements de versement.</translation>
     </message>
     <message>
         <source>      When this is complete press the &apos;Calculate&apos; button and see the impact.</source>
@@ -1348,7 +1348,7 @@
     </message>
     <message>
         <source>Every</source>
-        <translation>Aux deux</translation>
+        <translation>Aux 2</translation>
     </message>
     <message>
         <source>Twice</source>

@@ -11,13 +11,21 @@
 #include <set>
 #include <sstream>
 
+#include "analysis/suggestions.h"
 #include "app/program_fixture.h"
 #include "app/translation.h"
 #include "cli/study_input.h"
 #include "core/day_number.h"
 #include "core/format.h"
+#include "print/compare_report.h"
+#include "print/discharge_report.h"
+#include "print/estimate_report.h"
 #include "print/qt/page_renderer.h"
+#include "print/refinance_report.h"
+#include "print/refinance_search_report.h"
 #include "print/reports.h"
+#include "print/shopper_report.h"
+#include "print/suggestions_report.h"
 #include "support/window_test_main.h"
 
 namespace hl {
@@ -142,6 +150,100 @@ std::string PageText(const Page& page) {
     return text;
 }
 
+/// Where a Courier New text's first and last marks stand, in grid columns: every character takes
+/// a tenth of a cell a point.
+double InkStart(const PlacedText& t) {
+    const QString text = QString::fromStdString(t.text);
+    qsizetype blanks = 0;
+    while (blanks < text.size() && text[blanks] == QLatin1Char(' '))
+        ++blanks;
+    return t.column + static_cast<double>(blanks) * t.font.size / 10;
+}
+double InkEnd(const PlacedText& t) {
+    QString text = QString::fromStdString(t.text);
+    while (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    return t.column + static_cast<double>(text.size()) * t.font.size / 10;
+}
+
+/// The tool windows' reports over inputs as the windows would hand them over in French (dates
+/// in French, figures as ever), in one document.
+Report ToolReports() {
+    const Scenario s{102500, 9.375f, 25, 5, DayFromCivil(1992, 3, 24), "Renouvellement", kWeekly};
+    const auto date = [](int y, int m, int d) {
+        return FormatDate(DayFromCivil(y, m, d), "mmm d yyyy");
+    };
+    Report all;
+    const auto add = [&all](Report report) {
+        for (Page& page : report)
+            all.push_back(std::move(page));
+    };
+    add(DischargeReport(s, {date(1992, 3, 24), date(1997, 3, 11), date(1995, 2, 15), "7.500", "",
+                            "4321.00", "4100.55", "2399.10"}));
+    add(EstimateReport({"180000.00",
+                        {"1300.00", "1525.00", "0.00", "300.00", "750.00", "300.00", "400.00",
+                         "1000.00", "400.00", "925.00", "1000.00"},
+                        "7900.00",
+                        "187900.00",
+                        {"10000.00", "0.00", "33000.00"},
+                        "43000.00",
+                        "144900.00"}));
+    add(RefinanceReport({date(1992, 3, 24), date(1997, 3, 11), "9.375", date(1995, 2, 15), "7.000",
+                         "94511.22", "2345.67", "250.00", "97106.89", "894.49", "900.00",
+                         FormatDate(DayFromCivil(1997, 3, 11), "mmmm d yyyy"), "91234.56",
+                         "90123.45", "1111.11", "177.00", "934.11"}));
+    RefinanceSearchReportInputs search{FormatDate(DayFromCivil(1995, 2, 15), "mmm d, yyyy"),
+                                       "10.000",
+                                       "1500",
+                                       false,
+                                       SearchReportPenalty::AccInterest,
+                                       SearchReportMode::DateOnly,
+                                       {}};
+    search.rows.push_back(
+        {date(1995, 2, 15), "9.950", "894.49", "2345.67", "12345.67", "11234.56", "1111.11"});
+    add(RefinanceSearchReport(search));
+    add(ShopperReport(
+        {{"100000.00", "  7.000", "  25.00", "  700.42", "  175.11", "  350.21", "  350.21"}}));
+    CompareReportTexts t;
+    t.one = {"102500.00",
+             "9.375",
+             "25.00",
+             "5.00",
+             FormatDate(s.start, "mmm, d yyyy"),
+             FrequencyCaption(kWeekly),
+             "218.50",
+             date(1997, 3, 11),
+             "75305.39",
+             "64997.40",
+             "3000.00",
+             "27194.61",
+             "40802.79",
+             {}};
+    t.two = {"100000.00",
+             "10.000",
+             "25.00",
+             "5.00",
+             FormatDate(s.start, "mmm d, yyyy"),
+             FrequencyCaption(kTwiceAMonth),
+             "894.49",
+             date(1997, 3, 11),
+             "95961.34",
+             "53669.40",
+             "0.00",
+             "4038.66",
+             "49630.74",
+             {}};
+    t.one.changes = {PaymentChange{3000, 0, DayFromCivil(1993, 1, 26)}};
+    t.balanceDifference = "-20655.95";
+    t.regularDifference = "11328.00";
+    t.lumpDifference = "3000.00";
+    t.grossSaving = "-20655.95";
+    t.netSaving = "-6327.95";
+    add(CompareReport(t));
+    add(SuggestionsReport(analysis::SavingSuggestions(s, 8.0f)));
+    return all;
+}
+
 } // namespace
 
 class FrenchTest : public QObject {
@@ -234,6 +336,40 @@ class FrenchTest : public QObject {
                 QVERIFY2(PageText(page).find(english) == std::string::npos, english);
         // Set HL_FRENCH_PDF to a path to keep the document, to read it with pdftotext -layout.
         if (const QByteArray keep = qgetenv("HL_FRENCH_PDF"); !keep.isEmpty())
+            QVERIFY(WritePdf(report, QString::fromLocal8Bit(keep)));
+    }
+
+    // The tool windows' reports in French: their titles, and the Courier New columns of
+    // figures and headings still apart, each text starting within the frame.
+    void theToolReportsPrintInFrench() {
+        const ProgramTranslation translation(Language::French, HL_FRENCH_TRANSLATION);
+        const Report report = ToolReports();
+        std::string all;
+        for (const Page& page : report) {
+            for (const PlacedText& t : page.texts) {
+                all += t.text + "\n";
+                QVERIFY2(t.column >= 0 && t.column <= 95, t.text.c_str());
+            }
+            // Courier New cells are exact: 1/10 of a cell a point, every character alike.
+            for (const PlacedText& a : page.texts)
+                for (const PlacedText& b : page.texts) {
+                    if (&a == &b || a.line != b.line || a.font.face != PrintFace::CourierNew ||
+                        b.font.face != PrintFace::CourierNew || b.column <= a.column ||
+                        QString::fromStdString(a.text).trimmed().isEmpty())
+                        continue;
+                    // At least half a cell between the last mark of one and the first of the next.
+                    QVERIFY2(InkEnd(a) + 0.5 <= InkStart(b), (a.text + " | " + b.text).c_str());
+                }
+        }
+        for (const char* title :
+             {"Pénalité de remboursement anticipé", "Estimation du prêt hypothécaire requis",
+              "Refinancement - résultats du scénario",
+              "Étude de refinancement - les deux inconnues",
+              "Résultats du comparateur de versements", "Comparaison de scénarios",
+              "Suggestions d'économie", "Intérêts de trois mois :", "Deux fois par mois",
+              "févr. 15 1995", "N'EST PAS APPLIQUÉE", "Méthode des intérêts cumulés"})
+            QVERIFY2(all.find(title) != std::string::npos, title);
+        if (const QByteArray keep = qgetenv("HL_FRENCH_TOOLS_PDF"); !keep.isEmpty())
             QVERIFY(WritePdf(report, QString::fromLocal8Bit(keep)));
     }
 };
