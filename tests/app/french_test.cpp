@@ -32,10 +32,17 @@ namespace hl {
 namespace {
 
 /// Texts that read the same in both languages.
-const std::set<QString> kSameInFrench = {
-    QStringLiteral("Hearthline"), QStringLiteral("OK"),   QStringLiteral("%"),
-    QStringLiteral("Date"),       QStringLiteral("Note"), QStringLiteral("Conclusion"),
-    QStringLiteral("Total"),      QStringLiteral("Page"), QStringLiteral("Hearthline 2.0")};
+const std::set<QString> kSameInFrench = {QStringLiteral("Hearthline"),
+                                         QStringLiteral("OK"),
+                                         QStringLiteral("%"),
+                                         QStringLiteral("Date"),
+                                         QStringLiteral("Note"),
+                                         QStringLiteral("Conclusion"),
+                                         QStringLiteral("Total"),
+                                         QStringLiteral("Page"),
+                                         QStringLiteral("Hearthline 2.0"),
+                                         QStringLiteral("Hearthline, version 2.0"),
+                                         QStringLiteral("Hearthline - version 2.0")};
 
 bool HasLetter(const QString& text) {
     for (const QChar c : text)
