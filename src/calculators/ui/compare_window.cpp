@@ -26,11 +26,28 @@
 namespace hl {
 namespace {
 
-constexpr const char* kOneIndicator = "Changes entered for Scenario One";
-constexpr const char* kTwoIndicator = "Changes entered for Scenario Two";
-constexpr const char* kErrorTrapTitle = "Mortgage Error Trap";
-constexpr const char* kTimeFrameFirst = "Error Start Date and Length of Loan MUST be completed ";
-constexpr const char* kTimeFrameSecond = "before payment chanes can be entered.";
+constexpr const char* kOneIndicator =
+    QT_TRANSLATE_NOOP("hl::CompareWindow", "Changes entered for Scenario One");
+constexpr const char* kTwoIndicator =
+    QT_TRANSLATE_NOOP("hl::CompareWindow", "Changes entered for Scenario Two");
+constexpr const char* kErrorTrapTitle =
+    QT_TRANSLATE_NOOP("hl::CompareWindow", "Mortgage Error Trap");
+constexpr const char* kTimeFrame =
+    QT_TRANSLATE_NOOP("hl::CompareWindow", "Error Start Date and Length of Loan MUST be completed "
+                                           "before payment chanes can be entered.");
+
+// A caption named `name` (its objectName), showing `caption`.
+QLabel* Caption(QWidget* parent, const char* name, const QString& caption) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QPushButton* Command(QWidget* parent, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
 
 QLineEdit* MakeBox(QWidget* parent, const char* name, const QString& accessibleName) {
     auto* box = new QLineEdit(parent);
@@ -63,8 +80,7 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 } // namespace
 
 CompareWindow::CompareWindow(AppContext& context, QWidget* parent)
-    : ChildWindow(context, WindowId::Form11, QStringLiteral("Compare Scenarios - What If ?"),
-                  parent) {
+    : ChildWindow(context, WindowId::Form11, tr("Compare Scenarios - What If ?"), parent) {
     BuildControls();
     Connect();
     PlaceInTwips(50, 30, 9300, 5660);
@@ -74,16 +90,16 @@ CompareWindow::CompareWindow(AppContext& context, QWidget* parent)
 void CompareWindow::BuildControls() {
     // Drawn for an 8-point sans-serif, as the other windows of the program.
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
-    Frame1 = new QGroupBox(QStringLiteral("Input Variables"), this);
+    Frame1 = new QGroupBox(tr("Input Variables"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame2 = new QGroupBox(QStringLiteral("Summary"), this);
+    Frame2 = new QGroupBox(tr("Summary"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame3 = new QGroupBox(QStringLiteral(" Quick Function"), this);
+    Frame3 = new QGroupBox(tr(" Quick Function"), this);
     Frame3->setObjectName(QStringLiteral("Frame3"));
 
-    Label1 = MakeLabel(this, "Label1", "Scenario One ");
-    Label2 = MakeLabel(this, "Label2", "Scenario Two");
-    Label3 = MakeLabel(Frame2, "Label3", "Difference");
+    Label1 = Caption(this, "Label1", tr("Scenario One "));
+    Label2 = Caption(this, "Label2", tr("Scenario Two"));
+    Label3 = Caption(Frame2, "Label3", tr("Difference"));
     for (QLabel* heading : {Label1, Label2, Label3}) {
         QFont bold = heading->font();
         bold.setBold(true);
@@ -101,26 +117,31 @@ void CompareWindow::BuildControls() {
         QLineEdit** twoBox;
     };
     const Row inputs[] = {
-        {"Label4", "Mortgage Amount:", "Text1", "Text14", &Text1, &Text14},
-        {"Label5", "Interest Rate:", "Text2", "Text15", &Text2, &Text15},
-        {"Label6", "Amortization Period (yrs):", "Text3", "Text16", &Text3, &Text16},
-        {"Label7", "Length of Mortgage (yrs):", "Text4", "Text17", &Text4, &Text17},
-        {"Label8", "Start Date:", "Text5", "Text18", &Text5, &Text18},
+        {"Label4", QT_TR_NOOP("Mortgage Amount:"), "Text1", "Text14", &Text1, &Text14},
+        {"Label5", QT_TR_NOOP("Interest Rate:"), "Text2", "Text15", &Text2, &Text15},
+        {"Label6", QT_TR_NOOP("Amortization Period (yrs):"), "Text3", "Text16", &Text3, &Text16},
+        {"Label7", QT_TR_NOOP("Length of Mortgage (yrs):"), "Text4", "Text17", &Text4, &Text17},
+        {"Label8", QT_TR_NOOP("Start Date:"), "Text5", "Text18", &Text5, &Text18},
     };
     const Row results[] = {
-        {"Label10", "Calculated Payment:", "Text7", "Text19", &Text7, &Text19},
-        {"Label11", "Closing Date:", "Text10", "Text22", &Text10, &Text22},
-        {"Label12", "Balance still Outstanding: ", "Text11", "Text23", &Text11, &Text23},
-        {"Label13", "$ Paid:    Regular Payments:", "Text31", "Text32", &Text31, &Text32},
-        {"Label14", "                  Lump Payments     :", "Text9", "Text21", &Text9, &Text21},
-        {"Label15", "Total Principle Paid to Date:", "Text12", "Text24", &Text12, &Text24},
-        {"Label16", "Total Interest Paid to Date: ", "Text13", "Text25", &Text13, &Text25},
+        {"Label10", QT_TR_NOOP("Calculated Payment:"), "Text7", "Text19", &Text7, &Text19},
+        {"Label11", QT_TR_NOOP("Closing Date:"), "Text10", "Text22", &Text10, &Text22},
+        {"Label12", QT_TR_NOOP("Balance still Outstanding: "), "Text11", "Text23", &Text11,
+         &Text23},
+        {"Label13", QT_TR_NOOP("$ Paid:    Regular Payments:"), "Text31", "Text32", &Text31,
+         &Text32},
+        {"Label14", QT_TR_NOOP("                  Lump Payments     :"), "Text9", "Text21", &Text9,
+         &Text21},
+        {"Label15", QT_TR_NOOP("Total Principle Paid to Date:"), "Text12", "Text24", &Text12,
+         &Text24},
+        {"Label16", QT_TR_NOOP("Total Interest Paid to Date: "), "Text13", "Text25", &Text13,
+         &Text25},
     };
     auto fill = [](QWidget* frame, QGridLayout* grid, const Row& row, int at) {
-        QLabel* caption = MakeLabel(frame, row.label, row.caption);
-        const QString name = QString::fromLatin1(row.caption).simplified().remove(QLatin1Char(':'));
-        *row.oneBox = MakeBox(frame, row.one, name + QStringLiteral(" - Scenario One"));
-        *row.twoBox = MakeBox(frame, row.two, name + QStringLiteral(" - Scenario Two"));
+        QLabel* caption = Caption(frame, row.label, tr(row.caption));
+        const QString name = tr(row.caption).simplified().remove(QLatin1Char(':'));
+        *row.oneBox = MakeBox(frame, row.one, name + tr(" - Scenario One"));
+        *row.twoBox = MakeBox(frame, row.two, name + tr(" - Scenario Two"));
         caption->setBuddy(*row.twoBox);
         grid->addWidget(caption, at, 0, Qt::AlignRight);
         grid->addWidget(*row.oneBox, at, 1);
@@ -131,11 +152,11 @@ void CompareWindow::BuildControls() {
     int at = 0;
     for (const Row& row : inputs)
         fill(Frame1, inputGrid, row, at++);
-    QLabel* frequency = MakeLabel(Frame1, "Label9", "Payment Frequency");
-    Text6 = MakeBox(Frame1, "Text6", QStringLiteral("Payment Frequency - Scenario One"));
+    QLabel* frequency = Caption(Frame1, "Label9", tr("Payment Frequency"));
+    Text6 = MakeBox(Frame1, "Text6", tr("Payment Frequency - Scenario One"));
     Combo1 = new DropDownCombo(Frame1);
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setAccessibleName(QStringLiteral("Payment Frequency - Scenario Two"));
+    Combo1->setAccessibleName(tr("Payment Frequency - Scenario Two"));
     frequency->setBuddy(Combo1);
     inputGrid->addWidget(frequency, at, 0, Qt::AlignRight);
     inputGrid->addWidget(Text6, at, 1);
@@ -144,8 +165,8 @@ void CompareWindow::BuildControls() {
     Text20 = MakeIndicator(Frame1, "Text20");
     inputGrid->addWidget(Text8, at, 1);
     inputGrid->addWidget(Text20, at++, 2);
-    Command3 = MakeButton(Frame1, "Command3", "View Payment Changes");
-    Command1 = MakeButton(Frame1, "Command1", "Enter Payment Changes");
+    Command3 = Command(Frame1, "Command3", tr("View Payment Changes"));
+    Command1 = Command(Frame1, "Command1", tr("Enter Payment Changes"));
     inputGrid->addWidget(Command3, at, 1);
     inputGrid->addWidget(Command1, at, 2);
 
@@ -160,13 +181,13 @@ void CompareWindow::BuildControls() {
         summaryGrid->addWidget(box, row, column);
         return box;
     };
-    Text28 = difference("Text28", QStringLiteral("Balance still Outstanding - Difference"), 2, 3);
-    Text33 = difference("Text33", QStringLiteral("Regular Payments - Difference"), 3, 3);
-    Text27 = difference("Text27", QStringLiteral("Lump Payments - Difference"), 4, 3);
-    QLabel* gross = MakeLabel(Frame2, "Label17", "Gross Saving:");
-    QLabel* net = MakeLabel(Frame2, "Label18", "Net Saving:");
-    Text29 = MakeBox(Frame2, "Text29", QStringLiteral("Gross Saving"));
-    Text30 = MakeBox(Frame2, "Text30", QStringLiteral("Net Saving"));
+    Text28 = difference("Text28", tr("Balance still Outstanding - Difference"), 2, 3);
+    Text33 = difference("Text33", tr("Regular Payments - Difference"), 3, 3);
+    Text27 = difference("Text27", tr("Lump Payments - Difference"), 4, 3);
+    QLabel* gross = Caption(Frame2, "Label17", tr("Gross Saving:"));
+    QLabel* net = Caption(Frame2, "Label18", tr("Net Saving:"));
+    Text29 = MakeBox(Frame2, "Text29", tr("Gross Saving"));
+    Text30 = MakeBox(Frame2, "Text30", tr("Net Saving"));
     gross->setBuddy(Text29);
     net->setBuddy(Text30);
     summaryGrid->addWidget(gross, 2, 4, Qt::AlignRight);
@@ -174,13 +195,13 @@ void CompareWindow::BuildControls() {
     summaryGrid->addWidget(net, 3, 4, Qt::AlignRight);
     summaryGrid->addWidget(Text30, 3, 5);
 
-    Command5 = MakeButton(Frame3, "Command5", "Copy Scenario   1 to 2");
-    Command6 = MakeButton(Frame3, "Command6", "Clear Scenario 2");
+    Command5 = Command(Frame3, "Command5", tr("Copy Scenario   1 to 2"));
+    Command6 = Command(Frame3, "Command6", tr("Clear Scenario 2"));
     auto* quick = new QVBoxLayout(Frame3);
     quick->addWidget(Command5);
     quick->addWidget(Command6);
-    Command4 = MakeButton(this, "Command4", "Calculate");
-    Command2 = MakeButton(this, "Command2", "Close");
+    Command4 = Command(this, "Command4", tr("Calculate"));
+    Command2 = Command(this, "Command2", tr("Close"));
 
     // Scenario one is display only; scenario two's results and the differences take no input.
     for (QLineEdit* box : {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text10, Text11, Text31,
@@ -284,7 +305,7 @@ void CompareWindow::Open() {
     Text13->setText(Q(one_.interest));
     Text12->setText(Q(one_.principal));
     if (one_.hasChanges) {
-        Text8->setText(QString::fromLatin1(kOneIndicator));
+        Text8->setText(tr(kOneIndicator));
         Text8->show();
     }
 
@@ -408,7 +429,7 @@ void CompareWindow::PaymentPreview() {
 
 void CompareWindow::RefreshIndicator() {
     if (table_->Count() > 0) {
-        Text20->setText(QString::fromLatin1(kTwoIndicator));
+        Text20->setText(tr(kTwoIndicator));
         Text20->show();
     } else {
         Text20->clear();
@@ -525,7 +546,7 @@ void CompareWindow::Command1LostFocus() { RefreshIndicator(); }
 void CompareWindow::Command1Click() {
     const std::optional<DayNumber> start = ParseDate(TextOf(Text18));
     if (Text17->text().isEmpty() || !start) {
-        services_.Tell(kErrorTrapTitle, std::string(kTimeFrameFirst) + kTimeFrameSecond);
+        services_.Tell(tr(kErrorTrapTitle).toStdString(), tr(kTimeFrame).toStdString());
         events_.ReturnFocus(Text17);
         return;
     }
@@ -610,7 +631,7 @@ void CompareWindow::Command5Click() {
         table_->entries.clear();
     }
     if (table_->Count() > 0) {
-        Text20->setText(QString::fromLatin1(kTwoIndicator));
+        Text20->setText(tr(kTwoIndicator));
         Text20->show();
     }
     ClearResults();

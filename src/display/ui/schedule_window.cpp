@@ -31,8 +31,8 @@ namespace hl {
 
 namespace {
 
-QPushButton* Button(QWidget* parent, const char* name, const char* text) {
-    auto* button = new QPushButton(QString::fromLatin1(text), parent);
+QPushButton* Button(QWidget* parent, const char* name, const QString& text) {
+    auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
     return button;
 }
@@ -46,8 +46,8 @@ std::vector<QString> CaptionLines(const char* caption) {
     return lines;
 }
 
-QRadioButton* Option(QWidget* parent, const char* name, const char* text) {
-    auto* option = new QRadioButton(QString::fromLatin1(text), parent);
+QRadioButton* Option(QWidget* parent, const char* name, const QString& text) {
+    auto* option = new QRadioButton(text, parent);
     option->setObjectName(QString::fromLatin1(name));
     return option;
 }
@@ -55,7 +55,7 @@ QRadioButton* Option(QWidget* parent, const char* name, const char* text) {
 } // namespace
 
 ScheduleWindow::ScheduleWindow(AppContext& context, QWidget* parent)
-    : ChildWindow(context, WindowId::Form7, QStringLiteral("Schedule Display"), parent) {
+    : ChildWindow(context, WindowId::Form7, tr("Schedule Display"), parent) {
     BuildControls();
     PlaceInTwips(50, 50, 9200, 5490);
     Load();
@@ -114,11 +114,11 @@ void ScheduleWindow::BuildControls() {
     header->setFixedHeight(Twips(kScheduleHeaderTwips));
     header->setHighlightSections(false);
 
-    Frame1 = new QGroupBox(QStringLiteral("Grid Display Options"), this);
+    Frame1 = new QGroupBox(tr("Grid Display Options"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Option1 = Option(Frame1, "Option1", "All Payments");
-    Option2 = Option(Frame1, "Option2", "Loan Anniversaries only");
-    Option3 = Option(Frame1, "Option3", "Year Ends only");
+    Option1 = Option(Frame1, "Option1", tr("All Payments"));
+    Option2 = Option(Frame1, "Option2", tr("Loan Anniversaries only"));
+    Option3 = Option(Frame1, "Option3", tr("Year Ends only"));
     auto* options = new QVBoxLayout(Frame1);
     options->setContentsMargins(Twips(90), Twips(30), Twips(90), Twips(30));
     options->setSpacing(0);
@@ -126,12 +126,12 @@ void ScheduleWindow::BuildControls() {
     options->addWidget(Option2);
     options->addWidget(Option3);
 
-    Label1 = new QLabel(QStringLiteral("Graphs"), this);
+    Label1 = new QLabel(tr("Graphs"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignCenter);
-    Command1 = Button(this, "Command1", "Balance over Time");
-    Command2 = Button(this, "Command2", "Acc. Interest   versus Acc. Principle");
-    Command6 = Button(this, "Command6", "Components of Regular Payment");
+    Command1 = Button(this, "Command1", tr("Balance over Time"));
+    Command2 = Button(this, "Command2", tr("Acc. Interest   versus Acc. Principle"));
+    Command6 = Button(this, "Command6", tr("Components of Regular Payment"));
     auto* graphs = new QGridLayout;
     graphs->setSpacing(Twips(30));
     graphs->addWidget(Label1, 0, 0, 1, 2);
@@ -139,8 +139,8 @@ void ScheduleWindow::BuildControls() {
     graphs->addWidget(Command6, 1, 1);
     graphs->addWidget(Command2, 2, 0, 1, 2);
 
-    Command4 = Button(this, "Command4", "Close");
-    Command3 = Button(this, "Command3", "Quit");
+    Command4 = Button(this, "Command4", tr("Close"));
+    Command3 = Button(this, "Command3", tr("Quit"));
     auto* closing = new QVBoxLayout;
     closing->setSpacing(Twips(30));
     closing->addStretch(1);
