@@ -14,6 +14,7 @@
 #include "core/box_value.h"
 #include "core/format.h"
 #include "core/text_items.h"
+#include "core/translate.h"
 #include "engine/schedule_file.h"
 #include "files/working_files.h"
 #include "print/compare_report.h"
@@ -76,6 +77,19 @@ QLabel* MakeIndicator(QWidget* parent, const char* name) {
 }
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// The frequency list shows each frequency in the program's language and keeps its code; the
+// working file and the computations read the English name.
+QString FrequencyText(int code) { return Q(TrText("Frequencies", FrequencyName(code))); }
+
+std::string FrequencyOf(const QComboBox* list) {
+    return FrequencyName(list->currentData().toInt());
+}
+
+void ChooseFrequency(QComboBox* list, int code) {
+    if (const int at = list->findData(code); at >= 0)
+        list->setCurrentIndex(at);
+}
 
 } // namespace
 
@@ -287,7 +301,7 @@ void CompareWindow::Open() {
     // Scenario one's changes, for the viewer and the printed comparison.
     WriteParkedChanges(session_.folder, session_.changes);
     for (int code = kMonthly; code <= kEveryTwoWeeks; ++code)
-        Combo1->addItem(QString::fromLatin1(FrequencyName(code)));
+        Combo1->addItem(FrequencyText(code), code);
 
     const ScheduleRun run = RunAndWriteSchedule(session_.Inputs(), session_.folder, services_);
     one_ = calc::ScenarioOneOf(session_.scenario, session_.changes.Count(), run.schedule);
@@ -296,7 +310,7 @@ void CompareWindow::Open() {
     Text3->setText(Q(one_.amortization));
     Text4->setText(Q(one_.term));
     Text5->setText(Q(one_.start));
-    Text6->setText(Q(one_.frequency));
+    Text6->setText(Q(TrText("Frequencies", one_.frequency.c_str())));
     Text7->setText(Q(one_.payment));
     Text31->setText(Q(one_.regularPaid));
     Text9->setText(Q(one_.lumpPaid));
@@ -322,9 +336,9 @@ void CompareWindow::Restore() {
         boxes[i]->setText(Q(calc::RestoredBoxText(kept.Text(i))));
     Text18->setText(Q(kept.Day(4) != 0 ? FormatDate(kept.Day(4), "mmm d yyyy") : std::string()));
     // A frequency the list lacks (the blank file's) leaves the list at "Weekly".
-    const int listed = Combo1->findText(Q(kept.Text(5)));
-    if (listed >= 0)
-        Combo1->setCurrentIndex(listed);
+    for (int code = kMonthly; code <= kEveryTwoWeeks; ++code)
+        if (kept.Text(5) == FrequencyName(code))
+            ChooseFrequency(Combo1, code);
     table_->entries.clear();
     for (const ToolGroup& g : kept.groups)
         table_->entries.push_back(PaymentChange{g.lump, g.change, g.date});
@@ -337,7 +351,7 @@ void CompareWindow::SaveState() {
     for (std::size_t i = 0; i < 4; ++i)
         kept.SetText(i, calc::StoredBoxText(TextOf(boxes[i])));
     kept.SetDay(4, ParseDate(TextOf(Text18)).value_or(0));
-    kept.SetText(5, calc::StoredBoxText(Combo1->currentText().toStdString()));
+    kept.SetText(5, calc::StoredBoxText(FrequencyOf(Combo1)));
     for (const PaymentChange& e : table_->entries)
         kept.groups.push_back(ToolGroup{e.lump, e.change, e.date});
     WriteToolFile(session_.folder, kept);
@@ -398,9 +412,8 @@ void CompareWindow::Unloading() {
 }
 
 calc::ScenarioTwoBoxes CompareWindow::Boxes() const {
-    return calc::ScenarioTwoBoxes{TextOf(Text14), TextOf(Text15),
-                                  TextOf(Text16), TextOf(Text17),
-                                  TextOf(Text18), Combo1->currentText().toStdString()};
+    return calc::ScenarioTwoBoxes{TextOf(Text14), TextOf(Text15), TextOf(Text16),
+                                  TextOf(Text17), TextOf(Text18), FrequencyOf(Combo1)};
 }
 
 void CompareWindow::ClearResults() {
@@ -414,7 +427,7 @@ void CompareWindow::ClearScenarioTwo() {
     ClosePaymentChanges();
     for (QLineEdit* box : {Text14, Text15, Text16, Text17, Text18})
         box->clear();
-    Combo1->setCurrentText(QStringLiteral("Weekly"));
+    ChooseFrequency(Combo1, kWeekly);
     Text20->clear();
     Text20->hide();
     table_->entries.clear();
@@ -553,8 +566,7 @@ void CompareWindow::Command1Click() {
     // The changes fall on scenario two's own payment dates, where its run applies them.
     listed_ = PaymentCalendar{
         calc::BoxValue(TextOf(Text17)).value_or(0.0f),
-        calc::FrequencyOfText(Combo1->currentText().toStdString(), session_.scenario.frequency),
-        *start};
+        calc::FrequencyOfText(FrequencyOf(Combo1), session_.scenario.frequency), *start};
     if (auto* changes = qobject_cast<PaymentChangesWindow*>(host_.ShowChild(WindowId::Form4)))
         changes->Prepare(listed_, table_);
 }
@@ -569,8 +581,7 @@ void CompareWindow::FollowTimeFrame() {
     const std::optional<DayNumber> start = ParseDate(TextOf(Text18));
     const PaymentCalendar now{
         calc::BoxValue(TextOf(Text17)).value_or(0.0f),
-        calc::FrequencyOfText(Combo1->currentText().toStdString(), session_.scenario.frequency),
-        start.value_or(0)};
+        calc::FrequencyOfText(FrequencyOf(Combo1), session_.scenario.frequency), start.value_or(0)};
     if (now != listed_)
         ClosePaymentChanges();
 }
@@ -622,7 +633,7 @@ void CompareWindow::Command5Click() {
     Text16->setText(shown(s.amortization, "#0.00"));
     Text17->setText(shown(s.term, "##0.00"));
     Text18->setText(Q(FormatDate(s.start, "mmm d yyyy")));
-    Combo1->setCurrentText(Text6->text());
+    ChooseFrequency(Combo1, s.frequency);
     // Scenario one's changes as parked on opening.
     table_->entries.clear();
     try {

@@ -11,6 +11,7 @@
 
 #include "calculators/ui/drop_down_combo.h"
 #include "core/box_value.h"
+#include "core/translate.h"
 #include "engine/scenario.h"
 #include "print/picture_reports.h"
 #include "windowkit/accessible_names.h"
@@ -49,8 +50,8 @@ SolveForWindow::SolveForWindow(AppContext& context, QWidget* parent)
     PlaceInTwips(50, 30, 8000, 5500);
     // Opening: every box empty, the frequency Weekly.
     for (int code = kMonthly; code <= kEveryTwoWeeks; ++code)
-        Combo1->addItem(QString::fromLatin1(FrequencyName(code)));
-    Combo1->setCurrentText(QStringLiteral("Weekly"));
+        Combo1->addItem(QString::fromStdString(TrText("Frequencies", FrequencyName(code))), code);
+    Combo1->setCurrentIndex(Combo1->findData(kWeekly));
 }
 
 void SolveForWindow::BuildControls() {
@@ -183,7 +184,8 @@ calc::SolveInputs SolveForWindow::Inputs() const {
     in.payment = calc::BoxValue(TextOf(Text2));
     in.amount = calc::BoxValue(TextOf(Text3));
     in.years = calc::BoxValue(TextOf(Text4));
-    in.frequency = Combo1->currentText().toStdString();
+    // The solves read the English name, whatever the language the list shows.
+    in.frequency = FrequencyName(Combo1->currentData().toInt());
     return in;
 }
 
