@@ -38,10 +38,9 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& text) {
 }
 
 // A caption's lines: its words as the header breaks them, at each run of blanks.
-std::vector<QString> CaptionLines(const char* caption) {
+std::vector<QString> CaptionLines(const QString& caption) {
     std::vector<QString> lines;
-    for (const QString& line :
-         QString::fromLatin1(caption).trimmed().split(QRegularExpression(QStringLiteral(" {2,}"))))
+    for (const QString& line : caption.trimmed().split(QRegularExpression(QStringLiteral(" {2,}"))))
         lines.push_back(line);
     return lines;
 }
@@ -72,7 +71,8 @@ void ScheduleWindow::FitColumns() {
     std::vector<int> weights;
     for (int c = 0; c < kScheduleColumns; ++c) {
         const auto column = static_cast<std::size_t>(c);
-        std::vector<QString> cells = CaptionLines(kScheduleHeaders[column]);
+        // The caption as the header shows it, in the program's language.
+        std::vector<QString> cells = CaptionLines(model_->headerData(c, Qt::Horizontal).toString());
         const int captions = ColumnNeed(Grid1->horizontalHeader()->fontMetrics(), cells);
         // The longest texts are the widest: the figures' digits are all one width.
         cells.clear();
