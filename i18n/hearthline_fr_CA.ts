@@ -100,11 +100,11 @@
     <name>hl::CompareWindow</name>
     <message>
         <source>Changes entered for Scenario One</source>
-        <translation>Changements saisis pour le scénario un</translation>
+        <translation>Changements au scénario un</translation>
     </message>
     <message>
         <source>Changes entered for Scenario Two</source>
-        <translation>Changements saisis pour le scénario deux</translation>
+        <translation>Changements au scénario deux</translation>
     </message>
     <message>
         <source>Mortgage Error Trap</source>
@@ -112,11 +112,11 @@
     </message>
     <message>
         <source>Error Start Date and Length of Loan MUST be completed before payment chanes can be entered.</source>
-        <translation>Erreur : la date de début et la durée du terme DOIVENT être remplies avant de saisir des changements de versement.</translation>
+        <translation>Erreur&#xa0;: la date de début et la durée du terme DOIVENT être remplies avant de saisir des changements de versement.</translation>
     </message>
     <message>
         <source>Compare Scenarios - What If ?</source>
-        <translation>Comparer des scénarios - Et si ?</translation>
+        <translation>Comparer des scénarios - Et si&#xa0;?</translation>
     </message>
     <message>
         <source>Input Variables</source>
@@ -144,51 +144,51 @@
     </message>
     <message>
         <source>Mortgage Amount:</source>
-        <translation>Montant du prêt :</translation>
+        <translation>Montant du prêt&#xa0;:</translation>
     </message>
     <message>
         <source>Interest Rate:</source>
-        <translation>Taux d&apos;intérêt :</translation>
+        <translation>Taux d&apos;intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>Amortization Period (yrs):</source>
-        <translation>Période d&apos;amortissement (ans) :</translation>
+        <translation>Amortissement (ans)&#xa0;:</translation>
     </message>
     <message>
         <source>Length of Mortgage (yrs):</source>
-        <translation>Durée du terme (ans) :</translation>
+        <translation>Durée du terme (ans)&#xa0;:</translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation>Date de début :</translation>
+        <translation>Date de début&#xa0;:</translation>
     </message>
     <message>
         <source>Calculated Payment:</source>
-        <translation>Versement calculé :</translation>
+        <translation>Versement calculé&#xa0;:</translation>
     </message>
     <message>
         <source>Closing Date:</source>
-        <translation>Date d&apos;échéance :</translation>
+        <translation>Date d&apos;échéance&#xa0;:</translation>
     </message>
     <message>
         <source>Balance still Outstanding: </source>
-        <translation>Solde impayé : </translation>
+        <translation>Solde impayé&#xa0;: </translation>
     </message>
     <message>
         <source>$ Paid:    Regular Payments:</source>
-        <translation>$ payés :    versements réguliers :</translation>
+        <translation>$ payés&#xa0;:    réguliers&#xa0;:</translation>
     </message>
     <message>
         <source>                  Lump Payments     :</source>
-        <translation>              versements forfaitaires :</translation>
+        <translation>                  forfaitaires&#xa0;:</translation>
     </message>
     <message>
         <source>Total Principle Paid to Date:</source>
-        <translation>Capital total payé à ce jour :</translation>
+        <translation>Capital payé à ce jour&#xa0;:</translation>
     </message>
     <message>
         <source>Total Interest Paid to Date: </source>
-        <translation>Intérêts totaux payés à ce jour : </translation>
+        <translation>Intérêts payés à ce jour&#xa0;: </translation>
     </message>
     <message>
         <source> - Scenario One</source>
@@ -200,7 +200,7 @@
     </message>
     <message>
         <source>Payment Frequency</source>
-        <translation>Fréquence des versements</translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>Payment Frequency - Scenario One</source>
@@ -212,11 +212,11 @@
     </message>
     <message>
         <source>View Payment Changes</source>
-        <translation>Voir les changements de versement</translation>
+        <translation>Voir les changements</translation>
     </message>
     <message>
         <source>Enter Payment Changes</source>
-        <translation>Saisir les changements de versement</translation>
+        <translation>Saisir les changements</translation>
     </message>
     <message>
         <source>Balance still Outstanding - Difference</source>
@@ -232,11 +232,11 @@
     </message>
     <message>
         <source>Gross Saving:</source>
-        <translation>Économie brute :</translation>
+        <translation>Économie brute&#xa0;:</translation>
     </message>
     <message>
         <source>Net Saving:</source>
-        <translation>Économie nette :</translation>
+        <translation>Économie nette&#xa0;:</translation>
     </message>
     <message>
         <source>Gross Saving</source>
@@ -271,7 +271,7 @@
     </message>
     <message>
         <source>This form calculates the Early Discharge Penalty.  This is the money the lender <byte value="xd"/>charges you to discharge a closed mortgage before it&apos;s renewal date.<byte value="xd"/><byte value="xd"/>This is usually considered when you want to move your mortgage to another lender<byte value="xd"/>or to renegotiate your mortgage before it&apos;s term ends.  A common reason to do this<byte value="xd"/>is to save money because interest rates have dropped.<byte value="xd"/><byte value="xd"/> Enter the Discharge Date and Interest Rate on this form and the penalties are calculated<byte value="xd"/>for you.  Please press the [Explain Penalties] button for a description of these penalties<byte value="xd"/>and tips to help you save penalty costs.</source>
-        <translation>Ce formulaire calcule la pénalité pour remboursement anticipé, soit la somme que le prêteur<byte value="xd"/>vous demande pour rembourser un prêt hypothécaire fermé avant sa date de renouvellement.<byte value="xd"/><byte value="xd"/>On y pense habituellement quand on veut transférer son prêt hypothécaire à un autre prêteur<byte value="xd"/>ou le renégocier avant la fin de son terme. On le fait souvent pour économiser<byte value="xd"/>parce que les taux d&apos;intérêt ont baissé.<byte value="xd"/><byte value="xd"/>Entrez la date de remboursement et le taux d&apos;intérêt dans ce formulaire : les pénalités sont<byte value="xd"/>calculées pour vous. Appuyez sur le bouton [Expliquer les pénalités] pour une description de ces<byte value="xd"/>pénalités et des conseils pour en réduire le coût.</translation>
+        <translation>Ce formulaire calcule la pénalité pour remboursement anticipé, soit la somme que le prêteur<byte value="xd"/>vous demande pour rembourser un prêt hypothécaire fermé avant sa date de renouvellement.<byte value="xd"/><byte value="xd"/>On y pense habituellement quand on veut transférer son prêt hypothécaire à un autre prêteur<byte value="xd"/>ou le renégocier avant la fin de son terme. On le fait souvent pour économiser<byte value="xd"/>parce que les taux d&apos;intérêt ont baissé.<byte value="xd"/><byte value="xd"/>Entrez la date de remboursement et le taux d&apos;intérêt dans ce formulaire&#xa0;: les pénalités sont<byte value="xd"/>calculées pour vous. Appuyez sur le bouton [Expliquer les pénalités] pour une description de ces<byte value="xd"/>pénalités et des conseils pour en réduire le coût.</translation>
     </message>
     <message>
         <source>Explain Discharge Penalties Hint Box</source>
@@ -279,7 +279,7 @@
     </message>
     <message>
         <source>Since each financial institution calculates this penalty differently, this form<byte value="xd"/>displays three different methods of calculating the Interest Rate Differential penalty.<byte value="xd"/>Choose whichever one comes closest to the penalty your institution charges.<byte value="xd"/><byte value="xd"/>If in doubt, use the Actual Scenario Calculation IRD value.<byte value="xd"/><byte value="xd"/>The applicable penalty is the GREATER of the Interest Rate Differential Penalty and <byte value="xd"/>the Three Month Interest Penalty.<byte value="xd"/><byte value="xd"/>Some mortgages are subject to the Three Monthly Penalty (not the Interest Rate Differential).<byte value="xd"/>if the mortgage has been running for 3 years.  This applies for some mortgage contracts and<byte value="xd"/>those that are CMHC insured.<byte value="xd"/><byte value="xd"/>CHECK WITH YOUR LENDER ABOUT THIS.  THEY DON&apos;T ADVERTISE THIS FACT.</source>
-        <translation>Comme chaque institution financière calcule cette pénalité à sa façon, ce formulaire<byte value="xd"/>affiche trois méthodes de calcul de la pénalité du différentiel de taux d&apos;intérêt.<byte value="xd"/>Choisissez celle qui se rapproche le plus de la pénalité que votre institution exige.<byte value="xd"/><byte value="xd"/>En cas de doute, utilisez le différentiel calculé selon le scénario réel.<byte value="xd"/><byte value="xd"/>La pénalité applicable est la PLUS ÉLEVÉE de la pénalité du différentiel de taux d&apos;intérêt et<byte value="xd"/>de la pénalité de trois mois d&apos;intérêts.<byte value="xd"/><byte value="xd"/>Certains prêts hypothécaires ne sont soumis qu&apos;à la pénalité de trois mois d&apos;intérêts (et non au<byte value="xd"/>différentiel de taux d&apos;intérêt) si le prêt court depuis 3 ans. C&apos;est le cas de certains contrats<byte value="xd"/>et des prêts assurés par la SCHL.<byte value="xd"/><byte value="xd"/>VÉRIFIEZ-LE AUPRÈS DE VOTRE PRÊTEUR. IL NE L&apos;ANNONCE PAS.</translation>
+        <translation>Comme chaque institution financière calcule cette pénalité à sa façon, ce formulaire<byte value="xd"/>affiche trois méthodes de calcul de la pénalité du différentiel de taux d&apos;intérêt.<byte value="xd"/>Choisissez celle qui se rapproche le plus de la pénalité que votre institution exige.<byte value="xd"/><byte value="xd"/>En cas de doute, utilisez le différentiel du scénario réel.<byte value="xd"/><byte value="xd"/>La pénalité applicable est la PLUS ÉLEVÉE de la pénalité du différentiel de taux d&apos;intérêt et<byte value="xd"/>de la pénalité de trois mois d&apos;intérêts.<byte value="xd"/><byte value="xd"/>Certains prêts hypothécaires ne sont soumis qu&apos;à la pénalité de trois mois d&apos;intérêts (et non au<byte value="xd"/>différentiel de taux d&apos;intérêt) si le prêt court depuis 3 ans. C&apos;est le cas de certains contrats<byte value="xd"/>et des prêts assurés par la SCHL.<byte value="xd"/><byte value="xd"/>VÉRIFIEZ-LE AUPRÈS DE VOTRE PRÊTEUR. IL NE L&apos;ANNONCE PAS.</translation>
     </message>
     <message>
         <source>Early Discharge Calculation (Estimate)</source>
@@ -291,7 +291,7 @@
     </message>
     <message>
         <source>Mortgage runs from:</source>
-        <translation>Le prêt court du :</translation>
+        <translation>Le prêt court du&#xa0;:</translation>
     </message>
     <message>
         <source>To</source>
@@ -303,31 +303,31 @@
     </message>
     <message>
         <source>Discharge Date:</source>
-        <translation>Date de remboursement :</translation>
+        <translation>Date de remboursement&#xa0;:</translation>
     </message>
     <message>
         <source>Interest Rate:</source>
-        <translation>Taux d&apos;intérêt :</translation>
+        <translation>Taux d&apos;intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>  Interest Rate Differential Calculations</source>
-        <translation>  Calculs du différentiel de taux d&apos;intérêt</translation>
+        <translation>  Différentiel de taux d&apos;intérêt</translation>
     </message>
     <message>
         <source>Future Value Method:</source>
-        <translation>Méthode de la valeur future :</translation>
+        <translation>Valeur future&#xa0;:</translation>
     </message>
     <message>
         <source>Accumlated Interest Method:</source>
-        <translation>Méthode des intérêts cumulés :</translation>
+        <translation>Intérêts cumulés&#xa0;:</translation>
     </message>
     <message>
         <source>Actual Scenario Calculation:</source>
-        <translation>Calcul selon le scénario réel :</translation>
+        <translation>Scénario réel&#xa0;:</translation>
     </message>
     <message>
         <source>Three Month Interest Penalty:</source>
-        <translation>Pénalité de trois mois d&apos;intérêts :</translation>
+        <translation>Trois mois d&apos;intérêts&#xa0;:</translation>
     </message>
     <message>
         <source>Very large lump payments may render some inaccurate results.</source>
@@ -366,11 +366,11 @@
     </message>
     <message>
         <source>Property Purchase Price:</source>
-        <translation>Prix d&apos;achat de la propriété :</translation>
+        <translation>Prix d&apos;achat de la propriété&#xa0;:</translation>
     </message>
     <message>
         <source>Plus: Other Expenses</source>
-        <translation>Plus : autres frais</translation>
+        <translation>Plus&#xa0;: autres frais</translation>
     </message>
     <message>
         <source>Legal Fees               (including disbursements)</source>
@@ -422,11 +422,11 @@
     </message>
     <message>
         <source>Total Estimated Purchase Cost:</source>
-        <translation>Coût d&apos;achat total estimé :</translation>
+        <translation>Coût d&apos;achat total estimé&#xa0;:</translation>
     </message>
     <message>
         <source>Less:</source>
-        <translation>Moins :</translation>
+        <translation>Moins&#xa0;:</translation>
     </message>
     <message>
         <source>Purchase Deposit</source>
@@ -446,11 +446,11 @@
     </message>
     <message>
         <source>Estimated Amount to be mortgaged:</source>
-        <translation>Montant estimé du prêt hypothécaire :</translation>
+        <translation>Montant estimé du prêt hypothécaire&#xa0;:</translation>
     </message>
     <message>
         <source>High Ratio Mortgages (financing more than  75 % of purchase price)  must be CMHC insured (this can be up to 2.5 %)</source>
-        <translation>Les prêts hypothécaires à ratio élevé (financement de plus de 75 % du prix d&apos;achat) doivent être assurés par la SCHL (jusqu&apos;à 2,5 %)</translation>
+        <translation>Les prêts hypothécaires à ratio élevé (financement de plus de 75&#xa0;% du prix d&apos;achat) doivent être assurés par la SCHL (jusqu&apos;à 2,5&#xa0;%)</translation>
     </message>
 </context>
 <context>
@@ -461,19 +461,19 @@
     </message>
     <message>
         <source>Line Label:</source>
-        <translation>Courbe :</translation>
+        <translation>Courbe&#xa0;:</translation>
     </message>
     <message>
         <source>Start Point:</source>
-        <translation>Point de départ :</translation>
+        <translation>Point de départ&#xa0;:</translation>
     </message>
     <message>
         <source>End Point:</source>
-        <translation>Point d&apos;arrivée :</translation>
+        <translation>Point d&apos;arrivée&#xa0;:</translation>
     </message>
     <message>
         <source>X over point:</source>
-        <translation>Point de croisement :</translation>
+        <translation>Point de croisement&#xa0;:</translation>
     </message>
     <message>
         <source>Crossover Point (if one only) Data</source>
@@ -481,7 +481,7 @@
     </message>
     <message>
         <source>Date of Xover:</source>
-        <translation>Date du croisement :</translation>
+        <translation>Date du croisement&#xa0;:</translation>
     </message>
     <message>
         <source>First Line Label</source>
@@ -524,7 +524,7 @@
     </message>
     <message>
         <source>Error, this is not a valid date.  <byte value="xd"/>A valid date (or nothing) must be entered to continue.<byte value="xd"/><byte value="xd"/>Do you want to correct your input. (Selecting [No] will clear the field).</source>
-        <translation>Erreur : cette date n&apos;est pas valide.<byte value="xd"/>Une date valide (ou rien) doit être entrée pour continuer.<byte value="xd"/><byte value="xd"/>Voulez-vous corriger votre saisie ? (Choisir [Non] videra le champ.)</translation>
+        <translation>Erreur&#xa0;: cette date n&apos;est pas valide.<byte value="xd"/>Une date valide (ou rien) doit être entrée pour continuer.<byte value="xd"/><byte value="xd"/>Voulez-vous corriger votre saisie&#xa0;? (Choisir [Non] videra le champ.)</translation>
     </message>
     <message>
         <source> Discharge Date</source>
@@ -560,7 +560,7 @@
     </message>
     <message>
         <source>Purpose:</source>
-        <translation>But :</translation>
+        <translation>But&#xa0;:</translation>
     </message>
     <message>
         <source>Create a table showing the maximum value the interest rate can be (for a specific date) so that a rewrite is feasible.</source>
@@ -568,7 +568,7 @@
     </message>
     <message>
         <source>Begin study at Discharge Date:</source>
-        <translation>Début de l&apos;étude à la date de remboursement :</translation>
+        <translation>Début de l&apos;étude à la date de remboursement&#xa0;:</translation>
     </message>
     <message>
         <source>Begin study at Discharge Date</source>
@@ -576,7 +576,7 @@
     </message>
     <message>
         <source>Interest Rate Cap:</source>
-        <translation>Plafond du taux d&apos;intérêt :</translation>
+        <translation>Plafond du taux d&apos;intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>Interest Rate Cap</source>
@@ -584,7 +584,7 @@
     </message>
     <message>
         <source>Additional Costs:</source>
-        <translation>Frais supplémentaires :</translation>
+        <translation>Frais supplémentaires&#xa0;:</translation>
     </message>
     <message>
         <source>Additional Costs</source>
@@ -596,15 +596,15 @@
     </message>
     <message>
         <source>Date and Interest Rate</source>
-        <translation>La date et le taux d&apos;intérêt</translation>
+        <translation>Date et taux d&apos;intérêt</translation>
     </message>
     <message>
         <source>Date only (fixed interest rate)</source>
-        <translation>La date seulement (taux d&apos;intérêt fixé)</translation>
+        <translation>Date seulement (taux fixé)</translation>
     </message>
     <message>
         <source>Interest Rate only (fixed date)</source>
-        <translation>Le taux d&apos;intérêt seulement (date fixée)</translation>
+        <translation>Taux seulement (date fixée)</translation>
     </message>
     <message>
         <source> Penalty to Apply</source>
@@ -624,7 +624,7 @@
     </message>
     <message>
         <source>Apply CMHC 3 year rule:</source>
-        <translation>Appliquer la règle des 3 ans de la SCHL :</translation>
+        <translation>Règle des 3 ans (SCHL)&#xa0;:</translation>
     </message>
     <message>
         <source>(If mortgage has been running for 3 years it is subject to the 3 month interest penalty, not the interest rate differential penalty.)</source>
@@ -632,7 +632,7 @@
     </message>
     <message>
         <source>Checking Date:</source>
-        <translation>Date examinée :</translation>
+        <translation>Date examinée&#xa0;:</translation>
     </message>
     <message>
         <source>Checking Date</source>
@@ -640,7 +640,7 @@
     </message>
     <message>
         <source>for interest rate:</source>
-        <translation>au taux d&apos;intérêt :</translation>
+        <translation>au taux d&apos;intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>for interest rate</source>
@@ -648,7 +648,7 @@
     </message>
     <message>
         <source>Discharge BF:</source>
-        <translation>Solde reporté :</translation>
+        <translation>Solde reporté&#xa0;:</translation>
     </message>
     <message>
         <source>Discharge BF</source>
@@ -683,7 +683,7 @@
     </message>
     <message>
         <source>This form answers the question, &apos;If the current interest rate is lower than the interest rate on my current <byte value="xd"/>mortgage, will I save money if I terminate my current mortgage and take out a new one <byte value="xd"/>at the lower interest rate ?<byte value="xd"/><byte value="xd"/>This window does this by performing the following steps:<byte value="xd"/><byte value="xd"/>1) Calc the balance owing on your present mortgage on the date you are considering to rewrite your<byte value="xd"/>     mortgage.<byte value="xd"/>2) Add any discharge penalties (and/or other expenses) to the balance still owing.  This value will<byte value="xd"/>     now be the amount you are going to be refinancing.<byte value="xd"/>3) Run this new mortgage until the normal termination date of your existing mortgage noting the<byte value="xd"/>     accumulated interest and remaining balance at this point.<byte value="xd"/>4) Go back and run your original mortgage until it&apos;s normal termination date, again noting the<byte value="xd"/>     accumulated interest and remaining balance<byte value="xd"/>5) Compare the accumulated interest and outstanding balances of the two runs and see if any money<byte value="xd"/>     was saved.</source>
-        <translation>Ce formulaire répond à la question : « Si le taux d&apos;intérêt actuel est plus bas que celui de mon<byte value="xd"/>prêt hypothécaire, vais-je économiser en mettant fin à mon prêt actuel pour en contracter un<byte value="xd"/>nouveau au taux plus bas ? »<byte value="xd"/><byte value="xd"/>Pour y répondre, cette fenêtre suit les étapes suivantes :<byte value="xd"/><byte value="xd"/>1) Calculer le solde dû sur votre prêt actuel à la date où vous envisagez de refinancer votre<byte value="xd"/>     prêt hypothécaire.<byte value="xd"/>2) Ajouter au solde dû les pénalités pour remboursement anticipé (et les autres frais). Ce montant<byte value="xd"/>     est celui que vous allez refinancer.<byte value="xd"/>3) Faire courir ce nouveau prêt jusqu&apos;à la date d&apos;échéance normale de votre prêt actuel en notant<byte value="xd"/>     les intérêts cumulés et le solde restant à ce moment.<byte value="xd"/>4) Faire courir votre prêt initial jusqu&apos;à sa date d&apos;échéance normale, en notant aussi<byte value="xd"/>     les intérêts cumulés et le solde restant.<byte value="xd"/>5) Comparer les intérêts cumulés et les soldes impayés des deux calculs pour voir si vous<byte value="xd"/>     avez économisé.</translation>
+        <translation>Ce formulaire répond à la question&#xa0;: «&#xa0;Si le taux d&apos;intérêt actuel est plus bas que celui de mon<byte value="xd"/>prêt hypothécaire, vais-je économiser en mettant fin à mon prêt actuel pour en contracter un<byte value="xd"/>nouveau au taux plus bas&#xa0;?&#xa0;»<byte value="xd"/><byte value="xd"/>Pour y répondre, cette fenêtre suit les étapes suivantes&#xa0;:<byte value="xd"/><byte value="xd"/>1) Calculer le solde dû sur votre prêt actuel à la date où vous envisagez de refinancer votre<byte value="xd"/>     prêt hypothécaire.<byte value="xd"/>2) Ajouter au solde dû les pénalités pour remboursement anticipé (et les autres frais). Ce montant<byte value="xd"/>     est celui que vous allez refinancer.<byte value="xd"/>3) Faire courir ce nouveau prêt jusqu&apos;à la date d&apos;échéance normale de votre prêt actuel en notant<byte value="xd"/>     les intérêts cumulés et le solde restant à ce moment.<byte value="xd"/>4) Faire courir votre prêt initial jusqu&apos;à sa date d&apos;échéance normale, en notant aussi<byte value="xd"/>     les intérêts cumulés et le solde restant.<byte value="xd"/>5) Comparer les intérêts cumulés et les soldes impayés des deux calculs pour voir si vous<byte value="xd"/>     avez économisé.</translation>
     </message>
     <message>
         <source>You do this to try and save money on the interest charges levied by the financial instituion that holds <byte value="xd"/>your mortgage. <byte value="xd"/><byte value="xd"/>By keping your payment the same and rolling any costs into the new mortgage, nothing is put out of<byte value="xd"/>your pocket.  If the refinance works out you can save money on interest charges.<byte value="xd"/><byte value="xd"/>The key is the discharge penalty.  It&apos;s value is dependant on when you terminate your existing mortgage.<byte value="xd"/><byte value="xd"/>Also note, if you lower your payment, you are defeating the purpose of this study.</source>
@@ -695,7 +695,7 @@
     </message>
     <message>
         <source>The default value is set to the calculated Early Discharge Penalty. This is the penalty <byte value="xd"/> the bank charges to terminate your mortgage prematurely.<byte value="xd"/><byte value="xd"/>This value can be over-written to reflect your actual penalty cost.  Ask the bank, they <byte value="xd"/>will give you an exact figure for this time period.<byte value="xd"/><byte value="xd"/> You may want to run the EDP Calculator to get other values.</source>
-        <translation>La valeur par défaut est la pénalité pour remboursement anticipé calculée, soit la pénalité<byte value="xd"/>que la banque exige pour mettre fin à votre prêt hypothécaire avant terme.<byte value="xd"/><byte value="xd"/>Vous pouvez la remplacer par le coût réel de votre pénalité. Demandez-le à la banque : elle<byte value="xd"/>vous donnera le montant exact pour cette période.<byte value="xd"/><byte value="xd"/>Le calcul de la pénalité peut aussi vous donner d&apos;autres valeurs.</translation>
+        <translation>La valeur par défaut est la pénalité pour remboursement anticipé calculée, soit la pénalité<byte value="xd"/>que la banque exige pour mettre fin à votre prêt hypothécaire avant terme.<byte value="xd"/><byte value="xd"/>Vous pouvez la remplacer par le coût réel de votre pénalité. Demandez-le à la banque&#xa0;: elle<byte value="xd"/>vous donnera le montant exact pour cette période.<byte value="xd"/><byte value="xd"/>Le bouton [Pénalités] ouvre le calcul des pénalités, qui donne d&apos;autres valeurs.</translation>
     </message>
     <message>
         <source>Other costs may be lawyer&apos;s fees or administration charges. This field is for any <byte value="xd"/><byte value="xd"/>costs related to rewritting the mortgage except the Early Discharge Penalty amount.</source>
@@ -707,7 +707,7 @@
     </message>
     <message>
         <source>Discharge penalty may be required to be recalculated because <byte value="xd"/>either the Discharge Date or Interest Rate has changed.<byte value="xd"/><byte value="xd"/>Do you want it recalculated and updated on this form ?</source>
-        <translation>La pénalité pour remboursement anticipé doit peut-être être recalculée parce que<byte value="xd"/>la date de remboursement ou le taux d&apos;intérêt a changé.<byte value="xd"/><byte value="xd"/>Voulez-vous la recalculer et la mettre à jour dans ce formulaire ?</translation>
+        <translation>La pénalité pour remboursement anticipé doit peut-être être recalculée parce que<byte value="xd"/>la date de remboursement ou le taux d&apos;intérêt a changé.<byte value="xd"/><byte value="xd"/>Voulez-vous la recalculer et la mettre à jour dans ce formulaire&#xa0;?</translation>
     </message>
     <message>
         <source>Error - all three input fields MUST contain data.  One or more is blank.</source>
@@ -727,7 +727,7 @@
     </message>
     <message>
         <source>Date of Refinance:</source>
-        <translation>Date du refinancement :</translation>
+        <translation>Date du refinancement&#xa0;:</translation>
     </message>
     <message>
         <source>Date of Refinance</source>
@@ -735,7 +735,7 @@
     </message>
     <message>
         <source>Refinance Interest Rate:</source>
-        <translation>Taux d&apos;intérêt du refinancement :</translation>
+        <translation>Nouveau taux&#xa0;:</translation>
     </message>
     <message>
         <source>Refinance Interest Rate</source>
@@ -743,7 +743,7 @@
     </message>
     <message>
         <source>Refinance Mortgage Payment:</source>
-        <translation>Versement du prêt refinancé :</translation>
+        <translation>Nouveau versement&#xa0;:</translation>
     </message>
     <message>
         <source>Refinance Mortgage Payment</source>
@@ -759,7 +759,7 @@
     </message>
     <message>
         <source>Discharge Penalty:</source>
-        <translation>Pénalité de remboursement :</translation>
+        <translation>Pénalité&#xa0;:</translation>
     </message>
     <message>
         <source>Discharge Penalty</source>
@@ -771,7 +771,7 @@
     </message>
     <message>
         <source>Other Expenses:</source>
-        <translation>Autres frais :</translation>
+        <translation>Autres frais&#xa0;:</translation>
     </message>
     <message>
         <source>Other Expenses</source>
@@ -791,7 +791,7 @@
     </message>
     <message>
         <source>Runs from:</source>
-        <translation>Court du :</translation>
+        <translation>Court du&#xa0;:</translation>
     </message>
     <message>
         <source>Runs from</source>
@@ -807,7 +807,7 @@
     </message>
     <message>
         <source>Interest rate:</source>
-        <translation>Taux d&apos;intérêt :</translation>
+        <translation>Taux d&apos;intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>Interest rate</source>
@@ -815,7 +815,7 @@
     </message>
     <message>
         <source>$ Owing on refinance date:</source>
-        <translation>$ dus à la date du refinancement :</translation>
+        <translation>$ dus à la date du refinancement&#xa0;:</translation>
     </message>
     <message>
         <source>$ Owing on refinance date</source>
@@ -823,7 +823,7 @@
     </message>
     <message>
         <source>Total to be refinanced:      ($ owing + penalty / costs)</source>
-        <translation>Total à refinancer :      ($ dus + pénalité / frais)</translation>
+        <translation>Total à refinancer&#xa0;:      ($ dus + pénalité / frais)</translation>
     </message>
     <message>
         <source>Total to be refinanced</source>
@@ -851,7 +851,7 @@
     </message>
     <message>
         <source>Payment Value used:</source>
-        <translation>Versement utilisé :</translation>
+        <translation>Versement utilisé&#xa0;:</translation>
     </message>
     <message>
         <source>Payment value used, original</source>
@@ -863,7 +863,7 @@
     </message>
     <message>
         <source>Balance owing:</source>
-        <translation>Solde dû :</translation>
+        <translation>Solde dû&#xa0;:</translation>
     </message>
     <message>
         <source>Balance owing on</source>
@@ -883,7 +883,7 @@
     </message>
     <message>
         <source>Cost due to a difference in payment value:</source>
-        <translation>Coût dû à l&apos;écart de versement :</translation>
+        <translation>Coût dû à l&apos;écart de versement&#xa0;:</translation>
     </message>
     <message>
         <source>Cost due to a difference in payment value</source>
@@ -891,7 +891,7 @@
     </message>
     <message>
         <source>Net Saving:</source>
-        <translation>Économie nette :</translation>
+        <translation>Économie nette&#xa0;:</translation>
     </message>
     <message>
         <source>Net Saving</source>
@@ -903,7 +903,7 @@
     </message>
     <message>
         <source>Why Do This ?</source>
-        <translation>Pourquoi le faire ?</translation>
+        <translation>Pourquoi&#xa0;?</translation>
     </message>
     <message>
         <source>Calculate</source>
@@ -911,11 +911,11 @@
     </message>
     <message>
         <source>EDP Calculator</source>
-        <translation>Calcul de la pénalité</translation>
+        <translation>Pénalités</translation>
     </message>
     <message>
         <source>Now, In English</source>
-        <translation>Maintenant, en clair</translation>
+        <translation>En clair</translation>
     </message>
     <message>
         <source>Graph</source>
@@ -982,7 +982,7 @@
     </message>
     <message>
         <source>Acc. Interest   versus Acc. Principle</source>
-        <translation>Intérêts cumulés   et capital cumulé</translation>
+        <translation>Intérêts cumulés et capital cumulé</translation>
     </message>
     <message>
         <source>Components of Regular Payment</source>
@@ -1037,11 +1037,11 @@
     </message>
     <message>
         <source>Mortgage Amount:</source>
-        <translation>Montant du prêt :</translation>
+        <translation>Montant du prêt&#xa0;:</translation>
     </message>
     <message>
         <source>Interest Rate:</source>
-        <translation>Taux d&apos;intérêt :</translation>
+        <translation>Taux d&apos;intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>Amortization Period</source>
@@ -1049,7 +1049,7 @@
     </message>
     <message>
         <source>Purpose:</source>
-        <translation>But :</translation>
+        <translation>But&#xa0;:</translation>
     </message>
     <message>
         <source>Display the calculated payments for a range of input values</source>
@@ -1057,11 +1057,11 @@
     </message>
     <message>
         <source>Note:</source>
-        <translation>Remarque :</translation>
+        <translation>Remarque&#xa0;:</translation>
     </message>
     <message>
         <source>To specify a set value (not a range) fill in the Lower Boundary ONLY</source>
-        <translation>Pour une valeur fixe (et non une plage), remplissez SEULEMENT la borne inférieure</translation>
+        <translation>Pour une valeur fixe, remplissez SEULEMENT la borne inférieure</translation>
     </message>
 </context>
 <context>
@@ -1080,15 +1080,15 @@
     </message>
     <message>
         <source>Common Input Variables:</source>
-        <translation>Données communes :</translation>
+        <translation>Données communes&#xa0;:</translation>
     </message>
     <message>
         <source>These values are common to both &quot;Solve for&quot; scenarios and MUST BE FILLED IN.</source>
-        <translation>Ces valeurs sont communes aux deux calculs « Trouver » et DOIVENT ÊTRE REMPLIES.</translation>
+        <translation>Ces valeurs sont communes aux deux calculs «&#xa0;Trouver&#xa0;» et DOIVENT ÊTRE REMPLIES.</translation>
     </message>
     <message>
         <source>Interest Rate:</source>
-        <translation>Taux d&apos;intérêt :</translation>
+        <translation>Taux d&apos;intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>Payment Frequency</source>
@@ -1096,7 +1096,7 @@
     </message>
     <message>
         <source>Payment Amount:</source>
-        <translation>Montant du versement :</translation>
+        <translation>Montant du versement&#xa0;:</translation>
     </message>
     <message>
         <source>Solve for Amortization Period</source>
@@ -1104,15 +1104,15 @@
     </message>
     <message>
         <source>To solve for an unknown Amortization Period fill in the Mortgage Amount box below:</source>
-        <translation>Pour trouver une période d&apos;amortissement inconnue, remplissez la case Montant du prêt ci-dessous :</translation>
+        <translation>Pour trouver la période, remplissez la case Montant du prêt ci-dessous&#xa0;:</translation>
     </message>
     <message>
         <source>Mortgage Amount:</source>
-        <translation>Montant du prêt :</translation>
+        <translation>Montant du prêt&#xa0;:</translation>
     </message>
     <message>
         <source>Calculated AmortizationPeriod:</source>
-        <translation>Période d&apos;amortissement calculée :</translation>
+        <translation>Période calculée&#xa0;:</translation>
     </message>
     <message>
         <source>payments</source>
@@ -1128,19 +1128,19 @@
     </message>
     <message>
         <source>To solve for an unknown Mortgage Amount fill in the Am. Period box below:</source>
-        <translation>Pour trouver un montant de prêt inconnu, remplissez la case Période d&apos;amort. ci-dessous :</translation>
+        <translation>Pour trouver le montant, remplissez la case Période d&apos;amort. ci-dessous&#xa0;:</translation>
     </message>
     <message>
         <source>Amortization Period (years):</source>
-        <translation>Période d&apos;amortissement (ans) :</translation>
+        <translation>Période d&apos;amortissement (ans)&#xa0;:</translation>
     </message>
     <message>
         <source>Calculated Mtge Amount:</source>
-        <translation>Montant du prêt calculé :</translation>
+        <translation>Montant du prêt calculé&#xa0;:</translation>
     </message>
     <message>
         <source>Fill in the data fields and the unknown values are automatically calculated when enough input data is entered.</source>
-        <translation>Remplissez les champs : les valeurs inconnues sont calculées automatiquement dès que les données suffisent.</translation>
+        <translation>Remplissez les champs&#xa0;: les valeurs inconnues sont calculées automatiquement dès que les données suffisent.</translation>
     </message>
     <message>
         <source>Calculated Amortization Period, payments</source>
@@ -1163,7 +1163,7 @@
     </message>
     <message>
         <source>What is the current interest rate:</source>
-        <translation>Taux d&apos;intérêt actuel :</translation>
+        <translation>Taux d&apos;intérêt actuel&#xa0;:</translation>
     </message>
     <message>
         <source>What is the current interest rate</source>
@@ -1194,47 +1194,47 @@
     </message>
     <message>
         <source>The following data is a snapshot taken at:</source>
-        <translation>Les données suivantes sont un instantané pris au :</translation>
+        <translation>Les données suivantes sont un instantané pris au&#xa0;:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation>Date :</translation>
+        <translation>Date&#xa0;:</translation>
     </message>
     <message>
         <source>at payment number:</source>
-        <translation>au versement numéro :</translation>
+        <translation>au versement numéro&#xa0;:</translation>
     </message>
     <message>
         <source>Balance still Outstanding:      $</source>
-        <translation>Solde impayé :      $</translation>
+        <translation>Solde impayé&#xa0;:      $</translation>
     </message>
     <message>
         <source>$ Paid Out:</source>
-        <translation>$ payés :</translation>
+        <translation>$ payés&#xa0;:</translation>
     </message>
     <message>
         <source>by Regular Payments:</source>
-        <translation>en versements réguliers :</translation>
+        <translation>en versements réguliers&#xa0;:</translation>
     </message>
     <message>
         <source>by Lump Payments: </source>
-        <translation>en versements forfaitaires : </translation>
+        <translation>en versements forfaitaires&#xa0;: </translation>
     </message>
     <message>
         <source>Total Interest Paid to Date:    $</source>
-        <translation>Intérêts totaux payés à ce jour :    $</translation>
+        <translation>Intérêts totaux payés à ce jour&#xa0;:    $</translation>
     </message>
     <message>
         <source>Total Principle Paid to Date: $</source>
-        <translation>Capital total payé à ce jour : $</translation>
+        <translation>Capital total payé à ce jour&#xa0;: $</translation>
     </message>
     <message>
         <source>Extra $ paid out as a result of user specified payment changes:</source>
-        <translation>$ supplémentaires payés à cause des changements de versement demandés :</translation>
+        <translation>$ payés en plus par suite des changements de versement&#xa0;:</translation>
     </message>
     <message>
         <source>If the mortgage was to continue to run, it would be paid off:</source>
-        <translation>Si le prêt continuait de courir, il serait remboursé le :</translation>
+        <translation>Si le prêt continuait de courir, il serait remboursé le&#xa0;:</translation>
     </message>
     <message>
         <source>Snapshot at payment number</source>

@@ -12,6 +12,7 @@
 #include "core/box_value.h"
 #include "core/day_number.h"
 #include "core/format.h"
+#include "display/ui/date_width.h"
 #include "engine/schedule_file.h"
 #include "files/working_files.h"
 #include "print/discharge_report.h"
@@ -69,7 +70,8 @@ QLineEdit* MakeBox(QWidget* parent, const char* name, QLabel* caption) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("Sep 30, 2000")) + 14);
+    box->setMinimumWidth(
+        WidestDate(box->fontMetrics(), QStringLiteral("Sep 30, 2000"), "mmm d, yyyy") + 14);
     box->setMaximumWidth(box->minimumWidth() + 10);
     // A screen reader says what the box is for, not just "edit".
     box->setAccessibleName(caption->text().trimmed().remove(QLatin1Char(':')));

@@ -22,6 +22,7 @@
 #include "core/box_value.h"
 #include "core/day_number.h"
 #include "core/format.h"
+#include "display/ui/date_width.h"
 #include "files/working_files.h"
 #include "print/refinance_search_report.h"
 #include "windowkit/controls.h"
@@ -68,7 +69,8 @@ QLineEdit* MakeBox(QWidget* parent, const char* name, const QString& accessibleN
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("Sep 30, 2000")) + 12);
+    box->setFixedWidth(
+        WidestDate(box->fontMetrics(), QStringLiteral("Sep 30, 2000"), "mmm d, yyyy") + 12);
     box->setAccessibleName(accessibleName);
     if (!input) {
         box->setReadOnly(true);
@@ -184,6 +186,7 @@ void RefinanceSearchWindow::BuildControls() {
     Label6 = Caption(this, "Label6",
                      tr("Scheduled Payment changes and Lump payments are processed until "
                         "discharge date"));
+    Label6->setWordWrap(true);
 
     Grid1 = new QTableWidget(0, 7, this);
     Grid1->setObjectName(QStringLiteral("Grid1"));
@@ -201,11 +204,16 @@ void RefinanceSearchWindow::BuildControls() {
                                                   QStringLiteral("\n"));
     Grid1->setHorizontalHeaderLabels(captions);
     Grid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    // The first column holds dates, in the program's month names; the others hold figures no
+    // wider than a date.
+    const QString figures = QStringLiteral("Sep 30 2000");
+    const QString widestDate =
+        WidestDateText(Grid1->horizontalHeader()->fontMetrics(), figures, "mmm d yyyy");
     std::vector<int> needs;
     std::vector<int> weights;
     for (int column = 0; column < 7; ++column) {
         needs.push_back(ColumnNeed(Grid1->horizontalHeader()->fontMetrics(),
-                                   {captions[column], QStringLiteral("Sep 30 2000")}));
+                                   {captions[column], column == 0 ? widestDate : figures}));
         weights.push_back(kGridColumnTwips + kColumnWidening[static_cast<std::size_t>(column)]);
     }
     new FittedColumns(Grid1, Grid1->horizontalHeader(), std::move(needs), std::move(weights));

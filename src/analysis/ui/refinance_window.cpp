@@ -13,6 +13,7 @@
 #include "core/day_number.h"
 #include "core/format.h"
 #include "core/text_items.h"
+#include "display/ui/date_width.h"
 #include "display/ui/graph_window.h"
 #include "engine/schedule_file.h"
 #include "engine/working_names.h"
@@ -106,20 +107,22 @@ QPushButton* Command(QWidget* parent, const char* name, const QString& caption) 
     return button;
 }
 
+// A box as wide as `widest` or any month's date in `pattern`, in the program's language.
 QLineEdit* MakeBox(QWidget* parent, const char* name, const QString& accessibleName,
-                   const char* widest = "Sep 30, 2000") {
+                   const char* widest = "Sep 30, 2000", const char* pattern = "mmm d, yyyy") {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString::fromLatin1(widest)) + 12);
+    box->setFixedWidth(WidestDate(box->fontMetrics(), QString::fromLatin1(widest), pattern) + 12);
     // A screen reader says what the box is for, not just "edit".
     box->setAccessibleName(accessibleName);
     return box;
 }
 
 QLineEdit* MakeDisplayBox(QWidget* parent, const char* name, const QString& accessibleName,
-                          const char* widest = "Sep 30, 2000") {
-    QLineEdit* box = MakeBox(parent, name, accessibleName, widest);
+                          const char* widest = "Sep 30, 2000",
+                          const char* pattern = "mmm d, yyyy") {
+    QLineEdit* box = MakeBox(parent, name, accessibleName, widest, pattern);
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::NoFocus);
     return box;
@@ -233,7 +236,8 @@ void RefinanceWindow::BuildControls() {
     Text17 = MakeDisplayBox(output, "Text17", tr("Payment value used, original"));
     Text18 = MakeDisplayBox(output, "Text18", tr("Payment value used, refinanced"));
     Label10 = Caption(output, "Label10", tr("Balance owing:"));
-    Text15 = MakeDisplayBox(output, "Text15", tr("Balance owing on"), "September 30 2000");
+    Text15 = MakeDisplayBox(output, "Text15", tr("Balance owing on"), "September 30 2000",
+                            "mmmm d yyyy");
     Text11 = MakeDisplayBox(output, "Text11", tr("Balance owing, original"));
     Text13 = MakeDisplayBox(output, "Text13", tr("Balance owing, refinanced"));
     Text12 = MakeDisplayBox(output, "Text12", tr("Balance owing, difference"));

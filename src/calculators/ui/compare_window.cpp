@@ -15,6 +15,7 @@
 #include "core/format.h"
 #include "core/text_items.h"
 #include "core/translate.h"
+#include "display/ui/date_width.h"
 #include "engine/schedule_file.h"
 #include "files/working_files.h"
 #include "print/compare_report.h"
@@ -54,7 +55,8 @@ QLineEdit* MakeBox(QWidget* parent, const char* name, const QString& accessibleN
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("Sep 30, 2000")) + 14);
+    box->setMinimumWidth(
+        WidestDate(box->fontMetrics(), QStringLiteral("Sep 30, 2000"), "mmm d, yyyy") + 14);
     // A screen reader says what the box is for, not just "edit".
     box->setAccessibleName(accessibleName);
     return box;

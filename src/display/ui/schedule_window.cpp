@@ -45,6 +45,13 @@ std::vector<QString> CaptionLines(const QString& caption) {
     return lines;
 }
 
+// The letters of a UTF-8 text: its bytes less the continuation bytes of its accented letters.
+std::size_t Letters(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char byte) {
+        return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+    }));
+}
+
 QRadioButton* Option(QWidget* parent, const char* name, const QString& text) {
     auto* option = new QRadioButton(text, parent);
     option->setObjectName(QString::fromLatin1(name));
@@ -74,18 +81,19 @@ void ScheduleWindow::FitColumns() {
         // The caption as the header shows it, in the program's language.
         std::vector<QString> cells = CaptionLines(model_->headerData(c, Qt::Horizontal).toString());
         const int captions = ColumnNeed(Grid1->horizontalHeader()->fontMetrics(), cells);
-        // The longest texts are the widest: the figures' digits are all one width.
-        cells.clear();
+        // The longest texts are the widest: the figures' digits are all one width. Month names
+        // are not ("mars" is wider than "juil."), so texts one letter short are measured too.
+        std::vector<std::string> texts;
+        texts.reserve(rows.size());
         std::size_t longest = 0;
         for (const ScheduleRow& row : rows) {
-            const std::string text = ScheduleCellText(row, c);
-            if (text.size() > longest)
-                cells.clear();
-            if (text.size() >= longest) {
-                longest = text.size();
-                cells.push_back(QString::fromStdString(text));
-            }
+            texts.push_back(ScheduleCellText(row, c));
+            longest = std::max(longest, Letters(texts.back()));
         }
+        cells.clear();
+        for (const std::string& text : texts)
+            if (Letters(text) + 1 >= longest)
+                cells.push_back(QString::fromStdString(text));
         needs.push_back(std::max(captions, ColumnNeed(Grid1->fontMetrics(), cells)));
         weights.push_back(kGridDefaultColumnTwips + kScheduleColumnWidening[column]);
     }
