@@ -22,6 +22,7 @@
 #include "core/box_value.h"
 #include "core/day_number.h"
 #include "core/format.h"
+#include "core/translate.h"
 #include "display/ui/date_width.h"
 #include "files/working_files.h"
 #include "print/refinance_search_report.h"
@@ -496,7 +497,8 @@ ClipboardContent RefinanceSearchWindow::CopyContent() const {
 
 PrintOut RefinanceSearchWindow::PrintForm() const {
     if (Searching())
-        return PrintOut::Refused(kPrintTrapTitle, kSearchRunningPrintText);
+        return PrintOut::Refused(kPrintTrapTitle,
+                                 TrText("Refinance Search Report", kSearchRunningPrintText));
     if (Grid1->rowCount() == 0)
         return PrintOut::Refused(kPrintTrapTitle, kNotCalculatedPrintText);
     RefinanceSearchReportInputs in;

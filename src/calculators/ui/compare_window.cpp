@@ -82,7 +82,7 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // The frequency list shows each frequency in the program's language and keeps its code; the
 // working file and the computations read the English name.
-QString FrequencyText(int code) { return Q(TrText("Frequencies", FrequencyName(code))); }
+QString FrequencyText(int code) { return Q(FrequencyCaption(code)); }
 
 std::string FrequencyOf(const QComboBox* list) {
     return FrequencyName(list->currentData().toInt());
@@ -312,7 +312,7 @@ void CompareWindow::Open() {
     Text3->setText(Q(one_.amortization));
     Text4->setText(Q(one_.term));
     Text5->setText(Q(one_.start));
-    Text6->setText(Q(TrText("Frequencies", one_.frequency.c_str())));
+    Text6->setText(Q(one_.frequency));
     Text7->setText(Q(one_.payment));
     Text31->setText(Q(one_.regularPaid));
     Text9->setText(Q(one_.lumpPaid));
@@ -522,7 +522,7 @@ void CompareWindow::Combo1DropDown() { TimeFramePrompt(PromptTrigger::ComboList)
 
 void CompareWindow::TimeFramePrompt(PromptTrigger trigger) {
     if (table_->Count() > 0) {
-        if (services_.Ask(kConfirmDeletionTitle, ConfirmDeletionText(),
+        if (services_.Ask(TrText("Scenario Messages", kConfirmDeletionTitle), ConfirmDeletionText(),
                           MessageButtons::YesNoCancel) == MessageAnswer::Yes) {
             ClosePaymentChanges();
             table_->entries.clear();

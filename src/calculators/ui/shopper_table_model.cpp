@@ -57,7 +57,7 @@ QVariant ShopperTableModel::headerData(int section, Qt::Orientation orientation,
         return {};
     if (role == Qt::DisplayRole)
         return QString::fromStdString(
-            TrText("Shopper Columns", calc::kShopperHeadings[static_cast<std::size_t>(section)]));
+            TrText("Shopper Grid", calc::kShopperHeadings[static_cast<std::size_t>(section)]));
     return {};
 }
 

@@ -11,7 +11,6 @@
 
 #include "calculators/ui/drop_down_combo.h"
 #include "core/box_value.h"
-#include "core/translate.h"
 #include "engine/scenario.h"
 #include "print/picture_reports.h"
 #include "windowkit/accessible_names.h"
@@ -50,7 +49,7 @@ SolveForWindow::SolveForWindow(AppContext& context, QWidget* parent)
     PlaceInTwips(50, 30, 8000, 5500);
     // Opening: every box empty, the frequency Weekly.
     for (int code = kMonthly; code <= kEveryTwoWeeks; ++code)
-        Combo1->addItem(QString::fromStdString(TrText("Frequencies", FrequencyName(code))), code);
+        Combo1->addItem(QString::fromStdString(FrequencyCaption(code)), code);
     Combo1->setCurrentIndex(Combo1->findData(kWeekly));
 }
 

@@ -47,7 +47,7 @@ QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
         return QString::fromStdString(
-            TrText("Schedule Columns", kScheduleHeaders[static_cast<std::size_t>(section)]));
+            TrText("Schedule Grid", kScheduleHeaders[static_cast<std::size_t>(section)]));
     return {};
 }
 
