@@ -5,568 +5,568 @@
     <name>Analysis Messages</name>
     <message>
         <source>Mortgage Input Error</source>
-        <translation type="unfinished" />
+        <translation>Erreur de saisie – prêt hypothécaire</translation>
     </message>
     <message>
         <source>Mortgage Input Violation</source>
-        <translation type="unfinished" />
+        <translation>Saisie non conforme – prêt hypothécaire</translation>
     </message>
     <message>
-        <source>Error, this is not a valid date.  <byte value="xd" />A valid date (or nothing) must be entered to continue.<byte value="xd" /><byte value="xd" />Do you want to correct your input. (Selecting [No] will clear the field).</source>
-        <translation type="unfinished" />
+        <source>Error, this is not a valid date.  <byte value="xd"/>A valid date (or nothing) must be entered to continue.<byte value="xd"/><byte value="xd"/>Do you want to correct your input. (Selecting [No] will clear the field).</source>
+        <translation>Erreur, cette date n&apos;est pas valide.  <byte value="xd"/>Une date valide (ou rien) doit être entrée pour continuer.<byte value="xd"/><byte value="xd"/>Voulez-vous corriger votre saisie? (Choisir [Non] videra le champ).</translation>
     </message>
     <message>
-        <source>Error, this date is earlier than the start date of the mortgage. You can't discharge the mortgage before it begins.  Adjust the discharge date accordingly.</source>
-        <translation type="unfinished" />
+        <source>Error, this date is earlier than the start date of the mortgage. You can&apos;t discharge the mortgage before it begins.  Adjust the discharge date accordingly.</source>
+        <translation>Erreur, cette date précède la date de début du prêt hypothécaire. Vous ne pouvez pas rembourser le prêt avant qu&apos;il commence.  Modifiez la date de remboursement en conséquence.</translation>
     </message>
     <message>
-        <source>Error, this date is later than the end date of the mortgage. You can't discharge the mortgage after it ends.  Adjust the discharge date accordingly.</source>
-        <translation type="unfinished" />
+        <source>Error, this date is later than the end date of the mortgage. You can&apos;t discharge the mortgage after it ends.  Adjust the discharge date accordingly.</source>
+        <translation>Erreur, cette date suit la date de fin du prêt hypothécaire. Vous ne pouvez pas rembourser le prêt après sa fin.  Modifiez la date de remboursement en conséquence.</translation>
     </message>
     <message>
-        <source>Error, value entered in the Interest Rate box must be less than the scenario interest rate (currently set at: %1 %).  If not the bank would owe you money.  Think that will ever happen ? Lower the discharge interest rate.<byte value="xd" /><byte value="xd" />A valid value (or nothing) must be entered to continue.<byte value="xd" /><byte value="xd" />Do you want to correct your input. (Selecting [No] will clear the field).</source>
-        <translation type="unfinished" />
+        <source>Error, value entered in the Interest Rate box must be less than the scenario interest rate (currently set at: %1 %).  If not the bank would owe you money.  Think that will ever happen ? Lower the discharge interest rate.<byte value="xd"/><byte value="xd"/>A valid value (or nothing) must be entered to continue.<byte value="xd"/><byte value="xd"/>Do you want to correct your input. (Selecting [No] will clear the field).</source>
+        <translation>Erreur, le taux entré dans la case Taux d&apos;intérêt doit être inférieur au taux d&apos;intérêt du scénario (actuellement : %1 %).  Sinon, la banque vous devrait de l&apos;argent.  Croyez-vous que cela arrivera un jour? Baissez le taux d&apos;intérêt de remboursement.<byte value="xd"/><byte value="xd"/>Une valeur valide (ou rien) doit être entrée pour continuer.<byte value="xd"/><byte value="xd"/>Voulez-vous corriger votre saisie? (Choisir [Non] videra le champ).</translation>
     </message>
     <message>
         <source>Error, value entered in the Interest Rate box must be between 1 and 25</source>
-        <translation type="unfinished" />
+        <translation>Erreur, la valeur entrée dans la case Taux d&apos;intérêt doit être comprise entre 1 et 25</translation>
     </message>
     <message>
         <source>Error - Discharge date is beyond the end of the mortgage.  Please adjust the discharge date so that it falls within the loan time frame.</source>
-        <translation type="unfinished" />
+        <translation>Erreur - La date de remboursement dépasse la fin du prêt hypothécaire.  Modifiez la date de remboursement pour qu&apos;elle tombe dans la durée du prêt.</translation>
     </message>
     <message>
         <source>Mortgage Error Trap</source>
-        <translation type="unfinished" />
+        <translation>Erreur interceptée – prêt hypothécaire</translation>
     </message>
     <message>
         <source>Code Logic Trap</source>
-        <translation type="unfinished" />
+        <translation>Erreur de logique interceptée</translation>
     </message>
     <message>
         <source>Now in English...</source>
-        <translation type="unfinished" />
+        <translation>En termes simples...</translation>
     </message>
     <message>
-        <source>Code Warning, record input data scenario, payment changes and discharge input data.<byte value="xd" /><byte value="xd" />Please report this case, with these inputs, to the program's developers (see the About box).</source>
-        <translation type="unfinished" />
+        <source>Code Warning, record input data scenario, payment changes and discharge input data.<byte value="xd"/><byte value="xd"/>Please report this case, with these inputs, to the program&apos;s developers (see the About box).</source>
+        <translation>Avertissement du programme, notez les données du scénario, les changements de versement et les données de remboursement.<byte value="xd"/><byte value="xd"/>Veuillez signaler ce cas, avec ces données, aux développeurs du programme (voir la boîte À propos).</translation>
     </message>
     <message>
-        <source>Error, 'Total to be refinanced' cannot exceed 500,000.<byte value="xd" /><byte value="xd" />Total to be refinanced = $ owing on discharge date + Penalty /Costs.<byte value="xd" />It currently equals: %1</source>
-        <translation type="unfinished" />
+        <source>Error, &apos;Total to be refinanced&apos; cannot exceed 500,000.<byte value="xd"/><byte value="xd"/>Total to be refinanced = $ owing on discharge date + Penalty /Costs.<byte value="xd"/>It currently equals: %1</source>
+        <translation>Erreur, le « Total à refinancer » ne peut dépasser 500 000.<byte value="xd"/><byte value="xd"/>Total à refinancer = $ dus à la date de remboursement + pénalité /frais.<byte value="xd"/>Il est actuellement de : %1</translation>
     </message>
     <message>
-        <source>Bad Move  #%^$*&amp;&amp;^*<byte value="xd" /><byte value="xd" />This isn't saving you any money.  It is all dependant on the discharge interest rate<byte value="xd" />and the discharge penalty you are being charged.  Check with the bank for an actual <byte value="xd" />discharge figure.<byte value="xd" />Keep looking at this if the interest rates are lower than you are now paying.<byte value="xd" /><byte value="xd" /></source>
-        <translation type="unfinished" />
+        <source>Bad Move  #%^$*&amp;&amp;^*<byte value="xd"/><byte value="xd"/>This isn&apos;t saving you any money.  It is all dependant on the discharge interest rate<byte value="xd"/>and the discharge penalty you are being charged.  Check with the bank for an actual <byte value="xd"/>discharge figure.<byte value="xd"/>Keep looking at this if the interest rates are lower than you are now paying.<byte value="xd"/><byte value="xd"/></source>
+        <translation>Mauvaise idée  #%^$*&amp;&amp;^*<byte value="xd"/><byte value="xd"/>Cela ne vous fait rien économiser.  Tout dépend du taux d&apos;intérêt de remboursement<byte value="xd"/>et de la pénalité de remboursement exigée.  Demandez à la banque le montant réel <byte value="xd"/>du remboursement.<byte value="xd"/>Continuez à surveiller si les taux d&apos;intérêt sont plus bas que celui que vous payez.<byte value="xd"/><byte value="xd"/></translation>
     </message>
     <message>
-        <source>Caution: make sure the payment increase on the new mortgage won't cramp your style.<byte value="xd" /><byte value="xd" /></source>
-        <translation type="unfinished" />
+        <source>Caution: make sure the payment increase on the new mortgage won&apos;t cramp your style.<byte value="xd"/><byte value="xd"/></source>
+        <translation>Attention : assurez-vous que la hausse du versement du nouveau prêt ne grèvera pas votre budget.<byte value="xd"/><byte value="xd"/></translation>
     </message>
     <message>
-        <source>Good Move !!! (on paper that is)<byte value="xd" /><byte value="xd" />Talk to the bank.  Verify the dishcarge penalty figure and check for any additional<byte value="xd" />costs regarding terminating and rewritting the mortgage and confirm the saving with them<byte value="xd" /><byte value="xd" />%1They don't like doing this, getting the answers is like pulling teeth but it looks like you have<byte value="xd" />something worth investigating further.</source>
-        <translation type="unfinished" />
+        <source>Good Move !!! (on paper that is)<byte value="xd"/><byte value="xd"/>Talk to the bank.  Verify the dishcarge penalty figure and check for any additional<byte value="xd"/>costs regarding terminating and rewritting the mortgage and confirm the saving with them<byte value="xd"/><byte value="xd"/>%1They don&apos;t like doing this, getting the answers is like pulling teeth but it looks like you have<byte value="xd"/>something worth investigating further.</source>
+        <translation>Bonne idée !!! (sur papier du moins)<byte value="xd"/><byte value="xd"/>Parlez à la banque.  Vérifiez le montant de la pénalité de remboursement et demandez s&apos;il y a d&apos;autres<byte value="xd"/>frais pour mettre fin au prêt hypothécaire et le renégocier, et faites-leur confirmer l&apos;économie<byte value="xd"/><byte value="xd"/>%1Les banques n&apos;aiment pas le faire, obtenir les réponses est ardu, mais vous semblez avoir<byte value="xd"/>une piste qui mérite d&apos;être creusée.</translation>
     </message>
     <message>
-        <source>Error, When solving for both date and interest rate, both are required input.<byte value="xd" /><byte value="xd" />Please ensure they are filled in.</source>
-        <translation type="unfinished" />
+        <source>Error, When solving for both date and interest rate, both are required input.<byte value="xd"/><byte value="xd"/>Please ensure they are filled in.</source>
+        <translation>Erreur, pour chercher à la fois la date et le taux d&apos;intérêt, les deux doivent être entrés.<byte value="xd"/><byte value="xd"/>Veuillez les remplir.</translation>
     </message>
     <message>
-        <source>Error, When Solving for the Date only, you must input an interest rate.<byte value="xd" /><byte value="xd" />Please input a valid interest rate.</source>
-        <translation type="unfinished" />
+        <source>Error, When Solving for the Date only, you must input an interest rate.<byte value="xd"/><byte value="xd"/>Please input a valid interest rate.</source>
+        <translation>Erreur, pour chercher la date seulement, vous devez entrer un taux d&apos;intérêt.<byte value="xd"/><byte value="xd"/>Veuillez entrer un taux d&apos;intérêt valide.</translation>
     </message>
     <message>
-        <source>Error, When Solving for the Interest Rate only, you must input a discharge date.<byte value="xd" /><byte value="xd" />Please input a valid discharge date.</source>
-        <translation type="unfinished" />
+        <source>Error, When Solving for the Interest Rate only, you must input a discharge date.<byte value="xd"/><byte value="xd"/>Please input a valid discharge date.</source>
+        <translation>Erreur, pour chercher le taux d&apos;intérêt seulement, vous devez entrer une date de remboursement.<byte value="xd"/><byte value="xd"/>Veuillez entrer une date de remboursement valide.</translation>
     </message>
     <message>
         <source>Mortgage Info Box</source>
-        <translation type="unfinished" />
+        <translation>Information – prêt hypothécaire</translation>
     </message>
     <message>
-        <source>No refinance savings where found.<byte value="xd" /><byte value="xd" />Look closer at the Early Dishcarge Penalty. It is usually the culprit.</source>
-        <translation type="unfinished" />
+        <source>No refinance savings where found.<byte value="xd"/><byte value="xd"/>Look closer at the Early Dishcarge Penalty. It is usually the culprit.</source>
+        <translation>Aucune économie de refinancement n&apos;a été trouvée.<byte value="xd"/><byte value="xd"/>Examinez de plus près la pénalité de remboursement anticipé. C&apos;est habituellement la coupable.</translation>
     </message>
     <message>
         <source>Error - Discharge date is out of the term of the mortgage.  Please adjust the discharge date so that it falls within the loan time frame.</source>
-        <translation type="unfinished" />
+        <translation>Erreur - La date de remboursement est hors du terme du prêt hypothécaire.  Modifiez la date de remboursement pour qu&apos;elle tombe dans la durée du prêt.</translation>
     </message>
 </context>
 <context>
     <name>Calculator Messages</name>
     <message>
         <source>Error, value entered in the mortgage box must be between 1 and 500000</source>
-        <translation type="unfinished" />
+        <translation>Erreur, la valeur entrée dans la case du montant du prêt doit être comprise entre 1 et 500000</translation>
     </message>
     <message>
         <source>Error, value entered in the Interest Rate box must be between 1 and 25</source>
-        <translation type="unfinished" />
+        <translation>Erreur, la valeur entrée dans la case Taux d&apos;intérêt doit être comprise entre 1 et 25</translation>
     </message>
     <message>
         <source>Error, value entered in the Amortizaton box must be between 1 and 35</source>
-        <translation type="unfinished" />
+        <translation>Erreur, la valeur entrée dans la case Amortissement doit être comprise entre 1 et 35</translation>
     </message>
     <message>
         <source>Error, value entered in the Length of Loan box must be between 1 and 35</source>
-        <translation type="unfinished" />
+        <translation>Erreur, la valeur entrée dans la case Durée du prêt doit être comprise entre 1 et 35</translation>
     </message>
     <message>
-        <source>Error, this is not a valid date.  <byte value="xd" />A valid date (or nothing) must be entered to continue.<byte value="xd" /><byte value="xd" />Do you want to correct your input. (Selecting [No] will clear the field).</source>
-        <translation type="unfinished" />
+        <source>Error, this is not a valid date.  <byte value="xd"/>A valid date (or nothing) must be entered to continue.<byte value="xd"/><byte value="xd"/>Do you want to correct your input. (Selecting [No] will clear the field).</source>
+        <translation>Erreur, cette date n&apos;est pas valide.  <byte value="xd"/>Une date valide (ou rien) doit être entrée pour continuer.<byte value="xd"/><byte value="xd"/>Voulez-vous corriger votre saisie? (Choisir [Non] videra le champ).</translation>
     </message>
     <message>
         <source>Mortgage Error Trap</source>
-        <translation type="unfinished" />
+        <translation>Erreur interceptée – prêt hypothécaire</translation>
     </message>
     <message>
         <source>Error - all input boxes for scenario 2 must be completed. Please complete</source>
-        <translation type="unfinished" />
+        <translation>Erreur - toutes les cases du scénario 2 doivent être remplies. Veuillez les remplir</translation>
     </message>
     <message>
         <source>Mortgage Input Violation</source>
-        <translation type="unfinished" />
+        <translation>Saisie non conforme – prêt hypothécaire</translation>
     </message>
     <message>
         <source>Error, Length of loan cannot exceed the Amortization period specified</source>
-        <translation type="unfinished" />
+        <translation>Erreur, la durée du prêt ne peut dépasser la période d&apos;amortissement indiquée</translation>
     </message>
     <message>
-        <source><byte value="xd" />A valid value (or nothing) must be entered to continue.<byte value="xd" /><byte value="xd" />Do you want to correct your input. (Selecting [No] will clear the field).</source>
-        <translation type="unfinished" />
+        <source><byte value="xd"/>A valid value (or nothing) must be entered to continue.<byte value="xd"/><byte value="xd"/>Do you want to correct your input. (Selecting [No] will clear the field).</source>
+        <translation><byte value="xd"/>Une valeur valide (ou rien) doit être entrée pour continuer.<byte value="xd"/><byte value="xd"/>Voulez-vous corriger votre saisie? (Choisir [Non] videra le champ).</translation>
     </message>
     <message>
         <source>Mortgage Input Error</source>
-        <translation type="unfinished" />
+        <translation>Erreur de saisie – prêt hypothécaire</translation>
     </message>
     <message>
         <source>Error, in the mortgage row, the lower boundary MUST be lower than the upper boundary. Increase the Upper Boundary or decrease the Lower Boundary.</source>
-        <translation type="unfinished" />
+        <translation>Erreur, dans la rangée du montant, la borne inférieure DOIT être plus basse que la borne supérieure. Augmentez la borne supérieure ou diminuez la borne inférieure.</translation>
     </message>
     <message>
         <source>Error, the increment for the mortgage row is too large.  Adding this increment value to the lower boundary exceeds upper boundary. Decrease increment.</source>
-        <translation type="unfinished" />
+        <translation>Erreur, le pas de la rangée du montant est trop grand.  Ce pas ajouté à la borne inférieure dépasse la borne supérieure. Diminuez le pas.</translation>
     </message>
     <message>
         <source>Error, in the mortgage row, a lower boundary value MUST be specified.</source>
-        <translation type="unfinished" />
+        <translation>Erreur, dans la rangée du montant, une borne inférieure DOIT être indiquée.</translation>
     </message>
     <message>
         <source>Error, in the interest rate row, the lower boundary MUST be lower than the upper boundary. Increase the Upper Boundary or decrease the Lower Boundary.</source>
-        <translation type="unfinished" />
+        <translation>Erreur, dans la rangée du taux d&apos;intérêt, la borne inférieure DOIT être plus basse que la borne supérieure. Augmentez la borne supérieure ou diminuez la borne inférieure.</translation>
     </message>
     <message>
         <source>Error, the increment for the interest rate row is too large.  Adding this increment value to the lower boundary exceeds upper boundary. Decrease increment.</source>
-        <translation type="unfinished" />
+        <translation>Erreur, le pas de la rangée du taux d&apos;intérêt est trop grand.  Ce pas ajouté à la borne inférieure dépasse la borne supérieure. Diminuez le pas.</translation>
     </message>
     <message>
         <source>Error, in the interest rate row, a lower boundary value MUST be specified.</source>
-        <translation type="unfinished" />
+        <translation>Erreur, dans la rangée du taux d&apos;intérêt, une borne inférieure DOIT être indiquée.</translation>
     </message>
     <message>
         <source>Error, in the Amortization Period row, the lower boundary MUST be lower than the upper boundary. Increase the Upper Boundary or decrease the Lower Boundary.</source>
-        <translation type="unfinished" />
+        <translation>Erreur, dans la rangée de la période d&apos;amortissement, la borne inférieure DOIT être plus basse que la borne supérieure. Augmentez la borne supérieure ou diminuez la borne inférieure.</translation>
     </message>
     <message>
         <source>Error, the increment for the Amortization Period row is too large.  Adding this increment value to the lower boundary exceeds upper boundary. Decrease increment.</source>
-        <translation type="unfinished" />
+        <translation>Erreur, le pas de la rangée de la période d&apos;amortissement est trop grand.  Ce pas ajouté à la borne inférieure dépasse la borne supérieure. Diminuez le pas.</translation>
     </message>
     <message>
         <source>Error, in the Amortization Period row, a lower boundary value MUST be specified.</source>
-        <translation type="unfinished" />
+        <translation>Erreur, dans la rangée de la période d&apos;amortissement, une borne inférieure DOIT être indiquée.</translation>
     </message>
     <message>
         <source>Error, All paramters must have a lower boundary specified. At least one of the values does not have the Lower Boundary specified.</source>
-        <translation type="unfinished" />
+        <translation>Erreur, chaque paramètre doit avoir une borne inférieure. Au moins une des valeurs n&apos;a pas de borne inférieure.</translation>
     </message>
     <message>
         <source>Error, there are too many lines to display (over 800).  Please reduce some of the ranges or increase some of the increments (or do it in two runs).</source>
-        <translation type="unfinished" />
+        <translation>Erreur, il y a trop de lignes à afficher (plus de 800).  Réduisez certaines plages ou augmentez certains pas (ou faites le calcul en deux fois).</translation>
     </message>
     <message>
         <source>Rate Shopper Input Violation</source>
-        <translation type="unfinished" />
+        <translation>Comparateur de taux – saisie non conforme</translation>
     </message>
     <message>
         <source>Rate Shopper Output Violation</source>
-        <translation type="unfinished" />
+        <translation>Comparateur de taux – résultat non conforme</translation>
     </message>
     <message>
         <source>Error, value entered in the mortgage lower boundary box must be between 1 and 500000</source>
-        <translation type="unfinished" />
+        <translation>Erreur, la valeur entrée dans la case de la borne inférieure du montant doit être comprise entre 1 et 500000</translation>
     </message>
     <message>
         <source>Error, value entered in the mortgage increment box must be between 1 and 500000</source>
-        <translation type="unfinished" />
+        <translation>Erreur, la valeur entrée dans la case du pas du montant doit être comprise entre 1 et 500000</translation>
     </message>
     <message>
-        <source>Error, Check your Payment Amount as it relates to the Payment Frequency.<byte value="xd" />            These values are relative to each other.  Acceptable values are:<byte value="xd" /><byte value="xd" />If Payment Frequency = Monthly         Payment Amount Range: 1 to 10000<byte value="xd" />                                               Weekly                                                            1 to   2500<byte value="xd" />                                               Twice a Month                                               1 to   5000<byte value="xd" />                                               Every Two Weeks                                       1 to   5000<byte value="xd" /></source>
-        <translation type="unfinished" />
+        <source>Error, Check your Payment Amount as it relates to the Payment Frequency.<byte value="xd"/>            These values are relative to each other.  Acceptable values are:<byte value="xd"/><byte value="xd"/>If Payment Frequency = Monthly         Payment Amount Range: 1 to 10000<byte value="xd"/>                                               Weekly                                                            1 to   2500<byte value="xd"/>                                               Twice a Month                                               1 to   5000<byte value="xd"/>                                               Every Two Weeks                                       1 to   5000<byte value="xd"/></source>
+        <translation>Erreur, vérifiez le montant du versement selon la fréquence des versements.<byte value="xd"/>            Ces valeurs dépendent l&apos;une de l&apos;autre.  Les valeurs acceptées sont :<byte value="xd"/><byte value="xd"/>Fréquence = Mensuelle                Montant du versement : 1 à 10000<byte value="xd"/>                         Hebdomadaire                                                1 à   2500<byte value="xd"/>                         Deux fois par mois                                      1 à   5000<byte value="xd"/>                         Aux deux semaines                                       1 à   5000<byte value="xd"/></translation>
     </message>
     <message>
-        <source>Error, Solve for Am Period scenario cannot be resolved because<byte value="xd" />the calculated interest on the mortgage payment exceeds the payment you specified.<byte value="xd" /><byte value="xd" />Increase the Payment Amount or decrease the Interest Rate.</source>
-        <translation type="unfinished" />
+        <source>Error, Solve for Am Period scenario cannot be resolved because<byte value="xd"/>the calculated interest on the mortgage payment exceeds the payment you specified.<byte value="xd"/><byte value="xd"/>Increase the Payment Amount or decrease the Interest Rate.</source>
+        <translation>Erreur, le calcul de la période d&apos;amortissement est impossible parce que<byte value="xd"/>l&apos;intérêt calculé sur le versement dépasse le versement que vous avez indiqué.<byte value="xd"/><byte value="xd"/>Augmentez le montant du versement ou diminuez le taux d&apos;intérêt.</translation>
     </message>
     <message>
-        <source>Error, Solve for scenarios cannot be resolved because<byte value="xd" />the Interest Rate is too small to give any interest.<byte value="xd" /><byte value="xd" />Increase the Interest Rate.</source>
-        <translation type="unfinished" />
+        <source>Error, Solve for scenarios cannot be resolved because<byte value="xd"/>the Interest Rate is too small to give any interest.<byte value="xd"/><byte value="xd"/>Increase the Interest Rate.</source>
+        <translation>Erreur, le calcul est impossible parce que<byte value="xd"/>le taux d&apos;intérêt est trop faible pour produire de l&apos;intérêt.<byte value="xd"/><byte value="xd"/>Augmentez le taux d&apos;intérêt.</translation>
     </message>
     <message>
-        <source>Error, Solve for Mtge Amount scenario cannot be resolved because<byte value="xd" />the Amortization Period is too long to calculate.<byte value="xd" /><byte value="xd" />Decrease the Amortization Period.</source>
-        <translation type="unfinished" />
+        <source>Error, Solve for Mtge Amount scenario cannot be resolved because<byte value="xd"/>the Amortization Period is too long to calculate.<byte value="xd"/><byte value="xd"/>Decrease the Amortization Period.</source>
+        <translation>Erreur, le calcul du montant du prêt est impossible parce que<byte value="xd"/>la période d&apos;amortissement est trop longue pour être calculée.<byte value="xd"/><byte value="xd"/>Diminuez la période d&apos;amortissement.</translation>
     </message>
     <message>
         <source>Error, unresolvable scenario</source>
-        <translation type="unfinished" />
+        <translation>Erreur, scénario sans solution</translation>
     </message>
     <message>
         <source>Input Error - out of range. Enter a valid value or delete the contents of the field.</source>
-        <translation type="unfinished" />
+        <translation>Erreur de saisie - hors limites. Entrez une valeur valide ou effacez le contenu du champ.</translation>
     </message>
 </context>
 <context>
     <name>Compare Report</name>
     <message>
         <source>Scenario One</source>
-        <translation type="unfinished" />
+        <translation>Scénario un</translation>
     </message>
     <message>
         <source>Scenario Two</source>
-        <translation type="unfinished" />
+        <translation>Scénario deux</translation>
     </message>
     <message>
         <source>Mortgage Amount</source>
-        <translation type="unfinished" />
+        <translation>Montant du prêt</translation>
     </message>
     <message>
         <source>Interest Rate</source>
-        <translation type="unfinished" />
+        <translation>Taux d&apos;intérêt</translation>
     </message>
     <message>
         <source>Am Period</source>
-        <translation type="unfinished" />
+        <translation>Amortissement</translation>
     </message>
     <message>
         <source>Length of Loan</source>
-        <translation type="unfinished" />
+        <translation>Durée du prêt</translation>
     </message>
     <message>
         <source>Start Date</source>
-        <translation type="unfinished" />
+        <translation>Date de début</translation>
     </message>
     <message>
         <source>Payment Frequency</source>
-        <translation type="unfinished" />
+        <translation>Fréquence des versements</translation>
     </message>
     <message>
         <source>Calculated Payment</source>
-        <translation type="unfinished" />
+        <translation>Versement calculé</translation>
     </message>
     <message>
         <source>At the Closing Date</source>
-        <translation type="unfinished" />
+        <translation>À la date de clôture</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished" />
+        <translation>Différence</translation>
     </message>
     <message>
         <source>Balance Outstanding</source>
-        <translation type="unfinished" />
+        <translation>Solde impayé</translation>
     </message>
     <message>
         <source>$ Paid:</source>
-        <translation type="unfinished" />
+        <translation>$ payés :</translation>
     </message>
     <message>
         <source>by Regular Payments</source>
-        <translation type="unfinished" />
+        <translation>en versements réguliers</translation>
     </message>
     <message>
         <source>by Lump Payments</source>
-        <translation type="unfinished" />
+        <translation>en versements forfaitaires</translation>
     </message>
     <message>
         <source>Total Principle paid to date</source>
-        <translation type="unfinished" />
+        <translation>Capital payé à ce jour</translation>
     </message>
     <message>
         <source>Total Interest paid to date</source>
-        <translation type="unfinished" />
+        <translation>Intérêts payés à ce jour</translation>
     </message>
     <message>
         <source>Gross Saving:</source>
-        <translation type="unfinished" />
+        <translation>Économie brute :</translation>
     </message>
     <message>
         <source>Net Saving:</source>
-        <translation type="unfinished" />
+        <translation>Économie nette :</translation>
     </message>
     <message>
         <source>Changes to Payment and/or Lump Payments Made</source>
-        <translation type="unfinished" />
+        <translation>Changements de versement et versements forfaitaires</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished" />
+        <translation>Versement</translation>
     </message>
     <message>
         <source>Lump</source>
-        <translation type="unfinished" />
+        <translation>Forfaitaire</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished" />
+        <translation>Date</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished" />
+        <translation>modifié</translation>
     </message>
     <message>
         <source>Scenario Comparison Study</source>
-        <translation type="unfinished" />
+        <translation>Comparaison de scénarios</translation>
     </message>
 </context>
 <context>
     <name>Discharge Report</name>
     <message>
         <source>Early Discharge Penalty</source>
-        <translation type="unfinished" />
+        <translation>Pénalité de remboursement anticipé</translation>
     </message>
     <message>
         <source>Current Mortgage runs from:   %1   until   %2</source>
-        <translation type="unfinished" />
+        <translation>Le prêt actuel court du :   %1   au   %2</translation>
     </message>
     <message>
         <source>Discharge Date:</source>
-        <translation type="unfinished" />
+        <translation>Date du remboursement :</translation>
     </message>
     <message>
         <source>Interest Rate :</source>
-        <translation type="unfinished" />
+        <translation>Taux d&apos;intérêt :</translation>
     </message>
     <message>
         <source>Interest Rate Differential Calculations:</source>
-        <translation type="unfinished" />
+        <translation>Calcul du différentiel de taux d&apos;intérêt :</translation>
     </message>
     <message>
         <source>Future Value Method:</source>
-        <translation type="unfinished" />
+        <translation>Méthode de la valeur future :</translation>
     </message>
     <message>
         <source>Acc. Interest Method:</source>
-        <translation type="unfinished" />
+        <translation>Méthode des intérêts cumulés :</translation>
     </message>
     <message>
         <source>Actual Scenario Calculation:</source>
-        <translation type="unfinished" />
+        <translation>Calcul selon le scénario réel :</translation>
     </message>
     <message>
         <source>Three Month Interest Penalty:</source>
-        <translation type="unfinished" />
+        <translation>Intérêts de trois mois :</translation>
     </message>
     <message>
         <source>Applicable Penalty: The GREATER of the Interest Rate Differential and the Three Month Penalty</source>
-        <translation type="unfinished" />
+        <translation>Pénalité applicable : le PLUS ÉLEVÉ du différentiel de taux d&apos;intérêt et des intérêts de trois mois</translation>
     </message>
     <message>
         <source>Note:</source>
-        <translation type="unfinished" />
+        <translation>Note :</translation>
     </message>
     <message>
         <source>CMHC insured mortgages may only be subject to the Three Month Penalty (not the </source>
-        <translation type="unfinished" />
+        <translation>Un prêt assuré par la SCHL peut n&apos;être soumis qu&apos;aux intérêts de trois mois (et non au </translation>
     </message>
     <message>
         <source>Interest Rate Differential) if the mortgage has been running for three years or more.</source>
-        <translation type="unfinished" />
+        <translation>différentiel de taux d&apos;intérêt) si le prêt court depuis trois ans ou plus.</translation>
     </message>
     <message>
         <source>This form is an estimator.  It seems every bank has their own method of calculating this penalty.</source>
-        <translation type="unfinished" />
+        <translation>Ce formulaire donne une estimation.  Chaque banque semble calculer cette pénalité à sa façon.</translation>
     </message>
     <message>
         <source>The intent of this form is to supply a quick method to estimate the Early Discharge Penalty.</source>
-        <translation type="unfinished" />
+        <translation>Il offre une façon rapide d&apos;estimer la pénalité de remboursement anticipé.</translation>
     </message>
 </context>
 <context>
     <name>Engine Messages</name>
     <message>
         <source>Mtge Warning - please note...</source>
-        <translation type="unfinished" />
+        <translation>Avertissement – à noter...</translation>
     </message>
     <message>
         <source>The extra payment of $ %1 is more than the outstanding balance of: %2 on %3.  The loan is now paid in full and the lump payment has been reduced to pay off the outstanding balance.</source>
-        <translation type="unfinished" />
+        <translation>Le versement supplémentaire de %1 $ dépasse le solde impayé de : %2 au %3.  Le prêt est maintenant remboursé en entier et le versement forfaitaire a été réduit au solde impayé.</translation>
     </message>
     <message>
         <source>The extra payment of $ %1 is more than the outstanding balance of: %2 on %3.  The loan is now paid in full and the extra payment has been reduced to pay off the outstanding balance.</source>
-        <translation type="unfinished" />
+        <translation>Le versement supplémentaire de %1 $ dépasse le solde impayé de : %2 au %3.  Le prêt est maintenant remboursé en entier et le versement supplémentaire a été réduit au solde impayé.</translation>
     </message>
     <message>
         <source>Mtge Error Trap</source>
-        <translation type="unfinished" />
+        <translation>Erreur interceptée</translation>
     </message>
     <message>
-        <source>The payment schedule could not be written to the working folder %1.<byte value="xd" />The schedule shown is correct, but reports and graphs that read the schedule file will not find it.</source>
-        <translation type="unfinished" />
+        <source>The payment schedule could not be written to the working folder %1.<byte value="xd"/>The schedule shown is correct, but reports and graphs that read the schedule file will not find it.</source>
+        <translation>Le tableau des versements n&apos;a pas pu être écrit dans le dossier de travail %1.<byte value="xd"/>Le tableau affiché est exact, mais les rapports et les graphiques qui lisent le fichier du tableau ne le trouveront pas.</translation>
     </message>
 </context>
 <context>
     <name>Estimate Report</name>
     <message>
         <source>Legal Fees (incl. disbursements):</source>
-        <translation type="unfinished" />
+        <translation>Frais juridiques (avec débours) :</translation>
     </message>
     <message>
         <source>Land Transfer Tax Adjustment:</source>
-        <translation type="unfinished" />
+        <translation>Droits de mutation immobilière :</translation>
     </message>
     <message>
         <source>Utility Adjustments:</source>
-        <translation type="unfinished" />
+        <translation>Rajustements des services :</translation>
     </message>
     <message>
         <source>Property Tax Adjustments:</source>
-        <translation type="unfinished" />
+        <translation>Rajustement de l&apos;impôt foncier :</translation>
     </message>
     <message>
         <source>Property Survey:</source>
-        <translation type="unfinished" />
+        <translation>Certificat de localisation :</translation>
     </message>
     <message>
         <source>Appraisal Fee:</source>
-        <translation type="unfinished" />
+        <translation>Frais d&apos;évaluation :</translation>
     </message>
     <message>
         <source>House Inspection:</source>
-        <translation type="unfinished" />
+        <translation>Inspection de la maison :</translation>
     </message>
     <message>
         <source>Moving Expenses:</source>
-        <translation type="unfinished" />
+        <translation>Frais de déménagement :</translation>
     </message>
     <message>
         <source>Home Insurance:</source>
-        <translation type="unfinished" />
+        <translation>Assurance habitation :</translation>
     </message>
     <message>
         <source>Immediate Repairs:</source>
-        <translation type="unfinished" />
+        <translation>Réparations immédiates :</translation>
     </message>
     <message>
         <source>Other:</source>
-        <translation type="unfinished" />
+        <translation>Autres :</translation>
     </message>
     <message>
         <source>Purchase Deposit:</source>
-        <translation type="unfinished" />
+        <translation>Acompte à l&apos;achat :</translation>
     </message>
     <message>
         <source>$ from other property sale:</source>
-        <translation type="unfinished" />
+        <translation>$ de la vente d&apos;un autre bien :</translation>
     </message>
     <message>
         <source>Other Personal Funds:</source>
-        <translation type="unfinished" />
+        <translation>Autres fonds personnels :</translation>
     </message>
     <message>
         <source>Estimate Amount of Mortgage Required</source>
-        <translation type="unfinished" />
+        <translation>Estimation du prêt hypothécaire requis</translation>
     </message>
     <message>
         <source>Property Purchase Price:</source>
-        <translation type="unfinished" />
+        <translation>Prix d&apos;achat de la propriété :</translation>
     </message>
     <message>
         <source>Plus Other Expenses:</source>
-        <translation type="unfinished" />
+        <translation>Plus autres frais :</translation>
     </message>
     <message>
         <source>Total Estimate Purchase Cost:</source>
-        <translation type="unfinished" />
+        <translation>Coût total estimé de l&apos;achat :</translation>
     </message>
     <message>
         <source>Less:</source>
-        <translation type="unfinished" />
+        <translation>Moins :</translation>
     </message>
     <message>
         <source>Estimated Amount to be Mortgaged:</source>
-        <translation type="unfinished" />
+        <translation>Montant estimé du prêt hypothécaire :</translation>
     </message>
 </context>
 <context>
     <name>Frequencies</name>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished" />
+        <translation>Mensuelle</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished" />
+        <translation>Hebdomadaire</translation>
     </message>
     <message>
         <source>Twice a Month</source>
-        <translation type="unfinished" />
+        <translation>Deux fois par mois</translation>
     </message>
     <message>
         <source>Every Two Weeks</source>
-        <translation type="unfinished" />
+        <translation>Aux deux semaines</translation>
     </message>
 </context>
 <context>
     <name>Graphs</name>
     <message>
         <source>Acc Prin vs. Acc Int</source>
-        <translation type="unfinished" />
+        <translation>Capital cumulé et intérêts cumulés</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished" />
+        <translation>Temps</translation>
     </message>
     <message>
         <source>$ Dollars</source>
-        <translation type="unfinished" />
+        <translation>Dollars ($)</translation>
     </message>
     <message>
         <source>Acc Prin</source>
-        <translation type="unfinished" />
+        <translation>Capital cumulé</translation>
     </message>
     <message>
         <source>Acc Int</source>
-        <translation type="unfinished" />
+        <translation>Intérêts cumulés</translation>
     </message>
     <message>
         <source>Remaining Balance vs. Time</source>
-        <translation type="unfinished" />
+        <translation>Solde restant selon le temps</translation>
     </message>
     <message>
         <source>$ Owing</source>
-        <translation type="unfinished" />
+        <translation>$ dus</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished" />
+        <translation>Solde</translation>
     </message>
     <message>
         <source>Components of Regular Payment</source>
-        <translation type="unfinished" />
+        <translation>Composantes du versement régulier</translation>
     </message>
     <message>
         <source>Principle</source>
-        <translation type="unfinished" />
+        <translation>Capital</translation>
     </message>
     <message>
         <source>Interest</source>
-        <translation type="unfinished" />
+        <translation>Intérêts</translation>
     </message>
     <message>
         <source>No Crossover</source>
-        <translation type="unfinished" />
+        <translation>Aucun croisement</translation>
     </message>
     <message>
         <source>Multiple points</source>
-        <translation type="unfinished" />
+        <translation>Plusieurs points</translation>
     </message>
 </context>
 <context>
@@ -668,726 +668,726 @@
     <name>Payment Changes Grid</name>
     <message>
         <source>Pay Num</source>
-        <translation type="unfinished" />
+        <translation>Nº vers.</translation>
     </message>
     <message>
         <source>Date of Payment</source>
-        <translation type="unfinished" />
+        <translation>Date du versement</translation>
     </message>
     <message>
         <source>Change to Payment</source>
-        <translation type="unfinished" />
+        <translation>Changement de versement</translation>
     </message>
     <message>
         <source>Lump  Payment</source>
-        <translation type="unfinished" />
+        <translation>Versement  forfaitaire</translation>
     </message>
 </context>
 <context>
     <name>Refinance Report</name>
     <message>
         <source>Refinance - Scenario Run Results</source>
-        <translation type="unfinished" />
+        <translation>Refinancement - résultats du scénario</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished" />
+        <translation>%1 au %2</translation>
     </message>
     <message>
         <source>Scenario Description</source>
-        <translation type="unfinished" />
+        <translation>Description du scénario</translation>
     </message>
     <message>
         <source>Your current mortgage is set to run from:</source>
-        <translation type="unfinished" />
+        <translation>Votre prêt hypothécaire actuel court du :</translation>
     </message>
     <message>
         <source>and is set at the interest rate:</source>
-        <translation type="unfinished" />
+        <translation>au taux d&apos;intérêt de :</translation>
     </message>
     <message>
         <source>You are considering to refinace your mortgage on:</source>
-        <translation type="unfinished" />
+        <translation>Vous envisagez de refinancer votre prêt le :</translation>
     </message>
     <message>
         <source>Current Mortgage</source>
-        <translation type="unfinished" />
+        <translation>Prêt actuel</translation>
     </message>
     <message>
         <source>Using the regular payment value:</source>
-        <translation type="unfinished" />
+        <translation>Avec le versement régulier de :</translation>
     </message>
     <message>
         <source>Running this mortgage from: </source>
-        <translation type="unfinished" />
+        <translation>Ce prêt courant du : </translation>
     </message>
     <message>
         <source>Balance owing:</source>
-        <translation type="unfinished" />
+        <translation>Solde dû :</translation>
     </message>
     <message>
         <source>Refinaced Mortgage</source>
-        <translation type="unfinished" />
+        <translation>Prêt refinancé</translation>
     </message>
     <message>
         <source>$ Owing on refinance date:</source>
-        <translation type="unfinished" />
+        <translation>$ dus à la date du refinancement :</translation>
     </message>
     <message>
         <source>Discharging your mortgage will cost an assumed penalty of:</source>
-        <translation type="unfinished" />
+        <translation>Rembourser votre prêt coûtera une pénalité présumée de :</translation>
     </message>
     <message>
         <source>Other Expenses:</source>
-        <translation type="unfinished" />
+        <translation>Autres frais :</translation>
     </message>
     <message>
         <source>Amount to be refinanced:</source>
-        <translation type="unfinished" />
+        <translation>Montant à refinancer :</translation>
     </message>
     <message>
         <source>Now if you refinace: </source>
-        <translation type="unfinished" />
+        <translation>Si vous refinancez à : </translation>
     </message>
     <message>
         <source>Results Comparison</source>
-        <translation type="unfinished" />
+        <translation>Comparaison des résultats</translation>
     </message>
     <message>
         <source>Original Mortgage</source>
-        <translation type="unfinished" />
+        <translation>Prêt initial</translation>
     </message>
     <message>
         <source>Refinanced Mortgage</source>
-        <translation type="unfinished" />
+        <translation>Prêt refinancé</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished" />
+        <translation>Différence</translation>
     </message>
     <message>
         <source>Payment Value used:</source>
-        <translation type="unfinished" />
+        <translation>Versement utilisé :</translation>
     </message>
     <message>
         <source>Cost due to a difference in payment value:</source>
-        <translation type="unfinished" />
+        <translation>Coût dû à l&apos;écart entre les versements :</translation>
     </message>
     <message>
         <source>Net Saving:</source>
-        <translation type="unfinished" />
+        <translation>Économie nette :</translation>
     </message>
     <message>
         <source>Conclusion</source>
-        <translation type="unfinished" />
+        <translation>Conclusion</translation>
     </message>
     <message>
         <source>Current Mortgage if left alone (not refinanced): </source>
-        <translation type="unfinished" />
+        <translation>Prêt actuel laissé tel quel (non refinancé) : </translation>
     </message>
     <message>
         <source>Refinanced Mortgage: </source>
-        <translation type="unfinished" />
+        <translation>Prêt refinancé : </translation>
     </message>
     <message>
         <source>Yields a savings of: </source>
-        <translation type="unfinished" />
+        <translation>Donne une économie de : </translation>
     </message>
 </context>
 <context>
     <name>Refinance Search Report</name>
     <message>
         <source>Future Value Method</source>
-        <translation type="unfinished" />
+        <translation>Méthode de la valeur future</translation>
     </message>
     <message>
         <source>Acc. Interest Method</source>
-        <translation type="unfinished" />
+        <translation>Méthode des intérêts cumulés</translation>
     </message>
     <message>
         <source>Calculated Discharge Penalty</source>
-        <translation type="unfinished" />
+        <translation>Pénalité de remboursement calculée</translation>
     </message>
     <message>
         <source>Discharge Date only (fixed interest rate)</source>
-        <translation type="unfinished" />
+        <translation>Date de remboursement seulement (taux d&apos;intérêt fixe)</translation>
     </message>
     <message>
         <source>Interest Rate only (fixed discharge date)</source>
-        <translation type="unfinished" />
+        <translation>Taux d&apos;intérêt seulement (date de remboursement fixe)</translation>
     </message>
     <message>
         <source>Discharge Date and Interest Rate</source>
-        <translation type="unfinished" />
+        <translation>Date de remboursement et taux d&apos;intérêt</translation>
     </message>
     <message>
         <source>Begin study at discharge date:</source>
-        <translation type="unfinished" />
+        <translation>Début de l&apos;étude (remboursement) :</translation>
     </message>
     <message>
         <source>Interest Rate Cap:</source>
-        <translation type="unfinished" />
+        <translation>Plafond du taux d&apos;intérêt :</translation>
     </message>
     <message>
         <source>Additional Costs:</source>
-        <translation type="unfinished" />
+        <translation>Frais supplémentaires :</translation>
     </message>
     <message>
         <source>CMHC 3 year rule:</source>
-        <translation type="unfinished" />
+        <translation>Règle des 3 ans de la SCHL :</translation>
     </message>
     <message>
         <source>IS APPLIED</source>
-        <translation type="unfinished" />
+        <translation>EST APPLIQUÉE</translation>
     </message>
     <message>
         <source> IS NOT APPLIED </source>
-        <translation type="unfinished" />
+        <translation> N&apos;EST PAS APPLIQUÉE </translation>
     </message>
     <message>
         <source>Discharge Penalty Used:</source>
-        <translation type="unfinished" />
+        <translation>Pénalité utilisée :</translation>
     </message>
     <message>
         <source>Solving for:</source>
-        <translation type="unfinished" />
+        <translation>Recherche de :</translation>
     </message>
     <message>
         <source> Discharge</source>
-        <translation type="unfinished" />
+        <translation> Rembours.</translation>
     </message>
     <message>
         <source>Max Interest</source>
-        <translation type="unfinished" />
+        <translation>Taux d&apos;int.</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished" />
+        <translation>Versement</translation>
     </message>
     <message>
         <source>Penalty</source>
-        <translation type="unfinished" />
+        <translation>Pénalité</translation>
     </message>
     <message>
         <source>  Bal Fwd</source>
-        <translation type="unfinished" />
+        <translation>  Solde</translation>
     </message>
     <message>
         <source>   Date    </source>
-        <translation type="unfinished" />
+        <translation>  (date)   </translation>
     </message>
     <message>
         <source> Rate Value</source>
-        <translation type="unfinished" />
+        <translation>  maximal</translation>
     </message>
     <message>
         <source>  Used </source>
-        <translation type="unfinished" />
+        <translation> utilisé</translation>
     </message>
     <message>
         <source> Used  </source>
-        <translation type="unfinished" />
+        <translation> utilisée</translation>
     </message>
     <message>
         <source> Bal Fwd </source>
-        <translation type="unfinished" />
+        <translation> (solde) </translation>
     </message>
     <message>
         <source>of Scenario</source>
-        <translation type="unfinished" />
+        <translation>du scénario</translation>
     </message>
     <message>
         <source>Saving</source>
-        <translation type="unfinished" />
+        <translation>Économie</translation>
     </message>
     <message>
         <source>Refinace Study - Solve Both</source>
-        <translation type="unfinished" />
+        <translation>Étude de refinancement - les deux inconnues</translation>
     </message>
     <message>
         <source>Error, the search is still running.  Stop it or let it finish before printing the form.</source>
-        <translation type="unfinished" />
+        <translation>Erreur, la recherche est encore en cours.  Arrêtez-la ou laissez-la finir avant d&apos;imprimer le formulaire.</translation>
     </message>
 </context>
 <context>
     <name>Saving Suggestions</name>
     <message>
         <source>) The current interest rate is lower than the rate you are now paying.  This indicates that you might consider terminating</source>
-        <translation type="unfinished" />
+        <translation>) Le taux d&apos;intérêt courant est plus bas que celui que vous payez.  Vous pourriez donc envisager de mettre fin à</translation>
     </message>
     <message>
         <source>      your mortgage early, paying the incurred penalty, and then refinancing using the lower rate in an effort to save </source>
-        <translation type="unfinished" />
+        <translation>      votre prêt hypothécaire avant terme, en payant la pénalité, puis de refinancer au taux plus bas pour économiser </translation>
     </message>
     <message>
         <source>      money in interest charges.  The forms you will use for this study are: </source>
-        <translation type="unfinished" />
+        <translation>      en frais d&apos;intérêt.  Les formulaires à utiliser pour cette étude sont : </translation>
     </message>
     <message>
         <source>        Refinance a scenario         - to try the lower interest rate while manipulating the discharge penalty</source>
-        <translation type="unfinished" />
+        <translation>        Refinancer un scénario       - pour essayer le taux plus bas en faisant varier la pénalité de remboursement</translation>
     </message>
     <message>
         <source>        Early Discharge Penalty    - to help you estimate the discharge penalty.</source>
-        <translation type="unfinished" />
+        <translation>        Pénalité de remboursement anticipé - pour vous aider à estimer la pénalité.</translation>
     </message>
     <message>
         <source>                                                               An accurate discharge penalty figure should be attained from your bank.</source>
-        <translation type="unfinished" />
+        <translation>                                                               Obtenez de votre banque le montant exact de la pénalité de remboursement.</translation>
     </message>
     <message>
         <source>) Your current payment frequency is not weekly.  Changing to weekly payments may cost more but will save you interest</source>
-        <translation type="unfinished" />
+        <translation>) Vos versements ne sont pas hebdomadaires.  Passer aux versements hebdomadaires peut coûter plus, mais vous fera économiser</translation>
     </message>
     <message>
         <source>      charges in the long run.  Run a scenario so that you can see the difference switching to this type of payment makes.</source>
-        <translation type="unfinished" />
+        <translation>      de l&apos;intérêt à long terme.  Faites un scénario pour voir la différence que ce type de versement apporte.</translation>
     </message>
     <message>
         <source>      You can use the Compare Form to see this impact on a new mortgage (i.e. a mortgage without payment changes)  OR</source>
-        <translation type="unfinished" />
+        <translation>      Le formulaire de comparaison montre cet effet sur un nouveau prêt (c.-à-d. sans changements de versement)  OU</translation>
     </message>
     <message>
         <source>      You can see the impact on an existing mortgage (switching to weekly payments before it comes due) by using a</source>
-        <translation type="unfinished" />
+        <translation>      vous pouvez voir l&apos;effet sur un prêt existant (passer aux versements hebdomadaires avant l&apos;échéance) à l&apos;aide</translation>
     </message>
     <message>
         <source>      combination of forms with two scenario runs.  This method is explained, step by step, in the example documentation.</source>
-        <translation type="unfinished" />
+        <translation>      de plusieurs formulaires et de deux scénarios.  La documentation d&apos;exemple explique cette méthode pas à pas.</translation>
     </message>
     <message>
         <source>) As always, lump payments and increasing your payment always has an effect on your mortgage.  You can see the</source>
-        <translation type="unfinished" />
+        <translation>) Comme toujours, les versements forfaitaires et la hausse du versement ont un effet sur votre prêt.  Vous pouvez voir</translation>
     </message>
     <message>
         <source>      impact of these changes very quickly using the Compare Scenarios form.</source>
-        <translation type="unfinished" />
+        <translation>      l&apos;effet de ces changements très vite avec le formulaire Comparer des scénarios.</translation>
     </message>
     <message>
-        <source>      Use 'Copy Scenario 1 to 2' button and then enter your 'what-if' changes in the payment change section.</source>
-        <translation type="unfinished" />
+        <source>      Use &apos;Copy Scenario 1 to 2&apos; button and then enter your &apos;what-if&apos; changes in the payment change section.</source>
+        <translation>      Utilisez le bouton « Copier le scénario 1 dans le 2 », puis entrez vos hypothèses dans la section des changements de versement.</translation>
     </message>
     <message>
-        <source>      When this is complete press the 'Calculate' button and see the impact.</source>
-        <translation type="unfinished" />
+        <source>      When this is complete press the &apos;Calculate&apos; button and see the impact.</source>
+        <translation>      Ensuite, appuyez sur le bouton « Calculer » et voyez l&apos;effet.</translation>
     </message>
 </context>
 <context>
     <name>Scenario Messages</name>
     <message>
         <source>Error, value entered in the mortgage box must be between 1 and 500000</source>
-        <translation type="unfinished" />
+        <translation>Erreur, la valeur entrée dans la case du montant du prêt doit être comprise entre 1 et 500000</translation>
     </message>
     <message>
         <source>Error, value entered in the Interest Rate box must be between 1 and 25</source>
-        <translation type="unfinished" />
+        <translation>Erreur, la valeur entrée dans la case Taux d&apos;intérêt doit être comprise entre 1 et 25</translation>
     </message>
     <message>
         <source>Error, value entered in the Amortizaton box must be between 1 and 35</source>
-        <translation type="unfinished" />
+        <translation>Erreur, la valeur entrée dans la case Amortissement doit être comprise entre 1 et 35</translation>
     </message>
     <message>
         <source>Error, value entered in the Length of Loan box must be between 1 and 35</source>
-        <translation type="unfinished" />
+        <translation>Erreur, la valeur entrée dans la case Durée du prêt doit être comprise entre 1 et 35</translation>
     </message>
     <message>
-        <source><byte value="xd" />A valid date (or nothing) must be entered to continue.<byte value="xd" /><byte value="xd" />Do you want to correct your input. (Selecting [No] will clear the field).</source>
-        <translation type="unfinished" />
+        <source><byte value="xd"/>A valid date (or nothing) must be entered to continue.<byte value="xd"/><byte value="xd"/>Do you want to correct your input. (Selecting [No] will clear the field).</source>
+        <translation><byte value="xd"/>Une date valide (ou rien) doit être entrée pour continuer.<byte value="xd"/><byte value="xd"/>Voulez-vous corriger votre saisie? (Choisir [Non] videra le champ).</translation>
     </message>
     <message>
-        <source><byte value="xd" />A valid value (or nothing) must be entered to continue.<byte value="xd" /><byte value="xd" />Do you want to correct your input. (Selecting [No] will clear the field).</source>
-        <translation type="unfinished" />
+        <source><byte value="xd"/>A valid value (or nothing) must be entered to continue.<byte value="xd"/><byte value="xd"/>Do you want to correct your input. (Selecting [No] will clear the field).</source>
+        <translation><byte value="xd"/>Une valeur valide (ou rien) doit être entrée pour continuer.<byte value="xd"/><byte value="xd"/>Voulez-vous corriger votre saisie? (Choisir [Non] videra le champ).</translation>
     </message>
     <message>
         <source>Error, this is not a valid date.  </source>
-        <translation type="unfinished" />
+        <translation>Erreur, cette date n&apos;est pas valide.  </translation>
     </message>
     <message>
         <source>Error, When the payment frequency is set to Twice a Month,  the loan start date must be set to either the 15th or 30th of the month (as these are the set payment dates for this type of mortgage payment). Your start date is being adjusted, please note this on your input screen</source>
-        <translation type="unfinished" />
+        <translation>Erreur, quand la fréquence des versements est Deux fois par mois,  la date de début du prêt doit être le 15 ou le 30 du mois (les dates de versement fixes de ce type de versement). Votre date de début est rajustée, veuillez le noter sur votre écran de saisie</translation>
     </message>
     <message>
-        <source>Because there are payment changes already entered...<byte value="xd" /><byte value="xd" />Editing this field will change the time frame of this loan.  <byte value="xd" />This will require all current payment changes and lump payments to be erased. <byte value="xd" /><byte value="xd" />Do you want to continue to edit this field ?</source>
-        <translation type="unfinished" />
+        <source>Because there are payment changes already entered...<byte value="xd"/><byte value="xd"/>Editing this field will change the time frame of this loan.  <byte value="xd"/>This will require all current payment changes and lump payments to be erased. <byte value="xd"/><byte value="xd"/>Do you want to continue to edit this field ?</source>
+        <translation>Des changements de versement sont déjà entrés...<byte value="xd"/><byte value="xd"/>Modifier ce champ changera la durée de ce prêt.  <byte value="xd"/>Tous les changements de versement et versements forfaitaires actuels devront être effacés. <byte value="xd"/><byte value="xd"/>Voulez-vous continuer à modifier ce champ?</translation>
     </message>
     <message>
         <source>Mortgage Input Error</source>
-        <translation type="unfinished" />
+        <translation>Erreur de saisie – prêt hypothécaire</translation>
     </message>
     <message>
         <source>Mortgage Input Violation</source>
-        <translation type="unfinished" />
+        <translation>Saisie non conforme – prêt hypothécaire</translation>
     </message>
     <message>
         <source>Warning - Confirm Data Deletion</source>
-        <translation type="unfinished" />
+        <translation>Avertissement - confirmer l&apos;effacement des données</translation>
     </message>
     <message>
         <source>Error, Length of loan cannot exceed the Amortization period specified</source>
-        <translation type="unfinished" />
+        <translation>Erreur, la durée du prêt ne peut dépasser la période d&apos;amortissement indiquée</translation>
     </message>
 </context>
 <context>
     <name>Scenario Reports</name>
     <message>
         <source>Pay</source>
-        <translation type="unfinished" />
+        <translation>Vers.</translation>
     </message>
     <message>
         <source>  Payment Components</source>
-        <translation type="unfinished" />
+        <translation>Composantes du versement</translation>
     </message>
     <message>
-        <source>Acc'd</source>
-        <translation type="unfinished" />
+        <source>Acc&apos;d</source>
+        <translation>Cumul</translation>
     </message>
     <message>
         <source>Lump</source>
-        <translation type="unfinished" />
+        <translation>Forf.</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished" />
+        <translation>Vers.</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished" />
+        <translation>Solde</translation>
     </message>
     <message>
         <source>Num</source>
-        <translation type="unfinished" />
+        <translation>nº</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished" />
+        <translation>Date</translation>
     </message>
     <message>
         <source>Payment   Princ  Intrst</source>
-        <translation type="unfinished" />
+        <translation>Vers.     Capit. Intér.</translation>
     </message>
     <message>
         <source>Principle</source>
-        <translation type="unfinished" />
+        <translation>capital</translation>
     </message>
     <message>
         <source>Interest</source>
-        <translation type="unfinished" />
+        <translation>intérêts</translation>
     </message>
     <message>
         <source> Change</source>
-        <translation type="unfinished" />
+        <translation> modif.</translation>
     </message>
     <message>
         <source>  Forward</source>
-        <translation type="unfinished" />
+        <translation>  reporté</translation>
     </message>
     <message>
         <source>Mortgage Amount    : </source>
-        <translation type="unfinished" />
+        <translation>Montant du prêt    : </translation>
     </message>
     <message>
         <source>Interest Rate                  : </source>
-        <translation type="unfinished" />
+        <translation>Taux d&apos;intérêt                 : </translation>
     </message>
     <message>
         <source>Am Period (years)     : </source>
-        <translation type="unfinished" />
+        <translation>Amortissement (ans)  : </translation>
     </message>
     <message>
         <source>Start Date                  : </source>
-        <translation type="unfinished" />
+        <translation>Date de début              : </translation>
     </message>
     <message>
         <source>Length of Loan (years) : </source>
-        <translation type="unfinished" />
+        <translation>Durée du prêt (ans)    : </translation>
     </message>
     <message>
         <source>Calculated Payment  : </source>
-        <translation type="unfinished" />
+        <translation>Versement calculé   : </translation>
     </message>
     <message>
         <source>Payment Frequency : </source>
-        <translation type="unfinished" />
+        <translation>Fréquence des versements : </translation>
     </message>
     <message>
         <source>Comment: </source>
-        <translation type="unfinished" />
+        <translation>Commentaire : </translation>
     </message>
     <message>
         <source>Page: %1 of %2</source>
-        <translation type="unfinished" />
+        <translation>Page : %1 de %2</translation>
     </message>
     <message>
         <source>Summary Schedule</source>
-        <translation type="unfinished" />
+        <translation>Sommaire du prêt</translation>
     </message>
     <message>
         <source>Snapshot at Date: %1  (payment number: %2)</source>
-        <translation type="unfinished" />
+        <translation>Situation au : %1  (versement numéro : %2)</translation>
     </message>
     <message>
         <source>Balance Remaining:</source>
-        <translation type="unfinished" />
+        <translation>Solde restant :</translation>
     </message>
     <message>
         <source>$ Paid Out:</source>
-        <translation type="unfinished" />
+        <translation>$ versés :</translation>
     </message>
     <message>
         <source>By Regular Payments:</source>
-        <translation type="unfinished" />
+        <translation>Par versements réguliers :</translation>
     </message>
     <message>
         <source>By Lump Payments:</source>
-        <translation type="unfinished" />
+        <translation>Par versements forfaitaires :</translation>
     </message>
     <message>
         <source>Total Interest Paid to date:</source>
-        <translation type="unfinished" />
+        <translation>Intérêts payés à ce jour :</translation>
     </message>
     <message>
         <source>Total Principle Paid to Date:</source>
-        <translation type="unfinished" />
+        <translation>Capital payé à ce jour :</translation>
     </message>
     <message>
         <source>Extra $ Paid out as a result of</source>
-        <translation type="unfinished" />
+        <translation>$ supplémentaires versés en raison</translation>
     </message>
     <message>
         <source>payment changes scheduled by user: </source>
-        <translation type="unfinished" />
+        <translation>des changements de versement : </translation>
     </message>
     <message>
         <source>If this mortgage was to continue to</source>
-        <translation type="unfinished" />
+        <translation>Si ce prêt hypothécaire continuait à</translation>
     </message>
     <message>
         <source>run, it would be paid off on:</source>
-        <translation type="unfinished" />
+        <translation>courir, il serait remboursé le :</translation>
     </message>
     <message>
         <source>which is payment number:</source>
-        <translation type="unfinished" />
+        <translation>soit le versement numéro :</translation>
     </message>
     <message>
         <source>There is no outstanding balance to run for this mortgage.</source>
-        <translation type="unfinished" />
+        <translation>Ce prêt hypothécaire n&apos;a plus de solde à rembourser.</translation>
     </message>
     <message>
         <source>It has been paid in full.</source>
-        <translation type="unfinished" />
+        <translation>Il a été remboursé en entier.</translation>
     </message>
     <message>
         <source>Schedule Payment Changes and Lump Payments</source>
-        <translation type="unfinished" />
+        <translation>Changements de versement et versements forfaitaires</translation>
     </message>
     <message>
         <source>Date of Change</source>
-        <translation type="unfinished" />
+        <translation>Date du chang.</translation>
     </message>
     <message>
         <source>Change to Payment</source>
-        <translation type="unfinished" />
+        <translation>Changement de vers.</translation>
     </message>
     <message>
         <source>Lump Payment</source>
-        <translation type="unfinished" />
+        <translation>Vers. forfaitaire</translation>
     </message>
     <message>
         <source>Loan Anniversaries only</source>
-        <translation type="unfinished" />
+        <translation>Anniversaires du prêt seulement</translation>
     </message>
     <message>
         <source>Year Ends only</source>
-        <translation type="unfinished" />
+        <translation>Fins d&apos;année seulement</translation>
     </message>
     <message>
         <source>All Payments</source>
-        <translation type="unfinished" />
+        <translation>Tous les versements</translation>
     </message>
     <message>
         <source>Condensed Schedule of Payments</source>
-        <translation type="unfinished" />
+        <translation>Tableau condensé des versements</translation>
     </message>
     <message>
         <source>Note:  Changes to Payments and/or Lump Payments have been processed in the following schedule.</source>
-        <translation type="unfinished" />
+        <translation>Note :  Les changements de versement et versements forfaitaires sont compris dans ce tableau.</translation>
     </message>
     <message>
         <source>       They will not be displayed unless they happen to fall on a date reported.</source>
-        <translation type="unfinished" />
+        <translation>        Ils ne paraissent que s&apos;ils tombent sur une date du tableau.</translation>
     </message>
     <message>
         <source>Note:  There are no Changes to Payments or Lump Payments processed in the following schedule.</source>
-        <translation type="unfinished" />
+        <translation>Note :  Aucun changement de versement ni versement forfaitaire n&apos;est compris dans ce tableau.</translation>
     </message>
     <message>
         <source>Schedule of Payments</source>
-        <translation type="unfinished" />
+        <translation>Tableau des versements</translation>
     </message>
     <message>
         <source>printable, %1 pages to print, resolution: %2</source>
-        <translation type="unfinished" />
+        <translation>imprimable, %1 pages à imprimer, résolution : %2</translation>
     </message>
     <message>
         <source>printable, %1 pages to print</source>
-        <translation type="unfinished" />
+        <translation>imprimable, %1 pages à imprimer</translation>
     </message>
     <message>
         <source>no changes scheduled therefore 0 pages to print</source>
-        <translation type="unfinished" />
+        <translation>aucun changement prévu, donc 0 page à imprimer</translation>
     </message>
     <message>
         <source>printable, 1 page to print</source>
-        <translation type="unfinished" />
+        <translation>imprimable, 1 page à imprimer</translation>
     </message>
     <message>
         <source>Mortgage Print Warning...</source>
-        <translation type="unfinished" />
+        <translation>Avertissement d&apos;impression...</translation>
     </message>
     <message>
-        <source>Warning,  It has been requested to print the Payment Changes<byte value="xd" />and /or Lump Payments.  None are entered.  Printing the Payment Changes is being aborted.</source>
-        <translation type="unfinished" />
+        <source>Warning,  It has been requested to print the Payment Changes<byte value="xd"/>and /or Lump Payments.  None are entered.  Printing the Payment Changes is being aborted.</source>
+        <translation>Avertissement,  L&apos;impression des changements de versement<byte value="xd"/>et /ou des versements forfaitaires a été demandée.  Aucun n&apos;est entré.  L&apos;impression des changements de versement est annulée.</translation>
     </message>
 </context>
 <context>
     <name>Schedule Grid</name>
     <message>
         <source> Pay Num</source>
-        <translation type="unfinished" />
+        <translation> Nº vers.</translation>
     </message>
     <message>
         <source> Date of     Payment</source>
-        <translation type="unfinished" />
+        <translation> Date du     versement</translation>
     </message>
     <message>
         <source> Payment     Amount</source>
-        <translation type="unfinished" />
+        <translation> Montant du     versement</translation>
     </message>
     <message>
         <source> Payment     Principle</source>
-        <translation type="unfinished" />
+        <translation> Capital du     versement</translation>
     </message>
     <message>
         <source> Payment     Interest</source>
-        <translation type="unfinished" />
+        <translation> Intérêts du     versement</translation>
     </message>
     <message>
-        <source> Acc'd       Principle</source>
-        <translation type="unfinished" />
+        <source> Acc&apos;d       Principle</source>
+        <translation> Capital     cumulé</translation>
     </message>
     <message>
-        <source> Acc'd       Interest</source>
-        <translation type="unfinished" />
+        <source> Acc&apos;d       Interest</source>
+        <translation> Intérêts     cumulés</translation>
     </message>
     <message>
         <source> Lump        Payment</source>
-        <translation type="unfinished" />
+        <translation> Versement     forfaitaire</translation>
     </message>
     <message>
         <source> Change to   Payment</source>
-        <translation type="unfinished" />
+        <translation> Changement     de versement</translation>
     </message>
     <message>
         <source> Remaining    Balance</source>
-        <translation type="unfinished" />
+        <translation> Solde     restant</translation>
     </message>
 </context>
 <context>
     <name>Shopper Grid</name>
     <message>
         <source> Mortgage      Amount</source>
-        <translation type="unfinished" />
+        <translation> Montant      du prêt</translation>
     </message>
     <message>
         <source> Interest        Rate</source>
-        <translation type="unfinished" />
+        <translation> Taux        d&apos;intérêt</translation>
     </message>
     <message>
-        <source> Amortiz'n     Period</source>
-        <translation type="unfinished" />
+        <source> Amortiz&apos;n     Period</source>
+        <translation> Période     d&apos;amort.</translation>
     </message>
     <message>
         <source> Monthly       Payment</source>
-        <translation type="unfinished" />
+        <translation> Versement      mensuel</translation>
     </message>
     <message>
         <source> Weekly        Payment</source>
-        <translation type="unfinished" />
+        <translation> Versement      hebdo.</translation>
     </message>
     <message>
         <source>Every Two     Weeks</source>
-        <translation type="unfinished" />
+        <translation>Aux deux     semaines</translation>
     </message>
     <message>
         <source> Twice a        Month</source>
-        <translation type="unfinished" />
+        <translation> Deux fois      par mois</translation>
     </message>
 </context>
 <context>
     <name>Shopper Report</name>
     <message>
         <source>Mortgage</source>
-        <translation type="unfinished" />
+        <translation>Montant</translation>
     </message>
     <message>
         <source> Interest</source>
-        <translation type="unfinished" />
+        <translation> Taux</translation>
     </message>
     <message>
         <source>Amortization</source>
-        <translation type="unfinished" />
+        <translation>Période</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished" />
+        <translation>Mensuel</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished" />
+        <translation>Hebdo.</translation>
     </message>
     <message>
         <source>Every</source>
-        <translation type="unfinished" />
+        <translation>Aux deux</translation>
     </message>
     <message>
         <source>Twice</source>
-        <translation type="unfinished" />
+        <translation>Deux fois</translation>
     </message>
     <message>
         <source> Amount </source>
-        <translation type="unfinished" />
+        <translation> du prêt </translation>
     </message>
     <message>
         <source>   Rate  </source>
-        <translation type="unfinished" />
+        <translation> d&apos;intérêt</translation>
     </message>
     <message>
         <source>   Period  </source>
-        <translation type="unfinished" />
+        <translation> d&apos;amort.</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished" />
+        <translation>(vers.)</translation>
     </message>
     <message>
         <source>Two Weeks</source>
-        <translation type="unfinished" />
+        <translation>semaines</translation>
     </message>
     <message>
         <source>A Month</source>
-        <translation type="unfinished" />
+        <translation>par mois</translation>
     </message>
     <message>
         <source>Payment Shopper Results</source>
-        <translation type="unfinished" />
+        <translation>Résultats du comparateur de versements</translation>
     </message>
 </context>
 <context>
     <name>Suggestions Report</name>
     <message>
         <source>Suggestion Results</source>
-        <translation type="unfinished" />
+        <translation>Suggestions d&apos;économie</translation>
     </message>
 </context>
 <context>
@@ -1406,15 +1406,15 @@
     </message>
     <message>
         <source>Error Start Date and Length of Loan MUST be completed before payment chanes can be entered.</source>
-        <translation>Erreur : la date de début et la durée du terme DOIVENT être remplies avant de saisir des changements de versement.</translation>
+        <translation>Erreur&#xa0;: la date de début et la durée du terme DOIVENT être remplies avant de saisir des changements de versement.</translation>
     </message>
     <message>
         <source>Compare Scenarios - What If ?</source>
-        <translation>Comparer des scénarios - Et si ?</translation>
+        <translation>Comparer des scénarios - Et si&#xa0;?</translation>
     </message>
     <message>
         <source>Input Variables</source>
-        <translation>Données d'entrée</translation>
+        <translation>Données d&apos;entrée</translation>
     </message>
     <message>
         <source>Summary</source>
@@ -1438,51 +1438,51 @@
     </message>
     <message>
         <source>Mortgage Amount:</source>
-        <translation>Montant du prêt :</translation>
+        <translation>Montant du prêt&#xa0;:</translation>
     </message>
     <message>
         <source>Interest Rate:</source>
-        <translation>Taux d'intérêt :</translation>
+        <translation>Taux d&apos;intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>Amortization Period (yrs):</source>
-        <translation>Amortissement (ans) :</translation>
+        <translation>Amortissement (ans)&#xa0;:</translation>
     </message>
     <message>
         <source>Length of Mortgage (yrs):</source>
-        <translation>Durée du terme (ans) :</translation>
+        <translation>Durée du terme (ans)&#xa0;:</translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation>Date de début :</translation>
+        <translation>Date de début&#xa0;:</translation>
     </message>
     <message>
         <source>Calculated Payment:</source>
-        <translation>Versement calculé :</translation>
+        <translation>Versement calculé&#xa0;:</translation>
     </message>
     <message>
         <source>Closing Date:</source>
-        <translation>Date d'échéance :</translation>
+        <translation>Date d&apos;échéance&#xa0;:</translation>
     </message>
     <message>
         <source>Balance still Outstanding: </source>
-        <translation>Solde impayé : </translation>
+        <translation>Solde impayé&#xa0;: </translation>
     </message>
     <message>
         <source>$ Paid:    Regular Payments:</source>
-        <translation>$ payés :    réguliers :</translation>
+        <translation>$ payés&#xa0;:    réguliers&#xa0;:</translation>
     </message>
     <message>
         <source>                  Lump Payments     :</source>
-        <translation>                  forfaitaires :</translation>
+        <translation>                  forfaitaires&#xa0;:</translation>
     </message>
     <message>
         <source>Total Principle Paid to Date:</source>
-        <translation>Capital payé à ce jour :</translation>
+        <translation>Capital payé à ce jour&#xa0;:</translation>
     </message>
     <message>
         <source>Total Interest Paid to Date: </source>
-        <translation>Intérêts payés à ce jour : </translation>
+        <translation>Intérêts payés à ce jour&#xa0;: </translation>
     </message>
     <message>
         <source> - Scenario One</source>
@@ -1526,11 +1526,11 @@
     </message>
     <message>
         <source>Gross Saving:</source>
-        <translation>Économie brute :</translation>
+        <translation>Économie brute&#xa0;:</translation>
     </message>
     <message>
         <source>Net Saving:</source>
-        <translation>Économie nette :</translation>
+        <translation>Économie nette&#xa0;:</translation>
     </message>
     <message>
         <source>Gross Saving</source>
@@ -1564,28 +1564,28 @@
         <translation>Conseils sur le prêt hypothécaire</translation>
     </message>
     <message>
-        <source>This form calculates the Early Discharge Penalty.  This is the money the lender <byte value="xd" />charges you to discharge a closed mortgage before it's renewal date.<byte value="xd" /><byte value="xd" />This is usually considered when you want to move your mortgage to another lender<byte value="xd" />or to renegotiate your mortgage before it's term ends.  A common reason to do this<byte value="xd" />is to save money because interest rates have dropped.<byte value="xd" /><byte value="xd" /> Enter the Discharge Date and Interest Rate on this form and the penalties are calculated<byte value="xd" />for you.  Please press the [Explain Penalties] button for a description of these penalties<byte value="xd" />and tips to help you save penalty costs.</source>
-        <translation>Ce formulaire calcule la pénalité pour remboursement anticipé, soit la somme que le prêteur<byte value="xd" />vous demande pour rembourser un prêt hypothécaire fermé avant sa date de renouvellement.<byte value="xd" /><byte value="xd" />On y pense habituellement quand on veut transférer son prêt hypothécaire à un autre prêteur<byte value="xd" />ou le renégocier avant la fin de son terme. On le fait souvent pour économiser<byte value="xd" />parce que les taux d'intérêt ont baissé.<byte value="xd" /><byte value="xd" />Entrez la date de remboursement et le taux d'intérêt dans ce formulaire : les pénalités sont<byte value="xd" />calculées pour vous. Appuyez sur le bouton [Expliquer les pénalités] pour une description de ces<byte value="xd" />pénalités et des conseils pour en réduire le coût.</translation>
+        <source>This form calculates the Early Discharge Penalty.  This is the money the lender <byte value="xd"/>charges you to discharge a closed mortgage before it&apos;s renewal date.<byte value="xd"/><byte value="xd"/>This is usually considered when you want to move your mortgage to another lender<byte value="xd"/>or to renegotiate your mortgage before it&apos;s term ends.  A common reason to do this<byte value="xd"/>is to save money because interest rates have dropped.<byte value="xd"/><byte value="xd"/> Enter the Discharge Date and Interest Rate on this form and the penalties are calculated<byte value="xd"/>for you.  Please press the [Explain Penalties] button for a description of these penalties<byte value="xd"/>and tips to help you save penalty costs.</source>
+        <translation>Ce formulaire calcule la pénalité pour remboursement anticipé, soit la somme que le prêteur<byte value="xd"/>vous demande pour rembourser un prêt hypothécaire fermé avant sa date de renouvellement.<byte value="xd"/><byte value="xd"/>On y pense habituellement quand on veut transférer son prêt hypothécaire à un autre prêteur<byte value="xd"/>ou le renégocier avant la fin de son terme. On le fait souvent pour économiser<byte value="xd"/>parce que les taux d&apos;intérêt ont baissé.<byte value="xd"/><byte value="xd"/>Entrez la date de remboursement et le taux d&apos;intérêt dans ce formulaire&#xa0;: les pénalités sont<byte value="xd"/>calculées pour vous. Appuyez sur le bouton [Expliquer les pénalités] pour une description de ces<byte value="xd"/>pénalités et des conseils pour en réduire le coût.</translation>
     </message>
     <message>
         <source>Explain Discharge Penalties Hint Box</source>
         <translation>Explication des pénalités pour remboursement anticipé</translation>
     </message>
     <message>
-        <source>Since each financial institution calculates this penalty differently, this form<byte value="xd" />displays three different methods of calculating the Interest Rate Differential penalty.<byte value="xd" />Choose whichever one comes closest to the penalty your institution charges.<byte value="xd" /><byte value="xd" />If in doubt, use the Actual Scenario Calculation IRD value.<byte value="xd" /><byte value="xd" />The applicable penalty is the GREATER of the Interest Rate Differential Penalty and <byte value="xd" />the Three Month Interest Penalty.<byte value="xd" /><byte value="xd" />Some mortgages are subject to the Three Monthly Penalty (not the Interest Rate Differential).<byte value="xd" />if the mortgage has been running for 3 years.  This applies for some mortgage contracts and<byte value="xd" />those that are CMHC insured.<byte value="xd" /><byte value="xd" />CHECK WITH YOUR LENDER ABOUT THIS.  THEY DON'T ADVERTISE THIS FACT.</source>
-        <translation>Comme chaque institution financière calcule cette pénalité à sa façon, ce formulaire<byte value="xd" />affiche trois méthodes de calcul de la pénalité du différentiel de taux d'intérêt.<byte value="xd" />Choisissez celle qui se rapproche le plus de la pénalité que votre institution exige.<byte value="xd" /><byte value="xd" />En cas de doute, utilisez le différentiel du scénario réel.<byte value="xd" /><byte value="xd" />La pénalité applicable est la PLUS ÉLEVÉE de la pénalité du différentiel de taux d'intérêt et<byte value="xd" />de la pénalité de trois mois d'intérêts.<byte value="xd" /><byte value="xd" />Certains prêts hypothécaires ne sont soumis qu'à la pénalité de trois mois d'intérêts (et non au<byte value="xd" />différentiel de taux d'intérêt) si le prêt court depuis 3 ans. C'est le cas de certains contrats<byte value="xd" />et des prêts assurés par la SCHL.<byte value="xd" /><byte value="xd" />VÉRIFIEZ-LE AUPRÈS DE VOTRE PRÊTEUR. IL NE L'ANNONCE PAS.</translation>
+        <source>Since each financial institution calculates this penalty differently, this form<byte value="xd"/>displays three different methods of calculating the Interest Rate Differential penalty.<byte value="xd"/>Choose whichever one comes closest to the penalty your institution charges.<byte value="xd"/><byte value="xd"/>If in doubt, use the Actual Scenario Calculation IRD value.<byte value="xd"/><byte value="xd"/>The applicable penalty is the GREATER of the Interest Rate Differential Penalty and <byte value="xd"/>the Three Month Interest Penalty.<byte value="xd"/><byte value="xd"/>Some mortgages are subject to the Three Monthly Penalty (not the Interest Rate Differential).<byte value="xd"/>if the mortgage has been running for 3 years.  This applies for some mortgage contracts and<byte value="xd"/>those that are CMHC insured.<byte value="xd"/><byte value="xd"/>CHECK WITH YOUR LENDER ABOUT THIS.  THEY DON&apos;T ADVERTISE THIS FACT.</source>
+        <translation>Comme chaque institution financière calcule cette pénalité à sa façon, ce formulaire<byte value="xd"/>affiche trois méthodes de calcul de la pénalité du différentiel de taux d&apos;intérêt.<byte value="xd"/>Choisissez celle qui se rapproche le plus de la pénalité que votre institution exige.<byte value="xd"/><byte value="xd"/>En cas de doute, utilisez le différentiel du scénario réel.<byte value="xd"/><byte value="xd"/>La pénalité applicable est la PLUS ÉLEVÉE de la pénalité du différentiel de taux d&apos;intérêt et<byte value="xd"/>de la pénalité de trois mois d&apos;intérêts.<byte value="xd"/><byte value="xd"/>Certains prêts hypothécaires ne sont soumis qu&apos;à la pénalité de trois mois d&apos;intérêts (et non au<byte value="xd"/>différentiel de taux d&apos;intérêt) si le prêt court depuis 3 ans. C&apos;est le cas de certains contrats<byte value="xd"/>et des prêts assurés par la SCHL.<byte value="xd"/><byte value="xd"/>VÉRIFIEZ-LE AUPRÈS DE VOTRE PRÊTEUR. IL NE L&apos;ANNONCE PAS.</translation>
     </message>
     <message>
         <source>Early Discharge Calculation (Estimate)</source>
         <translation>Calcul du remboursement anticipé (estimation)</translation>
     </message>
     <message>
-        <source>Penalty Charged to Discharge a Mortgage before it's term</source>
+        <source>Penalty Charged to Discharge a Mortgage before it&apos;s term</source>
         <translation>Pénalité exigée pour rembourser un prêt hypothécaire avant la fin du terme</translation>
     </message>
     <message>
         <source>Mortgage runs from:</source>
-        <translation>Le prêt court du :</translation>
+        <translation>Le prêt court du&#xa0;:</translation>
     </message>
     <message>
         <source>To</source>
@@ -1593,35 +1593,35 @@
     </message>
     <message>
         <source>Mortgage runs to</source>
-        <translation>Le prêt court jusqu'au</translation>
+        <translation>Le prêt court jusqu&apos;au</translation>
     </message>
     <message>
         <source>Discharge Date:</source>
-        <translation>Date de remboursement :</translation>
+        <translation>Date de remboursement&#xa0;:</translation>
     </message>
     <message>
         <source>Interest Rate:</source>
-        <translation>Taux d'intérêt :</translation>
+        <translation>Taux d&apos;intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>  Interest Rate Differential Calculations</source>
-        <translation>  Différentiel de taux d'intérêt</translation>
+        <translation>  Différentiel de taux d&apos;intérêt</translation>
     </message>
     <message>
         <source>Future Value Method:</source>
-        <translation>Valeur future :</translation>
+        <translation>Valeur future&#xa0;:</translation>
     </message>
     <message>
         <source>Accumlated Interest Method:</source>
-        <translation>Intérêts cumulés :</translation>
+        <translation>Intérêts cumulés&#xa0;:</translation>
     </message>
     <message>
         <source>Actual Scenario Calculation:</source>
-        <translation>Scénario réel :</translation>
+        <translation>Scénario réel&#xa0;:</translation>
     </message>
     <message>
         <source>Three Month Interest Penalty:</source>
-        <translation>Trois mois d'intérêts :</translation>
+        <translation>Trois mois d&apos;intérêts&#xa0;:</translation>
     </message>
     <message>
         <source>Very large lump payments may render some inaccurate results.</source>
@@ -1660,11 +1660,11 @@
     </message>
     <message>
         <source>Property Purchase Price:</source>
-        <translation>Prix d'achat de la propriété :</translation>
+        <translation>Prix d&apos;achat de la propriété&#xa0;:</translation>
     </message>
     <message>
         <source>Plus: Other Expenses</source>
-        <translation>Plus : autres frais</translation>
+        <translation>Plus&#xa0;: autres frais</translation>
     </message>
     <message>
         <source>Legal Fees               (including disbursements)</source>
@@ -1680,7 +1680,7 @@
     </message>
     <message>
         <source>Property Tax Adjustments</source>
-        <translation>Rajustements de l'impôt foncier</translation>
+        <translation>Rajustements de l&apos;impôt foncier</translation>
     </message>
     <message>
         <source>Property Survey</source>
@@ -1688,7 +1688,7 @@
     </message>
     <message>
         <source>Appraisal Fee</source>
-        <translation>Frais d'évaluation</translation>
+        <translation>Frais d&apos;évaluation</translation>
     </message>
     <message>
         <source>House Inspection</source>
@@ -1716,19 +1716,19 @@
     </message>
     <message>
         <source>Total Estimated Purchase Cost:</source>
-        <translation>Coût d'achat total estimé :</translation>
+        <translation>Coût d&apos;achat total estimé&#xa0;:</translation>
     </message>
     <message>
         <source>Less:</source>
-        <translation>Moins :</translation>
+        <translation>Moins&#xa0;:</translation>
     </message>
     <message>
         <source>Purchase Deposit</source>
-        <translation>Acompte sur l'achat</translation>
+        <translation>Acompte sur l&apos;achat</translation>
     </message>
     <message>
         <source>$ from other property sale</source>
-        <translation>$ de la vente d'une autre propriété</translation>
+        <translation>$ de la vente d&apos;une autre propriété</translation>
     </message>
     <message>
         <source>Subtotal of Funds</source>
@@ -1740,11 +1740,11 @@
     </message>
     <message>
         <source>Estimated Amount to be mortgaged:</source>
-        <translation>Montant estimé du prêt hypothécaire :</translation>
+        <translation>Montant estimé du prêt hypothécaire&#xa0;:</translation>
     </message>
     <message>
         <source>High Ratio Mortgages (financing more than  75 % of purchase price)  must be CMHC insured (this can be up to 2.5 %)</source>
-        <translation>Les prêts hypothécaires à ratio élevé (financement de plus de 75 % du prix d'achat) doivent être assurés par la SCHL (jusqu'à 2,5 %)</translation>
+        <translation>Les prêts hypothécaires à ratio élevé (financement de plus de 75&#xa0;% du prix d&apos;achat) doivent être assurés par la SCHL (jusqu&apos;à 2,5&#xa0;%)</translation>
     </message>
 </context>
 <context>
@@ -1755,27 +1755,27 @@
     </message>
     <message>
         <source>Line Label:</source>
-        <translation>Courbe :</translation>
+        <translation>Courbe&#xa0;:</translation>
     </message>
     <message>
         <source>Start Point:</source>
-        <translation>Point de départ :</translation>
+        <translation>Point de départ&#xa0;:</translation>
     </message>
     <message>
         <source>End Point:</source>
-        <translation>Point d'arrivée :</translation>
+        <translation>Point d&apos;arrivée&#xa0;:</translation>
     </message>
     <message>
         <source>X over point:</source>
-        <translation>Point de croisement :</translation>
+        <translation>Point de croisement&#xa0;:</translation>
     </message>
     <message>
         <source>Crossover Point (if one only) Data</source>
-        <translation>Point de croisement (s'il n'y en a qu'un)</translation>
+        <translation>Point de croisement (s&apos;il n&apos;y en a qu&apos;un)</translation>
     </message>
     <message>
         <source>Date of Xover:</source>
-        <translation>Date du croisement :</translation>
+        <translation>Date du croisement&#xa0;:</translation>
     </message>
     <message>
         <source>First Line Label</source>
@@ -1787,7 +1787,7 @@
     </message>
     <message>
         <source>First End Point</source>
-        <translation>Point d'arrivée de la première courbe</translation>
+        <translation>Point d&apos;arrivée de la première courbe</translation>
     </message>
     <message>
         <source>Second Line Label</source>
@@ -1799,7 +1799,7 @@
     </message>
     <message>
         <source>Second End Point</source>
-        <translation>Point d'arrivée de la deuxième courbe</translation>
+        <translation>Point d&apos;arrivée de la deuxième courbe</translation>
     </message>
     <message>
         <source>Crossover point caption</source>
@@ -1817,8 +1817,8 @@
         <translation>Erreur de saisie</translation>
     </message>
     <message>
-        <source>Error, this is not a valid date.  <byte value="xd" />A valid date (or nothing) must be entered to continue.<byte value="xd" /><byte value="xd" />Do you want to correct your input. (Selecting [No] will clear the field).</source>
-        <translation>Erreur : cette date n'est pas valide.<byte value="xd" />Une date valide (ou rien) doit être entrée pour continuer.<byte value="xd" /><byte value="xd" />Voulez-vous corriger votre saisie ? (Choisir [Non] videra le champ.)</translation>
+        <source>Error, this is not a valid date.  <byte value="xd"/>A valid date (or nothing) must be entered to continue.<byte value="xd"/><byte value="xd"/>Do you want to correct your input. (Selecting [No] will clear the field).</source>
+        <translation>Erreur&#xa0;: cette date n&apos;est pas valide.<byte value="xd"/>Une date valide (ou rien) doit être entrée pour continuer.<byte value="xd"/><byte value="xd"/>Voulez-vous corriger votre saisie&#xa0;? (Choisir [Non] videra le champ.)</translation>
     </message>
     <message>
         <source> Discharge Date</source>
@@ -1826,7 +1826,7 @@
     </message>
     <message>
         <source> Max Interest Rate Value</source>
-        <translation> Taux d'intérêt  maximal</translation>
+        <translation> Taux d&apos;intérêt  maximal</translation>
     </message>
     <message>
         <source> Payment     Used</source>
@@ -1850,35 +1850,35 @@
     </message>
     <message>
         <source>Refinance - Solve for both Date and Interest Rate</source>
-        <translation>Refinancement - Trouver la date et le taux d'intérêt</translation>
+        <translation>Refinancement - Trouver la date et le taux d&apos;intérêt</translation>
     </message>
     <message>
         <source>Purpose:</source>
-        <translation>But :</translation>
+        <translation>But&#xa0;:</translation>
     </message>
     <message>
         <source>Create a table showing the maximum value the interest rate can be (for a specific date) so that a rewrite is feasible.</source>
-        <translation>Dresser un tableau du taux d'intérêt maximal (pour une date donnée) qui rend un refinancement avantageux.</translation>
+        <translation>Dresser un tableau du taux d&apos;intérêt maximal (pour une date donnée) qui rend un refinancement avantageux.</translation>
     </message>
     <message>
         <source>Begin study at Discharge Date:</source>
-        <translation>Début de l'étude à la date de remboursement :</translation>
+        <translation>Début de l&apos;étude à la date de remboursement&#xa0;:</translation>
     </message>
     <message>
         <source>Begin study at Discharge Date</source>
-        <translation>Début de l'étude à la date de remboursement</translation>
+        <translation>Début de l&apos;étude à la date de remboursement</translation>
     </message>
     <message>
         <source>Interest Rate Cap:</source>
-        <translation>Plafond du taux d'intérêt :</translation>
+        <translation>Plafond du taux d&apos;intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>Interest Rate Cap</source>
-        <translation>Plafond du taux d'intérêt</translation>
+        <translation>Plafond du taux d&apos;intérêt</translation>
     </message>
     <message>
         <source>Additional Costs:</source>
-        <translation>Frais supplémentaires :</translation>
+        <translation>Frais supplémentaires&#xa0;:</translation>
     </message>
     <message>
         <source>Additional Costs</source>
@@ -1890,7 +1890,7 @@
     </message>
     <message>
         <source>Date and Interest Rate</source>
-        <translation>Date et taux d'intérêt</translation>
+        <translation>Date et taux d&apos;intérêt</translation>
     </message>
     <message>
         <source>Date only (fixed interest rate)</source>
@@ -1918,15 +1918,15 @@
     </message>
     <message>
         <source>Apply CMHC 3 year rule:</source>
-        <translation>Règle des 3 ans (SCHL) :</translation>
+        <translation>Règle des 3 ans (SCHL)&#xa0;:</translation>
     </message>
     <message>
         <source>(If mortgage has been running for 3 years it is subject to the 3 month interest penalty, not the interest rate differential penalty.)</source>
-        <translation>(Si le prêt court depuis 3 ans, il est soumis à la pénalité de trois mois d'intérêts, et non à la pénalité du différentiel de taux d'intérêt.)</translation>
+        <translation>(Si le prêt court depuis 3 ans, il est soumis à la pénalité de trois mois d&apos;intérêts, et non à la pénalité du différentiel de taux d&apos;intérêt.)</translation>
     </message>
     <message>
         <source>Checking Date:</source>
-        <translation>Date examinée :</translation>
+        <translation>Date examinée&#xa0;:</translation>
     </message>
     <message>
         <source>Checking Date</source>
@@ -1934,15 +1934,15 @@
     </message>
     <message>
         <source>for interest rate:</source>
-        <translation>au taux d'intérêt :</translation>
+        <translation>au taux d&apos;intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>for interest rate</source>
-        <translation>au taux d'intérêt</translation>
+        <translation>au taux d&apos;intérêt</translation>
     </message>
     <message>
         <source>Discharge BF:</source>
-        <translation>Solde reporté :</translation>
+        <translation>Solde reporté&#xa0;:</translation>
     </message>
     <message>
         <source>Discharge BF</source>
@@ -1950,7 +1950,7 @@
     </message>
     <message>
         <source>Scheduled Payment changes and Lump payments are processed until discharge date</source>
-        <translation>Les changements de versement prévus et les versements forfaitaires sont traités jusqu'à la date de remboursement</translation>
+        <translation>Les changements de versement prévus et les versements forfaitaires sont traités jusqu&apos;à la date de remboursement</translation>
     </message>
     <message>
         <source>Refinance opportunities</source>
@@ -1976,36 +1976,36 @@
         <translation>Conseils sur le prêt hypothécaire</translation>
     </message>
     <message>
-        <source>This form answers the question, 'If the current interest rate is lower than the interest rate on my current <byte value="xd" />mortgage, will I save money if I terminate my current mortgage and take out a new one <byte value="xd" />at the lower interest rate ?<byte value="xd" /><byte value="xd" />This window does this by performing the following steps:<byte value="xd" /><byte value="xd" />1) Calc the balance owing on your present mortgage on the date you are considering to rewrite your<byte value="xd" />     mortgage.<byte value="xd" />2) Add any discharge penalties (and/or other expenses) to the balance still owing.  This value will<byte value="xd" />     now be the amount you are going to be refinancing.<byte value="xd" />3) Run this new mortgage until the normal termination date of your existing mortgage noting the<byte value="xd" />     accumulated interest and remaining balance at this point.<byte value="xd" />4) Go back and run your original mortgage until it's normal termination date, again noting the<byte value="xd" />     accumulated interest and remaining balance<byte value="xd" />5) Compare the accumulated interest and outstanding balances of the two runs and see if any money<byte value="xd" />     was saved.</source>
-        <translation>Ce formulaire répond à la question : « Si le taux d'intérêt actuel est plus bas que celui de mon<byte value="xd" />prêt hypothécaire, vais-je économiser en mettant fin à mon prêt actuel pour en contracter un<byte value="xd" />nouveau au taux plus bas ? »<byte value="xd" /><byte value="xd" />Pour y répondre, cette fenêtre suit les étapes suivantes :<byte value="xd" /><byte value="xd" />1) Calculer le solde dû sur votre prêt actuel à la date où vous envisagez de refinancer votre<byte value="xd" />     prêt hypothécaire.<byte value="xd" />2) Ajouter au solde dû les pénalités pour remboursement anticipé (et les autres frais). Ce montant<byte value="xd" />     est celui que vous allez refinancer.<byte value="xd" />3) Faire courir ce nouveau prêt jusqu'à la date d'échéance normale de votre prêt actuel en notant<byte value="xd" />     les intérêts cumulés et le solde restant à ce moment.<byte value="xd" />4) Faire courir votre prêt initial jusqu'à sa date d'échéance normale, en notant aussi<byte value="xd" />     les intérêts cumulés et le solde restant.<byte value="xd" />5) Comparer les intérêts cumulés et les soldes impayés des deux calculs pour voir si vous<byte value="xd" />     avez économisé.</translation>
+        <source>This form answers the question, &apos;If the current interest rate is lower than the interest rate on my current <byte value="xd"/>mortgage, will I save money if I terminate my current mortgage and take out a new one <byte value="xd"/>at the lower interest rate ?<byte value="xd"/><byte value="xd"/>This window does this by performing the following steps:<byte value="xd"/><byte value="xd"/>1) Calc the balance owing on your present mortgage on the date you are considering to rewrite your<byte value="xd"/>     mortgage.<byte value="xd"/>2) Add any discharge penalties (and/or other expenses) to the balance still owing.  This value will<byte value="xd"/>     now be the amount you are going to be refinancing.<byte value="xd"/>3) Run this new mortgage until the normal termination date of your existing mortgage noting the<byte value="xd"/>     accumulated interest and remaining balance at this point.<byte value="xd"/>4) Go back and run your original mortgage until it&apos;s normal termination date, again noting the<byte value="xd"/>     accumulated interest and remaining balance<byte value="xd"/>5) Compare the accumulated interest and outstanding balances of the two runs and see if any money<byte value="xd"/>     was saved.</source>
+        <translation>Ce formulaire répond à la question&#xa0;: «&#xa0;Si le taux d&apos;intérêt actuel est plus bas que celui de mon<byte value="xd"/>prêt hypothécaire, vais-je économiser en mettant fin à mon prêt actuel pour en contracter un<byte value="xd"/>nouveau au taux plus bas&#xa0;?&#xa0;»<byte value="xd"/><byte value="xd"/>Pour y répondre, cette fenêtre suit les étapes suivantes&#xa0;:<byte value="xd"/><byte value="xd"/>1) Calculer le solde dû sur votre prêt actuel à la date où vous envisagez de refinancer votre<byte value="xd"/>     prêt hypothécaire.<byte value="xd"/>2) Ajouter au solde dû les pénalités pour remboursement anticipé (et les autres frais). Ce montant<byte value="xd"/>     est celui que vous allez refinancer.<byte value="xd"/>3) Faire courir ce nouveau prêt jusqu&apos;à la date d&apos;échéance normale de votre prêt actuel en notant<byte value="xd"/>     les intérêts cumulés et le solde restant à ce moment.<byte value="xd"/>4) Faire courir votre prêt initial jusqu&apos;à sa date d&apos;échéance normale, en notant aussi<byte value="xd"/>     les intérêts cumulés et le solde restant.<byte value="xd"/>5) Comparer les intérêts cumulés et les soldes impayés des deux calculs pour voir si vous<byte value="xd"/>     avez économisé.</translation>
     </message>
     <message>
-        <source>You do this to try and save money on the interest charges levied by the financial instituion that holds <byte value="xd" />your mortgage. <byte value="xd" /><byte value="xd" />By keping your payment the same and rolling any costs into the new mortgage, nothing is put out of<byte value="xd" />your pocket.  If the refinance works out you can save money on interest charges.<byte value="xd" /><byte value="xd" />The key is the discharge penalty.  It's value is dependant on when you terminate your existing mortgage.<byte value="xd" /><byte value="xd" />Also note, if you lower your payment, you are defeating the purpose of this study.</source>
-        <translation>On le fait pour tenter d'économiser sur les frais d'intérêt exigés par l'institution financière<byte value="xd" />qui détient votre prêt hypothécaire.<byte value="xd" /><byte value="xd" />En gardant le même versement et en ajoutant les frais au nouveau prêt, vous ne déboursez rien<byte value="xd" />de votre poche. Si le refinancement est avantageux, vous économisez sur les frais d'intérêt.<byte value="xd" /><byte value="xd" />La clé, c'est la pénalité pour remboursement anticipé. Sa valeur dépend du moment où vous<byte value="xd" />mettez fin à votre prêt actuel.<byte value="xd" /><byte value="xd" />Notez aussi que si vous baissez votre versement, l'étude perd son sens.</translation>
+        <source>You do this to try and save money on the interest charges levied by the financial instituion that holds <byte value="xd"/>your mortgage. <byte value="xd"/><byte value="xd"/>By keping your payment the same and rolling any costs into the new mortgage, nothing is put out of<byte value="xd"/>your pocket.  If the refinance works out you can save money on interest charges.<byte value="xd"/><byte value="xd"/>The key is the discharge penalty.  It&apos;s value is dependant on when you terminate your existing mortgage.<byte value="xd"/><byte value="xd"/>Also note, if you lower your payment, you are defeating the purpose of this study.</source>
+        <translation>On le fait pour tenter d&apos;économiser sur les frais d&apos;intérêt exigés par l&apos;institution financière<byte value="xd"/>qui détient votre prêt hypothécaire.<byte value="xd"/><byte value="xd"/>En gardant le même versement et en ajoutant les frais au nouveau prêt, vous ne déboursez rien<byte value="xd"/>de votre poche. Si le refinancement est avantageux, vous économisez sur les frais d&apos;intérêt.<byte value="xd"/><byte value="xd"/>La clé, c&apos;est la pénalité pour remboursement anticipé. Sa valeur dépend du moment où vous<byte value="xd"/>mettez fin à votre prêt actuel.<byte value="xd"/><byte value="xd"/>Notez aussi que si vous baissez votre versement, l&apos;étude perd son sens.</translation>
     </message>
     <message>
-        <source>The default value is set to the last payment value (at the discharge date) of the existing mortgage. <byte value="xd" /><byte value="xd" />This value can be over-written but for the study to make sense it is <byte value="xd" />best left set to the default value or greater.</source>
-        <translation>La valeur par défaut est le dernier versement (à la date de remboursement) du prêt actuel.<byte value="xd" /><byte value="xd" />Vous pouvez la remplacer, mais pour que l'étude ait un sens, il vaut mieux<byte value="xd" />la laisser à la valeur par défaut ou plus.</translation>
+        <source>The default value is set to the last payment value (at the discharge date) of the existing mortgage. <byte value="xd"/><byte value="xd"/>This value can be over-written but for the study to make sense it is <byte value="xd"/>best left set to the default value or greater.</source>
+        <translation>La valeur par défaut est le dernier versement (à la date de remboursement) du prêt actuel.<byte value="xd"/><byte value="xd"/>Vous pouvez la remplacer, mais pour que l&apos;étude ait un sens, il vaut mieux<byte value="xd"/>la laisser à la valeur par défaut ou plus.</translation>
     </message>
     <message>
-        <source>The default value is set to the calculated Early Discharge Penalty. This is the penalty <byte value="xd" /> the bank charges to terminate your mortgage prematurely.<byte value="xd" /><byte value="xd" />This value can be over-written to reflect your actual penalty cost.  Ask the bank, they <byte value="xd" />will give you an exact figure for this time period.<byte value="xd" /><byte value="xd" /> You may want to run the EDP Calculator to get other values.</source>
-        <translation>La valeur par défaut est la pénalité pour remboursement anticipé calculée, soit la pénalité<byte value="xd" />que la banque exige pour mettre fin à votre prêt hypothécaire avant terme.<byte value="xd" /><byte value="xd" />Vous pouvez la remplacer par le coût réel de votre pénalité. Demandez-le à la banque : elle<byte value="xd" />vous donnera le montant exact pour cette période.<byte value="xd" /><byte value="xd" />Le bouton [Pénalités] ouvre le calcul des pénalités, qui donne d'autres valeurs.</translation>
+        <source>The default value is set to the calculated Early Discharge Penalty. This is the penalty <byte value="xd"/> the bank charges to terminate your mortgage prematurely.<byte value="xd"/><byte value="xd"/>This value can be over-written to reflect your actual penalty cost.  Ask the bank, they <byte value="xd"/>will give you an exact figure for this time period.<byte value="xd"/><byte value="xd"/> You may want to run the EDP Calculator to get other values.</source>
+        <translation>La valeur par défaut est la pénalité pour remboursement anticipé calculée, soit la pénalité<byte value="xd"/>que la banque exige pour mettre fin à votre prêt hypothécaire avant terme.<byte value="xd"/><byte value="xd"/>Vous pouvez la remplacer par le coût réel de votre pénalité. Demandez-le à la banque&#xa0;: elle<byte value="xd"/>vous donnera le montant exact pour cette période.<byte value="xd"/><byte value="xd"/>Le bouton [Pénalités] ouvre le calcul des pénalités, qui donne d&apos;autres valeurs.</translation>
     </message>
     <message>
-        <source>Other costs may be lawyer's fees or administration charges. This field is for any <byte value="xd" /><byte value="xd" />costs related to rewritting the mortgage except the Early Discharge Penalty amount.</source>
-        <translation>Les autres frais peuvent être des honoraires de notaire ou d'avocat ou des frais d'administration.<byte value="xd" /><byte value="xd" />Ce champ sert à tous les frais liés au refinancement, sauf la pénalité pour remboursement anticipé.</translation>
+        <source>Other costs may be lawyer&apos;s fees or administration charges. This field is for any <byte value="xd"/><byte value="xd"/>costs related to rewritting the mortgage except the Early Discharge Penalty amount.</source>
+        <translation>Les autres frais peuvent être des honoraires de notaire ou d&apos;avocat ou des frais d&apos;administration.<byte value="xd"/><byte value="xd"/>Ce champ sert à tous les frais liés au refinancement, sauf la pénalité pour remboursement anticipé.</translation>
     </message>
     <message>
         <source>Overwrite Warning</source>
         <translation>Avertissement de remplacement</translation>
     </message>
     <message>
-        <source>Discharge penalty may be required to be recalculated because <byte value="xd" />either the Discharge Date or Interest Rate has changed.<byte value="xd" /><byte value="xd" />Do you want it recalculated and updated on this form ?</source>
-        <translation>La pénalité pour remboursement anticipé doit peut-être être recalculée parce que<byte value="xd" />la date de remboursement ou le taux d'intérêt a changé.<byte value="xd" /><byte value="xd" />Voulez-vous la recalculer et la mettre à jour dans ce formulaire ?</translation>
+        <source>Discharge penalty may be required to be recalculated because <byte value="xd"/>either the Discharge Date or Interest Rate has changed.<byte value="xd"/><byte value="xd"/>Do you want it recalculated and updated on this form ?</source>
+        <translation>La pénalité pour remboursement anticipé doit peut-être être recalculée parce que<byte value="xd"/>la date de remboursement ou le taux d&apos;intérêt a changé.<byte value="xd"/><byte value="xd"/>Voulez-vous la recalculer et la mettre à jour dans ce formulaire&#xa0;?</translation>
     </message>
     <message>
         <source>Error - all three input fields MUST contain data.  One or more is blank.</source>
-        <translation>Erreur - les trois champs d'entrée DOIVENT être remplis. Au moins un est vide.</translation>
+        <translation>Erreur - les trois champs d&apos;entrée DOIVENT être remplis. Au moins un est vide.</translation>
     </message>
     <message>
         <source>Refinance Analysis</source>
@@ -2021,7 +2021,7 @@
     </message>
     <message>
         <source>Date of Refinance:</source>
-        <translation>Date du refinancement :</translation>
+        <translation>Date du refinancement&#xa0;:</translation>
     </message>
     <message>
         <source>Date of Refinance</source>
@@ -2029,15 +2029,15 @@
     </message>
     <message>
         <source>Refinance Interest Rate:</source>
-        <translation>Nouveau taux :</translation>
+        <translation>Nouveau taux&#xa0;:</translation>
     </message>
     <message>
         <source>Refinance Interest Rate</source>
-        <translation>Taux d'intérêt du refinancement</translation>
+        <translation>Taux d&apos;intérêt du refinancement</translation>
     </message>
     <message>
         <source>Refinance Mortgage Payment:</source>
-        <translation>Nouveau versement :</translation>
+        <translation>Nouveau versement&#xa0;:</translation>
     </message>
     <message>
         <source>Refinance Mortgage Payment</source>
@@ -2053,7 +2053,7 @@
     </message>
     <message>
         <source>Discharge Penalty:</source>
-        <translation>Pénalité :</translation>
+        <translation>Pénalité&#xa0;:</translation>
     </message>
     <message>
         <source>Discharge Penalty</source>
@@ -2065,7 +2065,7 @@
     </message>
     <message>
         <source>Other Expenses:</source>
-        <translation>Autres frais :</translation>
+        <translation>Autres frais&#xa0;:</translation>
     </message>
     <message>
         <source>Other Expenses</source>
@@ -2085,7 +2085,7 @@
     </message>
     <message>
         <source>Runs from:</source>
-        <translation>Court du :</translation>
+        <translation>Court du&#xa0;:</translation>
     </message>
     <message>
         <source>Runs from</source>
@@ -2097,19 +2097,19 @@
     </message>
     <message>
         <source>Runs to</source>
-        <translation>Court jusqu'au</translation>
+        <translation>Court jusqu&apos;au</translation>
     </message>
     <message>
         <source>Interest rate:</source>
-        <translation>Taux d'intérêt :</translation>
+        <translation>Taux d&apos;intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>Interest rate</source>
-        <translation>Taux d'intérêt</translation>
+        <translation>Taux d&apos;intérêt</translation>
     </message>
     <message>
         <source>$ Owing on refinance date:</source>
-        <translation>$ dus à la date du refinancement :</translation>
+        <translation>$ dus à la date du refinancement&#xa0;:</translation>
     </message>
     <message>
         <source>$ Owing on refinance date</source>
@@ -2117,7 +2117,7 @@
     </message>
     <message>
         <source>Total to be refinanced:      ($ owing + penalty / costs)</source>
-        <translation>Total à refinancer :      ($ dus + pénalité / frais)</translation>
+        <translation>Total à refinancer&#xa0;:      ($ dus + pénalité / frais)</translation>
     </message>
     <message>
         <source>Total to be refinanced</source>
@@ -2125,7 +2125,7 @@
     </message>
     <message>
         <source>After refinance date, no extra payments or changes to payments are considered.</source>
-        <translation>Après la date du refinancement, aucun versement supplémentaire ni changement de versement n'est pris en compte.</translation>
+        <translation>Après la date du refinancement, aucun versement supplémentaire ni changement de versement n&apos;est pris en compte.</translation>
     </message>
     <message>
         <source>Output Table</source>
@@ -2145,7 +2145,7 @@
     </message>
     <message>
         <source>Payment Value used:</source>
-        <translation>Versement utilisé :</translation>
+        <translation>Versement utilisé&#xa0;:</translation>
     </message>
     <message>
         <source>Payment value used, original</source>
@@ -2157,7 +2157,7 @@
     </message>
     <message>
         <source>Balance owing:</source>
-        <translation>Solde dû :</translation>
+        <translation>Solde dû&#xa0;:</translation>
     </message>
     <message>
         <source>Balance owing on</source>
@@ -2177,15 +2177,15 @@
     </message>
     <message>
         <source>Cost due to a difference in payment value:</source>
-        <translation>Coût dû à l'écart de versement :</translation>
+        <translation>Coût dû à l&apos;écart de versement&#xa0;:</translation>
     </message>
     <message>
         <source>Cost due to a difference in payment value</source>
-        <translation>Coût dû à l'écart de versement</translation>
+        <translation>Coût dû à l&apos;écart de versement</translation>
     </message>
     <message>
         <source>Net Saving:</source>
-        <translation>Économie nette :</translation>
+        <translation>Économie nette&#xa0;:</translation>
     </message>
     <message>
         <source>Net Saving</source>
@@ -2197,7 +2197,7 @@
     </message>
     <message>
         <source>Why Do This ?</source>
-        <translation>Pourquoi ?</translation>
+        <translation>Pourquoi&#xa0;?</translation>
     </message>
     <message>
         <source>Calculate</source>
@@ -2248,11 +2248,11 @@
     <name>hl::ScheduleWindow</name>
     <message>
         <source>Schedule Display</source>
-        <translation>Tableau d'amortissement</translation>
+        <translation>Tableau d&apos;amortissement</translation>
     </message>
     <message>
         <source>Grid Display Options</source>
-        <translation>Options d'affichage du tableau</translation>
+        <translation>Options d&apos;affichage du tableau</translation>
     </message>
     <message>
         <source>All Payments</source>
@@ -2264,7 +2264,7 @@
     </message>
     <message>
         <source>Year Ends only</source>
-        <translation>Fins d'année seulement</translation>
+        <translation>Fins d&apos;année seulement</translation>
     </message>
     <message>
         <source>Graphs</source>
@@ -2331,19 +2331,19 @@
     </message>
     <message>
         <source>Mortgage Amount:</source>
-        <translation>Montant du prêt :</translation>
+        <translation>Montant du prêt&#xa0;:</translation>
     </message>
     <message>
         <source>Interest Rate:</source>
-        <translation>Taux d'intérêt :</translation>
+        <translation>Taux d&apos;intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>Amortization Period</source>
-        <translation>Période d'amortissement</translation>
+        <translation>Période d&apos;amortissement</translation>
     </message>
     <message>
         <source>Purpose:</source>
-        <translation>But :</translation>
+        <translation>But&#xa0;:</translation>
     </message>
     <message>
         <source>Display the calculated payments for a range of input values</source>
@@ -2351,7 +2351,7 @@
     </message>
     <message>
         <source>Note:</source>
-        <translation>Remarque :</translation>
+        <translation>Remarque&#xa0;:</translation>
     </message>
     <message>
         <source>To specify a set value (not a range) fill in the Lower Boundary ONLY</source>
@@ -2374,15 +2374,15 @@
     </message>
     <message>
         <source>Common Input Variables:</source>
-        <translation>Données communes :</translation>
+        <translation>Données communes&#xa0;:</translation>
     </message>
     <message>
-        <source>These values are common to both "Solve for" scenarios and MUST BE FILLED IN.</source>
-        <translation>Ces valeurs sont communes aux deux calculs « Trouver » et DOIVENT ÊTRE REMPLIES.</translation>
+        <source>These values are common to both &quot;Solve for&quot; scenarios and MUST BE FILLED IN.</source>
+        <translation>Ces valeurs sont communes aux deux calculs «&#xa0;Trouver&#xa0;» et DOIVENT ÊTRE REMPLIES.</translation>
     </message>
     <message>
         <source>Interest Rate:</source>
-        <translation>Taux d'intérêt :</translation>
+        <translation>Taux d&apos;intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>Payment Frequency</source>
@@ -2390,23 +2390,23 @@
     </message>
     <message>
         <source>Payment Amount:</source>
-        <translation>Montant du versement :</translation>
+        <translation>Montant du versement&#xa0;:</translation>
     </message>
     <message>
         <source>Solve for Amortization Period</source>
-        <translation>Trouver la période d'amortissement</translation>
+        <translation>Trouver la période d&apos;amortissement</translation>
     </message>
     <message>
         <source>To solve for an unknown Amortization Period fill in the Mortgage Amount box below:</source>
-        <translation>Pour trouver la période, remplissez la case Montant du prêt ci-dessous :</translation>
+        <translation>Pour trouver la période, remplissez la case Montant du prêt ci-dessous&#xa0;:</translation>
     </message>
     <message>
         <source>Mortgage Amount:</source>
-        <translation>Montant du prêt :</translation>
+        <translation>Montant du prêt&#xa0;:</translation>
     </message>
     <message>
         <source>Calculated AmortizationPeriod:</source>
-        <translation>Période calculée :</translation>
+        <translation>Période calculée&#xa0;:</translation>
     </message>
     <message>
         <source>payments</source>
@@ -2422,34 +2422,34 @@
     </message>
     <message>
         <source>To solve for an unknown Mortgage Amount fill in the Am. Period box below:</source>
-        <translation>Pour trouver le montant, remplissez la case Période d'amort. ci-dessous :</translation>
+        <translation>Pour trouver le montant, remplissez la case Période d&apos;amort. ci-dessous&#xa0;:</translation>
     </message>
     <message>
         <source>Amortization Period (years):</source>
-        <translation>Période d'amortissement (ans) :</translation>
+        <translation>Période d&apos;amortissement (ans)&#xa0;:</translation>
     </message>
     <message>
         <source>Calculated Mtge Amount:</source>
-        <translation>Montant du prêt calculé :</translation>
+        <translation>Montant du prêt calculé&#xa0;:</translation>
     </message>
     <message>
         <source>Fill in the data fields and the unknown values are automatically calculated when enough input data is entered.</source>
-        <translation>Remplissez les champs : les valeurs inconnues sont calculées automatiquement dès que les données suffisent.</translation>
+        <translation>Remplissez les champs&#xa0;: les valeurs inconnues sont calculées automatiquement dès que les données suffisent.</translation>
     </message>
     <message>
         <source>Calculated Amortization Period, payments</source>
-        <translation>Période d'amortissement calculée, en versements</translation>
+        <translation>Période d&apos;amortissement calculée, en versements</translation>
     </message>
     <message>
         <source>Calculated Amortization Period, years</source>
-        <translation>Période d'amortissement calculée, en années</translation>
+        <translation>Période d&apos;amortissement calculée, en années</translation>
     </message>
 </context>
 <context>
     <name>hl::SuggestionsWindow</name>
     <message>
         <source>$$ Saving Suggestions to Try</source>
-        <translation>$$ Idées d'économies à essayer</translation>
+        <translation>$$ Idées d&apos;économies à essayer</translation>
     </message>
     <message>
         <source>  Optional Input  </source>
@@ -2457,19 +2457,19 @@
     </message>
     <message>
         <source>What is the current interest rate:</source>
-        <translation>Taux d'intérêt actuel :</translation>
+        <translation>Taux d&apos;intérêt actuel&#xa0;:</translation>
     </message>
     <message>
         <source>What is the current interest rate</source>
-        <translation>Taux d'intérêt actuel</translation>
+        <translation>Taux d&apos;intérêt actuel</translation>
     </message>
     <message>
         <source>If you know the current interest rate enter it here and then press [RETURN].  Suggestion box will then be updated.</source>
-        <translation>Si vous connaissez le taux d'intérêt actuel, entrez-le ici puis appuyez sur [ENTRÉE]. La liste des suggestions sera alors mise à jour.</translation>
+        <translation>Si vous connaissez le taux d&apos;intérêt actuel, entrez-le ici puis appuyez sur [ENTRÉE]. La liste des suggestions sera alors mise à jour.</translation>
     </message>
     <message>
         <source>Saving suggestions</source>
-        <translation>Idées d'économies</translation>
+        <translation>Idées d&apos;économies</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -2488,47 +2488,47 @@
     </message>
     <message>
         <source>The following data is a snapshot taken at:</source>
-        <translation>Les données suivantes sont un instantané pris au :</translation>
+        <translation>Les données suivantes sont un instantané pris au&#xa0;:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation>Date :</translation>
+        <translation>Date&#xa0;:</translation>
     </message>
     <message>
         <source>at payment number:</source>
-        <translation>au versement numéro :</translation>
+        <translation>au versement numéro&#xa0;:</translation>
     </message>
     <message>
         <source>Balance still Outstanding:      $</source>
-        <translation>Solde impayé :      $</translation>
+        <translation>Solde impayé&#xa0;:      $</translation>
     </message>
     <message>
         <source>$ Paid Out:</source>
-        <translation>$ payés :</translation>
+        <translation>$ payés&#xa0;:</translation>
     </message>
     <message>
         <source>by Regular Payments:</source>
-        <translation>en versements réguliers :</translation>
+        <translation>en versements réguliers&#xa0;:</translation>
     </message>
     <message>
         <source>by Lump Payments: </source>
-        <translation>en versements forfaitaires : </translation>
+        <translation>en versements forfaitaires&#xa0;: </translation>
     </message>
     <message>
         <source>Total Interest Paid to Date:    $</source>
-        <translation>Intérêts totaux payés à ce jour :    $</translation>
+        <translation>Intérêts totaux payés à ce jour&#xa0;:    $</translation>
     </message>
     <message>
         <source>Total Principle Paid to Date: $</source>
-        <translation>Capital total payé à ce jour : $</translation>
+        <translation>Capital total payé à ce jour&#xa0;: $</translation>
     </message>
     <message>
         <source>Extra $ paid out as a result of user specified payment changes:</source>
-        <translation>$ payés en plus par suite des changements de versement :</translation>
+        <translation>$ payés en plus par suite des changements de versement&#xa0;:</translation>
     </message>
     <message>
         <source>If the mortgage was to continue to run, it would be paid off:</source>
-        <translation>Si le prêt continuait de courir, il serait remboursé le :</translation>
+        <translation>Si le prêt continuait de courir, il serait remboursé le&#xa0;:</translation>
     </message>
     <message>
         <source>Snapshot at payment number</source>
