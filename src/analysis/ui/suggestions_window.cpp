@@ -58,6 +58,10 @@ void SuggestionsWindow::BuildControls() {
     List1->setAccessibleName(tr("Saving suggestions"));
     // The items line up their continuation lines with blanks, as typed.
     List1->setFont(QFont(QStringLiteral("Liberation Sans"), 8));
+    // A line longer than the list (French runs longer) wraps rather than scrolls out of sight.
+    List1->setWordWrap(true);
+    List1->setResizeMode(QListView::Adjust);
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Command2 = new QPushButton(tr("Quit"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
 
