@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Error, value entered in the Interest Rate box must be less than the scenario interest rate (currently set at: %1 %).  If not the bank would owe you money.  Think that will ever happen ? Lower the discharge interest rate.<byte value="xd"/><byte value="xd"/>A valid value (or nothing) must be entered to continue.<byte value="xd"/><byte value="xd"/>Do you want to correct your input. (Selecting [No] will clear the field).</source>
-        <translation>Erreur, le taux entré dans la case Taux d&apos;intérêt doit être inférieur au taux d&apos;intérêt du scénario (actuellement : %1 %).  Sinon, la banque vous devrait de l&apos;argent.  Croyez-vous que cela arrivera un jour? Baissez le taux d&apos;intérêt de remboursement.<byte value="xd"/><byte value="xd"/>Une valeur valide (ou rien) doit être entrée pour continuer.<byte value="xd"/><byte value="xd"/>Voulez-vous corriger votre saisie? (Choisir [Non] videra le champ).</translation>
+        <translation>Erreur, le taux entré dans la case Taux d&apos;intérêt doit être inférieur au taux d&apos;intérêt du scénario (actuellement&#xa0;: %1&#xa0;%).  Sinon, la banque vous devrait de l&apos;argent.  Croyez-vous que cela arrivera un jour? Baissez le taux d&apos;intérêt de remboursement.<byte value="xd"/><byte value="xd"/>Une valeur valide (ou rien) doit être entrée pour continuer.<byte value="xd"/><byte value="xd"/>Voulez-vous corriger votre saisie? (Choisir [Non] videra le champ).</translation>
     </message>
     <message>
         <source>Error, value entered in the Interest Rate box must be between 1 and 25</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Error, &apos;Total to be refinanced&apos; cannot exceed 500,000.<byte value="xd"/><byte value="xd"/>Total to be refinanced = $ owing on discharge date + Penalty /Costs.<byte value="xd"/>It currently equals: %1</source>
-        <translation>Erreur, le « Total à refinancer » ne peut dépasser 500 000.<byte value="xd"/><byte value="xd"/>Total à refinancer = $ dus à la date de remboursement + pénalité /frais.<byte value="xd"/>Il est actuellement de : %1</translation>
+        <translation>Erreur, le «&#xa0;Total à refinancer&#xa0;» ne peut dépasser 500 000.<byte value="xd"/><byte value="xd"/>Total à refinancer = $ dus à la date de remboursement + pénalité /frais.<byte value="xd"/>Il est actuellement de&#xa0;: %1</translation>
     </message>
     <message>
         <source>Bad Move  #%^$*&amp;&amp;^*<byte value="xd"/><byte value="xd"/>This isn&apos;t saving you any money.  It is all dependant on the discharge interest rate<byte value="xd"/>and the discharge penalty you are being charged.  Check with the bank for an actual <byte value="xd"/>discharge figure.<byte value="xd"/>Keep looking at this if the interest rates are lower than you are now paying.<byte value="xd"/><byte value="xd"/></source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Caution: make sure the payment increase on the new mortgage won&apos;t cramp your style.<byte value="xd"/><byte value="xd"/></source>
-        <translation>Attention : assurez-vous que la hausse du versement du nouveau prêt ne grèvera pas votre budget.<byte value="xd"/><byte value="xd"/></translation>
+        <translation>Attention&#xa0;: assurez-vous que la hausse du versement du nouveau prêt ne grèvera pas votre budget.<byte value="xd"/><byte value="xd"/></translation>
     </message>
     <message>
         <source>Good Move !!! (on paper that is)<byte value="xd"/><byte value="xd"/>Talk to the bank.  Verify the dishcarge penalty figure and check for any additional<byte value="xd"/>costs regarding terminating and rewritting the mortgage and confirm the saving with them<byte value="xd"/><byte value="xd"/>%1They don&apos;t like doing this, getting the answers is like pulling teeth but it looks like you have<byte value="xd"/>something worth investigating further.</source>
@@ -200,7 +200,7 @@
     </message>
     <message>
         <source>Error, Check your Payment Amount as it relates to the Payment Frequency.<byte value="xd"/>            These values are relative to each other.  Acceptable values are:<byte value="xd"/><byte value="xd"/>If Payment Frequency = Monthly         Payment Amount Range: 1 to 10000<byte value="xd"/>                                               Weekly                                                            1 to   2500<byte value="xd"/>                                               Twice a Month                                               1 to   5000<byte value="xd"/>                                               Every Two Weeks                                       1 to   5000<byte value="xd"/></source>
-        <translation>Erreur, vérifiez le montant du versement selon la fréquence des versements.<byte value="xd"/>            Ces valeurs dépendent l&apos;une de l&apos;autre.  Les valeurs acceptées sont :<byte value="xd"/><byte value="xd"/>Fréquence = Mensuelle                Montant du versement : 1 à 10000<byte value="xd"/>                         Hebdomadaire                                                1 à   2500<byte value="xd"/>                         Deux fois par mois                                      1 à   5000<byte value="xd"/>                         Aux deux semaines                                       1 à   5000<byte value="xd"/></translation>
+        <translation>Erreur, vérifiez le montant du versement selon la fréquence des versements.<byte value="xd"/>            Ces valeurs dépendent l&apos;une de l&apos;autre.  Les valeurs acceptées sont&#xa0;:<byte value="xd"/><byte value="xd"/>Fréquence = Mensuelle                Montant du versement&#xa0;: 1 à 10000<byte value="xd"/>                         Hebdomadaire                                                1 à   2500<byte value="xd"/>                         Deux fois par mois                                      1 à   5000<byte value="xd"/>                         Aux deux semaines                                       1 à   5000<byte value="xd"/></translation>
     </message>
     <message>
         <source>Error, Solve for Am Period scenario cannot be resolved because<byte value="xd"/>the calculated interest on the mortgage payment exceeds the payment you specified.<byte value="xd"/><byte value="xd"/>Increase the Payment Amount or decrease the Interest Rate.</source>
@@ -275,7 +275,7 @@
     </message>
     <message>
         <source>$ Paid:</source>
-        <translation>$ payés :</translation>
+        <translation>$ payés&#xa0;:</translation>
     </message>
     <message>
         <source>by Regular Payments</source>
@@ -295,11 +295,11 @@
     </message>
     <message>
         <source>Gross Saving:</source>
-        <translation>Économie brute :</translation>
+        <translation>Économie brute&#xa0;:</translation>
     </message>
     <message>
         <source>Net Saving:</source>
-        <translation>Économie nette :</translation>
+        <translation>Économie nette&#xa0;:</translation>
     </message>
     <message>
         <source>Changes to Payment and/or Lump Payments Made</source>
@@ -334,43 +334,43 @@
     </message>
     <message>
         <source>Current Mortgage runs from:   %1   until   %2</source>
-        <translation>Le prêt actuel court du :   %1   au   %2</translation>
+        <translation>Le prêt actuel court du&#xa0;:   %1   au   %2</translation>
     </message>
     <message>
         <source>Discharge Date:</source>
-        <translation>Date du remboursement :</translation>
+        <translation>Date du remboursement&#xa0;:</translation>
     </message>
     <message>
         <source>Interest Rate :</source>
-        <translation>Taux d&apos;intérêt :</translation>
+        <translation>Taux d&apos;intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>Interest Rate Differential Calculations:</source>
-        <translation>Calcul du différentiel de taux d&apos;intérêt :</translation>
+        <translation>Calcul du différentiel de taux d&apos;intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>Future Value Method:</source>
-        <translation>Méthode de la valeur future :</translation>
+        <translation>Méthode de la valeur future&#xa0;:</translation>
     </message>
     <message>
         <source>Acc. Interest Method:</source>
-        <translation>Méthode des intérêts cumulés :</translation>
+        <translation>Méthode des intérêts cumulés&#xa0;:</translation>
     </message>
     <message>
         <source>Actual Scenario Calculation:</source>
-        <translation>Calcul selon le scénario réel :</translation>
+        <translation>Calcul selon le scénario réel&#xa0;:</translation>
     </message>
     <message>
         <source>Three Month Interest Penalty:</source>
-        <translation>Intérêts de trois mois :</translation>
+        <translation>Intérêts de trois mois&#xa0;:</translation>
     </message>
     <message>
         <source>Applicable Penalty: The GREATER of the Interest Rate Differential and the Three Month Penalty</source>
-        <translation>Pénalité applicable : le PLUS ÉLEVÉ du différentiel de taux d&apos;intérêt et des intérêts de trois mois</translation>
+        <translation>Pénalité applicable&#xa0;: le PLUS ÉLEVÉ du différentiel de taux d&apos;intérêt et des intérêts de trois mois</translation>
     </message>
     <message>
         <source>Note:</source>
-        <translation>Note :</translation>
+        <translation>Note&#xa0;:</translation>
     </message>
     <message>
         <source>CMHC insured mortgages may only be subject to the Three Month Penalty (not the </source>
@@ -397,11 +397,11 @@
     </message>
     <message>
         <source>The extra payment of $ %1 is more than the outstanding balance of: %2 on %3.  The loan is now paid in full and the lump payment has been reduced to pay off the outstanding balance.</source>
-        <translation>Le versement supplémentaire de %1 $ dépasse le solde impayé de : %2 au %3.  Le prêt est maintenant remboursé en entier et le versement forfaitaire a été réduit au solde impayé.</translation>
+        <translation>Le versement supplémentaire de %1 $ dépasse le solde impayé de&#xa0;: %2 au %3.  Le prêt est maintenant remboursé en entier et le versement forfaitaire a été réduit au solde impayé.</translation>
     </message>
     <message>
         <source>The extra payment of $ %1 is more than the outstanding balance of: %2 on %3.  The loan is now paid in full and the extra payment has been reduced to pay off the outstanding balance.</source>
-        <translation>Le versement supplémentaire de %1 $ dépasse le solde impayé de : %2 au %3.  Le prêt est maintenant remboursé en entier et le versement supplémentaire a été réduit au solde impayé.</translation>
+        <translation>Le versement supplémentaire de %1 $ dépasse le solde impayé de&#xa0;: %2 au %3.  Le prêt est maintenant remboursé en entier et le versement supplémentaire a été réduit au solde impayé.</translation>
     </message>
     <message>
         <source>Mtge Error Trap</source>
@@ -416,59 +416,59 @@
     <name>Estimate Report</name>
     <message>
         <source>Legal Fees (incl. disbursements):</source>
-        <translation>Frais juridiques (avec débours) :</translation>
+        <translation>Frais juridiques (avec débours)&#xa0;:</translation>
     </message>
     <message>
         <source>Land Transfer Tax Adjustment:</source>
-        <translation>Droits de mutation immobilière :</translation>
+        <translation>Droits de mutation immobilière&#xa0;:</translation>
     </message>
     <message>
         <source>Utility Adjustments:</source>
-        <translation>Rajustements des services :</translation>
+        <translation>Rajustements des services&#xa0;:</translation>
     </message>
     <message>
         <source>Property Tax Adjustments:</source>
-        <translation>Rajustement de l&apos;impôt foncier :</translation>
+        <translation>Rajustement de l&apos;impôt foncier&#xa0;:</translation>
     </message>
     <message>
         <source>Property Survey:</source>
-        <translation>Certificat de localisation :</translation>
+        <translation>Certificat de localisation&#xa0;:</translation>
     </message>
     <message>
         <source>Appraisal Fee:</source>
-        <translation>Frais d&apos;évaluation :</translation>
+        <translation>Frais d&apos;évaluation&#xa0;:</translation>
     </message>
     <message>
         <source>House Inspection:</source>
-        <translation>Inspection de la maison :</translation>
+        <translation>Inspection de la maison&#xa0;:</translation>
     </message>
     <message>
         <source>Moving Expenses:</source>
-        <translation>Frais de déménagement :</translation>
+        <translation>Frais de déménagement&#xa0;:</translation>
     </message>
     <message>
         <source>Home Insurance:</source>
-        <translation>Assurance habitation :</translation>
+        <translation>Assurance habitation&#xa0;:</translation>
     </message>
     <message>
         <source>Immediate Repairs:</source>
-        <translation>Réparations immédiates :</translation>
+        <translation>Réparations immédiates&#xa0;:</translation>
     </message>
     <message>
         <source>Other:</source>
-        <translation>Autres :</translation>
+        <translation>Autres&#xa0;:</translation>
     </message>
     <message>
         <source>Purchase Deposit:</source>
-        <translation>Acompte à l&apos;achat :</translation>
+        <translation>Acompte à l&apos;achat&#xa0;:</translation>
     </message>
     <message>
         <source>$ from other property sale:</source>
-        <translation>$ de la vente d&apos;un autre bien :</translation>
+        <translation>$ de la vente d&apos;un autre bien&#xa0;:</translation>
     </message>
     <message>
         <source>Other Personal Funds:</source>
-        <translation>Autres fonds personnels :</translation>
+        <translation>Autres fonds personnels&#xa0;:</translation>
     </message>
     <message>
         <source>Estimate Amount of Mortgage Required</source>
@@ -476,23 +476,23 @@
     </message>
     <message>
         <source>Property Purchase Price:</source>
-        <translation>Prix d&apos;achat de la propriété :</translation>
+        <translation>Prix d&apos;achat de la propriété&#xa0;:</translation>
     </message>
     <message>
         <source>Plus Other Expenses:</source>
-        <translation>Plus autres frais :</translation>
+        <translation>Plus autres frais&#xa0;:</translation>
     </message>
     <message>
         <source>Total Estimate Purchase Cost:</source>
-        <translation>Coût total estimé de l&apos;achat :</translation>
+        <translation>Coût total estimé de l&apos;achat&#xa0;:</translation>
     </message>
     <message>
         <source>Less:</source>
-        <translation>Moins :</translation>
+        <translation>Moins&#xa0;:</translation>
     </message>
     <message>
         <source>Estimated Amount to be Mortgaged:</source>
-        <translation>Montant estimé du prêt hypothécaire :</translation>
+        <translation>Montant estimé du prêt hypothécaire&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -699,15 +699,15 @@
     </message>
     <message>
         <source>Your current mortgage is set to run from:</source>
-        <translation>Votre prêt hypothécaire actuel court du :</translation>
+        <translation>Votre prêt hypothécaire actuel court du&#xa0;:</translation>
     </message>
     <message>
         <source>and is set at the interest rate:</source>
-        <translation>au taux d&apos;intérêt de :</translation>
+        <translation>au taux d&apos;intérêt de&#xa0;:</translation>
     </message>
     <message>
         <source>You are considering to refinace your mortgage on:</source>
-        <translation>Vous envisagez de refinancer votre prêt le :</translation>
+        <translation>Vous envisagez de refinancer votre prêt le&#xa0;:</translation>
     </message>
     <message>
         <source>Current Mortgage</source>
@@ -715,15 +715,15 @@
     </message>
     <message>
         <source>Using the regular payment value:</source>
-        <translation>Avec le versement régulier de :</translation>
+        <translation>Avec le versement régulier de&#xa0;:</translation>
     </message>
     <message>
         <source>Running this mortgage from: </source>
-        <translation>Ce prêt courant du : </translation>
+        <translation>Ce prêt courant du&#xa0;: </translation>
     </message>
     <message>
         <source>Balance owing:</source>
-        <translation>Solde dû :</translation>
+        <translation>Solde dû&#xa0;:</translation>
     </message>
     <message>
         <source>Refinaced Mortgage</source>
@@ -731,23 +731,23 @@
     </message>
     <message>
         <source>$ Owing on refinance date:</source>
-        <translation>$ dus à la date du refinancement :</translation>
+        <translation>$ dus à la date du refinancement&#xa0;:</translation>
     </message>
     <message>
         <source>Discharging your mortgage will cost an assumed penalty of:</source>
-        <translation>Rembourser votre prêt coûtera une pénalité présumée de :</translation>
+        <translation>Rembourser votre prêt coûtera une pénalité présumée de&#xa0;:</translation>
     </message>
     <message>
         <source>Other Expenses:</source>
-        <translation>Autres frais :</translation>
+        <translation>Autres frais&#xa0;:</translation>
     </message>
     <message>
         <source>Amount to be refinanced:</source>
-        <translation>Montant à refinancer :</translation>
+        <translation>Montant à refinancer&#xa0;:</translation>
     </message>
     <message>
         <source>Now if you refinace: </source>
-        <translation>Si vous refinancez à : </translation>
+        <translation>Si vous refinancez à&#xa0;: </translation>
     </message>
     <message>
         <source>Results Comparison</source>
@@ -767,15 +767,15 @@
     </message>
     <message>
         <source>Payment Value used:</source>
-        <translation>Versement utilisé :</translation>
+        <translation>Versement utilisé&#xa0;:</translation>
     </message>
     <message>
         <source>Cost due to a difference in payment value:</source>
-        <translation>Coût dû à l&apos;écart entre les versements :</translation>
+        <translation>Coût dû à l&apos;écart entre les versements&#xa0;:</translation>
     </message>
     <message>
         <source>Net Saving:</source>
-        <translation>Économie nette :</translation>
+        <translation>Économie nette&#xa0;:</translation>
     </message>
     <message>
         <source>Conclusion</source>
@@ -783,15 +783,15 @@
     </message>
     <message>
         <source>Current Mortgage if left alone (not refinanced): </source>
-        <translation>Prêt actuel laissé tel quel (non refinancé) : </translation>
+        <translation>Prêt actuel laissé tel quel (non refinancé)&#xa0;: </translation>
     </message>
     <message>
         <source>Refinanced Mortgage: </source>
-        <translation>Prêt refinancé : </translation>
+        <translation>Prêt refinancé&#xa0;: </translation>
     </message>
     <message>
         <source>Yields a savings of: </source>
-        <translation>Donne une économie de : </translation>
+        <translation>Donne une économie de&#xa0;: </translation>
     </message>
 </context>
 <context>
@@ -822,19 +822,19 @@
     </message>
     <message>
         <source>Begin study at discharge date:</source>
-        <translation>Début de l&apos;étude (remboursement) :</translation>
+        <translation>Début de l&apos;étude (remboursement)&#xa0;:</translation>
     </message>
     <message>
         <source>Interest Rate Cap:</source>
-        <translation>Plafond du taux d&apos;intérêt :</translation>
+        <translation>Plafond du taux d&apos;intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>Additional Costs:</source>
-        <translation>Frais supplémentaires :</translation>
+        <translation>Frais supplémentaires&#xa0;:</translation>
     </message>
     <message>
         <source>CMHC 3 year rule:</source>
-        <translation>Règle des 3 ans de la SCHL :</translation>
+        <translation>Règle des 3 ans de la SCHL&#xa0;:</translation>
     </message>
     <message>
         <source>IS APPLIED</source>
@@ -846,11 +846,11 @@
     </message>
     <message>
         <source>Discharge Penalty Used:</source>
-        <translation>Pénalité utilisée :</translation>
+        <translation>Pénalité utilisée&#xa0;:</translation>
     </message>
     <message>
         <source>Solving for:</source>
-        <translation>Recherche de :</translation>
+        <translation>Recherche de&#xa0;:</translation>
     </message>
     <message>
         <source> Discharge</source>
@@ -921,7 +921,7 @@
     </message>
     <message>
         <source>      money in interest charges.  The forms you will use for this study are: </source>
-        <translation>      en frais d&apos;intérêt.  Les formulaires à utiliser pour cette étude sont : </translation>
+        <translation>      en frais d&apos;intérêt.  Les formulaires à utiliser pour cette étude sont&#xa0;: </translation>
     </message>
     <message>
         <source>        Refinance a scenario         - to try the lower interest rate while manipulating the discharge penalty</source>
@@ -965,11 +965,11 @@
     </message>
     <message>
         <source>      Use &apos;Copy Scenario 1 to 2&apos; button and then enter your &apos;what-if&apos; changes in the payment change section.</source>
-        <translation>      Utilisez le bouton « Copier le scénario 1 dans le 2 », puis entrez vos hypothèses dans la section des changements de versement.</translation>
+        <translation>      Avec le bouton «&#xa0;Copier le scénario 1 dans 2&#xa0;», entrez vos hypothèses dans les changements de versement.</translation>
     </message>
     <message>
         <source>      When this is complete press the &apos;Calculate&apos; button and see the impact.</source>
-        <translation>      Ensuite, appuyez sur le bouton « Calculer » et voyez l&apos;effet.</translation>
+        <translation>      Ensuite, appuyez sur le bouton «&#xa0;Calculer&#xa0;» et voyez l&apos;effet.</translation>
     </message>
 </context>
 <context>
@@ -1083,39 +1083,39 @@
     </message>
     <message>
         <source>Mortgage Amount    : </source>
-        <translation>Montant du prêt    : </translation>
+        <translation>Montant du prêt    &#xa0;: </translation>
     </message>
     <message>
         <source>Interest Rate                  : </source>
-        <translation>Taux d&apos;intérêt                 : </translation>
+        <translation>Taux d&apos;intérêt             &#xa0;: </translation>
     </message>
     <message>
         <source>Am Period (years)     : </source>
-        <translation>Amortissement (ans)  : </translation>
+        <translation>Amortissement (ans)&#xa0;: </translation>
     </message>
     <message>
         <source>Start Date                  : </source>
-        <translation>Date de début              : </translation>
+        <translation>Date de début       &#xa0;: </translation>
     </message>
     <message>
         <source>Length of Loan (years) : </source>
-        <translation>Durée du prêt (ans)    : </translation>
+        <translation>Durée du prêt (ans)   &#xa0;: </translation>
     </message>
     <message>
         <source>Calculated Payment  : </source>
-        <translation>Versement calculé   : </translation>
+        <translation>Versement calculé    &#xa0;: </translation>
     </message>
     <message>
         <source>Payment Frequency : </source>
-        <translation>Fréquence des versements : </translation>
+        <translation>Fréquence des versements&#xa0;: </translation>
     </message>
     <message>
         <source>Comment: </source>
-        <translation>Commentaire : </translation>
+        <translation>Commentaire&#xa0;: </translation>
     </message>
     <message>
         <source>Page: %1 of %2</source>
-        <translation>Page : %1 de %2</translation>
+        <translation>Page&#xa0;: %1 de %2</translation>
     </message>
     <message>
         <source>Summary Schedule</source>
@@ -1123,31 +1123,31 @@
     </message>
     <message>
         <source>Snapshot at Date: %1  (payment number: %2)</source>
-        <translation>Situation au : %1  (versement numéro : %2)</translation>
+        <translation>Situation au&#xa0;: %1  (versement numéro&#xa0;: %2)</translation>
     </message>
     <message>
         <source>Balance Remaining:</source>
-        <translation>Solde restant :</translation>
+        <translation>Solde restant&#xa0;:</translation>
     </message>
     <message>
         <source>$ Paid Out:</source>
-        <translation>$ versés :</translation>
+        <translation>$ versés&#xa0;:</translation>
     </message>
     <message>
         <source>By Regular Payments:</source>
-        <translation>Par versements réguliers :</translation>
+        <translation>Par versements réguliers&#xa0;:</translation>
     </message>
     <message>
         <source>By Lump Payments:</source>
-        <translation>Par versements forfaitaires :</translation>
+        <translation>Par vers. forfaitaires&#xa0;:</translation>
     </message>
     <message>
         <source>Total Interest Paid to date:</source>
-        <translation>Intérêts payés à ce jour :</translation>
+        <translation>Intérêts payés à ce jour&#xa0;:</translation>
     </message>
     <message>
         <source>Total Principle Paid to Date:</source>
-        <translation>Capital payé à ce jour :</translation>
+        <translation>Capital payé à ce jour&#xa0;:</translation>
     </message>
     <message>
         <source>Extra $ Paid out as a result of</source>
@@ -1155,7 +1155,7 @@
     </message>
     <message>
         <source>payment changes scheduled by user: </source>
-        <translation>des changements de versement : </translation>
+        <translation>des changements de versement&#xa0;: </translation>
     </message>
     <message>
         <source>If this mortgage was to continue to</source>
@@ -1163,11 +1163,11 @@
     </message>
     <message>
         <source>run, it would be paid off on:</source>
-        <translation>courir, il serait remboursé le :</translation>
+        <translation>courir, il serait remboursé le&#xa0;:</translation>
     </message>
     <message>
         <source>which is payment number:</source>
-        <translation>soit le versement numéro :</translation>
+        <translation>soit le versement numéro&#xa0;:</translation>
     </message>
     <message>
         <source>There is no outstanding balance to run for this mortgage.</source>
@@ -1211,7 +1211,7 @@
     </message>
     <message>
         <source>Note:  Changes to Payments and/or Lump Payments have been processed in the following schedule.</source>
-        <translation>Note :  Les changements de versement et versements forfaitaires sont compris dans ce tableau.</translation>
+        <translation>Note&#xa0;:  Les changements de versement et versements forfaitaires sont compris dans ce tableau.</translation>
     </message>
     <message>
         <source>       They will not be displayed unless they happen to fall on a date reported.</source>
@@ -1219,7 +1219,7 @@
     </message>
     <message>
         <source>Note:  There are no Changes to Payments or Lump Payments processed in the following schedule.</source>
-        <translation>Note :  Aucun changement de versement ni versement forfaitaire n&apos;est compris dans ce tableau.</translation>
+        <translation>Note&#xa0;:  Aucun changement de versement ni versement forfaitaire n&apos;est compris dans ce tableau.</translation>
     </message>
     <message>
         <source>Schedule of Payments</source>
@@ -1227,7 +1227,7 @@
     </message>
     <message>
         <source>printable, %1 pages to print, resolution: %2</source>
-        <translation>imprimable, %1 pages à imprimer, résolution : %2</translation>
+        <translation>imprimable, %1 pages à imprimer, résolution&#xa0;: %2</translation>
     </message>
     <message>
         <source>printable, %1 pages to print</source>
@@ -1254,7 +1254,7 @@
     <name>Schedule Grid</name>
     <message>
         <source> Pay Num</source>
-        <translation> Nº vers.</translation>
+        <translation> Nº     vers.</translation>
     </message>
     <message>
         <source> Date of     Payment</source>
@@ -1262,15 +1262,15 @@
     </message>
     <message>
         <source> Payment     Amount</source>
-        <translation> Montant du     versement</translation>
+        <translation> Montant     versé</translation>
     </message>
     <message>
         <source> Payment     Principle</source>
-        <translation> Capital du     versement</translation>
+        <translation> Capital     versé</translation>
     </message>
     <message>
         <source> Payment     Interest</source>
-        <translation> Intérêts du     versement</translation>
+        <translation> Intérêts     versés</translation>
     </message>
     <message>
         <source> Acc&apos;d       Principle</source>
@@ -1282,11 +1282,11 @@
     </message>
     <message>
         <source> Lump        Payment</source>
-        <translation> Versement     forfaitaire</translation>
+        <translation> Versement     forfait.</translation>
     </message>
     <message>
         <source> Change to   Payment</source>
-        <translation> Changement     de versement</translation>
+        <translation> Écart de     versement</translation>
     </message>
     <message>
         <source> Remaining    Balance</source>
@@ -1348,7 +1348,7 @@
     </message>
     <message>
         <source>Every</source>
-        <translation>Aux deux</translation>
+        <translation>Aux 2</translation>
     </message>
     <message>
         <source>Twice</source>
