@@ -1390,4 +1390,1161 @@
         <translation>Suggestions d&apos;économie</translation>
     </message>
 </context>
+<context>
+    <name>hl::CompareWindow</name>
+    <message>
+        <source>Changes entered for Scenario One</source>
+        <translation>Changements au scénario un</translation>
+    </message>
+    <message>
+        <source>Changes entered for Scenario Two</source>
+        <translation>Changements au scénario deux</translation>
+    </message>
+    <message>
+        <source>Mortgage Error Trap</source>
+        <translation>Erreur de prêt hypothécaire</translation>
+    </message>
+    <message>
+        <source>Error Start Date and Length of Loan MUST be completed before payment chanes can be entered.</source>
+        <translation>Erreur&#xa0;: la date de début et la durée du terme DOIVENT être remplies avant de saisir des changements de versement.</translation>
+    </message>
+    <message>
+        <source>Compare Scenarios - What If ?</source>
+        <translation>Comparer des scénarios - Et si&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Input Variables</source>
+        <translation>Données d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message>
+        <source> Quick Function</source>
+        <translation> Fonction rapide</translation>
+    </message>
+    <message>
+        <source>Scenario One </source>
+        <translation>Scénario un </translation>
+    </message>
+    <message>
+        <source>Scenario Two</source>
+        <translation>Scénario deux</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Différence</translation>
+    </message>
+    <message>
+        <source>Mortgage Amount:</source>
+        <translation>Montant du prêt&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Interest Rate:</source>
+        <translation>Taux d&apos;intérêt&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Amortization Period (yrs):</source>
+        <translation>Amortissement (ans)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Length of Mortgage (yrs):</source>
+        <translation>Durée du terme (ans)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Start Date:</source>
+        <translation>Date de début&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Calculated Payment:</source>
+        <translation>Versement calculé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Closing Date:</source>
+        <translation>Date d&apos;échéance&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Balance still Outstanding: </source>
+        <translation>Solde impayé&#xa0;: </translation>
+    </message>
+    <message>
+        <source>$ Paid:    Regular Payments:</source>
+        <translation>$ payés&#xa0;:    réguliers&#xa0;:</translation>
+    </message>
+    <message>
+        <source>                  Lump Payments     :</source>
+        <translation>                  forfaitaires&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Total Principle Paid to Date:</source>
+        <translation>Capital payé à ce jour&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Total Interest Paid to Date: </source>
+        <translation>Intérêts payés à ce jour&#xa0;: </translation>
+    </message>
+    <message>
+        <source> - Scenario One</source>
+        <translation> - scénario un</translation>
+    </message>
+    <message>
+        <source> - Scenario Two</source>
+        <translation> - scénario deux</translation>
+    </message>
+    <message>
+        <source>Payment Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Payment Frequency - Scenario One</source>
+        <translation>Fréquence des versements - scénario un</translation>
+    </message>
+    <message>
+        <source>Payment Frequency - Scenario Two</source>
+        <translation>Fréquence des versements - scénario deux</translation>
+    </message>
+    <message>
+        <source>View Payment Changes</source>
+        <translation>Voir les changements</translation>
+    </message>
+    <message>
+        <source>Enter Payment Changes</source>
+        <translation>Saisir les changements</translation>
+    </message>
+    <message>
+        <source>Balance still Outstanding - Difference</source>
+        <translation>Solde impayé - différence</translation>
+    </message>
+    <message>
+        <source>Regular Payments - Difference</source>
+        <translation>Versements réguliers - différence</translation>
+    </message>
+    <message>
+        <source>Lump Payments - Difference</source>
+        <translation>Versements forfaitaires - différence</translation>
+    </message>
+    <message>
+        <source>Gross Saving:</source>
+        <translation>Économie brute&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Net Saving:</source>
+        <translation>Économie nette&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Gross Saving</source>
+        <translation>Économie brute</translation>
+    </message>
+    <message>
+        <source>Net Saving</source>
+        <translation>Économie nette</translation>
+    </message>
+    <message>
+        <source>Copy Scenario   1 to 2</source>
+        <translation>Copier le scénario   1 dans 2</translation>
+    </message>
+    <message>
+        <source>Clear Scenario 2</source>
+        <translation>Effacer le scénario 2</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>hl::EarlyDischargeWindow</name>
+    <message>
+        <source>Mortgage Hint Box</source>
+        <translation>Conseils sur le prêt hypothécaire</translation>
+    </message>
+    <message>
+        <source>This form calculates the Early Discharge Penalty.  This is the money the lender <byte value="xd"/>charges you to discharge a closed mortgage before it&apos;s renewal date.<byte value="xd"/><byte value="xd"/>This is usually considered when you want to move your mortgage to another lender<byte value="xd"/>or to renegotiate your mortgage before it&apos;s term ends.  A common reason to do this<byte value="xd"/>is to save money because interest rates have dropped.<byte value="xd"/><byte value="xd"/> Enter the Discharge Date and Interest Rate on this form and the penalties are calculated<byte value="xd"/>for you.  Please press the [Explain Penalties] button for a description of these penalties<byte value="xd"/>and tips to help you save penalty costs.</source>
+        <translation>Ce formulaire calcule la pénalité pour remboursement anticipé, soit la somme que le prêteur<byte value="xd"/>vous demande pour rembourser un prêt hypothécaire fermé avant sa date de renouvellement.<byte value="xd"/><byte value="xd"/>On y pense habituellement quand on veut transférer son prêt hypothécaire à un autre prêteur<byte value="xd"/>ou le renégocier avant la fin de son terme. On le fait souvent pour économiser<byte value="xd"/>parce que les taux d&apos;intérêt ont baissé.<byte value="xd"/><byte value="xd"/>Entrez la date de remboursement et le taux d&apos;intérêt dans ce formulaire&#xa0;: les pénalités sont<byte value="xd"/>calculées pour vous. Appuyez sur le bouton [Expliquer les pénalités] pour une description de ces<byte value="xd"/>pénalités et des conseils pour en réduire le coût.</translation>
+    </message>
+    <message>
+        <source>Explain Discharge Penalties Hint Box</source>
+        <translation>Explication des pénalités pour remboursement anticipé</translation>
+    </message>
+    <message>
+        <source>Since each financial institution calculates this penalty differently, this form<byte value="xd"/>displays three different methods of calculating the Interest Rate Differential penalty.<byte value="xd"/>Choose whichever one comes closest to the penalty your institution charges.<byte value="xd"/><byte value="xd"/>If in doubt, use the Actual Scenario Calculation IRD value.<byte value="xd"/><byte value="xd"/>The applicable penalty is the GREATER of the Interest Rate Differential Penalty and <byte value="xd"/>the Three Month Interest Penalty.<byte value="xd"/><byte value="xd"/>Some mortgages are subject to the Three Monthly Penalty (not the Interest Rate Differential).<byte value="xd"/>if the mortgage has been running for 3 years.  This applies for some mortgage contracts and<byte value="xd"/>those that are CMHC insured.<byte value="xd"/><byte value="xd"/>CHECK WITH YOUR LENDER ABOUT THIS.  THEY DON&apos;T ADVERTISE THIS FACT.</source>
+        <translation>Comme chaque institution financière calcule cette pénalité à sa façon, ce formulaire<byte value="xd"/>affiche trois méthodes de calcul de la pénalité du différentiel de taux d&apos;intérêt.<byte value="xd"/>Choisissez celle qui se rapproche le plus de la pénalité que votre institution exige.<byte value="xd"/><byte value="xd"/>En cas de doute, utilisez le différentiel du scénario réel.<byte value="xd"/><byte value="xd"/>La pénalité applicable est la PLUS ÉLEVÉE de la pénalité du différentiel de taux d&apos;intérêt et<byte value="xd"/>de la pénalité de trois mois d&apos;intérêts.<byte value="xd"/><byte value="xd"/>Certains prêts hypothécaires ne sont soumis qu&apos;à la pénalité de trois mois d&apos;intérêts (et non au<byte value="xd"/>différentiel de taux d&apos;intérêt) si le prêt court depuis 3 ans. C&apos;est le cas de certains contrats<byte value="xd"/>et des prêts assurés par la SCHL.<byte value="xd"/><byte value="xd"/>VÉRIFIEZ-LE AUPRÈS DE VOTRE PRÊTEUR. IL NE L&apos;ANNONCE PAS.</translation>
+    </message>
+    <message>
+        <source>Early Discharge Calculation (Estimate)</source>
+        <translation>Calcul du remboursement anticipé (estimation)</translation>
+    </message>
+    <message>
+        <source>Penalty Charged to Discharge a Mortgage before it&apos;s term</source>
+        <translation>Pénalité exigée pour rembourser un prêt hypothécaire avant la fin du terme</translation>
+    </message>
+    <message>
+        <source>Mortgage runs from:</source>
+        <translation>Le prêt court du&#xa0;:</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>au</translation>
+    </message>
+    <message>
+        <source>Mortgage runs to</source>
+        <translation>Le prêt court jusqu&apos;au</translation>
+    </message>
+    <message>
+        <source>Discharge Date:</source>
+        <translation>Date de remboursement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Interest Rate:</source>
+        <translation>Taux d&apos;intérêt&#xa0;:</translation>
+    </message>
+    <message>
+        <source>  Interest Rate Differential Calculations</source>
+        <translation>  Différentiel de taux d&apos;intérêt</translation>
+    </message>
+    <message>
+        <source>Future Value Method:</source>
+        <translation>Valeur future&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Accumlated Interest Method:</source>
+        <translation>Intérêts cumulés&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Actual Scenario Calculation:</source>
+        <translation>Scénario réel&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Three Month Interest Penalty:</source>
+        <translation>Trois mois d&apos;intérêts&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Very large lump payments may render some inaccurate results.</source>
+        <translation>De très gros versements forfaitaires peuvent fausser certains résultats.</translation>
+    </message>
+    <message>
+        <source>Explain this form</source>
+        <translation>Expliquer ce formulaire</translation>
+    </message>
+    <message>
+        <source>Explain Penalties</source>
+        <translation>Expliquer les pénalités</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>hl::EstimateWindow</name>
+    <message>
+        <source>Estimating the Amount of Mortgage Required</source>
+        <translation>Estimation du montant du prêt hypothécaire requis</translation>
+    </message>
+    <message>
+        <source>Display a Sample</source>
+        <translation>Afficher un exemple</translation>
+    </message>
+    <message>
+        <source>Clear all Boxes</source>
+        <translation>Vider toutes les cases</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Property Purchase Price:</source>
+        <translation>Prix d&apos;achat de la propriété&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Plus: Other Expenses</source>
+        <translation>Plus&#xa0;: autres frais</translation>
+    </message>
+    <message>
+        <source>Legal Fees               (including disbursements)</source>
+        <translation>Frais juridiques        (débours compris)</translation>
+    </message>
+    <message>
+        <source>Land Transfer tax adjustment</source>
+        <translation>Droits de mutation immobilière</translation>
+    </message>
+    <message>
+        <source>Utility Adjustments</source>
+        <translation>Rajustements des services publics</translation>
+    </message>
+    <message>
+        <source>Property Tax Adjustments</source>
+        <translation>Rajustements de l&apos;impôt foncier</translation>
+    </message>
+    <message>
+        <source>Property Survey</source>
+        <translation>Certificat de localisation</translation>
+    </message>
+    <message>
+        <source>Appraisal Fee</source>
+        <translation>Frais d&apos;évaluation</translation>
+    </message>
+    <message>
+        <source>House Inspection</source>
+        <translation>Inspection de la maison</translation>
+    </message>
+    <message>
+        <source>Moving Expenses</source>
+        <translation>Frais de déménagement</translation>
+    </message>
+    <message>
+        <source>Home Insurance</source>
+        <translation>Assurance habitation</translation>
+    </message>
+    <message>
+        <source>Immediate Repairs</source>
+        <translation>Réparations immédiates</translation>
+    </message>
+    <message>
+        <source>Subtotal of Other Expenses</source>
+        <translation>Sous-total des autres frais</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autres</translation>
+    </message>
+    <message>
+        <source>Total Estimated Purchase Cost:</source>
+        <translation>Coût d&apos;achat total estimé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Less:</source>
+        <translation>Moins&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Purchase Deposit</source>
+        <translation>Acompte sur l&apos;achat</translation>
+    </message>
+    <message>
+        <source>$ from other property sale</source>
+        <translation>$ de la vente d&apos;une autre propriété</translation>
+    </message>
+    <message>
+        <source>Subtotal of Funds</source>
+        <translation>Sous-total des fonds</translation>
+    </message>
+    <message>
+        <source>Other Personal Funds</source>
+        <translation>Autres fonds personnels</translation>
+    </message>
+    <message>
+        <source>Estimated Amount to be mortgaged:</source>
+        <translation>Montant estimé du prêt hypothécaire&#xa0;:</translation>
+    </message>
+    <message>
+        <source>High Ratio Mortgages (financing more than  75 % of purchase price)  must be CMHC insured (this can be up to 2.5 %)</source>
+        <translation>Les prêts hypothécaires à ratio élevé (financement de plus de 75&#xa0;% du prix d&apos;achat) doivent être assurés par la SCHL (jusqu&apos;à 2,5&#xa0;%)</translation>
+    </message>
+</context>
+<context>
+    <name>hl::GraphWindow</name>
+    <message>
+        <source>Graph</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Line Label:</source>
+        <translation>Courbe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Start Point:</source>
+        <translation>Point de départ&#xa0;:</translation>
+    </message>
+    <message>
+        <source>End Point:</source>
+        <translation>Point d&apos;arrivée&#xa0;:</translation>
+    </message>
+    <message>
+        <source>X over point:</source>
+        <translation>Point de croisement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Crossover Point (if one only) Data</source>
+        <translation>Point de croisement (s&apos;il n&apos;y en a qu&apos;un)</translation>
+    </message>
+    <message>
+        <source>Date of Xover:</source>
+        <translation>Date du croisement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>First Line Label</source>
+        <translation>Nom de la première courbe</translation>
+    </message>
+    <message>
+        <source>First Start Point</source>
+        <translation>Point de départ de la première courbe</translation>
+    </message>
+    <message>
+        <source>First End Point</source>
+        <translation>Point d&apos;arrivée de la première courbe</translation>
+    </message>
+    <message>
+        <source>Second Line Label</source>
+        <translation>Nom de la deuxième courbe</translation>
+    </message>
+    <message>
+        <source>Second Start Point</source>
+        <translation>Point de départ de la deuxième courbe</translation>
+    </message>
+    <message>
+        <source>Second End Point</source>
+        <translation>Point d&apos;arrivée de la deuxième courbe</translation>
+    </message>
+    <message>
+        <source>Crossover point caption</source>
+        <translation>Légende du point de croisement</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>hl::RefinanceSearchWindow</name>
+    <message>
+        <source>Mortgage Input Error</source>
+        <translation>Erreur de saisie</translation>
+    </message>
+    <message>
+        <source>Error, this is not a valid date.  <byte value="xd"/>A valid date (or nothing) must be entered to continue.<byte value="xd"/><byte value="xd"/>Do you want to correct your input. (Selecting [No] will clear the field).</source>
+        <translation>Erreur&#xa0;: cette date n&apos;est pas valide.<byte value="xd"/>Une date valide (ou rien) doit être entrée pour continuer.<byte value="xd"/><byte value="xd"/>Voulez-vous corriger votre saisie&#xa0;? (Choisir [Non] videra le champ.)</translation>
+    </message>
+    <message>
+        <source> Discharge Date</source>
+        <translation> Date de  remboursement</translation>
+    </message>
+    <message>
+        <source> Max Interest Rate Value</source>
+        <translation> Taux d&apos;intérêt  maximal</translation>
+    </message>
+    <message>
+        <source> Payment     Used</source>
+        <translation> Versement  utilisé</translation>
+    </message>
+    <message>
+        <source> Penalty     Used</source>
+        <translation> Pénalité  appliquée</translation>
+    </message>
+    <message>
+        <source> Discharge   Bal Fwd</source>
+        <translation> Solde au  remboursement</translation>
+    </message>
+    <message>
+        <source> Bal Fwd of  Scenario</source>
+        <translation> Solde du  scénario</translation>
+    </message>
+    <message>
+        <source> Saving</source>
+        <translation> Économie</translation>
+    </message>
+    <message>
+        <source>Refinance - Solve for both Date and Interest Rate</source>
+        <translation>Refinancement - Trouver la date et le taux d&apos;intérêt</translation>
+    </message>
+    <message>
+        <source>Purpose:</source>
+        <translation>But&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Create a table showing the maximum value the interest rate can be (for a specific date) so that a rewrite is feasible.</source>
+        <translation>Dresser un tableau du taux d&apos;intérêt maximal (pour une date donnée) qui rend un refinancement avantageux.</translation>
+    </message>
+    <message>
+        <source>Begin study at Discharge Date:</source>
+        <translation>Début de l&apos;étude à la date de remboursement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Begin study at Discharge Date</source>
+        <translation>Début de l&apos;étude à la date de remboursement</translation>
+    </message>
+    <message>
+        <source>Interest Rate Cap:</source>
+        <translation>Plafond du taux d&apos;intérêt&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Interest Rate Cap</source>
+        <translation>Plafond du taux d&apos;intérêt</translation>
+    </message>
+    <message>
+        <source>Additional Costs:</source>
+        <translation>Frais supplémentaires&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Additional Costs</source>
+        <translation>Frais supplémentaires</translation>
+    </message>
+    <message>
+        <source> Solve For </source>
+        <translation> Trouver </translation>
+    </message>
+    <message>
+        <source>Date and Interest Rate</source>
+        <translation>Date et taux d&apos;intérêt</translation>
+    </message>
+    <message>
+        <source>Date only (fixed interest rate)</source>
+        <translation>Date seulement (taux fixé)</translation>
+    </message>
+    <message>
+        <source>Interest Rate only (fixed date)</source>
+        <translation>Taux seulement (date fixée)</translation>
+    </message>
+    <message>
+        <source> Penalty to Apply</source>
+        <translation> Pénalité à appliquer</translation>
+    </message>
+    <message>
+        <source>Calculated Scenario Method</source>
+        <translation>Méthode du scénario calculé</translation>
+    </message>
+    <message>
+        <source>Future Value Method</source>
+        <translation>Méthode de la valeur future</translation>
+    </message>
+    <message>
+        <source>Acc. Interest Method</source>
+        <translation>Méthode des intérêts cumulés</translation>
+    </message>
+    <message>
+        <source>Apply CMHC 3 year rule:</source>
+        <translation>Règle des 3 ans (SCHL)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>(If mortgage has been running for 3 years it is subject to the 3 month interest penalty, not the interest rate differential penalty.)</source>
+        <translation>(Si le prêt court depuis 3 ans, il est soumis à la pénalité de trois mois d&apos;intérêts, et non à la pénalité du différentiel de taux d&apos;intérêt.)</translation>
+    </message>
+    <message>
+        <source>Checking Date:</source>
+        <translation>Date examinée&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Checking Date</source>
+        <translation>Date examinée</translation>
+    </message>
+    <message>
+        <source>for interest rate:</source>
+        <translation>au taux d&apos;intérêt&#xa0;:</translation>
+    </message>
+    <message>
+        <source>for interest rate</source>
+        <translation>au taux d&apos;intérêt</translation>
+    </message>
+    <message>
+        <source>Discharge BF:</source>
+        <translation>Solde reporté&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Discharge BF</source>
+        <translation>Solde reporté</translation>
+    </message>
+    <message>
+        <source>Scheduled Payment changes and Lump payments are processed until discharge date</source>
+        <translation>Les changements de versement prévus et les versements forfaitaires sont traités jusqu&apos;à la date de remboursement</translation>
+    </message>
+    <message>
+        <source>Refinance opportunities</source>
+        <translation>Occasions de refinancement</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>Stop Calculation</source>
+        <translation>Arrêter le calcul</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>hl::RefinanceWindow</name>
+    <message>
+        <source>Mortgage Hint Box</source>
+        <translation>Conseils sur le prêt hypothécaire</translation>
+    </message>
+    <message>
+        <source>This form answers the question, &apos;If the current interest rate is lower than the interest rate on my current <byte value="xd"/>mortgage, will I save money if I terminate my current mortgage and take out a new one <byte value="xd"/>at the lower interest rate ?<byte value="xd"/><byte value="xd"/>This window does this by performing the following steps:<byte value="xd"/><byte value="xd"/>1) Calc the balance owing on your present mortgage on the date you are considering to rewrite your<byte value="xd"/>     mortgage.<byte value="xd"/>2) Add any discharge penalties (and/or other expenses) to the balance still owing.  This value will<byte value="xd"/>     now be the amount you are going to be refinancing.<byte value="xd"/>3) Run this new mortgage until the normal termination date of your existing mortgage noting the<byte value="xd"/>     accumulated interest and remaining balance at this point.<byte value="xd"/>4) Go back and run your original mortgage until it&apos;s normal termination date, again noting the<byte value="xd"/>     accumulated interest and remaining balance<byte value="xd"/>5) Compare the accumulated interest and outstanding balances of the two runs and see if any money<byte value="xd"/>     was saved.</source>
+        <translation>Ce formulaire répond à la question&#xa0;: «&#xa0;Si le taux d&apos;intérêt actuel est plus bas que celui de mon<byte value="xd"/>prêt hypothécaire, vais-je économiser en mettant fin à mon prêt actuel pour en contracter un<byte value="xd"/>nouveau au taux plus bas&#xa0;?&#xa0;»<byte value="xd"/><byte value="xd"/>Pour y répondre, cette fenêtre suit les étapes suivantes&#xa0;:<byte value="xd"/><byte value="xd"/>1) Calculer le solde dû sur votre prêt actuel à la date où vous envisagez de refinancer votre<byte value="xd"/>     prêt hypothécaire.<byte value="xd"/>2) Ajouter au solde dû les pénalités pour remboursement anticipé (et les autres frais). Ce montant<byte value="xd"/>     est celui que vous allez refinancer.<byte value="xd"/>3) Faire courir ce nouveau prêt jusqu&apos;à la date d&apos;échéance normale de votre prêt actuel en notant<byte value="xd"/>     les intérêts cumulés et le solde restant à ce moment.<byte value="xd"/>4) Faire courir votre prêt initial jusqu&apos;à sa date d&apos;échéance normale, en notant aussi<byte value="xd"/>     les intérêts cumulés et le solde restant.<byte value="xd"/>5) Comparer les intérêts cumulés et les soldes impayés des deux calculs pour voir si vous<byte value="xd"/>     avez économisé.</translation>
+    </message>
+    <message>
+        <source>You do this to try and save money on the interest charges levied by the financial instituion that holds <byte value="xd"/>your mortgage. <byte value="xd"/><byte value="xd"/>By keping your payment the same and rolling any costs into the new mortgage, nothing is put out of<byte value="xd"/>your pocket.  If the refinance works out you can save money on interest charges.<byte value="xd"/><byte value="xd"/>The key is the discharge penalty.  It&apos;s value is dependant on when you terminate your existing mortgage.<byte value="xd"/><byte value="xd"/>Also note, if you lower your payment, you are defeating the purpose of this study.</source>
+        <translation>On le fait pour tenter d&apos;économiser sur les frais d&apos;intérêt exigés par l&apos;institution financière<byte value="xd"/>qui détient votre prêt hypothécaire.<byte value="xd"/><byte value="xd"/>En gardant le même versement et en ajoutant les frais au nouveau prêt, vous ne déboursez rien<byte value="xd"/>de votre poche. Si le refinancement est avantageux, vous économisez sur les frais d&apos;intérêt.<byte value="xd"/><byte value="xd"/>La clé, c&apos;est la pénalité pour remboursement anticipé. Sa valeur dépend du moment où vous<byte value="xd"/>mettez fin à votre prêt actuel.<byte value="xd"/><byte value="xd"/>Notez aussi que si vous baissez votre versement, l&apos;étude perd son sens.</translation>
+    </message>
+    <message>
+        <source>The default value is set to the last payment value (at the discharge date) of the existing mortgage. <byte value="xd"/><byte value="xd"/>This value can be over-written but for the study to make sense it is <byte value="xd"/>best left set to the default value or greater.</source>
+        <translation>La valeur par défaut est le dernier versement (à la date de remboursement) du prêt actuel.<byte value="xd"/><byte value="xd"/>Vous pouvez la remplacer, mais pour que l&apos;étude ait un sens, il vaut mieux<byte value="xd"/>la laisser à la valeur par défaut ou plus.</translation>
+    </message>
+    <message>
+        <source>The default value is set to the calculated Early Discharge Penalty. This is the penalty <byte value="xd"/> the bank charges to terminate your mortgage prematurely.<byte value="xd"/><byte value="xd"/>This value can be over-written to reflect your actual penalty cost.  Ask the bank, they <byte value="xd"/>will give you an exact figure for this time period.<byte value="xd"/><byte value="xd"/> You may want to run the EDP Calculator to get other values.</source>
+        <translation>La valeur par défaut est la pénalité pour remboursement anticipé calculée, soit la pénalité<byte value="xd"/>que la banque exige pour mettre fin à votre prêt hypothécaire avant terme.<byte value="xd"/><byte value="xd"/>Vous pouvez la remplacer par le coût réel de votre pénalité. Demandez-le à la banque&#xa0;: elle<byte value="xd"/>vous donnera le montant exact pour cette période.<byte value="xd"/><byte value="xd"/>Le bouton [Pénalités] ouvre le calcul des pénalités, qui donne d&apos;autres valeurs.</translation>
+    </message>
+    <message>
+        <source>Other costs may be lawyer&apos;s fees or administration charges. This field is for any <byte value="xd"/><byte value="xd"/>costs related to rewritting the mortgage except the Early Discharge Penalty amount.</source>
+        <translation>Les autres frais peuvent être des honoraires de notaire ou d&apos;avocat ou des frais d&apos;administration.<byte value="xd"/><byte value="xd"/>Ce champ sert à tous les frais liés au refinancement, sauf la pénalité pour remboursement anticipé.</translation>
+    </message>
+    <message>
+        <source>Overwrite Warning</source>
+        <translation>Avertissement de remplacement</translation>
+    </message>
+    <message>
+        <source>Discharge penalty may be required to be recalculated because <byte value="xd"/>either the Discharge Date or Interest Rate has changed.<byte value="xd"/><byte value="xd"/>Do you want it recalculated and updated on this form ?</source>
+        <translation>La pénalité pour remboursement anticipé doit peut-être être recalculée parce que<byte value="xd"/>la date de remboursement ou le taux d&apos;intérêt a changé.<byte value="xd"/><byte value="xd"/>Voulez-vous la recalculer et la mettre à jour dans ce formulaire&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Error - all three input fields MUST contain data.  One or more is blank.</source>
+        <translation>Erreur - les trois champs d&apos;entrée DOIVENT être remplis. Au moins un est vide.</translation>
+    </message>
+    <message>
+        <source>Refinance Analysis</source>
+        <translation>Analyse du refinancement</translation>
+    </message>
+    <message>
+        <source> Refinace Mortgage </source>
+        <translation> Prêt refinancé </translation>
+    </message>
+    <message>
+        <source>  Required Input</source>
+        <translation>  Données requises</translation>
+    </message>
+    <message>
+        <source>Date of Refinance:</source>
+        <translation>Date du refinancement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Date of Refinance</source>
+        <translation>Date du refinancement</translation>
+    </message>
+    <message>
+        <source>Refinance Interest Rate:</source>
+        <translation>Nouveau taux&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Refinance Interest Rate</source>
+        <translation>Taux d&apos;intérêt du refinancement</translation>
+    </message>
+    <message>
+        <source>Refinance Mortgage Payment:</source>
+        <translation>Nouveau versement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Refinance Mortgage Payment</source>
+        <translation>Versement du prêt refinancé</translation>
+    </message>
+    <message>
+        <source>&lt;-- Hint</source>
+        <translation>&lt;-- Conseil</translation>
+    </message>
+    <message>
+        <source>  Penalty / Costs   </source>
+        <translation>  Pénalité / frais   </translation>
+    </message>
+    <message>
+        <source>Discharge Penalty:</source>
+        <translation>Pénalité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Discharge Penalty</source>
+        <translation>Pénalité de remboursement</translation>
+    </message>
+    <message>
+        <source>&lt;--- Hint </source>
+        <translation>&lt;--- Conseil </translation>
+    </message>
+    <message>
+        <source>Other Expenses:</source>
+        <translation>Autres frais&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Other Expenses</source>
+        <translation>Autres frais</translation>
+    </message>
+    <message>
+        <source>&lt;--- Hint</source>
+        <translation>&lt;--- Conseil</translation>
+    </message>
+    <message>
+        <source>   Information Only - no input here</source>
+        <translation>   Information seulement - aucune saisie ici</translation>
+    </message>
+    <message>
+        <source>   Current Mortgage</source>
+        <translation>   Prêt actuel</translation>
+    </message>
+    <message>
+        <source>Runs from:</source>
+        <translation>Court du&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Runs from</source>
+        <translation>Court du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>au</translation>
+    </message>
+    <message>
+        <source>Runs to</source>
+        <translation>Court jusqu&apos;au</translation>
+    </message>
+    <message>
+        <source>Interest rate:</source>
+        <translation>Taux d&apos;intérêt&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Interest rate</source>
+        <translation>Taux d&apos;intérêt</translation>
+    </message>
+    <message>
+        <source>$ Owing on refinance date:</source>
+        <translation>$ dus à la date du refinancement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>$ Owing on refinance date</source>
+        <translation>$ dus à la date du refinancement</translation>
+    </message>
+    <message>
+        <source>Total to be refinanced:      ($ owing + penalty / costs)</source>
+        <translation>Total à refinancer&#xa0;:      ($ dus + pénalité / frais)</translation>
+    </message>
+    <message>
+        <source>Total to be refinanced</source>
+        <translation>Total à refinancer</translation>
+    </message>
+    <message>
+        <source>After refinance date, no extra payments or changes to payments are considered.</source>
+        <translation>Après la date du refinancement, aucun versement supplémentaire ni changement de versement n&apos;est pris en compte.</translation>
+    </message>
+    <message>
+        <source>Output Table</source>
+        <translation>Tableau des résultats</translation>
+    </message>
+    <message>
+        <source>Original Mortgage</source>
+        <translation>Prêt initial</translation>
+    </message>
+    <message>
+        <source>Refinanced Mortgage</source>
+        <translation>Prêt refinancé</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Différence</translation>
+    </message>
+    <message>
+        <source>Payment Value used:</source>
+        <translation>Versement utilisé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Payment value used, original</source>
+        <translation>Versement utilisé, prêt initial</translation>
+    </message>
+    <message>
+        <source>Payment value used, refinanced</source>
+        <translation>Versement utilisé, prêt refinancé</translation>
+    </message>
+    <message>
+        <source>Balance owing:</source>
+        <translation>Solde dû&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Balance owing on</source>
+        <translation>Solde dû le</translation>
+    </message>
+    <message>
+        <source>Balance owing, original</source>
+        <translation>Solde dû, prêt initial</translation>
+    </message>
+    <message>
+        <source>Balance owing, refinanced</source>
+        <translation>Solde dû, prêt refinancé</translation>
+    </message>
+    <message>
+        <source>Balance owing, difference</source>
+        <translation>Solde dû, différence</translation>
+    </message>
+    <message>
+        <source>Cost due to a difference in payment value:</source>
+        <translation>Coût dû à l&apos;écart de versement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Cost due to a difference in payment value</source>
+        <translation>Coût dû à l&apos;écart de versement</translation>
+    </message>
+    <message>
+        <source>Net Saving:</source>
+        <translation>Économie nette&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Net Saving</source>
+        <translation>Économie nette</translation>
+    </message>
+    <message>
+        <source>Form Purpose</source>
+        <translation>But du formulaire</translation>
+    </message>
+    <message>
+        <source>Why Do This ?</source>
+        <translation>Pourquoi&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>EDP Calculator</source>
+        <translation>Pénalités</translation>
+    </message>
+    <message>
+        <source>Now, In English</source>
+        <translation>En clair</translation>
+    </message>
+    <message>
+        <source>Graph</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Mortgage Input Error</source>
+        <translation>Erreur de saisie</translation>
+    </message>
+    <message>
+        <source>Balance Owing for the Two Scenarios</source>
+        <translation>Solde dû pour les deux scénarios</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>$ Dollars</source>
+        <translation>$ (dollars)</translation>
+    </message>
+    <message>
+        <source>Orig Mtge</source>
+        <translation>Prêt initial</translation>
+    </message>
+    <message>
+        <source>Refinance Mtge</source>
+        <translation>Prêt refinancé</translation>
+    </message>
+</context>
+<context>
+    <name>hl::ScheduleWindow</name>
+    <message>
+        <source>Schedule Display</source>
+        <translation>Tableau d&apos;amortissement</translation>
+    </message>
+    <message>
+        <source>Grid Display Options</source>
+        <translation>Options d&apos;affichage du tableau</translation>
+    </message>
+    <message>
+        <source>All Payments</source>
+        <translation>Tous les versements</translation>
+    </message>
+    <message>
+        <source>Loan Anniversaries only</source>
+        <translation>Anniversaires du prêt seulement</translation>
+    </message>
+    <message>
+        <source>Year Ends only</source>
+        <translation>Fins d&apos;année seulement</translation>
+    </message>
+    <message>
+        <source>Graphs</source>
+        <translation>Graphiques</translation>
+    </message>
+    <message>
+        <source>Balance over Time</source>
+        <translation>Solde dans le temps</translation>
+    </message>
+    <message>
+        <source>Acc. Interest   versus Acc. Principle</source>
+        <translation>Intérêts cumulés et capital cumulé</translation>
+    </message>
+    <message>
+        <source>Components of Regular Payment</source>
+        <translation>Composantes du versement régulier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>hl::ShopperWindow</name>
+    <message>
+        <source>Payment Shopper </source>
+        <translation>Comparateur de versements </translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>  Quick Function   </source>
+        <translation>  Fonction rapide   </translation>
+    </message>
+    <message>
+        <source>Display a sample</source>
+        <translation>Afficher un exemple</translation>
+    </message>
+    <message>
+        <source>Clear All Input Boxes</source>
+        <translation>Vider toutes les cases</translation>
+    </message>
+    <message>
+        <source>Lower Boundary</source>
+        <translation>Borne inférieure</translation>
+    </message>
+    <message>
+        <source>Upper Boundary</source>
+        <translation>Borne supérieure</translation>
+    </message>
+    <message>
+        <source>Increment</source>
+        <translation>Incrément</translation>
+    </message>
+    <message>
+        <source>Mortgage Amount:</source>
+        <translation>Montant du prêt&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Interest Rate:</source>
+        <translation>Taux d&apos;intérêt&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Amortization Period</source>
+        <translation>Période d&apos;amortissement</translation>
+    </message>
+    <message>
+        <source>Purpose:</source>
+        <translation>But&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Display the calculated payments for a range of input values</source>
+        <translation>Afficher les versements calculés pour une plage de valeurs</translation>
+    </message>
+    <message>
+        <source>Note:</source>
+        <translation>Remarque&#xa0;:</translation>
+    </message>
+    <message>
+        <source>To specify a set value (not a range) fill in the Lower Boundary ONLY</source>
+        <translation>Pour une valeur fixe, remplissez SEULEMENT la borne inférieure</translation>
+    </message>
+</context>
+<context>
+    <name>hl::SolveForWindow</name>
+    <message>
+        <source>Solve for...  (scratchsheet -  this data not saved)</source>
+        <translation>Trouver...  (brouillon -  ces données ne sont pas enregistrées)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Solving for an Unknown Value</source>
+        <translation>Trouver une valeur inconnue</translation>
+    </message>
+    <message>
+        <source>Common Input Variables:</source>
+        <translation>Données communes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>These values are common to both &quot;Solve for&quot; scenarios and MUST BE FILLED IN.</source>
+        <translation>Ces valeurs sont communes aux deux calculs «&#xa0;Trouver&#xa0;» et DOIVENT ÊTRE REMPLIES.</translation>
+    </message>
+    <message>
+        <source>Interest Rate:</source>
+        <translation>Taux d&apos;intérêt&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Payment Frequency</source>
+        <translation>Fréquence des versements</translation>
+    </message>
+    <message>
+        <source>Payment Amount:</source>
+        <translation>Montant du versement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Solve for Amortization Period</source>
+        <translation>Trouver la période d&apos;amortissement</translation>
+    </message>
+    <message>
+        <source>To solve for an unknown Amortization Period fill in the Mortgage Amount box below:</source>
+        <translation>Pour trouver la période, remplissez la case Montant du prêt ci-dessous&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Mortgage Amount:</source>
+        <translation>Montant du prêt&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Calculated AmortizationPeriod:</source>
+        <translation>Période calculée&#xa0;:</translation>
+    </message>
+    <message>
+        <source>payments</source>
+        <translation>versements</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>ans</translation>
+    </message>
+    <message>
+        <source>Solve for Mortgage Amount</source>
+        <translation>Trouver le montant du prêt</translation>
+    </message>
+    <message>
+        <source>To solve for an unknown Mortgage Amount fill in the Am. Period box below:</source>
+        <translation>Pour trouver le montant, remplissez la case Période d&apos;amort. ci-dessous&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Amortization Period (years):</source>
+        <translation>Période d&apos;amortissement (ans)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Calculated Mtge Amount:</source>
+        <translation>Montant du prêt calculé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Fill in the data fields and the unknown values are automatically calculated when enough input data is entered.</source>
+        <translation>Remplissez les champs&#xa0;: les valeurs inconnues sont calculées automatiquement dès que les données suffisent.</translation>
+    </message>
+    <message>
+        <source>Calculated Amortization Period, payments</source>
+        <translation>Période d&apos;amortissement calculée, en versements</translation>
+    </message>
+    <message>
+        <source>Calculated Amortization Period, years</source>
+        <translation>Période d&apos;amortissement calculée, en années</translation>
+    </message>
+</context>
+<context>
+    <name>hl::SuggestionsWindow</name>
+    <message>
+        <source>$$ Saving Suggestions to Try</source>
+        <translation>$$ Idées d&apos;économies à essayer</translation>
+    </message>
+    <message>
+        <source>  Optional Input  </source>
+        <translation>  Donnée facultative  </translation>
+    </message>
+    <message>
+        <source>What is the current interest rate:</source>
+        <translation>Taux d&apos;intérêt actuel&#xa0;:</translation>
+    </message>
+    <message>
+        <source>What is the current interest rate</source>
+        <translation>Taux d&apos;intérêt actuel</translation>
+    </message>
+    <message>
+        <source>If you know the current interest rate enter it here and then press [RETURN].  Suggestion box will then be updated.</source>
+        <translation>Si vous connaissez le taux d&apos;intérêt actuel, entrez-le ici puis appuyez sur [ENTRÉE]. La liste des suggestions sera alors mise à jour.</translation>
+    </message>
+    <message>
+        <source>Saving suggestions</source>
+        <translation>Idées d&apos;économies</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>hl::SummaryWindow</name>
+    <message>
+        <source>Summary Display</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The following data is a snapshot taken at:</source>
+        <translation>Les données suivantes sont un instantané pris au&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Date&#xa0;:</translation>
+    </message>
+    <message>
+        <source>at payment number:</source>
+        <translation>au versement numéro&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Balance still Outstanding:      $</source>
+        <translation>Solde impayé&#xa0;:      $</translation>
+    </message>
+    <message>
+        <source>$ Paid Out:</source>
+        <translation>$ payés&#xa0;:</translation>
+    </message>
+    <message>
+        <source>by Regular Payments:</source>
+        <translation>en versements réguliers&#xa0;:</translation>
+    </message>
+    <message>
+        <source>by Lump Payments: </source>
+        <translation>en versements forfaitaires&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Total Interest Paid to Date:    $</source>
+        <translation>Intérêts totaux payés à ce jour&#xa0;:    $</translation>
+    </message>
+    <message>
+        <source>Total Principle Paid to Date: $</source>
+        <translation>Capital total payé à ce jour&#xa0;: $</translation>
+    </message>
+    <message>
+        <source>Extra $ paid out as a result of user specified payment changes:</source>
+        <translation>$ payés en plus par suite des changements de versement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>If the mortgage was to continue to run, it would be paid off:</source>
+        <translation>Si le prêt continuait de courir, il serait remboursé le&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Snapshot at payment number</source>
+        <translation>Instantané au versement numéro</translation>
+    </message>
+    <message>
+        <source>Paid Out by Regular Payments</source>
+        <translation>Payé en versements réguliers</translation>
+    </message>
+    <message>
+        <source>Paid Out by Lump Payments</source>
+        <translation>Payé en versements forfaitaires</translation>
+    </message>
+    <message>
+        <source>Paid off at payment number</source>
+        <translation>Remboursé au versement numéro</translation>
+    </message>
+</context>
 </TS>

@@ -12,6 +12,7 @@
 #include "core/box_value.h"
 #include "core/day_number.h"
 #include "core/format.h"
+#include "display/ui/date_width.h"
 #include "engine/schedule_file.h"
 #include "files/working_files.h"
 #include "print/discharge_report.h"
@@ -22,8 +23,10 @@
 namespace hl {
 namespace {
 
-constexpr const char* kHintTitle = "Mortgage Hint Box";
-constexpr const char* kFormHint =
+constexpr const char* kHintTitle =
+    QT_TRANSLATE_NOOP("hl::EarlyDischargeWindow", "Mortgage Hint Box");
+constexpr const char* kFormHint = QT_TRANSLATE_NOOP(
+    "hl::EarlyDischargeWindow",
     "This form calculates the Early Discharge Penalty.  This is the money the lender \r"
     "charges you to discharge a closed mortgage before it's renewal date.\r\r"
     "This is usually considered when you want to move your mortgage to another lender\r"
@@ -31,10 +34,12 @@ constexpr const char* kFormHint =
     "is to save money because interest rates have dropped.\r\r"
     " Enter the Discharge Date and Interest Rate on this form and the penalties are calculated\r"
     "for you.  Please press the [Explain Penalties] button for a description of these penalties\r"
-    "and tips to help you save penalty costs.";
+    "and tips to help you save penalty costs.");
 
-constexpr const char* kPenaltiesHintTitle = "Explain Discharge Penalties Hint Box";
-constexpr const char* kPenaltiesHint =
+constexpr const char* kPenaltiesHintTitle =
+    QT_TRANSLATE_NOOP("hl::EarlyDischargeWindow", "Explain Discharge Penalties Hint Box");
+constexpr const char* kPenaltiesHint = QT_TRANSLATE_NOOP(
+    "hl::EarlyDischargeWindow",
     "Since each financial institution calculates this penalty differently, this form\r"
     "displays three different methods of calculating the Interest Rate Differential penalty.\r"
     "Choose whichever one comes closest to the penalty your institution charges.\r\r"
@@ -46,13 +51,27 @@ constexpr const char* kPenaltiesHint =
     "if the mortgage has been running for 3 years.  This applies for some mortgage contracts "
     "and\r"
     "those that are CMHC insured.\r\r"
-    "CHECK WITH YOUR LENDER ABOUT THIS.  THEY DON'T ADVERTISE THIS FACT.";
+    "CHECK WITH YOUR LENDER ABOUT THIS.  THEY DON'T ADVERTISE THIS FACT.");
+
+// A caption named `name` (its objectName), showing `caption`.
+QLabel* Caption(QWidget* parent, const char* name, const QString& caption) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QPushButton* Command(QWidget* parent, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
 
 QLineEdit* MakeBox(QWidget* parent, const char* name, QLabel* caption) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("Sep 30, 2000")) + 14);
+    box->setMinimumWidth(
+        WidestDate(box->fontMetrics(), QStringLiteral("Sep 30, 2000"), "mmm d, yyyy") + 14);
     box->setMaximumWidth(box->minimumWidth() + 10);
     // A screen reader says what the box is for, not just "edit".
     box->setAccessibleName(caption->text().trimmed().remove(QLatin1Char(':')));
@@ -70,8 +89,7 @@ QLineEdit* MakeDisplayBox(QWidget* parent, const char* name, QLabel* caption) {
 } // namespace
 
 EarlyDischargeWindow::EarlyDischargeWindow(AppContext& context, QWidget* parent)
-    : ChildWindow(context, WindowId::Form10,
-                  QStringLiteral("Early Discharge Calculation (Estimate)"), parent) {
+    : ChildWindow(context, WindowId::Form10, tr("Early Discharge Calculation (Estimate)"), parent) {
     BuildControls();
     Connect();
     PlaceInTwips(100, 100, 7900, 4500);
@@ -88,30 +106,30 @@ void EarlyDischargeWindow::BuildControls() {
     // Drawn for an 8-point sans-serif, as the other windows of the program.
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     Label10 =
-        MakeLabel(this, "Label10", "Penalty Charged to Discharge a Mortgage before it's term");
+        Caption(this, "Label10", tr("Penalty Charged to Discharge a Mortgage before it's term"));
     QFont heading = Label10->font();
     heading.setBold(true);
     heading.setPointSizeF(heading.pointSizeF() * 1.2);
     Label10->setFont(heading);
-    Label8 = MakeLabel(this, "Label8", "Mortgage runs from:");
+    Label8 = Caption(this, "Label8", tr("Mortgage runs from:"));
     Text7 = MakeDisplayBox(this, "Text7", Label8);
-    Label9 = MakeLabel(this, "Label9", "To");
+    Label9 = Caption(this, "Label9", tr("To"));
     Text8 = MakeDisplayBox(this, "Text8", Label9);
-    Text8->setAccessibleName(QStringLiteral("Mortgage runs to"));
-    Label1 = MakeLabel(this, "Label1", "Discharge Date:");
+    Text8->setAccessibleName(tr("Mortgage runs to"));
+    Label1 = Caption(this, "Label1", tr("Discharge Date:"));
     Text1 = MakeBox(this, "Text1", Label1);
-    Label2 = MakeLabel(this, "Label2", "Interest Rate:");
+    Label2 = Caption(this, "Label2", tr("Interest Rate:"));
     Text2 = MakeBox(this, "Text2", Label2);
 
     Shape1 = new QFrame(this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setFrameShape(QFrame::Box);
-    Label7 = MakeLabel(Shape1, "Label7", "  Interest Rate Differential Calculations");
-    Label3 = MakeLabel(Shape1, "Label3", "Future Value Method:");
+    Label7 = Caption(Shape1, "Label7", tr("  Interest Rate Differential Calculations"));
+    Label3 = Caption(Shape1, "Label3", tr("Future Value Method:"));
     Text3 = MakeDisplayBox(Shape1, "Text3", Label3);
-    Label4 = MakeLabel(Shape1, "Label4", "Accumlated Interest Method:");
+    Label4 = Caption(Shape1, "Label4", tr("Accumlated Interest Method:"));
     Text4 = MakeDisplayBox(Shape1, "Text4", Label4);
-    Label5 = MakeLabel(Shape1, "Label5", "Actual Scenario Calculation:");
+    Label5 = Caption(Shape1, "Label5", tr("Actual Scenario Calculation:"));
     Text5 = MakeDisplayBox(Shape1, "Text5", Label5);
     auto* differential = new QGridLayout(Shape1);
     differential->addWidget(Label7, 0, 0, 1, 2);
@@ -122,13 +140,13 @@ void EarlyDischargeWindow::BuildControls() {
     differential->addWidget(Label5, 3, 0, Qt::AlignRight);
     differential->addWidget(Text5, 3, 1);
 
-    Label6 = MakeLabel(this, "Label6", "Three Month Interest Penalty:");
+    Label6 = Caption(this, "Label6", tr("Three Month Interest Penalty:"));
     Text6 = MakeDisplayBox(this, "Text6", Label6);
-    Label12 =
-        MakeLabel(this, "Label12", "Very large lump payments may render some inaccurate results.");
-    Command3 = MakeButton(this, "Command3", "Explain this form");
-    Command2 = MakeButton(this, "Command2", "Explain Penalties");
-    Command1 = MakeButton(this, "Command1", "Close");
+    Label12 = Caption(this, "Label12",
+                      tr("Very large lump payments may render some inaccurate results."));
+    Command3 = Command(this, "Command3", tr("Explain this form"));
+    Command2 = Command(this, "Command2", tr("Explain Penalties"));
+    Command1 = Command(this, "Command1", tr("Close"));
 
     auto* grid = new QGridLayout;
     grid->addWidget(Label8, 0, 0, Qt::AlignRight);
@@ -258,8 +276,12 @@ PrintOut EarlyDischargeWindow::PrintForm() const {
 
 void EarlyDischargeWindow::Command1Click() { Unload(); }
 
-void EarlyDischargeWindow::Command2Click() { services_.Tell(kPenaltiesHintTitle, kPenaltiesHint); }
+void EarlyDischargeWindow::Command2Click() {
+    services_.Tell(tr(kPenaltiesHintTitle).toStdString(), tr(kPenaltiesHint).toStdString());
+}
 
-void EarlyDischargeWindow::Command3Click() { services_.Tell(kHintTitle, kFormHint); }
+void EarlyDischargeWindow::Command3Click() {
+    services_.Tell(tr(kHintTitle).toStdString(), tr(kFormHint).toStdString());
+}
 
 } // namespace hl

@@ -22,6 +22,8 @@
 #include "core/box_value.h"
 #include "core/day_number.h"
 #include "core/format.h"
+#include "core/translate.h"
+#include "display/ui/date_width.h"
 #include "files/working_files.h"
 #include "print/refinance_search_report.h"
 #include "windowkit/controls.h"
@@ -32,19 +34,23 @@
 namespace hl {
 namespace {
 
-constexpr const char* kInputErrorTitle = "Mortgage Input Error";
-constexpr const char* kNotADate = "Error, this is not a valid date.  \r"
-                                  "A valid date (or nothing) must be entered to continue.\r\r"
-                                  "Do you want to correct your input. (Selecting [No] will clear "
-                                  "the field).";
+constexpr const char* kInputErrorTitle =
+    QT_TRANSLATE_NOOP("hl::RefinanceSearchWindow", "Mortgage Input Error");
+constexpr const char* kNotADate = QT_TRANSLATE_NOOP(
+    "hl::RefinanceSearchWindow", "Error, this is not a valid date.  \r"
+                                 "A valid date (or nothing) must be entered to continue.\r\r"
+                                 "Do you want to correct your input. (Selecting [No] will clear "
+                                 "the field).");
 
-constexpr const char* kColumns[7] = {" Discharge Date",
-                                     " Max Interest Rate Value",
-                                     " Payment     Used",
-                                     " Penalty     Used",
-                                     " Discharge   Bal Fwd",
-                                     " Bal Fwd of  Scenario",
-                                     " Saving"};
+constexpr const char* kColumns[7] = {
+    QT_TRANSLATE_NOOP("hl::RefinanceSearchWindow", " Discharge Date"),
+    QT_TRANSLATE_NOOP("hl::RefinanceSearchWindow", " Max Interest Rate Value"),
+    QT_TRANSLATE_NOOP("hl::RefinanceSearchWindow", " Payment     Used"),
+    QT_TRANSLATE_NOOP("hl::RefinanceSearchWindow", " Penalty     Used"),
+    QT_TRANSLATE_NOOP("hl::RefinanceSearchWindow", " Discharge   Bal Fwd"),
+    QT_TRANSLATE_NOOP("hl::RefinanceSearchWindow", " Bal Fwd of  Scenario"),
+    QT_TRANSLATE_NOOP("hl::RefinanceSearchWindow", " Saving"),
+};
 
 // How often the window looks at what the search handed over: the progress boxes move smoothly
 // and a Stop is seen at once, while the search itself never waits for the window.
@@ -53,12 +59,20 @@ constexpr int kGridColumnTwips = 960;
 constexpr std::array<int, 7> kColumnWidening = {370, 370, 270, 270, 270, 370, 370};
 constexpr int kCollectMs = 30;
 
-QLineEdit* MakeBox(QWidget* parent, const char* name, const char* accessibleName, bool input) {
+// A caption named `name` (its objectName), showing `caption`.
+QLabel* Caption(QWidget* parent, const char* name, const QString& caption) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QLineEdit* MakeBox(QWidget* parent, const char* name, const QString& accessibleName, bool input) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("Sep 30, 2000")) + 12);
-    box->setAccessibleName(QString::fromLatin1(accessibleName));
+    box->setFixedWidth(
+        WidestDate(box->fontMetrics(), QStringLiteral("Sep 30, 2000"), "mmm d, yyyy") + 12);
+    box->setAccessibleName(accessibleName);
     if (!input) {
         box->setReadOnly(true);
         box->setFocusPolicy(Qt::NoFocus);
@@ -66,8 +80,8 @@ QLineEdit* MakeBox(QWidget* parent, const char* name, const char* accessibleName
     return box;
 }
 
-QRadioButton* MakeOption(QWidget* parent, const char* name, const char* caption) {
-    auto* option = new QRadioButton(QString::fromLatin1(caption), parent);
+QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& caption) {
+    auto* option = new QRadioButton(caption, parent);
     option->setObjectName(QString::fromLatin1(name));
     return option;
 }
@@ -106,7 +120,7 @@ class MailboxObserver : public analysis::SearchObserver {
 
 RefinanceSearchWindow::RefinanceSearchWindow(AppContext& context, QWidget* parent)
     : ChildWindow(context, WindowId::Form12,
-                  QStringLiteral("Refinance - Solve for both Date and Interest Rate"), parent) {
+                  tr("Refinance - Solve for both Date and Interest Rate"), parent) {
     BuildControls();
     Connect();
     PlaceInTwips(100, 100, 9200, 5600);
@@ -119,64 +133,65 @@ RefinanceSearchWindow::~RefinanceSearchWindow() { JoinWorker(true); }
 
 void RefinanceSearchWindow::BuildControls() {
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
-    Label1 = MakeLabel(this, "Label1", "Purpose:");
+    Label1 = Caption(this, "Label1", tr("Purpose:"));
     QFont bold = Label1->font();
     bold.setBold(true);
     Label1->setFont(bold);
-    Label2 = MakeLabel(this, "Label2",
-                       "Create a table showing the maximum value the interest rate can be (for a "
-                       "specific date) so that a rewrite is feasible.");
+    Label2 = Caption(this, "Label2",
+                     tr("Create a table showing the maximum value the interest rate can be (for a "
+                        "specific date) so that a rewrite is feasible."));
     Label2->setWordWrap(true);
-    Label3 = MakeLabel(this, "Label3", "Begin study at Discharge Date:");
-    Text1 = MakeBox(this, "Text1", "Begin study at Discharge Date", true);
-    Label4 = MakeLabel(this, "Label4", "Interest Rate Cap:");
-    Text2 = MakeBox(this, "Text2", "Interest Rate Cap", true);
-    Label5 = MakeLabel(this, "Label5", "Additional Costs:");
-    Text3 = MakeBox(this, "Text3", "Additional Costs", true);
+    Label3 = Caption(this, "Label3", tr("Begin study at Discharge Date:"));
+    Text1 = MakeBox(this, "Text1", tr("Begin study at Discharge Date"), true);
+    Label4 = Caption(this, "Label4", tr("Interest Rate Cap:"));
+    Text2 = MakeBox(this, "Text2", tr("Interest Rate Cap"), true);
+    Label5 = Caption(this, "Label5", tr("Additional Costs:"));
+    Text3 = MakeBox(this, "Text3", tr("Additional Costs"), true);
 
-    Frame2 = new QGroupBox(QStringLiteral(" Solve For "), this);
+    Frame2 = new QGroupBox(tr(" Solve For "), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    Option4 = MakeOption(Frame2, "Option4", "Date and Interest Rate");
-    Option5 = MakeOption(Frame2, "Option5", "Date only (fixed interest rate)");
-    Option6 = MakeOption(Frame2, "Option6", "Interest Rate only (fixed date)");
+    Option4 = MakeOption(Frame2, "Option4", tr("Date and Interest Rate"));
+    Option5 = MakeOption(Frame2, "Option5", tr("Date only (fixed interest rate)"));
+    Option6 = MakeOption(Frame2, "Option6", tr("Interest Rate only (fixed date)"));
     auto* modes = new QVBoxLayout(Frame2);
     modes->setContentsMargins(6, 2, 6, 2);
     for (QRadioButton* option : {Option4, Option5, Option6})
         modes->addWidget(option);
     Option4->setChecked(true);
 
-    Frame1 = new QGroupBox(QStringLiteral(" Penalty to Apply"), this);
+    Frame1 = new QGroupBox(tr(" Penalty to Apply"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Option1 = MakeOption(Frame1, "Option1", "Calculated Scenario Method");
-    Option2 = MakeOption(Frame1, "Option2", "Future Value Method");
-    Option3 = MakeOption(Frame1, "Option3", "Acc. Interest Method");
+    Option1 = MakeOption(Frame1, "Option1", tr("Calculated Scenario Method"));
+    Option2 = MakeOption(Frame1, "Option2", tr("Future Value Method"));
+    Option3 = MakeOption(Frame1, "Option3", tr("Acc. Interest Method"));
     auto* penalties = new QVBoxLayout(Frame1);
     penalties->setContentsMargins(6, 2, 6, 2);
     for (QRadioButton* option : {Option1, Option2, Option3})
         penalties->addWidget(option);
     Option1->setChecked(true);
 
-    Check1 = new QCheckBox(QStringLiteral("Apply CMHC 3 year rule:"), this);
+    Check1 = new QCheckBox(tr("Apply CMHC 3 year rule:"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setLayoutDirection(Qt::RightToLeft); // the caption stands before the box
-    Label10 = MakeLabel(this, "Label10",
-                        "(If mortgage has been running for 3 years it is subject to the 3 month "
-                        "interest penalty, not the interest rate differential penalty.)");
+    Label10 = Caption(this, "Label10",
+                      tr("(If mortgage has been running for 3 years it is subject to the 3 month "
+                         "interest penalty, not the interest rate differential penalty.)"));
     Label10->setWordWrap(true);
 
-    Label7 = MakeLabel(this, "Label7", "Checking Date:");
-    Text4 = MakeBox(this, "Text4", "Checking Date", false);
-    Label9 = MakeLabel(this, "Label9", "for interest rate:");
-    Text5 = MakeBox(this, "Text5", "for interest rate", false);
-    Label8 = MakeLabel(this, "Label8", "Discharge BF:");
-    Text6 = MakeBox(this, "Text6", "Discharge BF", false);
-    Label6 = MakeLabel(this, "Label6",
-                       "Scheduled Payment changes and Lump payments are processed until "
-                       "discharge date");
+    Label7 = Caption(this, "Label7", tr("Checking Date:"));
+    Text4 = MakeBox(this, "Text4", tr("Checking Date"), false);
+    Label9 = Caption(this, "Label9", tr("for interest rate:"));
+    Text5 = MakeBox(this, "Text5", tr("for interest rate"), false);
+    Label8 = Caption(this, "Label8", tr("Discharge BF:"));
+    Text6 = MakeBox(this, "Text6", tr("Discharge BF"), false);
+    Label6 = Caption(this, "Label6",
+                     tr("Scheduled Payment changes and Lump payments are processed until "
+                        "discharge date"));
+    Label6->setWordWrap(true);
 
     Grid1 = new QTableWidget(0, 7, this);
     Grid1->setObjectName(QStringLiteral("Grid1"));
-    Grid1->setAccessibleName(QStringLiteral("Refinance opportunities"));
+    Grid1->setAccessibleName(tr("Refinance opportunities"));
     Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid1->verticalHeader()->hide();
     Grid1->verticalHeader()->setDefaultSectionSize(Grid1->fontMetrics().height() + 6);
@@ -186,25 +201,30 @@ void RefinanceSearchWindow::BuildControls() {
     // proportions of the columns' widths in twips, so that the last column stays in sight.
     QStringList captions;
     for (const char* caption : kColumns)
-        captions << QString::fromLatin1(caption).trimmed().replace(
-            QRegularExpression(QStringLiteral(" {2,}")), QStringLiteral("\n"));
+        captions << tr(caption).trimmed().replace(QRegularExpression(QStringLiteral(" {2,}")),
+                                                  QStringLiteral("\n"));
     Grid1->setHorizontalHeaderLabels(captions);
     Grid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    // The first column holds dates, in the program's month names; the others hold figures no
+    // wider than a date.
+    const QString figures = QStringLiteral("Sep 30 2000");
+    const QString widestDate =
+        WidestDateText(Grid1->horizontalHeader()->fontMetrics(), figures, "mmm d yyyy");
     std::vector<int> needs;
     std::vector<int> weights;
     for (int column = 0; column < 7; ++column) {
         needs.push_back(ColumnNeed(Grid1->horizontalHeader()->fontMetrics(),
-                                   {captions[column], QStringLiteral("Sep 30 2000")}));
+                                   {captions[column], column == 0 ? widestDate : figures}));
         weights.push_back(kGridColumnTwips + kColumnWidening[static_cast<std::size_t>(column)]);
     }
     new FittedColumns(Grid1, Grid1->horizontalHeader(), std::move(needs), std::move(weights));
 
-    Command2 = new QPushButton(QStringLiteral("Calculate"), this);
+    Command2 = new QPushButton(tr("Calculate"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
-    Command3 = new QPushButton(QStringLiteral("Stop Calculation"), this);
+    Command3 = new QPushButton(tr("Stop Calculation"), this);
     Command3->setObjectName(QStringLiteral("Command3"));
     Command3->hide();
-    Command1 = new QPushButton(QStringLiteral("Close"), this);
+    Command1 = new QPushButton(tr("Close"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
 
     auto* boxes = new QGridLayout;
@@ -335,7 +355,8 @@ void RefinanceSearchWindow::Text1LostFocus() {
         Put(Text1, FormatDate(*day, "mmm d, yyyy"));
     } else {
         services_.Beep();
-        if (services_.Ask(kInputErrorTitle, kNotADate, MessageButtons::YesNo) == MessageAnswer::No)
+        if (services_.Ask(tr(kInputErrorTitle).toStdString(), tr(kNotADate).toStdString(),
+                          MessageButtons::YesNo) == MessageAnswer::No)
             Text1->clear();
         else
             events_.ReturnFocus(Text1);
@@ -476,7 +497,8 @@ ClipboardContent RefinanceSearchWindow::CopyContent() const {
 
 PrintOut RefinanceSearchWindow::PrintForm() const {
     if (Searching())
-        return PrintOut::Refused(kPrintTrapTitle, kSearchRunningPrintText);
+        return PrintOut::Refused(kPrintTrapTitle,
+                                 TrText("Refinance Search Report", kSearchRunningPrintText));
     if (Grid1->rowCount() == 0)
         return PrintOut::Refused(kPrintTrapTitle, kNotCalculatedPrintText);
     RefinanceSearchReportInputs in;

@@ -13,6 +13,7 @@
 #include "core/day_number.h"
 #include "core/format.h"
 #include "core/text_items.h"
+#include "display/ui/date_width.h"
 #include "display/ui/graph_window.h"
 #include "engine/schedule_file.h"
 #include "engine/working_names.h"
@@ -25,9 +26,10 @@
 namespace hl {
 namespace {
 
-constexpr const char* kHintTitle = "Mortgage Hint Box";
+constexpr const char* kHintTitle = QT_TRANSLATE_NOOP("hl::RefinanceWindow", "Mortgage Hint Box");
 
-constexpr const char* kPurposeHint =
+constexpr const char* kPurposeHint = QT_TRANSLATE_NOOP(
+    "hl::RefinanceWindow",
     "This form answers the question, 'If the current interest rate is lower than the interest "
     "rate on my current \r"
     "mortgage, will I save money if I terminate my current mortgage and take out a new one \r"
@@ -47,9 +49,10 @@ constexpr const char* kPurposeHint =
     "     accumulated interest and remaining balance\r"
     "5) Compare the accumulated interest and outstanding balances of the two runs and see if "
     "any money\r"
-    "     was saved.";
+    "     was saved.");
 
-constexpr const char* kWhyHint =
+constexpr const char* kWhyHint = QT_TRANSLATE_NOOP(
+    "hl::RefinanceWindow",
     "You do this to try and save money on the interest charges levied by the financial "
     "instituion that holds \r"
     "your mortgage. \r\r"
@@ -58,48 +61,68 @@ constexpr const char* kWhyHint =
     "your pocket.  If the refinance works out you can save money on interest charges.\r\r"
     "The key is the discharge penalty.  It's value is dependant on when you terminate your "
     "existing mortgage.\r\r"
-    "Also note, if you lower your payment, you are defeating the purpose of this study.";
+    "Also note, if you lower your payment, you are defeating the purpose of this study.");
 
-constexpr const char* kPaymentHint =
+constexpr const char* kPaymentHint = QT_TRANSLATE_NOOP(
+    "hl::RefinanceWindow",
     "The default value is set to the last payment value (at the discharge date) of the "
     "existing mortgage. \r\r"
     "This value can be over-written but for the study to make sense it is \r"
-    "best left set to the default value or greater.";
+    "best left set to the default value or greater.");
 
-constexpr const char* kPenaltyHint =
+constexpr const char* kPenaltyHint = QT_TRANSLATE_NOOP(
+    "hl::RefinanceWindow",
     "The default value is set to the calculated Early Discharge Penalty. This is the penalty \r"
     " the bank charges to terminate your mortgage prematurely.\r\r"
     "This value can be over-written to reflect your actual penalty cost.  Ask the bank, they \r"
     "will give you an exact figure for this time period.\r\r"
-    " You may want to run the EDP Calculator to get other values.";
+    " You may want to run the EDP Calculator to get other values.");
 
-constexpr const char* kOtherHint =
+constexpr const char* kOtherHint = QT_TRANSLATE_NOOP(
+    "hl::RefinanceWindow",
     "Other costs may be lawyer's fees or administration charges. This field is for any \r\r"
-    "costs related to rewritting the mortgage except the Early Discharge Penalty amount.";
+    "costs related to rewritting the mortgage except the Early Discharge Penalty amount.");
 
-constexpr const char* kOverwriteTitle = "Overwrite Warning";
-constexpr const char* kOverwriteQuestion =
-    "Discharge penalty may be required to be recalculated because \r"
-    "either the Discharge Date or Interest Rate has changed.\r\r"
-    "Do you want it recalculated and updated on this form ?";
+constexpr const char* kOverwriteTitle =
+    QT_TRANSLATE_NOOP("hl::RefinanceWindow", "Overwrite Warning");
+constexpr const char* kOverwriteQuestion = QT_TRANSLATE_NOOP(
+    "hl::RefinanceWindow", "Discharge penalty may be required to be recalculated because \r"
+                           "either the Discharge Date or Interest Rate has changed.\r\r"
+                           "Do you want it recalculated and updated on this form ?");
 
 constexpr const char* kBlankInputs =
-    "Error - all three input fields MUST contain data.  One or more is blank.";
+    QT_TRANSLATE_NOOP("hl::RefinanceWindow",
+                      "Error - all three input fields MUST contain data.  One or more is blank.");
 
+// A caption named `name` (its objectName), showing `caption`.
+QLabel* Caption(QWidget* parent, const char* name, const QString& caption) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QPushButton* Command(QWidget* parent, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+// A box as wide as `widest` or any month's date in `pattern`, in the program's language.
 QLineEdit* MakeBox(QWidget* parent, const char* name, const QString& accessibleName,
-                   const char* widest = "Sep 30, 2000") {
+                   const char* widest = "Sep 30, 2000", const char* pattern = "mmm d, yyyy") {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString::fromLatin1(widest)) + 12);
+    box->setFixedWidth(WidestDate(box->fontMetrics(), QString::fromLatin1(widest), pattern) + 12);
     // A screen reader says what the box is for, not just "edit".
     box->setAccessibleName(accessibleName);
     return box;
 }
 
 QLineEdit* MakeDisplayBox(QWidget* parent, const char* name, const QString& accessibleName,
-                          const char* widest = "Sep 30, 2000") {
-    QLineEdit* box = MakeBox(parent, name, accessibleName, widest);
+                          const char* widest = "Sep 30, 2000",
+                          const char* pattern = "mmm d, yyyy") {
+    QLineEdit* box = MakeBox(parent, name, accessibleName, widest, pattern);
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::NoFocus);
     return box;
@@ -110,7 +133,7 @@ Single ValueOf(const QLineEdit* box) { return calc::BoxValue(TextOf(box)).value_
 } // namespace
 
 RefinanceWindow::RefinanceWindow(AppContext& context, QWidget* parent)
-    : ChildWindow(context, WindowId::Form8, QStringLiteral("Refinance Analysis"), parent) {
+    : ChildWindow(context, WindowId::Form8, tr("Refinance Analysis"), parent) {
     BuildControls();
     Connect();
     PlaceInTwips(100, 100, 9300, 5600);
@@ -130,26 +153,26 @@ void RefinanceWindow::BuildControls() {
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
 
     auto* required = new QGroupBox(this);
-    Label24 = MakeLabel(required, "Label24", " Refinace Mortgage ");
+    Label24 = Caption(required, "Label24", tr(" Refinace Mortgage "));
     QFont bold = Label24->font();
     bold.setBold(true);
     Label24->setFont(bold);
-    Label7 = MakeLabel(required, "Label7", "  Required Input");
-    Label1 = MakeLabel(required, "Label1", "Date of Refinance:");
-    Text1 = MakeBox(required, "Text1", QStringLiteral("Date of Refinance"));
-    Label2 = MakeLabel(required, "Label2", "Refinance Interest Rate:");
-    Text2 = MakeBox(required, "Text2", QStringLiteral("Refinance Interest Rate"));
-    Label11 = MakeLabel(required, "Label11", "Refinance Mortgage Payment:");
-    Text3 = MakeBox(required, "Text3", QStringLiteral("Refinance Mortgage Payment"));
-    Command1 = MakeButton(required, "Command1", "<-- Hint");
-    Label17 = MakeLabel(required, "Label17", "  Penalty / Costs   ");
+    Label7 = Caption(required, "Label7", tr("  Required Input"));
+    Label1 = Caption(required, "Label1", tr("Date of Refinance:"));
+    Text1 = MakeBox(required, "Text1", tr("Date of Refinance"));
+    Label2 = Caption(required, "Label2", tr("Refinance Interest Rate:"));
+    Text2 = MakeBox(required, "Text2", tr("Refinance Interest Rate"));
+    Label11 = Caption(required, "Label11", tr("Refinance Mortgage Payment:"));
+    Text3 = MakeBox(required, "Text3", tr("Refinance Mortgage Payment"));
+    Command1 = Command(required, "Command1", tr("<-- Hint"));
+    Label17 = Caption(required, "Label17", tr("  Penalty / Costs   "));
     Label17->setFont(bold);
-    Label6 = MakeLabel(required, "Label6", "Discharge Penalty:");
-    Text8 = MakeBox(required, "Text8", QStringLiteral("Discharge Penalty"));
-    Command7 = MakeButton(required, "Command7", "<--- Hint ");
-    Label16 = MakeLabel(required, "Label16", "Other Expenses:");
-    Text9 = MakeBox(required, "Text9", QStringLiteral("Other Expenses"));
-    Command8 = MakeButton(required, "Command8", "<--- Hint");
+    Label6 = Caption(required, "Label6", tr("Discharge Penalty:"));
+    Text8 = MakeBox(required, "Text8", tr("Discharge Penalty"));
+    Command7 = Command(required, "Command7", tr("<--- Hint "));
+    Label16 = Caption(required, "Label16", tr("Other Expenses:"));
+    Text9 = MakeBox(required, "Text9", tr("Other Expenses"));
+    Command8 = Command(required, "Command8", tr("<--- Hint"));
     auto* input = new QGridLayout(required);
     input->setVerticalSpacing(2);
     input->addWidget(Label24, 0, 0);
@@ -170,21 +193,21 @@ void RefinanceWindow::BuildControls() {
     input->addWidget(Command8, 6, 2);
 
     auto* information = new QGroupBox(this);
-    Label23 = MakeLabel(information, "Label23", "   Information Only - no input here");
-    Label15 = MakeLabel(information, "Label15", "   Current Mortgage");
+    Label23 = Caption(information, "Label23", tr("   Information Only - no input here"));
+    Label15 = Caption(information, "Label15", tr("   Current Mortgage"));
     Label15->setFont(bold);
-    Label12 = MakeLabel(information, "Label12", "Runs from:");
-    Text4 = MakeDisplayBox(information, "Text4", QStringLiteral("Runs from"));
-    Label13 = MakeLabel(information, "Label13", "To");
-    Text5 = MakeDisplayBox(information, "Text5", QStringLiteral("Runs to"));
-    Label14 = MakeLabel(information, "Label14", "Interest rate:");
-    Text6 = MakeDisplayBox(information, "Text6", QStringLiteral("Interest rate"));
-    Label4 = MakeLabel(information, "Label4", "$ Owing on refinance date:");
-    Text7 = MakeDisplayBox(information, "Text7", QStringLiteral("$ Owing on refinance date"));
-    Label18 = MakeLabel(information, "Label18",
-                        "Total to be refinanced:      ($ owing + penalty / costs)");
+    Label12 = Caption(information, "Label12", tr("Runs from:"));
+    Text4 = MakeDisplayBox(information, "Text4", tr("Runs from"));
+    Label13 = Caption(information, "Label13", tr("To"));
+    Text5 = MakeDisplayBox(information, "Text5", tr("Runs to"));
+    Label14 = Caption(information, "Label14", tr("Interest rate:"));
+    Text6 = MakeDisplayBox(information, "Text6", tr("Interest rate"));
+    Label4 = Caption(information, "Label4", tr("$ Owing on refinance date:"));
+    Text7 = MakeDisplayBox(information, "Text7", tr("$ Owing on refinance date"));
+    Label18 = Caption(information, "Label18",
+                      tr("Total to be refinanced:      ($ owing + penalty / costs)"));
     Label18->setWordWrap(true);
-    Text10 = MakeDisplayBox(information, "Text10", QStringLiteral("Total to be refinanced"));
+    Text10 = MakeDisplayBox(information, "Text10", tr("Total to be refinanced"));
     auto* info = new QGridLayout(information);
     info->setVerticalSpacing(2);
     info->addWidget(Label23, 0, 0, 1, 2);
@@ -200,29 +223,28 @@ void RefinanceWindow::BuildControls() {
     info->addWidget(Label18, 6, 0);
     info->addWidget(Text10, 6, 1);
 
-    Label5 = MakeLabel(this, "Label5",
-                       "After refinance date, no extra payments or changes to payments are "
-                       "considered.");
+    Label5 = Caption(this, "Label5",
+                     tr("After refinance date, no extra payments or changes to payments are "
+                        "considered."));
     auto* output = new QGroupBox(this);
-    Label20 = MakeLabel(output, "Label20", "Output Table");
+    Label20 = Caption(output, "Label20", tr("Output Table"));
     Label20->setFont(bold);
-    Label8 = MakeLabel(output, "Label8", "Original Mortgage");
-    Label9 = MakeLabel(output, "Label9", "Refinanced Mortgage");
-    Label3 = MakeLabel(output, "Label3", "Difference");
-    Label21 = MakeLabel(output, "Label21", "Payment Value used:");
-    Text17 = MakeDisplayBox(output, "Text17", QStringLiteral("Payment value used, original"));
-    Text18 = MakeDisplayBox(output, "Text18", QStringLiteral("Payment value used, refinanced"));
-    Label10 = MakeLabel(output, "Label10", "Balance owing:");
-    Text15 =
-        MakeDisplayBox(output, "Text15", QStringLiteral("Balance owing on"), "September 30 2000");
-    Text11 = MakeDisplayBox(output, "Text11", QStringLiteral("Balance owing, original"));
-    Text13 = MakeDisplayBox(output, "Text13", QStringLiteral("Balance owing, refinanced"));
-    Text12 = MakeDisplayBox(output, "Text12", QStringLiteral("Balance owing, difference"));
-    Label22 = MakeLabel(output, "Label22", "Cost due to a difference in payment value:");
-    Text16 = MakeDisplayBox(output, "Text16",
-                            QStringLiteral("Cost due to a difference in payment value"));
-    Label19 = MakeLabel(output, "Label19", "Net Saving:");
-    Text14 = MakeDisplayBox(output, "Text14", QStringLiteral("Net Saving"));
+    Label8 = Caption(output, "Label8", tr("Original Mortgage"));
+    Label9 = Caption(output, "Label9", tr("Refinanced Mortgage"));
+    Label3 = Caption(output, "Label3", tr("Difference"));
+    Label21 = Caption(output, "Label21", tr("Payment Value used:"));
+    Text17 = MakeDisplayBox(output, "Text17", tr("Payment value used, original"));
+    Text18 = MakeDisplayBox(output, "Text18", tr("Payment value used, refinanced"));
+    Label10 = Caption(output, "Label10", tr("Balance owing:"));
+    Text15 = MakeDisplayBox(output, "Text15", tr("Balance owing on"), "September 30 2000",
+                            "mmmm d yyyy");
+    Text11 = MakeDisplayBox(output, "Text11", tr("Balance owing, original"));
+    Text13 = MakeDisplayBox(output, "Text13", tr("Balance owing, refinanced"));
+    Text12 = MakeDisplayBox(output, "Text12", tr("Balance owing, difference"));
+    Label22 = Caption(output, "Label22", tr("Cost due to a difference in payment value:"));
+    Text16 = MakeDisplayBox(output, "Text16", tr("Cost due to a difference in payment value"));
+    Label19 = Caption(output, "Label19", tr("Net Saving:"));
+    Text14 = MakeDisplayBox(output, "Text14", tr("Net Saving"));
     auto* table = new QGridLayout(output);
     table->setVerticalSpacing(2);
     table->addWidget(Label20, 0, 0);
@@ -242,13 +264,13 @@ void RefinanceWindow::BuildControls() {
     table->addWidget(Label19, 4, 3, Qt::AlignRight);
     table->addWidget(Text14, 4, 4);
 
-    Command3 = MakeButton(this, "Command3", "Form Purpose");
-    Command4 = MakeButton(this, "Command4", "Why Do This ?");
-    Command5 = MakeButton(this, "Command5", "Calculate");
-    Command6 = MakeButton(this, "Command6", "EDP Calculator");
-    Command9 = MakeButton(this, "Command9", "Now, In English");
-    Command10 = MakeButton(this, "Command10", "Graph");
-    Command2 = MakeButton(this, "Command2", "Close");
+    Command3 = Command(this, "Command3", tr("Form Purpose"));
+    Command4 = Command(this, "Command4", tr("Why Do This ?"));
+    Command5 = Command(this, "Command5", tr("Calculate"));
+    Command6 = Command(this, "Command6", tr("EDP Calculator"));
+    Command9 = Command(this, "Command9", tr("Now, In English"));
+    Command10 = Command(this, "Command10", tr("Graph"));
+    Command2 = Command(this, "Command2", tr("Close"));
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button :
          {Command3, Command4, Command5, Command6, Command9, Command10, Command2})
@@ -290,8 +312,9 @@ void RefinanceWindow::Connect() {
         events_.OnLostFocus(box, [this, box] { AmountLostFocus(box); });
 
     const auto hint = [this](QPushButton* button, const char* title, const char* text) {
-        connect(button, &QPushButton::clicked, this,
-                [this, title, text] { services_.Tell(title, text); });
+        connect(button, &QPushButton::clicked, this, [this, title, text] {
+            services_.Tell(tr(title).toStdString(), tr(text).toStdString());
+        });
     };
     hint(Command1, kHintTitle, kPaymentHint);
     hint(Command3, kHintTitle, kPurposeHint);
@@ -397,7 +420,8 @@ bool RefinanceWindow::ShowBalanceOwing() {
 void RefinanceWindow::RefreshPenalty() {
     if (ValueOf(Text8) > 0.0f) {
         const MessageAnswer answer =
-            services_.Ask(kOverwriteTitle, kOverwriteQuestion, MessageButtons::YesNo);
+            services_.Ask(tr(kOverwriteTitle).toStdString(), tr(kOverwriteQuestion).toStdString(),
+                          MessageButtons::YesNo);
         UpdateTotal();
         if (answer == MessageAnswer::No)
             return;
@@ -428,7 +452,7 @@ void RefinanceWindow::UpdateTotal() {
 
 void RefinanceWindow::Command5Click() {
     if (Text1->text().isEmpty() || Text2->text().isEmpty() || Text3->text().isEmpty()) {
-        services_.Tell("Mortgage Input Error", kBlankInputs);
+        services_.Tell(tr("Mortgage Input Error").toStdString(), tr(kBlankInputs).toStdString());
         events_.ReturnFocus(Text1);
         return;
     }
@@ -485,8 +509,9 @@ void RefinanceWindow::Command10Click() {
         return;
     }
     if (GraphWindow* graph = ShowGraphWindow(host_))
-        graph->DrawTwoLineGraph("Balance Owing for the Two Scenarios", "Time", "$ Dollars",
-                                "Orig Mtge", "Refinance Mtge");
+        graph->DrawTwoLineGraph(tr("Balance Owing for the Two Scenarios").toStdString(),
+                                tr("Time").toStdString(), tr("$ Dollars").toStdString(),
+                                tr("Orig Mtge").toStdString(), tr("Refinance Mtge").toStdString());
     RunAndWriteSchedule(session_.Inputs(), session_.folder, services_);
 }
 

@@ -16,8 +16,7 @@
 namespace hl {
 
 SuggestionsWindow::SuggestionsWindow(AppContext& context, QWidget* parent)
-    : ChildWindow(context, WindowId::Form16, QStringLiteral("$$ Saving Suggestions to Try"),
-                  parent) {
+    : ChildWindow(context, WindowId::Form16, tr("$$ Saving Suggestions to Try"), parent) {
     BuildControls();
     events_.NumericOnly(Text3);
     events_.OnLostFocus(Text3, [this] { Text3LostFocus(); });
@@ -31,19 +30,19 @@ void SuggestionsWindow::BuildControls() {
     Shape1 = new QFrame(this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setFrameShape(QFrame::Box);
-    Label6 = new QLabel(QStringLiteral("  Optional Input  "), Shape1);
+    Label6 = new QLabel(tr("  Optional Input  "), Shape1);
     Label6->setObjectName(QStringLiteral("Label6"));
-    Label2 = new QLabel(QStringLiteral("What is the current interest rate:"), Shape1);
+    Label2 = new QLabel(tr("What is the current interest rate:"), Shape1);
     Label2->setObjectName(QStringLiteral("Label2"));
     Text3 = new QLineEdit(Shape1);
     Text3->setObjectName(QStringLiteral("Text3"));
     Text3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Text3->setMaximumWidth(Text3->fontMetrics().horizontalAdvance(QStringLiteral("00.000")) + 20);
-    Text3->setAccessibleName(QStringLiteral("What is the current interest rate"));
+    Text3->setAccessibleName(tr("What is the current interest rate"));
     Label2->setBuddy(Text3);
-    Label1 = new QLabel(QStringLiteral("If you know the current interest rate enter it here and "
-                                       "then press [RETURN].  Suggestion box will then be "
-                                       "updated."),
+    Label1 = new QLabel(tr("If you know the current interest rate enter it here and "
+                           "then press [RETURN].  Suggestion box will then be "
+                           "updated."),
                         Shape1);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
@@ -56,10 +55,14 @@ void SuggestionsWindow::BuildControls() {
 
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setAccessibleName(QStringLiteral("Saving suggestions"));
+    List1->setAccessibleName(tr("Saving suggestions"));
     // The items line up their continuation lines with blanks, as typed.
     List1->setFont(QFont(QStringLiteral("Liberation Sans"), 8));
-    Command2 = new QPushButton(QStringLiteral("Quit"), this);
+    // A line longer than the list (French runs longer) wraps rather than scrolls out of sight.
+    List1->setWordWrap(true);
+    List1->setResizeMode(QListView::Adjust);
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Command2 = new QPushButton(tr("Quit"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
 
     auto* bottom = new QHBoxLayout;

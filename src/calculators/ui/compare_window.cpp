@@ -13,6 +13,8 @@
 #include "core/box_value.h"
 #include "core/format.h"
 #include "core/text_items.h"
+#include "core/translate.h"
+#include "display/ui/date_width.h"
 #include "engine/schedule_file.h"
 #include "files/working_files.h"
 #include "print/compare_report.h"
@@ -26,17 +28,35 @@
 namespace hl {
 namespace {
 
-constexpr const char* kOneIndicator = "Changes entered for Scenario One";
-constexpr const char* kTwoIndicator = "Changes entered for Scenario Two";
-constexpr const char* kErrorTrapTitle = "Mortgage Error Trap";
-constexpr const char* kTimeFrameFirst = "Error Start Date and Length of Loan MUST be completed ";
-constexpr const char* kTimeFrameSecond = "before payment chanes can be entered.";
+constexpr const char* kOneIndicator =
+    QT_TRANSLATE_NOOP("hl::CompareWindow", "Changes entered for Scenario One");
+constexpr const char* kTwoIndicator =
+    QT_TRANSLATE_NOOP("hl::CompareWindow", "Changes entered for Scenario Two");
+constexpr const char* kErrorTrapTitle =
+    QT_TRANSLATE_NOOP("hl::CompareWindow", "Mortgage Error Trap");
+constexpr const char* kTimeFrame =
+    QT_TRANSLATE_NOOP("hl::CompareWindow", "Error Start Date and Length of Loan MUST be completed "
+                                           "before payment chanes can be entered.");
+
+// A caption named `name` (its objectName), showing `caption`.
+QLabel* Caption(QWidget* parent, const char* name, const QString& caption) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QPushButton* Command(QWidget* parent, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
 
 QLineEdit* MakeBox(QWidget* parent, const char* name, const QString& accessibleName) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("Sep 30, 2000")) + 14);
+    box->setMinimumWidth(
+        WidestDate(box->fontMetrics(), QStringLiteral("Sep 30, 2000"), "mmm d, yyyy") + 14);
     // A screen reader says what the box is for, not just "edit".
     box->setAccessibleName(accessibleName);
     return box;
@@ -60,11 +80,23 @@ QLabel* MakeIndicator(QWidget* parent, const char* name) {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
+// The frequency list shows each frequency in the program's language and keeps its code; the
+// working file and the computations read the English name.
+QString FrequencyText(int code) { return Q(FrequencyCaption(code)); }
+
+std::string FrequencyOf(const QComboBox* list) {
+    return FrequencyName(list->currentData().toInt());
+}
+
+void ChooseFrequency(QComboBox* list, int code) {
+    if (const int at = list->findData(code); at >= 0)
+        list->setCurrentIndex(at);
+}
+
 } // namespace
 
 CompareWindow::CompareWindow(AppContext& context, QWidget* parent)
-    : ChildWindow(context, WindowId::Form11, QStringLiteral("Compare Scenarios - What If ?"),
-                  parent) {
+    : ChildWindow(context, WindowId::Form11, tr("Compare Scenarios - What If ?"), parent) {
     BuildControls();
     Connect();
     PlaceInTwips(50, 30, 9300, 5660);
@@ -74,16 +106,16 @@ CompareWindow::CompareWindow(AppContext& context, QWidget* parent)
 void CompareWindow::BuildControls() {
     // Drawn for an 8-point sans-serif, as the other windows of the program.
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
-    Frame1 = new QGroupBox(QStringLiteral("Input Variables"), this);
+    Frame1 = new QGroupBox(tr("Input Variables"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame2 = new QGroupBox(QStringLiteral("Summary"), this);
+    Frame2 = new QGroupBox(tr("Summary"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame3 = new QGroupBox(QStringLiteral(" Quick Function"), this);
+    Frame3 = new QGroupBox(tr(" Quick Function"), this);
     Frame3->setObjectName(QStringLiteral("Frame3"));
 
-    Label1 = MakeLabel(this, "Label1", "Scenario One ");
-    Label2 = MakeLabel(this, "Label2", "Scenario Two");
-    Label3 = MakeLabel(Frame2, "Label3", "Difference");
+    Label1 = Caption(this, "Label1", tr("Scenario One "));
+    Label2 = Caption(this, "Label2", tr("Scenario Two"));
+    Label3 = Caption(Frame2, "Label3", tr("Difference"));
     for (QLabel* heading : {Label1, Label2, Label3}) {
         QFont bold = heading->font();
         bold.setBold(true);
@@ -101,26 +133,31 @@ void CompareWindow::BuildControls() {
         QLineEdit** twoBox;
     };
     const Row inputs[] = {
-        {"Label4", "Mortgage Amount:", "Text1", "Text14", &Text1, &Text14},
-        {"Label5", "Interest Rate:", "Text2", "Text15", &Text2, &Text15},
-        {"Label6", "Amortization Period (yrs):", "Text3", "Text16", &Text3, &Text16},
-        {"Label7", "Length of Mortgage (yrs):", "Text4", "Text17", &Text4, &Text17},
-        {"Label8", "Start Date:", "Text5", "Text18", &Text5, &Text18},
+        {"Label4", QT_TR_NOOP("Mortgage Amount:"), "Text1", "Text14", &Text1, &Text14},
+        {"Label5", QT_TR_NOOP("Interest Rate:"), "Text2", "Text15", &Text2, &Text15},
+        {"Label6", QT_TR_NOOP("Amortization Period (yrs):"), "Text3", "Text16", &Text3, &Text16},
+        {"Label7", QT_TR_NOOP("Length of Mortgage (yrs):"), "Text4", "Text17", &Text4, &Text17},
+        {"Label8", QT_TR_NOOP("Start Date:"), "Text5", "Text18", &Text5, &Text18},
     };
     const Row results[] = {
-        {"Label10", "Calculated Payment:", "Text7", "Text19", &Text7, &Text19},
-        {"Label11", "Closing Date:", "Text10", "Text22", &Text10, &Text22},
-        {"Label12", "Balance still Outstanding: ", "Text11", "Text23", &Text11, &Text23},
-        {"Label13", "$ Paid:    Regular Payments:", "Text31", "Text32", &Text31, &Text32},
-        {"Label14", "                  Lump Payments     :", "Text9", "Text21", &Text9, &Text21},
-        {"Label15", "Total Principle Paid to Date:", "Text12", "Text24", &Text12, &Text24},
-        {"Label16", "Total Interest Paid to Date: ", "Text13", "Text25", &Text13, &Text25},
+        {"Label10", QT_TR_NOOP("Calculated Payment:"), "Text7", "Text19", &Text7, &Text19},
+        {"Label11", QT_TR_NOOP("Closing Date:"), "Text10", "Text22", &Text10, &Text22},
+        {"Label12", QT_TR_NOOP("Balance still Outstanding: "), "Text11", "Text23", &Text11,
+         &Text23},
+        {"Label13", QT_TR_NOOP("$ Paid:    Regular Payments:"), "Text31", "Text32", &Text31,
+         &Text32},
+        {"Label14", QT_TR_NOOP("                  Lump Payments     :"), "Text9", "Text21", &Text9,
+         &Text21},
+        {"Label15", QT_TR_NOOP("Total Principle Paid to Date:"), "Text12", "Text24", &Text12,
+         &Text24},
+        {"Label16", QT_TR_NOOP("Total Interest Paid to Date: "), "Text13", "Text25", &Text13,
+         &Text25},
     };
     auto fill = [](QWidget* frame, QGridLayout* grid, const Row& row, int at) {
-        QLabel* caption = MakeLabel(frame, row.label, row.caption);
-        const QString name = QString::fromLatin1(row.caption).simplified().remove(QLatin1Char(':'));
-        *row.oneBox = MakeBox(frame, row.one, name + QStringLiteral(" - Scenario One"));
-        *row.twoBox = MakeBox(frame, row.two, name + QStringLiteral(" - Scenario Two"));
+        QLabel* caption = Caption(frame, row.label, tr(row.caption));
+        const QString name = tr(row.caption).simplified().remove(QLatin1Char(':'));
+        *row.oneBox = MakeBox(frame, row.one, name + tr(" - Scenario One"));
+        *row.twoBox = MakeBox(frame, row.two, name + tr(" - Scenario Two"));
         caption->setBuddy(*row.twoBox);
         grid->addWidget(caption, at, 0, Qt::AlignRight);
         grid->addWidget(*row.oneBox, at, 1);
@@ -131,11 +168,11 @@ void CompareWindow::BuildControls() {
     int at = 0;
     for (const Row& row : inputs)
         fill(Frame1, inputGrid, row, at++);
-    QLabel* frequency = MakeLabel(Frame1, "Label9", "Payment Frequency");
-    Text6 = MakeBox(Frame1, "Text6", QStringLiteral("Payment Frequency - Scenario One"));
+    QLabel* frequency = Caption(Frame1, "Label9", tr("Payment Frequency"));
+    Text6 = MakeBox(Frame1, "Text6", tr("Payment Frequency - Scenario One"));
     Combo1 = new GuardedCombo(Frame1);
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setAccessibleName(QStringLiteral("Payment Frequency - Scenario Two"));
+    Combo1->setAccessibleName(tr("Payment Frequency - Scenario Two"));
     frequency->setBuddy(Combo1);
     inputGrid->addWidget(frequency, at, 0, Qt::AlignRight);
     inputGrid->addWidget(Text6, at, 1);
@@ -144,8 +181,8 @@ void CompareWindow::BuildControls() {
     Text20 = MakeIndicator(Frame1, "Text20");
     inputGrid->addWidget(Text8, at, 1);
     inputGrid->addWidget(Text20, at++, 2);
-    Command3 = MakeButton(Frame1, "Command3", "View Payment Changes");
-    Command1 = MakeButton(Frame1, "Command1", "Enter Payment Changes");
+    Command3 = Command(Frame1, "Command3", tr("View Payment Changes"));
+    Command1 = Command(Frame1, "Command1", tr("Enter Payment Changes"));
     inputGrid->addWidget(Command3, at, 1);
     inputGrid->addWidget(Command1, at, 2);
 
@@ -160,13 +197,13 @@ void CompareWindow::BuildControls() {
         summaryGrid->addWidget(box, row, column);
         return box;
     };
-    Text28 = difference("Text28", QStringLiteral("Balance still Outstanding - Difference"), 2, 3);
-    Text33 = difference("Text33", QStringLiteral("Regular Payments - Difference"), 3, 3);
-    Text27 = difference("Text27", QStringLiteral("Lump Payments - Difference"), 4, 3);
-    QLabel* gross = MakeLabel(Frame2, "Label17", "Gross Saving:");
-    QLabel* net = MakeLabel(Frame2, "Label18", "Net Saving:");
-    Text29 = MakeBox(Frame2, "Text29", QStringLiteral("Gross Saving"));
-    Text30 = MakeBox(Frame2, "Text30", QStringLiteral("Net Saving"));
+    Text28 = difference("Text28", tr("Balance still Outstanding - Difference"), 2, 3);
+    Text33 = difference("Text33", tr("Regular Payments - Difference"), 3, 3);
+    Text27 = difference("Text27", tr("Lump Payments - Difference"), 4, 3);
+    QLabel* gross = Caption(Frame2, "Label17", tr("Gross Saving:"));
+    QLabel* net = Caption(Frame2, "Label18", tr("Net Saving:"));
+    Text29 = MakeBox(Frame2, "Text29", tr("Gross Saving"));
+    Text30 = MakeBox(Frame2, "Text30", tr("Net Saving"));
     gross->setBuddy(Text29);
     net->setBuddy(Text30);
     summaryGrid->addWidget(gross, 2, 4, Qt::AlignRight);
@@ -174,13 +211,13 @@ void CompareWindow::BuildControls() {
     summaryGrid->addWidget(net, 3, 4, Qt::AlignRight);
     summaryGrid->addWidget(Text30, 3, 5);
 
-    Command5 = MakeButton(Frame3, "Command5", "Copy Scenario   1 to 2");
-    Command6 = MakeButton(Frame3, "Command6", "Clear Scenario 2");
+    Command5 = Command(Frame3, "Command5", tr("Copy Scenario   1 to 2"));
+    Command6 = Command(Frame3, "Command6", tr("Clear Scenario 2"));
     auto* quick = new QVBoxLayout(Frame3);
     quick->addWidget(Command5);
     quick->addWidget(Command6);
-    Command4 = MakeButton(this, "Command4", "Calculate");
-    Command2 = MakeButton(this, "Command2", "Close");
+    Command4 = Command(this, "Command4", tr("Calculate"));
+    Command2 = Command(this, "Command2", tr("Close"));
 
     // Scenario one is display only; scenario two's results and the differences take no input.
     for (QLineEdit* box : {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text10, Text11, Text31,
@@ -268,7 +305,7 @@ void CompareWindow::Open() {
     // Scenario one's changes, for the viewer and the printed comparison.
     WriteParkedChanges(session_.folder, session_.changes);
     for (int code = kMonthly; code <= kEveryTwoWeeks; ++code)
-        Combo1->addItem(QString::fromLatin1(FrequencyName(code)));
+        Combo1->addItem(FrequencyText(code), code);
 
     const ScheduleRun run = RunAndWriteSchedule(session_.Inputs(), session_.folder, services_);
     one_ = calc::ScenarioOneOf(session_.scenario, session_.changes.Count(), run.schedule);
@@ -286,7 +323,7 @@ void CompareWindow::Open() {
     Text13->setText(Q(one_.interest));
     Text12->setText(Q(one_.principal));
     if (one_.hasChanges) {
-        Text8->setText(QString::fromLatin1(kOneIndicator));
+        Text8->setText(tr(kOneIndicator));
         Text8->show();
     }
 
@@ -303,9 +340,9 @@ void CompareWindow::Restore() {
         boxes[i]->setText(Q(calc::RestoredBoxText(kept.Text(i))));
     Text18->setText(Q(kept.Day(4) != 0 ? FormatDate(kept.Day(4), "mmm d yyyy") : std::string()));
     // A frequency the list lacks (the blank file's) leaves the list at "Weekly".
-    const int listed = Combo1->findText(Q(kept.Text(5)));
-    if (listed >= 0)
-        Combo1->setCurrentIndex(listed);
+    for (int code = kMonthly; code <= kEveryTwoWeeks; ++code)
+        if (kept.Text(5) == FrequencyName(code))
+            ChooseFrequency(Combo1, code);
     table_->entries.clear();
     for (const ToolGroup& g : kept.groups)
         table_->entries.push_back(PaymentChange{g.lump, g.change, g.date});
@@ -318,7 +355,7 @@ void CompareWindow::SaveState() {
     for (std::size_t i = 0; i < 4; ++i)
         kept.SetText(i, calc::StoredBoxText(TextOf(boxes[i])));
     kept.SetDay(4, ParseDate(TextOf(Text18)).value_or(0));
-    kept.SetText(5, calc::StoredBoxText(Combo1->currentText().toStdString()));
+    kept.SetText(5, calc::StoredBoxText(FrequencyOf(Combo1)));
     for (const PaymentChange& e : table_->entries)
         kept.groups.push_back(ToolGroup{e.lump, e.change, e.date});
     WriteToolFile(session_.folder, kept);
@@ -379,9 +416,8 @@ void CompareWindow::Unloading() {
 }
 
 calc::ScenarioTwoBoxes CompareWindow::Boxes() const {
-    return calc::ScenarioTwoBoxes{TextOf(Text14), TextOf(Text15),
-                                  TextOf(Text16), TextOf(Text17),
-                                  TextOf(Text18), Combo1->currentText().toStdString()};
+    return calc::ScenarioTwoBoxes{TextOf(Text14), TextOf(Text15), TextOf(Text16),
+                                  TextOf(Text17), TextOf(Text18), FrequencyOf(Combo1)};
 }
 
 void CompareWindow::ClearResults() {
@@ -395,7 +431,7 @@ void CompareWindow::ClearScenarioTwo() {
     ClosePaymentChanges();
     for (QLineEdit* box : {Text14, Text15, Text16, Text17, Text18})
         box->clear();
-    Combo1->setCurrentText(QStringLiteral("Weekly"));
+    ChooseFrequency(Combo1, kWeekly);
     Text20->clear();
     Text20->hide();
     table_->entries.clear();
@@ -410,7 +446,7 @@ void CompareWindow::PaymentPreview() {
 
 void CompareWindow::RefreshIndicator() {
     if (table_->Count() > 0) {
-        Text20->setText(QString::fromLatin1(kTwoIndicator));
+        Text20->setText(tr(kTwoIndicator));
         Text20->show();
     } else {
         Text20->clear();
@@ -489,8 +525,8 @@ void CompareWindow::Combo1GotFocus() { PaymentPreview(); }
 bool CompareWindow::TimeFramePrompt(PromptTrigger trigger) {
     if (table_->Count() == 0)
         return true;
-    if (services_.Ask(kConfirmDeletionTitle, ConfirmDeletionText(), MessageButtons::YesNoCancel) !=
-        MessageAnswer::Yes)
+    if (services_.Ask(TrText("Scenario Messages", kConfirmDeletionTitle), ConfirmDeletionText(),
+                      MessageButtons::YesNoCancel) != MessageAnswer::Yes)
         return false; // nothing changed: the user stays where they are
     ClosePaymentChanges();
     table_->entries.clear();
@@ -524,15 +560,14 @@ void CompareWindow::Command1LostFocus() { RefreshIndicator(); }
 void CompareWindow::Command1Click() {
     const std::optional<DayNumber> start = ParseDate(TextOf(Text18));
     if (Text17->text().isEmpty() || !start) {
-        services_.Tell(kErrorTrapTitle, std::string(kTimeFrameFirst) + kTimeFrameSecond);
+        services_.Tell(tr(kErrorTrapTitle).toStdString(), tr(kTimeFrame).toStdString());
         events_.ReturnFocus(Text17);
         return;
     }
     // The changes fall on scenario two's own payment dates, where its run applies them.
     listed_ = PaymentCalendar{
         calc::BoxValue(TextOf(Text17)).value_or(0.0f),
-        calc::FrequencyOfText(Combo1->currentText().toStdString(), session_.scenario.frequency),
-        *start};
+        calc::FrequencyOfText(FrequencyOf(Combo1), session_.scenario.frequency), *start};
     if (auto* changes = qobject_cast<PaymentChangesWindow*>(host_.ShowChild(WindowId::Form4)))
         changes->Prepare(listed_, table_);
 }
@@ -547,8 +582,7 @@ void CompareWindow::FollowTimeFrame() {
     const std::optional<DayNumber> start = ParseDate(TextOf(Text18));
     const PaymentCalendar now{
         calc::BoxValue(TextOf(Text17)).value_or(0.0f),
-        calc::FrequencyOfText(Combo1->currentText().toStdString(), session_.scenario.frequency),
-        start.value_or(0)};
+        calc::FrequencyOfText(FrequencyOf(Combo1), session_.scenario.frequency), start.value_or(0)};
     if (now != listed_)
         ClosePaymentChanges();
 }
@@ -600,7 +634,7 @@ void CompareWindow::Command5Click() {
     Text16->setText(shown(s.amortization, "#0.00"));
     Text17->setText(shown(s.term, "##0.00"));
     Text18->setText(Q(FormatDate(s.start, "mmm d yyyy")));
-    Combo1->setCurrentText(Text6->text());
+    ChooseFrequency(Combo1, s.frequency);
     // Scenario one's changes as parked on opening.
     table_->entries.clear();
     try {
@@ -609,7 +643,7 @@ void CompareWindow::Command5Click() {
         table_->entries.clear();
     }
     if (table_->Count() > 0) {
-        Text20->setText(QString::fromLatin1(kTwoIndicator));
+        Text20->setText(tr(kTwoIndicator));
         Text20->show();
     }
     ClearResults();

@@ -42,8 +42,8 @@ QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {
 } // namespace
 
 EstimateWindow::EstimateWindow(AppContext& context, QWidget* parent)
-    : ChildWindow(context, WindowId::Form5,
-                  QStringLiteral("Estimating the Amount of Mortgage Required"), parent) {
+    : ChildWindow(context, WindowId::Form5, tr("Estimating the Amount of Mortgage Required"),
+                  parent) {
     BuildControls();
     PlaceInTwips(50, 20, 9200, 5650);
     Restore();
@@ -88,9 +88,9 @@ void EstimateWindow::BuildControls() {
     Text17 = boxes_[16];
     Text18 = boxes_[17];
     Text19 = boxes_[18];
-    Command1 = Button("Command1", QStringLiteral("Display a Sample"), this);
-    Command2 = Button("Command2", QStringLiteral("Clear all Boxes"), this);
-    Command3 = Button("Command3", QStringLiteral("Close"), this);
+    Command1 = Button("Command1", tr("Display a Sample"), this);
+    Command2 = Button("Command2", tr("Clear all Boxes"), this);
+    Command3 = Button("Command3", tr("Close"), this);
 
     // Captions at the left, expenses and funds in the middle column, the price, subtotals and
     // totals in the right one, as the printed estimate lines them up.
@@ -117,35 +117,35 @@ void EstimateWindow::BuildControls() {
         ++row;
     };
     constexpr int kIndent = 18;
-    line(QStringLiteral("Property Purchase Price:"), Text1, 2, 0);
-    heading(QStringLiteral("Plus: Other Expenses"));
-    line(QStringLiteral("Legal Fees               (including disbursements)"), Text2, 1, kIndent);
-    line(QStringLiteral("Land Transfer tax adjustment"), Text3, 1, kIndent);
-    line(QStringLiteral("Utility Adjustments"), Text4, 1, kIndent);
-    line(QStringLiteral("Property Tax Adjustments"), Text5, 1, kIndent);
-    line(QStringLiteral("Property Survey"), Text6, 1, kIndent);
-    line(QStringLiteral("Appraisal Fee"), Text7, 1, kIndent);
-    line(QStringLiteral("House Inspection"), Text8, 1, kIndent);
-    line(QStringLiteral("Moving Expenses"), Text9, 1, kIndent);
-    line(QStringLiteral("Home Insurance"), Text10, 1, kIndent);
-    line(QStringLiteral("Immediate Repairs"), Text11, 1, kIndent);
-    Text13->setAccessibleName(QStringLiteral("Subtotal of Other Expenses"));
+    line(tr("Property Purchase Price:"), Text1, 2, 0);
+    heading(tr("Plus: Other Expenses"));
+    line(tr("Legal Fees               (including disbursements)"), Text2, 1, kIndent);
+    line(tr("Land Transfer tax adjustment"), Text3, 1, kIndent);
+    line(tr("Utility Adjustments"), Text4, 1, kIndent);
+    line(tr("Property Tax Adjustments"), Text5, 1, kIndent);
+    line(tr("Property Survey"), Text6, 1, kIndent);
+    line(tr("Appraisal Fee"), Text7, 1, kIndent);
+    line(tr("House Inspection"), Text8, 1, kIndent);
+    line(tr("Moving Expenses"), Text9, 1, kIndent);
+    line(tr("Home Insurance"), Text10, 1, kIndent);
+    line(tr("Immediate Repairs"), Text11, 1, kIndent);
+    Text13->setAccessibleName(tr("Subtotal of Other Expenses"));
     sheet->addWidget(Text13, row, 2);
-    line(QStringLiteral("Other"), Text12, 1, kIndent);
-    line(QStringLiteral("Total Estimated Purchase Cost:"), Text14, 2, 0);
-    heading(QStringLiteral("Less:"));
-    line(QStringLiteral("Purchase Deposit"), Text15, 1, kIndent);
-    line(QStringLiteral("$ from other property sale"), Text16, 1, kIndent);
-    Text18->setAccessibleName(QStringLiteral("Subtotal of Funds"));
+    line(tr("Other"), Text12, 1, kIndent);
+    line(tr("Total Estimated Purchase Cost:"), Text14, 2, 0);
+    heading(tr("Less:"));
+    line(tr("Purchase Deposit"), Text15, 1, kIndent);
+    line(tr("$ from other property sale"), Text16, 1, kIndent);
+    Text18->setAccessibleName(tr("Subtotal of Funds"));
     sheet->addWidget(Text18, row, 2);
-    line(QStringLiteral("Other Personal Funds"), Text17, 1, kIndent);
-    line(QStringLiteral("Estimated Amount to be mortgaged:"), Text19, 2, 0);
+    line(tr("Other Personal Funds"), Text17, 1, kIndent);
+    line(tr("Estimated Amount to be mortgaged:"), Text19, 2, 0);
 
     auto* note = new QFrame(this);
     note->setFrameShape(QFrame::Box);
-    auto* noteText = new QLabel(QStringLiteral("High Ratio Mortgages (financing more than  75 % "
-                                               "of purchase price)  must be CMHC insured (this "
-                                               "can be up to 2.5 %)"),
+    auto* noteText = new QLabel(tr("High Ratio Mortgages (financing more than  75 % "
+                                   "of purchase price)  must be CMHC insured (this "
+                                   "can be up to 2.5 %)"),
                                 note);
     noteText->setWordWrap(true);
     auto* noteLayout = new QVBoxLayout(note);

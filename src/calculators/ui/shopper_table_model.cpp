@@ -1,6 +1,8 @@
 // The payment shopper's result table.
 #include "calculators/ui/shopper_table_model.h"
 
+#include "core/translate.h"
+
 namespace hl {
 
 void ShopperTableModel::Append(const std::vector<calc::ShopperLine>& lines) {
@@ -54,7 +56,8 @@ QVariant ShopperTableModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || section < 0 || section >= calc::kShopperColumns)
         return {};
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(calc::kShopperHeadings[static_cast<std::size_t>(section)]);
+        return QString::fromStdString(
+            TrText("Shopper Grid", calc::kShopperHeadings[static_cast<std::size_t>(section)]));
     return {};
 }
 

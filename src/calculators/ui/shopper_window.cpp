@@ -42,7 +42,7 @@ constexpr int kDefaultColumnTwips = 960;
 } // namespace
 
 ShopperWindow::ShopperWindow(AppContext& context, QWidget* parent)
-    : ChildWindow(context, WindowId::Form9, QStringLiteral("Payment Shopper "), parent) {
+    : ChildWindow(context, WindowId::Form9, tr("Payment Shopper "), parent) {
     BuildControls();
     PlaceInTwips(50, 50, 9200, 5490);
     Restore();
@@ -69,11 +69,11 @@ void ShopperWindow::BuildControls() {
     Text8 = boxes_[7];
     Text9 = boxes_[8];
 
-    Command1 = Button("Command1", QStringLiteral("Calculate"), this);
-    Command2 = Button("Command2", QStringLiteral("Close"), this);
-    auto* quick = new QGroupBox(QStringLiteral("  Quick Function   "), this);
-    Command3 = Button("Command3", QStringLiteral("Display a sample"), quick);
-    Command4 = Button("Command4", QStringLiteral("Clear All Input Boxes"), quick);
+    Command1 = Button("Command1", tr("Calculate"), this);
+    Command2 = Button("Command2", tr("Close"), this);
+    auto* quick = new QGroupBox(tr("  Quick Function   "), this);
+    Command3 = Button("Command3", tr("Display a sample"), quick);
+    Command4 = Button("Command4", tr("Clear All Input Boxes"), quick);
     auto* quickLayout = new QVBoxLayout(quick);
     quickLayout->addWidget(Command3);
     quickLayout->addWidget(Command4);
@@ -98,12 +98,11 @@ void ShopperWindow::BuildControls() {
         Grid1->setColumnWidth(c, Twips(kDefaultColumnTwips + 270));
 
     auto* inputs = new QGridLayout;
-    const QString columns[] = {QStringLiteral("Lower Boundary"), QStringLiteral("Upper Boundary"),
-                               QStringLiteral("Increment")};
+    const QString columns[] = {tr("Lower Boundary"), tr("Upper Boundary"), tr("Increment")};
     for (int c = 0; c < 3; ++c)
         inputs->addWidget(new QLabel(columns[c], this), 0, c + 1, Qt::AlignCenter);
-    const QString rows[] = {QStringLiteral("Mortgage Amount:"), QStringLiteral("Interest Rate:"),
-                            QStringLiteral("Amortization Period")};
+    const QString rows[] = {tr("Mortgage Amount:"), tr("Interest Rate:"),
+                            tr("Amortization Period")};
     for (int r = 0; r < 3; ++r) {
         inputs->addWidget(new QLabel(rows[r], this), r + 1, 0);
         for (int c = 0; c < 3; ++c) {
@@ -115,24 +114,21 @@ void ShopperWindow::BuildControls() {
     }
 
     auto* purpose = new QHBoxLayout;
-    auto* purposeCaption = new QLabel(QStringLiteral("Purpose:"), this);
+    auto* purposeCaption = new QLabel(tr("Purpose:"), this);
     QFont bold = purposeCaption->font();
     bold.setBold(true);
     purposeCaption->setFont(bold);
     purpose->addWidget(purposeCaption);
     purpose->addWidget(
-        new QLabel(QStringLiteral("Display the calculated payments for a range of input values"),
-                   this),
-        1);
+        new QLabel(tr("Display the calculated payments for a range of input values"), this), 1);
 
     // The note runs under the boxes it explains.
     auto* note = new QFrame(this);
     note->setFrameShape(QFrame::StyledPanel);
-    auto* noteCaption = new QLabel(QStringLiteral("Note:"), note);
+    auto* noteCaption = new QLabel(tr("Note:"), note);
     noteCaption->setFont(bold);
     auto* noteText = new QLabel(
-        QStringLiteral("To specify a set value (not a range) fill in the Lower Boundary ONLY"),
-        note);
+        tr("To specify a set value (not a range) fill in the Lower Boundary ONLY"), note);
     auto* noteLayout = new QHBoxLayout(note);
     noteLayout->setContentsMargins(6, 3, 6, 3);
     noteLayout->addWidget(noteCaption);

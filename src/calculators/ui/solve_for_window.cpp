@@ -42,14 +42,14 @@ QLabel* Note(const QString& text, QWidget* parent) {
 
 SolveForWindow::SolveForWindow(AppContext& context, QWidget* parent)
     : ChildWindow(context, WindowId::Form14,
-                  QStringLiteral("Solve for...  (scratchsheet -  this data not saved)"), parent) {
+                  tr("Solve for...  (scratchsheet -  this data not saved)"), parent) {
     BuildControls();
     Connect();
     PlaceInTwips(50, 30, 8000, 5500);
     // Opening: every box empty, the frequency Weekly.
     for (int code = kMonthly; code <= kEveryTwoWeeks; ++code)
-        Combo1->addItem(QString::fromLatin1(FrequencyName(code)));
-    Combo1->setCurrentText(QStringLiteral("Weekly"));
+        Combo1->addItem(QString::fromStdString(FrequencyCaption(code)), code);
+    Combo1->setCurrentIndex(Combo1->findData(kWeekly));
 }
 
 void SolveForWindow::BuildControls() {
@@ -67,55 +67,55 @@ void SolveForWindow::BuildControls() {
     Text6 = Box(this, "Text6");
     for (QLineEdit* result : {Text5, Text7, Text6})
         result->setReadOnly(true);
-    Command1 = new QPushButton(QStringLiteral("Close"), this);
+    Command1 = new QPushButton(tr("Close"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
 
-    auto* title = new QLabel(QStringLiteral("Solving for an Unknown Value"), this);
+    auto* title = new QLabel(tr("Solving for an Unknown Value"), this);
     QFont bold = title->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
     title->setFont(bold);
 
-    auto* common = new QGroupBox(QStringLiteral("Common Input Variables:"), this);
+    auto* common = new QGroupBox(tr("Common Input Variables:"), this);
     auto* commonGrid = new QGridLayout(common);
     commonGrid->addWidget(
-        Note(QStringLiteral("These values are common to both \"Solve for\" scenarios and MUST "
-                            "BE FILLED IN."),
+        Note(tr("These values are common to both \"Solve for\" scenarios and MUST "
+                "BE FILLED IN."),
              common),
         0, 0, 1, 5);
-    commonGrid->addWidget(Caption(QStringLiteral("Interest Rate:"), common), 1, 0);
+    commonGrid->addWidget(Caption(tr("Interest Rate:"), common), 1, 0);
     commonGrid->addWidget(Text1, 1, 1);
-    commonGrid->addWidget(Caption(QStringLiteral("Payment Frequency"), common), 1, 3);
+    commonGrid->addWidget(Caption(tr("Payment Frequency"), common), 1, 3);
     commonGrid->addWidget(Combo1, 1, 4);
-    commonGrid->addWidget(Caption(QStringLiteral("Payment Amount:"), common), 2, 0);
+    commonGrid->addWidget(Caption(tr("Payment Amount:"), common), 2, 0);
     commonGrid->addWidget(Text2, 2, 1);
     commonGrid->setColumnStretch(2, 1);
 
-    auto* years = new QGroupBox(QStringLiteral("Solve for Amortization Period"), this);
+    auto* years = new QGroupBox(tr("Solve for Amortization Period"), this);
     auto* yearsGrid = new QGridLayout(years);
-    yearsGrid->addWidget(Note(QStringLiteral("To solve for an unknown Amortization Period "
-                                             "fill in the Mortgage Amount box below:"),
+    yearsGrid->addWidget(Note(tr("To solve for an unknown Amortization Period "
+                                 "fill in the Mortgage Amount box below:"),
                               years),
                          0, 0, 1, 3);
-    yearsGrid->addWidget(Caption(QStringLiteral("Mortgage Amount:"), years), 1, 0);
+    yearsGrid->addWidget(Caption(tr("Mortgage Amount:"), years), 1, 0);
     yearsGrid->addWidget(Text3, 1, 1);
     // The longest caption of the row goes onto two lines to leave the boxes their width.
-    yearsGrid->addWidget(Note(QStringLiteral("Calculated AmortizationPeriod:"), years), 2, 0);
+    yearsGrid->addWidget(Note(tr("Calculated AmortizationPeriod:"), years), 2, 0);
     yearsGrid->addWidget(Text5, 2, 1);
-    yearsGrid->addWidget(Caption(QStringLiteral("payments"), years), 2, 2);
+    yearsGrid->addWidget(Caption(tr("payments"), years), 2, 2);
     yearsGrid->addWidget(Text7, 3, 1);
-    yearsGrid->addWidget(Caption(QStringLiteral("years"), years), 3, 2);
+    yearsGrid->addWidget(Caption(tr("years"), years), 3, 2);
     yearsGrid->setRowStretch(4, 1);
 
-    auto* amount = new QGroupBox(QStringLiteral("Solve for Mortgage Amount"), this);
+    auto* amount = new QGroupBox(tr("Solve for Mortgage Amount"), this);
     auto* amountGrid = new QGridLayout(amount);
-    amountGrid->addWidget(Note(QStringLiteral("To solve for an unknown Mortgage Amount fill "
-                                              "in the Am. Period box below:"),
+    amountGrid->addWidget(Note(tr("To solve for an unknown Mortgage Amount fill "
+                                  "in the Am. Period box below:"),
                                amount),
                           0, 0, 1, 2);
-    amountGrid->addWidget(Caption(QStringLiteral("Amortization Period (years):"), amount), 1, 0);
+    amountGrid->addWidget(Caption(tr("Amortization Period (years):"), amount), 1, 0);
     amountGrid->addWidget(Text4, 1, 1);
-    amountGrid->addWidget(Caption(QStringLiteral("Calculated Mtge Amount:"), amount), 2, 0);
+    amountGrid->addWidget(Caption(tr("Calculated Mtge Amount:"), amount), 2, 0);
     amountGrid->addWidget(Text6, 2, 1);
     amountGrid->setRowStretch(3, 1);
 
@@ -129,23 +129,23 @@ void SolveForWindow::BuildControls() {
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(heading);
-    page->addWidget(Note(QStringLiteral("Fill in the data fields and the unknown values are "
-                                        "automatically calculated when enough input data is "
-                                        "entered."),
+    page->addWidget(Note(tr("Fill in the data fields and the unknown values are "
+                            "automatically calculated when enough input data is "
+                            "entered."),
                          this));
     page->addWidget(common);
     page->addLayout(solves, 1);
 
     // A screen reader names each box after its caption.
     const std::pair<QWidget*, QString> captioned[] = {
-        {Text1, QStringLiteral("Interest Rate:")},
-        {Combo1, QStringLiteral("Payment Frequency")},
-        {Text2, QStringLiteral("Payment Amount:")},
-        {Text3, QStringLiteral("Mortgage Amount:")},
-        {Text5, QStringLiteral("Calculated Amortization Period, payments")},
-        {Text7, QStringLiteral("Calculated Amortization Period, years")},
-        {Text4, QStringLiteral("Amortization Period (years):")},
-        {Text6, QStringLiteral("Calculated Mtge Amount:")}};
+        {Text1, tr("Interest Rate:")},
+        {Combo1, tr("Payment Frequency")},
+        {Text2, tr("Payment Amount:")},
+        {Text3, tr("Mortgage Amount:")},
+        {Text5, tr("Calculated Amortization Period, payments")},
+        {Text7, tr("Calculated Amortization Period, years")},
+        {Text4, tr("Amortization Period (years):")},
+        {Text6, tr("Calculated Mtge Amount:")}};
     for (const auto& [box, caption] : captioned)
         NameAfterCaption(box, caption);
 
@@ -184,7 +184,8 @@ calc::SolveInputs SolveForWindow::Inputs() const {
     in.payment = calc::BoxValue(TextOf(Text2));
     in.amount = calc::BoxValue(TextOf(Text3));
     in.years = calc::BoxValue(TextOf(Text4));
-    in.frequency = Combo1->currentText().toStdString();
+    // The solves read the English name, whatever the language the list shows.
+    in.frequency = FrequencyName(Combo1->currentData().toInt());
     return in;
 }
 

@@ -34,8 +34,8 @@ namespace {
 
 QLineEdit* Box(QWidget* parent, const char* name) { return MakeShowingBox(parent, name, 1300); }
 
-QLabel* Caption(QWidget* parent, const char* name, const char* text) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
+QLabel* Caption(QWidget* parent, const char* name, const QString& text) {
+    auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     return label;
@@ -68,7 +68,7 @@ void SetText(QLineEdit* box, const std::string& text) {
 } // namespace
 
 GraphWindow::GraphWindow(AppContext& context, QWidget* parent)
-    : ChildWindow(context, WindowId::Form6, QStringLiteral("Graph"), parent) {
+    : ChildWindow(context, WindowId::Form6, tr("Graph"), parent) {
     BuildControls();
     PlaceInTwips(40, 10, 9200, 5680);
 }
@@ -100,9 +100,9 @@ void GraphWindow::BuildControls() {
     Text6 = Box(this, "Text6");
     auto* data = new QGridLayout;
     data->setSpacing(Twips(30));
-    data->addWidget(Caption(this, "Label1", "Line Label:"), 0, 0);
-    data->addWidget(Caption(this, "Label2", "Start Point:"), 1, 0);
-    data->addWidget(Caption(this, "Label3", "End Point:"), 2, 0);
+    data->addWidget(Caption(this, "Label1", tr("Line Label:")), 0, 0);
+    data->addWidget(Caption(this, "Label2", tr("Start Point:")), 1, 0);
+    data->addWidget(Caption(this, "Label3", tr("End Point:")), 2, 0);
     data->addWidget(Text1, 0, 1);
     data->addWidget(Text2, 1, 1);
     data->addWidget(Text3, 2, 1);
@@ -115,30 +115,30 @@ void GraphWindow::BuildControls() {
     Shape2->setFrameShape(QFrame::Box);
     Text7 = Box(Shape2, "Text7");
     Text8 = Box(Shape2, "Text8");
-    Text8->setText(QStringLiteral("X over point:"));
+    Text8->setText(tr("X over point:"));
     Text8->setFrame(false);
     Text9 = Box(Shape2, "Text9");
     auto* crossover = new QGridLayout(Shape2);
     crossover->setContentsMargins(Twips(60), Twips(30), Twips(60), Twips(30));
     crossover->setSpacing(Twips(30));
-    crossover->addWidget(Caption(Shape2, "Label4", "Crossover Point (if one only) Data"), 0, 0, 1,
-                         2);
-    crossover->addWidget(Caption(Shape2, "Label5", "Date of Xover:"), 1, 0);
+    crossover->addWidget(Caption(Shape2, "Label4", tr("Crossover Point (if one only) Data")), 0, 0,
+                         1, 2);
+    crossover->addWidget(Caption(Shape2, "Label5", tr("Date of Xover:")), 1, 0);
     crossover->addWidget(Text7, 1, 1);
     crossover->addWidget(Text8, 2, 0);
     crossover->addWidget(Text9, 2, 1);
     Shape2->hide();
     // A screen reader names each box after its caption, and the line it belongs to.
     const std::pair<QWidget*, QString> captioned[] = {
-        {Text1, QStringLiteral("First Line Label")},   {Text2, QStringLiteral("First Start Point")},
-        {Text3, QStringLiteral("First End Point")},    {Text4, QStringLiteral("Second Line Label")},
-        {Text5, QStringLiteral("Second Start Point")}, {Text6, QStringLiteral("Second End Point")},
-        {Text7, QStringLiteral("Date of Xover:")},     {Text9, QStringLiteral("X over point:")}};
+        {Text1, tr("First Line Label")},   {Text2, tr("First Start Point")},
+        {Text3, tr("First End Point")},    {Text4, tr("Second Line Label")},
+        {Text5, tr("Second Start Point")}, {Text6, tr("Second End Point")},
+        {Text7, tr("Date of Xover:")},     {Text9, tr("X over point:")}};
     for (const auto& [box, caption] : captioned)
         NameAfterCaption(box, caption);
-    Text8->setAccessibleName(QStringLiteral("Crossover point caption"));
+    Text8->setAccessibleName(tr("Crossover point caption"));
 
-    Command1 = new QPushButton(QStringLiteral("Close"), this);
+    Command1 = new QPushButton(tr("Close"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
 
     auto* bottom = new QHBoxLayout;

@@ -1,6 +1,8 @@
 // The schedule grid's model.
 #include "display/ui/schedule_model.h"
 
+#include "core/translate.h"
+
 namespace hl {
 
 namespace {
@@ -44,7 +46,8 @@ QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || section < 0 || section >= kScheduleColumns)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(kScheduleHeaders[static_cast<std::size_t>(section)]);
+        return QString::fromStdString(
+            TrText("Schedule Grid", kScheduleHeaders[static_cast<std::size_t>(section)]));
     return {};
 }
 

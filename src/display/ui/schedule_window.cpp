@@ -31,23 +31,29 @@ namespace hl {
 
 namespace {
 
-QPushButton* Button(QWidget* parent, const char* name, const char* text) {
-    auto* button = new QPushButton(QString::fromLatin1(text), parent);
+QPushButton* Button(QWidget* parent, const char* name, const QString& text) {
+    auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
     return button;
 }
 
 // A caption's lines: its words as the header breaks them, at each run of blanks.
-std::vector<QString> CaptionLines(const char* caption) {
+std::vector<QString> CaptionLines(const QString& caption) {
     std::vector<QString> lines;
-    for (const QString& line :
-         QString::fromLatin1(caption).trimmed().split(QRegularExpression(QStringLiteral(" {2,}"))))
+    for (const QString& line : caption.trimmed().split(QRegularExpression(QStringLiteral(" {2,}"))))
         lines.push_back(line);
     return lines;
 }
 
-QRadioButton* Option(QWidget* parent, const char* name, const char* text) {
-    auto* option = new QRadioButton(QString::fromLatin1(text), parent);
+// The letters of a UTF-8 text: its bytes less the continuation bytes of its accented letters.
+std::size_t Letters(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char byte) {
+        return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+    }));
+}
+
+QRadioButton* Option(QWidget* parent, const char* name, const QString& text) {
+    auto* option = new QRadioButton(text, parent);
     option->setObjectName(QString::fromLatin1(name));
     return option;
 }
@@ -55,7 +61,7 @@ QRadioButton* Option(QWidget* parent, const char* name, const char* text) {
 } // namespace
 
 ScheduleWindow::ScheduleWindow(AppContext& context, QWidget* parent)
-    : ChildWindow(context, WindowId::Form7, QStringLiteral("Schedule Display"), parent) {
+    : ChildWindow(context, WindowId::Form7, tr("Schedule Display"), parent) {
     BuildControls();
     PlaceInTwips(50, 50, 9200, 5490);
     Load();
@@ -72,20 +78,22 @@ void ScheduleWindow::FitColumns() {
     std::vector<int> weights;
     for (int c = 0; c < kScheduleColumns; ++c) {
         const auto column = static_cast<std::size_t>(c);
-        std::vector<QString> cells = CaptionLines(kScheduleHeaders[column]);
+        // The caption as the header shows it, in the program's language.
+        std::vector<QString> cells = CaptionLines(model_->headerData(c, Qt::Horizontal).toString());
         const int captions = ColumnNeed(Grid1->horizontalHeader()->fontMetrics(), cells);
-        // The longest texts are the widest: the figures' digits are all one width.
-        cells.clear();
+        // The longest texts are the widest: the figures' digits are all one width. Month names
+        // are not ("mars" is wider than "juil."), so texts one letter short are measured too.
+        std::vector<std::string> texts;
+        texts.reserve(rows.size());
         std::size_t longest = 0;
         for (const ScheduleRow& row : rows) {
-            const std::string text = ScheduleCellText(row, c);
-            if (text.size() > longest)
-                cells.clear();
-            if (text.size() >= longest) {
-                longest = text.size();
-                cells.push_back(QString::fromStdString(text));
-            }
+            texts.push_back(ScheduleCellText(row, c));
+            longest = std::max(longest, Letters(texts.back()));
         }
+        cells.clear();
+        for (const std::string& text : texts)
+            if (Letters(text) + 1 >= longest)
+                cells.push_back(QString::fromStdString(text));
         needs.push_back(std::max(captions, ColumnNeed(Grid1->fontMetrics(), cells)));
         weights.push_back(kGridDefaultColumnTwips + kScheduleColumnWidening[column]);
     }
@@ -114,11 +122,11 @@ void ScheduleWindow::BuildControls() {
     header->setFixedHeight(Twips(kScheduleHeaderTwips));
     header->setHighlightSections(false);
 
-    Frame1 = new QGroupBox(QStringLiteral("Grid Display Options"), this);
+    Frame1 = new QGroupBox(tr("Grid Display Options"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Option1 = Option(Frame1, "Option1", "All Payments");
-    Option2 = Option(Frame1, "Option2", "Loan Anniversaries only");
-    Option3 = Option(Frame1, "Option3", "Year Ends only");
+    Option1 = Option(Frame1, "Option1", tr("All Payments"));
+    Option2 = Option(Frame1, "Option2", tr("Loan Anniversaries only"));
+    Option3 = Option(Frame1, "Option3", tr("Year Ends only"));
     auto* options = new QVBoxLayout(Frame1);
     options->setContentsMargins(Twips(90), Twips(30), Twips(90), Twips(30));
     options->setSpacing(0);
@@ -126,12 +134,12 @@ void ScheduleWindow::BuildControls() {
     options->addWidget(Option2);
     options->addWidget(Option3);
 
-    Label1 = new QLabel(QStringLiteral("Graphs"), this);
+    Label1 = new QLabel(tr("Graphs"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignCenter);
-    Command1 = Button(this, "Command1", "Balance over Time");
-    Command2 = Button(this, "Command2", "Acc. Interest   versus Acc. Principle");
-    Command6 = Button(this, "Command6", "Components of Regular Payment");
+    Command1 = Button(this, "Command1", tr("Balance over Time"));
+    Command2 = Button(this, "Command2", tr("Acc. Interest   versus Acc. Principle"));
+    Command6 = Button(this, "Command6", tr("Components of Regular Payment"));
     auto* graphs = new QGridLayout;
     graphs->setSpacing(Twips(30));
     graphs->addWidget(Label1, 0, 0, 1, 2);
@@ -139,8 +147,8 @@ void ScheduleWindow::BuildControls() {
     graphs->addWidget(Command6, 1, 1);
     graphs->addWidget(Command2, 2, 0, 1, 2);
 
-    Command4 = Button(this, "Command4", "Close");
-    Command3 = Button(this, "Command3", "Quit");
+    Command4 = Button(this, "Command4", tr("Close"));
+    Command3 = Button(this, "Command3", tr("Quit"));
     auto* closing = new QVBoxLayout;
     closing->setSpacing(Twips(30));
     closing->addStretch(1);

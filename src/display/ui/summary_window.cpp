@@ -19,8 +19,8 @@ namespace {
 
 QLineEdit* Box(QWidget* parent, const char* name) { return MakeShowingBox(parent, name, 1800); }
 
-QLabel* Caption(QWidget* parent, const char* name, const char* text, bool heading = false) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
+QLabel* Caption(QWidget* parent, const char* name, const QString& text, bool heading = false) {
+    auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText); // keep the captions' runs of blanks as they are
     label->setAlignment((heading ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
@@ -30,7 +30,7 @@ QLabel* Caption(QWidget* parent, const char* name, const char* text, bool headin
 } // namespace
 
 SummaryWindow::SummaryWindow(AppContext& context, QWidget* parent)
-    : ChildWindow(context, WindowId::Form3, QStringLiteral("Summary Display"), parent) {
+    : ChildWindow(context, WindowId::Form3, tr("Summary Display"), parent) {
     BuildControls();
     PlaceInTwips(50, 30, 8000, 5500);
     Load();
@@ -47,7 +47,7 @@ void SummaryWindow::BuildControls() {
     Text4 = Box(this, "Text4");
     Text2 = Box(this, "Text2");
     Text3 = Box(this, "Text3");
-    Command1 = new QPushButton(QStringLiteral("Close"), this);
+    Command1 = new QPushButton(tr("Close"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
 
     // Three columns: section headings, captions, boxes. Every caption sits against its box.
@@ -56,30 +56,30 @@ void SummaryWindow::BuildControls() {
     grid->setVerticalSpacing(Twips(15));
     grid->setColumnStretch(1, 1);
     int row = 0;
-    grid->addWidget(Caption(this, "Label1", "The following data is a snapshot taken at:", true),
+    grid->addWidget(Caption(this, "Label1", tr("The following data is a snapshot taken at:"), true),
                     row++, 0, 1, 3);
-    auto line = [&](const char* name, const char* text, QLineEdit* box) {
-        NameAfterCaption(box, QString::fromLatin1(text));
+    auto line = [&](const char* name, const QString& text, QLineEdit* box) {
+        NameAfterCaption(box, text);
         grid->addWidget(Caption(this, name, text), row, 0, 1, 2);
         grid->addWidget(box, row++, 2);
     };
-    line("Label2", "Date:", Text12);
-    line("Label3", "at payment number:", Text1);
-    line("Label4", "Balance still Outstanding:      $", Text9);
-    grid->addWidget(Caption(this, "Label5", "$ Paid Out:", true), row, 0);
-    grid->addWidget(Caption(this, "Label6", "by Regular Payments:"), row, 1);
+    line("Label2", tr("Date:"), Text12);
+    line("Label3", tr("at payment number:"), Text1);
+    line("Label4", tr("Balance still Outstanding:      $"), Text9);
+    grid->addWidget(Caption(this, "Label5", tr("$ Paid Out:"), true), row, 0);
+    grid->addWidget(Caption(this, "Label6", tr("by Regular Payments:")), row, 1);
     grid->addWidget(Text6, row++, 2);
-    line("Label7", "by Lump Payments: ", Text5);
-    line("Label8", "Total Interest Paid to Date:    $", Text10);
-    line("Label9", "Total Principle Paid to Date: $", Text11);
-    line("Label10", "Extra $ paid out as a result of user specified payment changes:", Text4);
-    line("Label11", "If the mortgage was to continue to run, it would be paid off:", Text2);
-    line("Label12", "at payment number:", Text3);
+    line("Label7", tr("by Lump Payments: "), Text5);
+    line("Label8", tr("Total Interest Paid to Date:    $"), Text10);
+    line("Label9", tr("Total Principle Paid to Date: $"), Text11);
+    line("Label10", tr("Extra $ paid out as a result of user specified payment changes:"), Text4);
+    line("Label11", tr("If the mortgage was to continue to run, it would be paid off:"), Text2);
+    line("Label12", tr("at payment number:"), Text3);
     // Captions that read on from the one above are named in full.
-    Text1->setAccessibleName(QStringLiteral("Snapshot at payment number"));
-    Text6->setAccessibleName(QStringLiteral("Paid Out by Regular Payments"));
-    Text5->setAccessibleName(QStringLiteral("Paid Out by Lump Payments"));
-    Text3->setAccessibleName(QStringLiteral("Paid off at payment number"));
+    Text1->setAccessibleName(tr("Snapshot at payment number"));
+    Text6->setAccessibleName(tr("Paid Out by Regular Payments"));
+    Text5->setAccessibleName(tr("Paid Out by Lump Payments"));
+    Text3->setAccessibleName(tr("Paid off at payment number"));
     grid->addWidget(Command1, row++, 2);
     grid->setRowStretch(row, 1);
 

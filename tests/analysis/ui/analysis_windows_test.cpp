@@ -5,9 +5,15 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <map>
+#include <memory>
+
 #include "analysis/ui/early_discharge_window.h"
+#include "analysis/ui/refinance_search_window.h"
+#include "analysis/ui/refinance_window.h"
 #include "analysis/ui/suggestions_window.h"
 #include "core/format.h"
+#include "core/translate.h"
 #include "files/study_file.h"
 #include "files/working_files.h"
 #include "support/standard_scenario.h"
@@ -180,6 +186,36 @@ class AnalysisWindowsTest : public QObject {
         QCOMPARE(out.pages[0].LineText(17).substr(11),
                  std::string("Current Mortgage runs from:   Jan 1 1996   until   Dec 1 2000"));
         QCOMPARE(out.pages[0].TextAt(42, 33)->text, w->Text6->text().toStdString());
+    }
+
+    void dateBoxesHoldEveryMonthInFrench() {
+        // French month names run wider than the English ones ("févr.", "sept."): a date box has
+        // room for each, with the margins it leaves an English date.
+        const std::map<std::string, std::string> months = {
+            {"Jan", "janv."}, {"Feb", "févr."}, {"Mar", "mars"},  {"Apr", "avr."},
+            {"May", "mai"},   {"Jun", "juin"},  {"Jul", "juil."}, {"Aug", "août"},
+            {"Sep", "sept."}, {"Oct", "oct."},  {"Nov", "nov."},  {"Dec", "déc."}};
+        struct EnglishAgain {
+            ~EnglishAgain() { SetTranslator({}); }
+        } restore;
+        SetTranslator([&months](const char* context, const char* text) {
+            const auto french = months.find(text);
+            return std::string(context) == "Months" && french != months.end() ? french->second
+                                                                              : std::string(text);
+        });
+        const std::unique_ptr<QWidget> windows[] = {
+            OpenDischarge(), std::make_unique<RefinanceWindow>(bed_->context),
+            std::make_unique<RefinanceSearchWindow>(bed_->context)};
+        for (const auto& w : windows) {
+            w->show();
+            auto* box = Child<QLineEdit>(w.get(), "Text1");
+            for (int month = 1; month <= 12; ++month) {
+                const QString date = QString::fromStdString(
+                    FormatDate(DayFromCivil(2000, month, 28), "mmm d, yyyy"));
+                QVERIFY2(box->width() >= box->fontMetrics().horizontalAdvance(date) + 12,
+                         qPrintable(w->objectName() + QStringLiteral(" ") + date));
+            }
+        }
     }
 
     void suggestionsPrintTheListAsShown() {

@@ -11,6 +11,7 @@
 #include "calculators/ui/compare_window.h"
 #include "core/day_number.h"
 #include "core/format.h"
+#include "core/translate.h"
 #include "engine/working_names.h"
 #include "files/study_file.h"
 #include "print/compare_report.h"
@@ -285,6 +286,30 @@ class CompareWindowTest : public QObject {
         w->Command4->click();
         QCOMPARE(w->Text21->text(), QStringLiteral("1000.00"));
         w->close();
+    }
+
+    void theListSpeaksTheProgramsLanguageWhileTheFileKeepsEnglish() {
+        // A translated program: the frequencies read in its language, on the list and for
+        // scenario one, while the working file and the computation keep the English names.
+        SetTranslator([](const char* context, const char* text) {
+            return std::string(context) == "Frequencies" ? std::string("fr ") + text
+                                                         : std::string(text);
+        });
+        CompareWindow* w = Open();
+        SetTranslator({});
+        QCOMPARE(w->Text6->text(), QStringLiteral("fr Weekly"));
+        QCOMPARE(w->Combo1->currentText(), QStringLiteral("fr Weekly"));
+        TypeScenarioTwo(*w);
+        w->Combo1->setCurrentIndex(w->Combo1->findText(QStringLiteral("fr Monthly")));
+        w->Combo1Click();
+        w->Command4->click();
+        QCOMPARE(w->Text19->text(), QStringLiteral("894.49")); // the standard monthly payment
+        w->Command5->click();
+        QCOMPARE(w->Combo1->currentText(), QStringLiteral("fr Weekly"));
+        w->Combo1->setCurrentIndex(w->Combo1->findText(QStringLiteral("fr Monthly")));
+        w->close();
+        QCOMPARE(ReadToolFile(bed_->session.folder, ToolFile::Compare).Text(5),
+                 std::string("Monthly"));
     }
 
     void timeFramePromptErasesOnlyScenarioTwosTable() {

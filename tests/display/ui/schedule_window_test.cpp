@@ -13,8 +13,10 @@
 #include <QTest>
 
 #include <filesystem>
+#include <map>
 
 #include "core/format.h"
+#include "core/translate.h"
 #include "display/ui/graph_window.h"
 #include "display/ui/schedule_window.h"
 #include "display_fixture.h"
@@ -24,6 +26,7 @@
 #include "support/widget_lookup.h"
 #include "support/window_test_bed.h"
 #include "support/window_test_main.h"
+#include "windowkit/fitted_columns.h"
 
 using namespace hl;
 using hl::test::Child;
@@ -72,6 +75,7 @@ class ScheduleWindowTest : public QObject {
     void loadShowsTheOpeningBalanceAndEveryPayment();
     void headerTextsWidthsAndAlignments();
     void everyColumnIsInSightAtTheOpeningSize();
+    void theDateColumnHoldsEveryFrenchDate();
     void optionsChooseRowsAndAreRemembered();
     void storedOptionIsRestored_data();
     void storedOptionIsRestored();
@@ -165,6 +169,42 @@ void ScheduleWindowTest::everyColumnIsInSightAtTheOpeningSize() {
             QVERIFY2(grid->columnWidth(c) > widest, qPrintable(QString::number(c)));
         }
     }
+}
+
+void ScheduleWindowTest::theDateColumnHoldsEveryFrenchDate() {
+    // French month names differ in width and length ("mars" is wider than "juil."): squeezed to
+    // what its texts need, the date column still holds every date of a five-year weekly loan.
+    const std::map<std::string, std::string> months = {
+        {"Jan", "janv."}, {"Feb", "févr."}, {"Mar", "mars"},  {"Apr", "avr."},
+        {"May", "mai"},   {"Jun", "juin"},  {"Jul", "juil."}, {"Aug", "août"},
+        {"Sep", "sept."}, {"Oct", "oct."},  {"Nov", "nov."},  {"Dec", "déc."}};
+    struct EnglishAgain {
+        ~EnglishAgain() { SetTranslator({}); }
+    } restore;
+    SetTranslator([&months](const char* context, const char* text) {
+        const auto name = months.find(text);
+        return std::string(context) == "Months" && name != months.end() ? name->second
+                                                                        : std::string(text);
+    });
+    WindowTestBed bed;
+    bed.session.scenario = test::StandardScenario();
+    bed.session.scenario.frequency = kWeekly;
+    QMdiArea area;
+    area.resize(1600, 1000);
+    auto* w = new ScheduleWindow(bed.context);
+    QMdiSubWindow* frame = area.addSubWindow(w);
+    frame->setGeometry(w->PlaceAsked());
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    frame->resize(200, frame->height());
+    auto* grid = Child<QTableView>(w, "Grid1");
+    QTRY_VERIFY(grid->horizontalScrollBar()->isVisible());
+    std::vector<QString> dates;
+    for (int r = 0; r < grid->model()->rowCount(); ++r)
+        dates.push_back(Cell(grid, r, 1));
+    QVERIFY(dates[1].startsWith(QStringLiteral("janv. ")));
+    // Room for the widest date and the cell's margins: no date is elided.
+    QVERIFY(grid->columnWidth(1) >= ColumnNeed(grid->fontMetrics(), dates));
 }
 
 void ScheduleWindowTest::optionsChooseRowsAndAreRemembered() {
