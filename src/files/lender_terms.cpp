@@ -1,6 +1,7 @@
 // Writing and reading the lender's terms section of the study file.
 #include "files/lender_terms.h"
 
+#include <charconv>
 #include <string>
 
 #include "core/day_number.h"
@@ -27,8 +28,12 @@ std::optional<Millipercent> ReadOptionalRate(ItemReader& r, const char* what) {
     const std::string item = TrimmedItem(r.Raw());
     if (item.empty())
         return std::nullopt;
-    ItemReader one(item);
-    return static_cast<Millipercent>(Checked(line, one.Int32(), 0, kMostTermsRate, what));
+    long long value = 0;
+    const auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), value);
+    if (error != std::errc() || end != item.data() + item.size())
+        FailAt(line, "\"" + item.substr(0, 24) + "\" stands where the lender's " + what +
+                         " (a whole number, or nothing) belongs");
+    return static_cast<Millipercent>(Checked(line, value, 0, kMostTermsRate, what));
 }
 
 void WriteOptional(ItemWriter& w, const std::optional<Millipercent>& rate) {
