@@ -19,6 +19,7 @@
 #include "core/day_number.h"
 #include "core/format.h"
 #include "files/working_files.h"
+#include "windowkit/accessible_names.h"
 #include "windowkit/controls.h"
 #include "windowkit/engine_messages.h"
 #include "windowkit/selection_text.h"
@@ -52,7 +53,7 @@ QLineEdit* MakeInputBox(QWidget* parent, const char* name, QLabel* caption) {
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("Sep 30, 2000")) + 16);
     // A screen reader says what the box is for, not just "edit".
-    box->setAccessibleName(caption->text().remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+    NameAfterCaption(box, caption->text());
     caption->setBuddy(box);
     return box;
 }
