@@ -10,8 +10,12 @@ namespace {
 
 constexpr int kLeft = 6;
 constexpr int kValue = 44;
-constexpr int kRight = 52;
-constexpr int kRightValue = 82;
+constexpr int kRight = 57;
+constexpr int kRightValue = 84;
+// The privilege table's columns: six of them, each wide enough for "Largest increase" in the
+// body face.
+constexpr double kTableLeft = 3;
+constexpr double kTableStep = 15;
 // The grid's last line before the footer's rule.
 constexpr int kLastLine = 58;
 
@@ -48,7 +52,14 @@ Report LenderReport(const Scenario& scenario, const LenderSheet& s) {
     Lines(w, kLeft, kValue, s.terms);
     const int afterTerms = w.Line();
     w.MoveTo(top);
-    w.At(kRight, s.textbookRate);
+    // The rate, then why that rate, on a line of its own: the column is narrow.
+    const std::size_t why = s.textbookRate.find(" (");
+    w.At(kRight, s.textbookRate.substr(0, why));
+    w.NewLine();
+    if (why != std::string::npos) {
+        w.At(kRight, s.textbookRate.substr(why + 1));
+        w.NewLine();
+    }
     w.NewLine();
     Lines(w, kRight, kRightValue, s.textbook);
 
@@ -72,7 +83,7 @@ Report LenderReport(const Scenario& scenario, const LenderSheet& s) {
     w.SetFont(PrintFace::CourierNew, 9);
     const auto row = [&](const std::vector<std::string>& cells) {
         for (std::size_t k = 0; k < cells.size(); ++k)
-            w.At(kLeft + 14.0 * static_cast<double>(k), cells[k]);
+            w.At(kTableLeft + kTableStep * static_cast<double>(k), cells[k]);
         w.NewLine();
     };
     row(s.yearHeadings);

@@ -470,12 +470,11 @@ void LenderTermsWindow::ShowTextbook(DayNumber date, Millipercent compared) {
     QString source;
     if (analysis::CheckDischargeRate(kept, s).outcome == analysis::BoxOutcome::Accepted) {
         rate = sgl::Round(TextValue(analysis::CheckDischargeRate(kept, s).text));
-        source = tr("At %1 %, the rate of the Early Discharge Penalties window.")
+        source = tr("At %1 % (the Early Discharge Penalties window's rate).")
                      .arg(QString::fromStdString(FormatNumber(rate, "#0.000")));
     } else {
         rate = static_cast<Single>(compared) / 1000.0f;
-        source = tr("At %1 %, today's posted rate less the discount (the Early Discharge "
-                    "Penalties window has no rate).")
+        source = tr("At %1 % (today's posted rate less the discount).")
                      .arg(QString::fromStdString(analysis::RateText(compared)));
     }
     if (!(rate > 0.0f)) {

@@ -7,8 +7,10 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "analysis/early_discharge.h"
 #include "analysis/ui/lender_terms_window.h"
 #include "core/format.h"
+#include "files/working_files.h"
 #include "support/standard_scenario.h"
 #include "support/window_test_bed.h"
 #include "support/window_test_main.h"
@@ -104,6 +106,18 @@ class LenderTermsWindowTest : public QObject {
         // Beside them the textbook figures, at the rate the lender compares with: 7 - 1.5.
         QVERIFY(w->TextbookRateLabel->text().startsWith(QStringLiteral("At 5.500 %")));
         QVERIFY(!w->TextbookThreeMonthOut->text().isEmpty());
+        // With a rate kept by the early discharge window, its figures are that window's.
+        ToolSection kept(ToolFile::Discharge);
+        kept.SetDay(0, DayFromCivil(1998, 2, 15));
+        kept.SetText(1, "8");
+        WriteToolFile(bed_->session.folder, kept);
+        Leave(*w, w->FeeBox, "250");
+        QCOMPARE(w->TextbookRateLabel->text(),
+                 QStringLiteral("At 8.000 % (the Early Discharge Penalties window's rate)."));
+        const analysis::DischargeResult textbook = analysis::CalculateDischarge(
+            in, RunSchedule(in, quiet).schedule, DayFromCivil(1998, 2, 15), 8.0f);
+        QCOMPARE(w->FutureValueOut->text().toStdString(), textbook.futureValue);
+        QCOMPARE(w->TextbookThreeMonthOut->text().toStdString(), textbook.threeMonth);
 
         // A signing rate works the discount out, and the figures follow.
         Leave(*w, w->SigningPostedBox, "12");
