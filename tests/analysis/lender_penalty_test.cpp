@@ -21,72 +21,32 @@ struct ChargeCase {
 TEST(LenderCharge, TheFiguresThatMustComeOut) {
     // balance, contract rate, today's posted, discount, months left, months passed, term months,
     // long term, fee, cash back, clawback
+    // clang-format off
     const ChargeCase cases[] = {
         {"a lender's published example: 100,000 at 9 %, discount 0.5, 36 months, posted 6",
          {10'000'000, 9000, 6000, 500, 36, 24, 60, false, 0, 0, false},
-         225'000,
-         1'050'000,
-         1'050'000,
-         0,
-         1'050'000,
-         false},
+         225'000, 1'050'000, 1'050'000, 0, 1'050'000, false},
         {"the same with 70 months of a 10-year term past: three months' interest only",
          {10'000'000, 9000, 6000, 500, 50, 70, 120, true, 0, 0, false},
-         225'000,
-         1'458'333,
-         225'000,
-         0,
-         225'000,
-         true},
+         225'000, 1'458'333, 225'000, 0, 225'000, true},
         {"a long term before its fifth year is charged the greater, as any other",
          {10'000'000, 9000, 6000, 500, 61, 59, 120, true, 0, 0, false},
-         225'000,
-         1'779'167,
-         1'779'167,
-         0,
-         1'779'167,
-         false},
+         225'000, 1'779'167, 1'779'167, 0, 1'779'167, false},
         {"posted less the discount above the contract rate: no differential",
          {10'000'000, 9000, 10000, 500, 36, 24, 60, false, 0, 0, false},
-         225'000,
-         0,
-         225'000,
-         0,
-         225'000,
-         false},
+         225'000, 0, 225'000, 0, 225'000, false},
         {"fee and cash back clawed back by whole months left: 3,000 x 36 / 60",
          {10'000'000, 9000, 6000, 500, 36, 24, 60, false, 25'000, 300'000, true},
-         225'000,
-         1'050'000,
-         1'050'000,
-         180'000,
-         1'255'000,
-         false},
+         225'000, 1'050'000, 1'050'000, 180'000, 1'255'000, false},
         {"cash back not clawed back costs nothing",
          {10'000'000, 9000, 6000, 500, 36, 24, 60, false, 0, 300'000, false},
-         225'000,
-         1'050'000,
-         1'050'000,
-         0,
-         1'050'000,
-         false},
+         225'000, 1'050'000, 1'050'000, 0, 1'050'000, false},
         {"hand computation: 2.00 x 1 % x 3 / 12 is half a cent, rounded up once",
-         {200, 1000, 1000, 0, 12, 0, 60, false, 0, 0, false},
-         1,
-         0,
-         1,
-         0,
-         1,
-         false},
+         {200, 1000, 1000, 0, 12, 0, 60, false, 0, 0, false}, 1, 0, 1, 0, 1, false},
         {"hand computation: 1/3 of 1.00 clawed back rounds down to 0.33",
-         {0, 9000, 6000, 0, 20, 40, 60, false, 0, 100, true},
-         0,
-         0,
-         0,
-         33,
-         33,
-         false},
+         {0, 9000, 6000, 0, 20, 40, 60, false, 0, 100, true}, 0, 0, 0, 33, 33, false},
     };
+    // clang-format on
     for (const ChargeCase& c : cases) {
         SCOPED_TRACE(c.source);
         const LenderPenalty p = LenderCharge(c.in);
@@ -119,6 +79,7 @@ Scenario Original100000At(Single rate, Frequency f = kMonthly) {
 struct PlanCase {
     const char* source;
     PrivilegeYear year;
+    DayNumber start;
     std::vector<PaymentChange> changes; ///< lump, change, date
     std::size_t row;                    ///< the year row looked at
     int yearNumber;
@@ -128,58 +89,27 @@ struct PlanCase {
 
 TEST(Privileges, ThePlanAgainstTheYearlyPrivileges) {
     const DayNumber mar = DayFromCivil(2025, 3, 1), sep = DayFromCivil(2025, 9, 1),
-                    feb26 = DayFromCivil(2026, 2, 1);
+                    feb26 = DayFromCivil(2026, 2, 1), jan = DayFromCivil(2025, 1, 1),
+                    jul = DayFromCivil(2025, 7, 1);
     // The standard loan from Jan 1 2025, monthly payment 894.49: increase limit 134.17.
+    // clang-format off
     const PlanCase cases[] = {
         {"the issue's figure: 10,000 and 8,000 in one calendar year at 15 % of 100,000",
-         PrivilegeYear::Calendar,
-         {{10000, 0, mar}, {8000, 0, sep}},
-         0,
-         2025,
-         1'800'000,
-         0,
-         300'000,
-         sep},
+         PrivilegeYear::Calendar, jan, {{10000, 0, mar}, {8000, 0, sep}}, 0, 2025, 1'800'000, 0, 300'000, sep},
         {"the same lumps a calendar year apart stay within",
-         PrivilegeYear::Calendar,
-         {{10000, 0, sep}, {8000, 0, feb26}},
-         1,
-         2026,
-         800'000,
-         0,
-         0,
-         0},
-        {"by loan year Sep 2025 and Feb 2026 fall in the same first year",
-         PrivilegeYear::Loan,
-         {{10000, 0, sep}, {8000, 0, DayFromCivil(2025, 12, 1)}},
-         0,
-         1,
-         1'800'000,
-         0,
-         300'000,
-         DayFromCivil(2025, 12, 1)},
+         PrivilegeYear::Calendar, jan, {{10000, 0, sep}, {8000, 0, feb26}}, 1, 2026, 800'000, 0, 0, 0},
+        {"a loan year from July 1 holds Sep 2025 and Feb 2026 both",
+         PrivilegeYear::Loan, jul, {{10000, 0, sep}, {8000, 0, feb26}}, 0, 1, 1'800'000, 0, 300'000, feb26},
         {"a payment increase above 15 % of the original payment",
-         PrivilegeYear::Calendar,
-         {{0, 150, mar}},
-         0,
-         2025,
-         0,
-         15'000,
-         1'583,
-         mar},
+         PrivilegeYear::Calendar, jan, {{0, 150, mar}}, 0, 2025, 0, 15'000, 1'583, mar},
         {"an increase at the limit is within",
-         PrivilegeYear::Calendar,
-         {{0, 134.17f, mar}},
-         0,
-         2025,
-         0,
-         13'417,
-         0,
-         0},
+         PrivilegeYear::Calendar, jan, {{0, 134.17f, mar}}, 0, 2025, 0, 13'417, 0, 0},
     };
+    // clang-format on
     for (const PlanCase& c : cases) {
         SCOPED_TRACE(c.source);
-        const Scenario s = Original100000At(10.0f);
+        Scenario s = Original100000At(10.0f);
+        s.start = c.start;
         PaymentChanges changes;
         changes.entries = c.changes;
         const EngineInputs in{s, changes};
@@ -253,25 +183,16 @@ TEST(ExactValue, TypedTextsReadExactly) {
         int decimals;
         std::optional<long long> value;
     };
+    // clang-format off
     const Case cases[] = {
-        {"6", 3, 6000},
-        {"6.09", 3, 6090},
-        {".5", 3, 500},
-        {"6.0005", 3, 6001},
-        {"6.0004", 3, 6000},
-        {"25", 3, 25000},
-        {"25.0001", 3, 25000},
-        {"25.0005", 3, std::nullopt},
-        {"26", 3, std::nullopt},
-        {"", 3, std::nullopt},
-        {".", 3, std::nullopt},
-        {"1.2.3", 3, std::nullopt},
-        {"-1", 3, std::nullopt},
-        {"6 %", 3, std::nullopt},
-        {"99999999999999999999", 3, std::nullopt},
-        {"250", 2, 25000},
-        {"0.005", 2, 1},
+        {"6", 3, 6000}, {"6.09", 3, 6090}, {".5", 3, 500}, {"6.0005", 3, 6001},
+        {"6.0004", 3, 6000}, {"25", 3, 25000}, {"25.0001", 3, 25000},
+        {"25.0005", 3, std::nullopt}, {"26", 3, std::nullopt}, {"", 3, std::nullopt},
+        {".", 3, std::nullopt}, {"1.2.3", 3, std::nullopt}, {"-1", 3, std::nullopt},
+        {"6 %", 3, std::nullopt}, {"99999999999999999999", 3, std::nullopt},
+        {"250", 2, 25000}, {"0.005", 2, 1},
     };
+    // clang-format on
     for (const Case& c : cases)
         EXPECT_EQ(ExactValue(c.text, c.decimals, 25000), c.value) << c.text;
     EXPECT_EQ(CentsText(1'050'000), "10500.00");
