@@ -88,6 +88,50 @@ std::optional<long long> ExactValue(const std::string& text, int decimals, long 
     return whole;
 }
 
+std::string PercentText(Millipercent value) {
+    std::string text = RateText(value);
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
+    return text;
+}
+
+BoxCheck CheckLenderBox(LenderBox kind, const std::string& text) {
+    BoxCheck check;
+    check.outcome = BoxOutcome::Accepted;
+    check.text = text;
+    if (text.empty())
+        return check;
+    std::string why;
+    if (kind == LenderBox::Date) {
+        if (const std::optional<DayNumber> day = ParseDate(text); day && *day > 0) {
+            check.text = FormatDate(*day, "mmm d, yyyy");
+            return check;
+        }
+        why = "Error, this is not a valid date.  \rA valid date (or nothing) must be entered to "
+              "continue.";
+    } else {
+        const bool money = kind == LenderBox::Money;
+        const long long most = money                      ? kMostTermsCents
+                               : kind == LenderBox::Share ? kMostTermsShare
+                                                          : kMostTermsRate;
+        if (const auto read = ExactValue(text, money ? 2 : 3, most)) {
+            check.text = money ? CentsText(*read) : PercentText(static_cast<Millipercent>(*read));
+            return check;
+        }
+        why = money ? "Error, the amount must be from 0 to " + CentsText(most) + " dollars."
+                    : "Error, the value must be a per cent from 0 to " +
+                          std::to_string(most / 1000) + ".";
+    }
+    check.outcome = BoxOutcome::Refused;
+    check.message = calc::CalcMessage{
+        "Mortgage Input Error",
+        why + "\r\rDo you want to correct your input. (Selecting [No] will clear the field).",
+        calc::Buttons::YesNo, true};
+    return check;
+}
+
 TermDates TermDatesOf(const Scenario& s) {
     TermDates t;
     t.payments = PaymentsInTerm(s.frequency, s.term);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/early_discharge.h"
 #include "core/calc_message.h"
 #include "engine/engine.h"
 #include "engine/schedule_records.h"
@@ -32,6 +33,22 @@ std::string RateText(Millipercent rate);
 /// number of 10^-decimals units, further digits rounded half up: ("6.0005", 3) gives 6001. Nothing
 /// for any other text or a value above `most`.
 std::optional<long long> ExactValue(const std::string& text, int decimals, long long most);
+
+/// A share or a rate as the lender's terms window shows it, trailing zeros dropped: "15", "5.5".
+std::string PercentText(Millipercent value);
+
+/// What a box of the lender's terms window holds.
+enum class LenderBox {
+    Share, ///< a per cent of the amount or the payment, 0 to 100, read to 0.001
+    Rate,  ///< an annual rate in per cent, 0 to 25, read to 0.001
+    Money, ///< dollars, 0 to 500000, read to the cent
+    Date,  ///< a date the date boxes take
+};
+
+/// The box left with `text`: an empty box is accepted as it stands; a value it takes is
+/// rewritten as the window shows it ("mmm d, yyyy", "250.00", "6.09"); any other is questioned
+/// (Yes/No, "Mortgage Input Error").
+BoxCheck CheckLenderBox(LenderBox kind, const std::string& text);
 
 // ---- the privileges ---------------------------------------------------------------------------
 

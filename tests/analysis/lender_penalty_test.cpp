@@ -200,5 +200,32 @@ TEST(ExactValue, TypedTextsReadExactly) {
     EXPECT_EQ(RateText(6090), "6.090");
 }
 
+TEST(LenderBoxes, AcceptedValuesAreRewrittenAndOthersQuestioned) {
+    // clang-format off
+    const struct { LenderBox kind; const char* text; const char* shown; const char* why; } cases[] = {
+        {LenderBox::Date, "1998-02-15", "Feb 15, 1998", nullptr},
+        {LenderBox::Money, "250", "250.00", nullptr},
+        {LenderBox::Share, "15.50", "15.5", nullptr},
+        {LenderBox::Rate, "", "", nullptr},
+        {LenderBox::Date, "soon", nullptr, "Error, this is not a valid date."},
+        {LenderBox::Money, "500000.01", nullptr, "Error, the amount must be from 0 to 500000.00 dollars."},
+        {LenderBox::Share, "101", nullptr, "Error, the value must be a per cent from 0 to 100."},
+        {LenderBox::Rate, "25.5", nullptr, "Error, the value must be a per cent from 0 to 25."},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        const BoxCheck check = CheckLenderBox(c.kind, c.text);
+        if (c.shown) {
+            EXPECT_EQ(check.outcome, BoxOutcome::Accepted) << c.text;
+            EXPECT_EQ(check.text, c.shown);
+            continue;
+        }
+        ASSERT_EQ(check.outcome, BoxOutcome::Refused) << c.text;
+        EXPECT_EQ(check.message->title, "Mortgage Input Error");
+        EXPECT_EQ(check.message->buttons, calc::Buttons::YesNo);
+        EXPECT_EQ(check.message->text.rfind(c.why, 0), 0u) << check.message->text;
+    }
+}
+
 } // namespace
 } // namespace hl::analysis

@@ -31,21 +31,7 @@ namespace {
 constexpr int kRateDecimals = 3;
 constexpr int kMoneyDecimals = 2;
 
-// What a numeric box takes: its decimals and its largest value, in units of those decimals.
-struct BoxRule {
-    int decimals;
-    long long most;
-};
-
-// A share or a rate as a box shows it: "15", "5.5", "6.09".
-std::string PercentText(Millipercent value) {
-    std::string text = analysis::RateText(value);
-    while (text.back() == '0')
-        text.pop_back();
-    if (text.back() == '.')
-        text.pop_back();
-    return text;
-}
+using analysis::PercentText;
 
 QLineEdit* MakeInputBox(QWidget* parent, const char* name, QLabel* caption) {
     auto* box = new QLineEdit(parent);
@@ -305,50 +291,19 @@ LenderTerms LenderTermsWindow::ReadTerms() const {
 }
 
 void LenderTermsWindow::BoxLostFocus(QLineEdit* box) {
-    const std::string text = TextOf(box);
-    if (!text.empty()) {
-        std::optional<calc::CalcMessage> refusal;
-        if (box == DischargeDateBox) {
-            const std::optional<DayNumber> day = ParseDate(text);
-            if (day && *day > 0)
-                Put(box, FormatDate(*day, "mmm d, yyyy"));
-            else
-                refusal = calc::CalcMessage{
-                    tr("Mortgage Input Error").toStdString(),
-                    tr("Error, this is not a valid date.  \rA valid date (or nothing) must be "
-                       "entered to continue.\r\rDo you want to correct your input. (Selecting "
-                       "[No] will clear the field).")
-                        .toStdString(),
-                    calc::Buttons::YesNo, true};
-        } else {
-            const bool money = box == FeeBox || box == CashBackBox || box == PrepaymentBox;
-            const bool share = box == LumpShareBox || box == IncreaseShareBox;
-            const BoxRule rule =
-                money ? BoxRule{kMoneyDecimals, kMostTermsCents}
-                      : BoxRule{kRateDecimals, share ? kMostTermsShare : kMostTermsRate};
-            const std::optional<long long> read =
-                analysis::ExactValue(text, rule.decimals, rule.most);
-            if (read)
-                Put(box, money ? analysis::CentsText(*read)
-                               : PercentText(static_cast<Millipercent>(*read)));
-            else
-                refusal = calc::CalcMessage{
-                    tr("Mortgage Input Error").toStdString(),
-                    (money ? tr("Error, the amount must be from 0 to %1 dollars.")
-                                 .arg(QString::fromStdString(analysis::CentsText(rule.most)))
-                           : tr("Error, the value must be a per cent from 0 to %1.")
-                                 .arg(rule.most / 1000))
-                            .toStdString() +
-                        tr("\r\rDo you want to correct your input. (Selecting [No] will clear "
-                           "the field).")
-                            .toStdString(),
-                    calc::Buttons::YesNo, true};
-        }
-        if (refusal) {
-            AnswerRefusal(box, *refusal);
-            if (!box->text().isEmpty())
-                return; // back in the box to correct it: nothing is stored yet
-        }
+    using analysis::LenderBox;
+    const LenderBox kind = box == DischargeDateBox ? LenderBox::Date
+                           : box == FeeBox || box == CashBackBox || box == PrepaymentBox
+                               ? LenderBox::Money
+                           : box == LumpShareBox || box == IncreaseShareBox ? LenderBox::Share
+                                                                            : LenderBox::Rate;
+    const analysis::BoxCheck check = analysis::CheckLenderBox(kind, TextOf(box));
+    if (check.outcome == analysis::BoxOutcome::Accepted) {
+        Put(box, check.text);
+    } else {
+        AnswerRefusal(box, *check.message);
+        if (!box->text().isEmpty())
+            return; // back in the box to correct it: nothing is stored yet
     }
     StoreAndRefresh();
     // A date outside the term is said when the user leaves its box, not when the window opens.
