@@ -35,6 +35,7 @@ const std::vector<CommandKeys>& MenuKeys() {
         {"Payshop",    "&Payment Shopper",         {}},
         {"Analysis",   "&Analysis",                {}},
         {"EDP",        "Calc &Early Discharge Penalty", {}},
+        {"LenderTerms", "&Lender's Terms and Penalty", {}},
         {"refdrv",     "&Refinance (Rewrite mtge before maturity)", {}},
         {"Run_AS",     "&Run a Scenario",          {}},
         {"r_sfdir",    "&Solve for Date and/or Interest Rate", {}},

@@ -341,6 +341,7 @@ void MainWindow::BuildMenus() {
 
     QMenu* analysis = topMenu("Analysis", "Analysis", 550);
     AddWindowCommand(analysis, "EDP", "Calc Early Discharge Penalty", WindowId::Form10);
+    AddWindowCommand(analysis, "LenderTerms", "Lender's Terms and Penalty", WindowId::Form18);
     QMenu* refinance = analysis->addMenu("Refinance (Rewrite mtge before maturity)");
     refinance->setObjectName("refdrv");
     refinance->menuAction()->setObjectName("refdrv");

@@ -2,6 +2,7 @@
 #include "app/program_windows.h"
 
 #include "analysis/ui/early_discharge_window.h"
+#include "analysis/ui/lender_terms_window.h"
 #include "analysis/ui/refinance_search_window.h"
 #include "analysis/ui/refinance_window.h"
 #include "analysis/ui/suggestions_window.h"
@@ -44,6 +45,7 @@ WindowRegistry ProgramWindows() {
         {Form12, Make<RefinanceSearchWindow>, kNeedsScenario,  kResult,  ToolFile::Solver,         kCopies,  kPrints},
         {Form13, Make<PaymentChangesViewer>,  !kNeedsScenario, kResult,  std::nullopt,             !kCopies, !kPrints},
         {Form15, Make<PrintControlWindow>,    kNeedsScenario,  kResult,  std::nullopt,             !kCopies, !kPrints},
+        {Form18, Make<LenderTermsWindow>,     kNeedsScenario,  kResult,  std::nullopt,             kCopies,  kPrints},
         {Form2,  Make<InputForm>,             !kNeedsScenario, !kResult, std::nullopt,             !kCopies, !kPrints},
         {Form4,  Make<PaymentChangesWindow>,  !kNeedsScenario, !kResult, std::nullopt,             !kCopies, kPrints},
         {Form5,  Make<EstimateWindow>,        !kNeedsScenario, !kResult, ToolFile::Estimate,       !kCopies, kPrints},

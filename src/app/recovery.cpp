@@ -177,6 +177,7 @@ void RestoreStudy(Session& session, const RestoredStudy& restored) {
     if (!restored.study.frequencyStored)
         session.scenario.frequency = frequency;
     session.changes = restored.study.changes;
+    session.lender = restored.study.lender;
     session.studyPath = restored.studyPath;
     WriteToolFiles(session.folder, restored.study.tools);
     session.MarkChanged();

@@ -60,6 +60,7 @@ Study CurrentStudy(AppContext& app) {
     study.frequencyStored = IsFrequency(app.session.scenario.frequency);
     study.changes = app.session.changes;
     study.tools = ReadToolFiles(app.session.folder);
+    study.lender = app.session.lender;
     return study;
 }
 
@@ -108,6 +109,7 @@ bool OpenStudyFile(AppContext& app, const std::string& path) {
     if (!study.frequencyStored)
         app.session.scenario.frequency = frequency;
     app.session.changes = study.changes;
+    app.session.lender = study.lender;
     WriteToolFiles(app.session.folder, study.tools);
     app.host.ShowChild(WindowId::Form2);
     app.host.ReopenToolWindows();
@@ -130,6 +132,7 @@ bool NewStudy(AppContext& app) {
     // to the study being left, not into the new one.
     app.host.CloseChild(WindowId::Form2);
     app.session.ResetScenario();
+    app.session.lender.reset();
     app.host.ShowChild(WindowId::Form2);
     ResetToolFiles(app.session.folder);
     app.host.ReopenToolWindows();

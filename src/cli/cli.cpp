@@ -9,6 +9,7 @@
 #include "cli/analysis_commands.h"
 #include "cli/calculator_commands.h"
 #include "cli/compare_command.h"
+#include "cli/lender_commands.h"
 #include "cli/options.h"
 #include "cli/refinance_command.h"
 #include "cli/report_command.h"
@@ -42,6 +43,11 @@ const char* kUsage =
     "                                [--cap R] [--costs X]\n"
     "                                [--penalty scenario|future-value|accumulated] [--cmhc]\n"
     "                                [--frequency N]\n"
+    "       hearthline-cli privileges STUDY.mtg [--lump P] [--increase P]\n"
+    "                                 [--year calendar|loan] [--frequency N]\n"
+    "       hearthline-cli lender-penalty STUDY.mtg --date D --posted R --discount X\n"
+    "                                     [--fee F] [--cash-back C] [--long-term]\n"
+    "                                     [--prepay A] [--frequency N]\n"
     "       hearthline-cli report STUDY.mtg --output FILE.pdf [--summary] [--changes]\n"
     "                             [--schedule] [--option 1|2|3] [--frequency N]\n"
     "\n"
@@ -113,6 +119,28 @@ const char* kUsage =
     "             checked as for discharge and read to 0.001. Nothing found: no line, the\n"
     "             window's message on standard error, status 0. A refusal (the cap, a required\n"
     "             option, a first date out of the term) prints the window's message on one line.\n"
+    "  privileges the study's lump payments and payment increases against the lender's yearly\n"
+    "             privileges: one line per year of the term of six tab-separated cells: year\n"
+    "             (calendar year, or loan year counted from 1 at the start date), lumps,\n"
+    "             lump_limit (--lump per cent of the original amount), largest_increase (the\n"
+    "             largest single change to the payment), increase_limit (--increase per cent\n"
+    "             of the original regular payment), excess (lumps and increase above their\n"
+    "             limits); then 'first_excess: mmm d yyyy', the payment date where the plan\n"
+    "             first goes beyond, or 'first_excess:' alone. Without an option its value\n"
+    "             comes from the lender's terms saved in the study, else 15, 15, calendar.\n"
+    "  lender-penalty\n"
+    "             the penalty the lender charges to discharge the mortgage on --date, one\n"
+    "             'name: value' line each, in dollars to the cent: balance (after the payments\n"
+    "             dated before the date), months_left (whole months of the term left),\n"
+    "             three_month (balance x rate x 3 / 12), ird ((contract rate - (--posted -\n"
+    "             --discount)) x balance x months left / 12, never below 0), charge (the\n"
+    "             greater; with --long-term, three months' interest once five years have\n"
+    "             passed), fee (--fee), clawback (the --cash-back x months left / months of\n"
+    "             the term), total, free_prepayment (the lump privilege of the date's year not\n"
+    "             used yet); with --prepay A also prepay_charge, the lender's charge on the\n"
+    "             part of A above the free prepayment. Rates in per cent read to 0.001 (at\n"
+    "             most 25), amounts to the cent. The date must lie from the start date to the\n"
+    "             term's last payment date. Terms not given come from the study's.\n"
     "  report     prints the study's reports to a PDF file on Letter paper as one document,\n"
     "             pages numbered through: --summary the summary, --changes the payment\n"
     "             changes and lump payments, --schedule the schedule; all three when none is\n"
@@ -141,6 +169,16 @@ OptionGrammar AnalysisGrammar() {
                           ValueOption("--current-rate"), ValueOption("--payment"),
                           ValueOption("--penalty"), ValueOption("--other")},
                          2};
+}
+
+// Every option the lender's commands take, to find their command word among them.
+OptionGrammar LenderGrammar() {
+    OptionGrammar g{{FrequencyOption()}, 2};
+    for (const char* name : {"--lump", "--increase", "--year", "--date", "--posted", "--discount",
+                             "--fee", "--cash-back", "--prepay"})
+        g.options.push_back(ValueOption(name));
+    g.options.push_back(FlagOption("--long-term"));
+    return g;
 }
 
 // Where the command word stands: the first word that is neither an option nor the value of
@@ -238,6 +276,15 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         std::vector<std::string> rest(args.begin(), args.end());
         rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(at));
         return RunReportCommand(rest, out, err);
+    }
+    // The lender's commands read a study with options of their own.
+    if (const std::size_t at = CommandPosition(args, LenderGrammar()); at < args.size()) {
+        std::vector<std::string> rest(args.begin(), args.end());
+        rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(at));
+        if (args[at] == "privileges")
+            return RunPrivilegesCommand(rest, out, err);
+        if (args[at] == "lender-penalty")
+            return RunLenderPenaltyCommand(rest, out, err);
     }
     // The analysis commands read a study with options of their own.
     if (const std::size_t at = CommandPosition(args, AnalysisGrammar()); at < args.size()) {

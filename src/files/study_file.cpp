@@ -95,6 +95,8 @@ std::string WriteStudyText(const Study& study) {
         w.Whole(e.date).Number(e.lump).Number(e.change).EndLine();
     }
     WriteToolSectionItems(w, study.tools);
+    if (study.lender)
+        WriteLenderSection(w, *study.lender);
     return w.Contents();
 }
 
@@ -149,6 +151,8 @@ Study ReadStudyText(const std::string& text) {
         study.changes.entries.push_back(e);
     }
     study.tools = ReadToolSectionItems(r);
+    if (!r.AtEnd())
+        study.lender = ReadLenderSection(r);
     ExpectEnd(r, "a study");
     return study;
 }

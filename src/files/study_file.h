@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/scenario.h"
+#include "files/lender_terms.h"
 #include "files/tool_sections.h"
 
 namespace hl {
@@ -17,17 +18,20 @@ struct Study {
     bool frequencyStored = false; ///< item 8 held a frequency code (files written before hold "")
     PaymentChanges changes;
     ToolSections tools;
+    /// The lender's terms, written after the tool sections; a study without them (every study
+    /// written before they existed) has none and writes none.
+    std::optional<LenderTerms> lender;
 };
 
 /// The study file's text. Item 8 carries the scenario's frequency code.
 std::string WriteStudyText(const Study& study);
 
 /// Reads a study file's text; throws ItemFormatError (with a clear message) on anything that is
-/// not a study file: a short file, a word where a number belongs, a table count outside 0..200;
-/// and on any value the input form or the payment-changes grid would not take (an amount above
-/// 500000, a start date outside 1900 to 2099, a comment over 61 characters, a negative lump...).
-/// The message names the line and the item. Every study it returns writes back (WriteStudyText)
-/// to a text it reads as the very same study.
+/// not a study file: a short file, a lender's terms section that is not one, a word where a number
+/// belongs, a table count outside 0..200; and on any value the input form or the payment-changes
+/// grid would not take (an amount above 500000, a start date outside 1900 to 2099, a comment over
+/// 61 characters, a negative lump...). The message names the line and the item. Every study it
+/// returns writes back (WriteStudyText) to a text it reads as the very same study.
 Study ReadStudyText(const std::string& text);
 
 /// Reads a study file from disk; throws ItemFormatError.

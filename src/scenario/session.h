@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "files/lender_terms.h"
 
 namespace hl {
 
@@ -15,6 +16,8 @@ struct Session {
     int debugLevel = 0;    ///< 0 normal use; 1 and 2 show calculated values on the input form
     std::string folder;    ///< working folder, ending in "/"
     std::string studyPath; ///< the study file last opened or saved, "" for an untitled study
+    /// The lender's terms, kept with the study once the user has entered any; none before.
+    std::optional<LenderTerms> lender;
 
     /// The study may have changed since it was last saved.
     bool Unsaved() const { return unsaved_; }

@@ -207,6 +207,29 @@ class MainWindowTest : public QObject {
         QCOMPARE(test::Slurp(files.Path("again.mtg")), first);
     }
 
+    void theLendersTermsGoWithTheStudyAndNewClearsThem() {
+        test::TempFolder files;
+        const std::string path = files.Path("terms.mtg");
+        LenderTerms terms;
+        terms.todayPosted = 6090;
+        terms.fee = 25000;
+        {
+            test::Program p;
+            p.session.scenario = test::StandardScenario();
+            p.session.lender = terms;
+            p.session.MarkChanged();
+            p.services.QueueSaveFile(path);
+            p.window->SaveClick();
+        }
+        test::Program q;
+        q.session.scenario = test::StandardScenario();
+        q.services.QueueOpenFile(path);
+        q.window->OpenClick();
+        QVERIFY(q.session.lender == terms);
+        q.window->NewClick();
+        QVERIFY(!q.session.lender);
+    }
+
     void aStudySavedAtStartHoldsTheBlankSections() {
         test::Program p;
         p.services.QueueSaveFile(p.folder.Path("blank.mtg"));

@@ -197,9 +197,11 @@ TEST_F(CommandLine, HelpExplainsTheCommands) {
     const CliRun r = RunCli({"--help"});
     EXPECT_EQ(r.status, 0);
     for (const char* word :
-         {"schedule", "summary", "shop", "solve", "--frequency", "--amount", "--rate", "--years",
-          "--payment", "--separators", "discharge", "--date", "suggest", "--current-rate",
-          "compare", "--csv", "YYYY-MM-DD"})
+         {"schedule",   "summary",    "shop",       "solve",          "--frequency",
+          "--amount",   "--rate",     "--years",    "--payment",      "--separators",
+          "discharge",  "--date",     "suggest",    "--current-rate", "compare",
+          "--csv",      "YYYY-MM-DD", "privileges", "lender-penalty", "--posted",
+          "--long-term"})
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
     EXPECT_EQ(RunCli({"shop", "--help"}).out, r.out);
 }

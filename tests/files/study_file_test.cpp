@@ -365,5 +365,105 @@ TEST(StudyFile, TheExampleStudyReadsAndWritesBackByteForByte) {
     EXPECT_EQ(bytes, WriteStudyText(s));
 }
 
+// The lender's terms of the window's every box, after the tool sections.
+LenderTerms SomeLenderTerms() {
+    LenderTerms t;
+    t.lumpShare = 20000;
+    t.year = PrivilegeYear::Loan;
+    t.increaseShare = 12500;
+    t.signingPosted = 6490;
+    t.discount = 1200;
+    t.todayPosted = 5990;
+    t.fee = 25000;
+    t.cashBack = 300000;
+    t.clawback = true;
+    t.longTerm = true;
+    t.dischargeDate = 36100;
+    t.prepayment = 1234567;
+    return t;
+}
+
+TEST(StudyLenderTerms, RoundTripWithAndWithoutTheSection) {
+    const std::vector<std::string> section = {"\"Lender's terms\"",
+                                              "20000",
+                                              "2",
+                                              "12500",
+                                              "6490",
+                                              "1200",
+                                              "5990",
+                                              "25000",
+                                              "300000",
+                                              "1",
+                                              "1",
+                                              "36100",
+                                              "1234567"};
+    const std::string without = WriteStudyText(RichStudy());
+    Study with = RichStudy();
+    with.lender = SomeLenderTerms();
+    const std::string written = WriteStudyText(with);
+    // The section follows every item of the older layout, which stays as it was.
+    EXPECT_EQ(written, without + CrLfLines(section));
+    for (const Study& study : {RichStudy(), with}) {
+        const std::string text = WriteStudyText(study);
+        const Study back = ReadStudyText(text);
+        test::ExpectSameStudy(study, back);
+        EXPECT_EQ(text, WriteStudyText(back));
+    }
+    // Rates the user left out are unset items.
+    with.lender->signingPosted.reset();
+    with.lender->todayPosted.reset();
+    const Study back = ReadStudyText(WriteStudyText(with));
+    EXPECT_TRUE(back.lender == with.lender);
+    EXPECT_FALSE(ReadStudyText(without).lender);
+}
+
+TEST(StudyLenderTerms, GarbageInTheSectionIsRefusedNamingTheLine) {
+    Study with = RichStudy();
+    with.lender = SomeLenderTerms();
+    const std::string text = WriteStudyText(with);
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, p; (p = text.find("\r\n", start)) != std::string::npos;
+         start = p + 2)
+        lines.push_back(text.substr(start, p - start));
+    const int mark = static_cast<int>(lines.size()) - 13; // index of the section's first line
+    struct Case {
+        int item; ///< within the section
+        const char* line;
+        const char* why;
+    };
+    const Case cases[] = {
+        {0, "\"Lenders terms\"", "begin with"},
+        {0, "7", "quoted text"},
+        {1, "100001", "lump-sum privilege"},
+        {1, "fifteen", ""},
+        {2, "3", "privilege year"},
+        {4, "25001", "posted rate at signing"},
+        {5, "-1", "discount"},
+        {6, "x", ""},
+        {7, "50000001", "fee"},
+        {9, "2", "clawback"},
+        {11, "99999999", "discharge date"},
+        {12, "1e9", ""},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> spoilt = lines;
+        spoilt[static_cast<std::size_t>(mark + c.item)] = c.line;
+        try {
+            ReadStudyText(CrLfLines(spoilt));
+            ADD_FAILURE() << "read: " << c.line;
+        } catch (const ItemFormatError& e) {
+            const std::string what = e.what();
+            EXPECT_EQ(what.rfind("line " + std::to_string(mark + c.item + 1) + ":", 0), 0u) << what;
+            EXPECT_NE(what.find(c.why), std::string::npos) << what;
+        }
+    }
+    // Cut anywhere inside the section: refused, never read short.
+    for (std::size_t keep = static_cast<std::size_t>(mark) + 1; keep < lines.size(); ++keep)
+        EXPECT_THROW(
+            ReadStudyText(CrLfLines({lines.begin(), lines.begin() + static_cast<long>(keep)})),
+            ItemFormatError)
+            << keep;
+}
+
 } // namespace
 } // namespace hl

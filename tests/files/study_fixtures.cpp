@@ -88,6 +88,7 @@ void ExpectSameStudy(const Study& expected, const Study& actual) {
     EXPECT_EQ(expected.frequencyStored, actual.frequencyStored);
     EXPECT_EQ(expected.changes.entries, actual.changes.entries);
     EXPECT_TRUE(expected.tools == actual.tools);
+    EXPECT_TRUE(expected.lender == actual.lender);
 }
 
 } // namespace hl::test

@@ -36,6 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     HL_FUZZ_CHECK(again.frequencyStored == study.frequencyStored);
     HL_FUZZ_CHECK(again.changes == study.changes);
     HL_FUZZ_CHECK(again.tools == study.tools);
+    HL_FUZZ_CHECK(again.lender == study.lender);
     // Saved twice, a study gives the same text.
     HL_FUZZ_CHECK(hl::WriteStudyText(again) == written);
     return 0;
