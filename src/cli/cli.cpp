@@ -6,10 +6,12 @@
 #include <optional>
 #include <ostream>
 
+#include "calculators/purchase_rules.h"
 #include "cli/analysis_commands.h"
 #include "cli/calculator_commands.h"
 #include "cli/compare_command.h"
 #include "cli/options.h"
+#include "cli/purchase_command.h"
 #include "cli/refinance_command.h"
 #include "cli/report_command.h"
 #include "cli/search_command.h"
@@ -224,6 +226,13 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             return RunSolveCommand(rest, out, err);
         if (args[at] == "compare")
             return RunCompareCommand(rest, out, err);
+    }
+    // The purchase calculator has options of its own and reads the rule tables.
+    if (const std::size_t at = CommandPosition(args, PurchaseCommandGrammar());
+        at < args.size() && args[at] == kPurchaseCommand) {
+        std::vector<std::string> rest(args.begin(), args.end());
+        rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(at));
+        return RunPurchaseCommand(rest, calc::ProgramRulesFolder(), out, err);
     }
     // The refinance search has options of its own.
     if (const std::size_t at = CommandPosition(args, SearchCommandGrammar());
