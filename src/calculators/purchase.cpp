@@ -235,8 +235,9 @@ class Purchase {
         const Cents housing = 12 * PaymentCents(out_.qualifyingPayment) + housingCosts;
         out_.gds = RoundDiv(housing * 10000, income);
         out_.tds = RoundDiv((housing + debts) * 10000, income);
-        out_.qualifies = housing * 10000 <= rule->gdsLimit * income &&
-                         (housing + debts) * 10000 <= rule->tdsLimit * income;
+        out_.gdsPasses = housing * 10000 <= rule->gdsLimit * income;
+        out_.tdsPasses = (housing + debts) * 10000 <= rule->tdsLimit * income;
+        out_.qualifies = *out_.gdsPasses && *out_.tdsPasses;
         // The largest Monthly payment both limits allow, then the largest mortgage it carries.
         const Cents byGds = FloorDiv(rule->gdsLimit * income - housingCosts * 10000, 120000);
         const Cents byTds =

@@ -60,7 +60,9 @@ struct PurchaseResult {
     Hundredths tdsLimit = 0;
     std::optional<Hundredths> gds; ///< without an income: none
     std::optional<Hundredths> tds;
-    std::optional<bool> qualifies;
+    std::optional<bool> gdsPasses; ///< within the GDS limit, compared exactly
+    std::optional<bool> tdsPasses;
+    std::optional<bool> qualifies; ///< within both
     std::optional<Cents> maxMortgage;
     bool transferTaxHeld = true; ///< false: no table for the province, the typed amount is used
     Cents landTransferTax = 0;   ///< the province's (Alberta: the registration fees)

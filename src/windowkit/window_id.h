@@ -23,9 +23,10 @@ enum class WindowId {
     Form15, ///< print forms control
     Form16, ///< saving suggestions
     Form17, ///< about box
+    Form18, ///< buying a home
 };
 
-/// The window's objectName: "Form2" ... "Form17".
+/// The window's objectName: "Form2" ... "Form18".
 const char* WindowName(WindowId id);
 
 /// The id of an objectName, or nothing for a name that is no child window.
