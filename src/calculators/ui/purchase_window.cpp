@@ -73,9 +73,9 @@ void PurchaseWindow::BuildControls() {
     CityCombo->addItem(tr("no city tax"), QString());
     CityCombo->addItem(tr("Toronto"), QStringLiteral("toronto"));
     CityCombo->addItem(tr("Montreal"), QStringLiteral("montreal"));
-    FirstTimeCheck = new QCheckBox(tr("&First-time buyer"), this);
+    FirstTimeCheck = new QCheckBox(tr("First-time buyer"), this);
     FirstTimeCheck->setObjectName(QStringLiteral("FirstTimeCheck"));
-    NewBuildCheck = new QCheckBox(tr("&New build"), this);
+    NewBuildCheck = new QCheckBox(tr("New build"), this);
     NewBuildCheck->setObjectName(QStringLiteral("NewBuildCheck"));
     YearsBox = edit("YearsBox", false);
     RateBox = edit("RateBox", false);
@@ -138,11 +138,11 @@ void PurchaseWindow::BuildControls() {
     RulesLabel = new QLabel(this);
     RulesLabel->setObjectName(QStringLiteral("RulesLabel"));
     RulesLabel->setWordWrap(true);
-    UseScenarioButton = new QPushButton(tr("Use as &Scenario"), this);
+    UseScenarioButton = new QPushButton(tr("&Use as Scenario"), this);
     UseScenarioButton->setObjectName(QStringLiteral("UseScenarioButton"));
-    UseEstimateButton = new QPushButton(tr("Use in &Estimate"), this);
+    UseEstimateButton = new QPushButton(tr("Use &in Estimate"), this);
     UseEstimateButton->setObjectName(QStringLiteral("UseEstimateButton"));
-    CloseButton = new QPushButton(tr("&Close"), this);
+    CloseButton = new QPushButton(tr("Close"), this);
     CloseButton->setObjectName(QStringLiteral("CloseButton"));
 
     auto* inputs = new QGroupBox(tr("The purchase"), this);
@@ -164,22 +164,22 @@ void PurchaseWindow::BuildControls() {
     row(in, tr("&Price:"), PriceBox);
     row(in, tr("&Down payment:"), DownBox, DownKindCombo);
     DownKindCombo->setAccessibleName(tr("Down payment in"));
-    row(in, tr("Pro&vince:"), ProvinceCombo);
+    row(in, tr("Pr&ovince:"), ProvinceCombo);
     row(in, tr("Cit&y:"), CityCombo);
     auto* buyer = new QHBoxLayout;
     buyer->addWidget(FirstTimeCheck);
     buyer->addWidget(NewBuildCheck);
     in->addRow(QString(), buyer);
-    row(in, tr("&Amortization (years):"), YearsBox);
+    row(in, tr("A&mortization (years):"), YearsBox);
     row(in, tr("Contract &rate (%):"), RateBox);
     row(in, tr("Fre&quency:"), FrequencyCombo);
     row(in, tr("C&losing date (YYYY-MM-DD):"), ClosingBox);
-    row(in, tr("Gross household &income a year:"), IncomeBox);
-    row(in, tr("Property &taxes a year:"), TaxesBox);
-    row(in, tr("&Heating a month:"), HeatingBox);
-    row(in, tr("Con&do fees a month:"), CondoBox);
+    row(in, tr("&Gross household income a year:"), IncomeBox);
+    row(in, tr("Property ta&xes a year:"), TaxesBox);
+    row(in, tr("Heati&ng a month:"), HeatingBox);
+    row(in, tr("Condo fees a month:"), CondoBox);
     row(in, tr("Other de&bt payments a month:"), DebtsBox);
-    row(in, tr("Transfer tax (t&yped):"), TypedTransferBox);
+    row(in, tr("Transfer tax (&keyed in):"), TypedTransferBox);
 
     auto* outputs = new QGroupBox(tr("What it takes"), this);
     auto* out = new QFormLayout(outputs);
