@@ -489,8 +489,7 @@ ClipboardContent PurchaseWindow::CopyContent() const {
 
 PrintOut PurchaseWindow::PrintForm() const {
     if (!computed_)
-        return PrintOut::Refused(kFormPrintWarningTitle,
-                                 "Warning - this form has no figures to print yet.");
+        return PrintOut::Refused(kPrintWarningTrapTitle, kNotCalculatedPrintText);
     PurchaseSheet sheet;
     const auto input = [&](const QString& caption, const QString& text) {
         sheet.inputs.emplace_back(caption.toStdString(), text.toStdString());
