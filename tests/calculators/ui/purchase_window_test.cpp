@@ -98,6 +98,21 @@ class PurchaseWindowTest : public QObject {
         QCOMPARE(bed_->session.scenario.amount, 0.0f);
     }
 
+    void aProvinceWithoutTablesTakesTheTypedTax() {
+        TypeFirstExample();
+        QVERIFY(!w_->TypedTransferBox->isEnabled());
+        w_->ProvinceCombo->setCurrentIndex(w_->ProvinceCombo->findData("NS"));
+        emit w_->ProvinceCombo->activated(w_->ProvinceCombo->currentIndex());
+        QCOMPARE(w_->MessageLabel->text(), QStringLiteral("No transfer tax table is held for Nova "
+                                                          "Scotia: type the amount in the "
+                                                          "transfer tax box."));
+        QCOMPARE(BoxText(w_.get(), "LandTransferText"), QString());
+        QVERIFY(w_->TypedTransferBox->isEnabled());
+        Type(w_->TypedTransferBox, "6000");
+        QCOMPARE(BoxText(w_.get(), "LandTransferText"), QStringLiteral("6000.00"));
+        QCOMPARE(BoxText(w_.get(), "CashText"), QStringLiteral("31000.00"));
+    }
+
     void useAsScenarioAsksFirstOverAScenario() {
         TypeFirstExample();
         bed_->session.scenario.amount = 100000;
