@@ -129,6 +129,20 @@ class Purchase {
         const Cents price = in_.price;
         if (price <= 0)
             return Refuse("the price must be above 0");
+        // Beyond a billion dollars the exact products of cents and rates could overflow.
+        const std::pair<const char*, Cents> amounts[] = {
+            {"price", price},
+            {"down payment", in_.down},
+            {"income", in_.income.value_or(0)},
+            {"property taxes", in_.taxes},
+            {"heating", in_.heating},
+            {"condominium fees", in_.condo},
+            {"other debt payments", in_.debts},
+            {"transfer tax", in_.typedTransferTax.value_or(0)}};
+        for (const auto& [name, amount] : amounts)
+            if (amount < 0 || amount > kMaxPurchaseCents)
+                return Refuse(std::string("the ") + name + " must be at most " +
+                              CentsText(kMaxPurchaseCents));
         if (in_.years <= 0 || in_.years > 3500)
             return Refuse("the amortization must be above 0 and at most 35 years");
         if (in_.rate <= 0 || in_.rate > 25000)

@@ -18,6 +18,9 @@ inline constexpr const char* kProvinceCodes[] = {"ON", "BC", "QC", "MB", "AB", "
 /// The cities with a transfer tax of their own, as the command line names them.
 inline constexpr const char* kCityNames[] = {"toronto", "montreal"};
 
+/// The largest amount a purchase figure may be: a billion dollars.
+inline constexpr Cents kMaxPurchaseCents = 100000000000;
+
 struct PurchaseInputs {
     Cents price = 0;
     Cents down = 0;                     ///< dollars given

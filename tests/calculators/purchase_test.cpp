@@ -103,6 +103,21 @@ TEST(Purchase, RegistrationFeesChargeEveryStartedStep) {
     EXPECT_EQ(r.landTransferTax, (5000 + 90 * 200) + (5000 + 84 * 150));
 }
 
+TEST(Purchase, AmountsBeyondABillionAreRefused) {
+    // A window box takes any number of digits; the exact products of cents must not overflow.
+    PurchaseInputs in = Buying(50000000, 2500000);
+    in.condo = kMaxPurchaseCents + 1;
+    in.income = 100;
+    EXPECT_EQ(ComputePurchase(in, Rules()).refusal,
+              "the condominium fees must be at most 1000000000.00");
+    in = Buying(kMaxPurchaseCents + 1, kMaxPurchaseCents / 2);
+    EXPECT_EQ(ComputePurchase(in, Rules()).refusal, "the price must be at most 1000000000.00");
+    in = Buying(kMaxPurchaseCents, kMaxPurchaseCents / 5);
+    in.income = kMaxPurchaseCents;
+    in.taxes = in.heating = in.condo = in.debts = kMaxPurchaseCents;
+    EXPECT_EQ(ComputePurchase(in, Rules()).refusal, "");
+}
+
 TEST(Purchase, TypedFiguresAreReadToTheirPlaces) {
     const struct {
         const char* text;
