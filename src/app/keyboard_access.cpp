@@ -33,6 +33,7 @@ const std::vector<CommandKeys>& MenuKeys() {
         {"solvefor",   "&Solve For...",            {}},
         {"mestimate",  "Mtge &Estimate",           {}},
         {"Payshop",    "&Payment Shopper",         {}},
+        {"purchase",   "Buying a &Home",           {}},
         {"Analysis",   "&Analysis",                {}},
         {"EDP",        "Calc &Early Discharge Penalty", {}},
         {"LenderTerms", "&Lender's Terms and Penalty", {}},

@@ -338,6 +338,7 @@ void MainWindow::BuildMenus() {
     AddWindowCommand(tools, "solvefor", "Solve For...", WindowId::Form14);
     AddWindowCommand(tools, "mestimate", "Mtge Estimate", WindowId::Form5);
     AddWindowCommand(tools, "Payshop", "Payment Shopper", WindowId::Form9);
+    AddWindowCommand(tools, "purchase", "Buying a Home", WindowId::Form19);
 
     QMenu* analysis = topMenu("Analysis", "Analysis", 550);
     AddWindowCommand(analysis, "EDP", "Calc Early Discharge Penalty", WindowId::Form10);

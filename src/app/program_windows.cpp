@@ -9,6 +9,7 @@
 #include "app/about_window.h"
 #include "calculators/ui/compare_window.h"
 #include "calculators/ui/estimate_window.h"
+#include "calculators/ui/purchase_window.h"
 #include "calculators/ui/shopper_window.h"
 #include "calculators/ui/solve_for_window.h"
 #include "display/ui/graph_window.h"
@@ -53,6 +54,7 @@ WindowRegistry ProgramWindows() {
         {Form14, Make<SolveForWindow>,        !kNeedsScenario, !kResult, std::nullopt,             !kCopies, kPrints},
         {Form16, Make<SuggestionsWindow>,     kNeedsScenario,  !kResult, std::nullopt,             !kCopies, kPrints},
         {Form17, Make<AboutWindow>,           !kNeedsScenario, !kResult, std::nullopt,             !kCopies, !kPrints},
+        {Form19, Make<PurchaseWindow>,        !kNeedsScenario, !kResult, std::nullopt,             kCopies,  kPrints},
     };
     // clang-format on
 }

@@ -5,7 +5,7 @@
 
 namespace hl {
 
-/// One row per child window, Form2 to Form18. The result windows stand in the order the
+/// One row per child window, Form2 to Form19. The result windows stand in the order the
 /// result-window reset closes them.
 WindowRegistry ProgramWindows();
 

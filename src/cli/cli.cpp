@@ -6,11 +6,13 @@
 #include <optional>
 #include <ostream>
 
+#include "calculators/purchase_rules.h"
 #include "cli/analysis_commands.h"
 #include "cli/calculator_commands.h"
 #include "cli/compare_command.h"
 #include "cli/lender_commands.h"
 #include "cli/options.h"
+#include "cli/purchase_command.h"
 #include "cli/refinance_command.h"
 #include "cli/report_command.h"
 #include "cli/search_command.h"
@@ -50,6 +52,11 @@ const char* kUsage =
     "                                     [--prepay A] [--frequency N]\n"
     "       hearthline-cli report STUDY.mtg --output FILE.pdf [--summary] [--changes]\n"
     "                             [--schedule] [--option 1|2|3] [--frequency N]\n"
+    "       hearthline-cli purchase --price P --down D[%] [--province XX]\n"
+    "                               [--city toronto|montreal] [--first-time] [--new-build]\n"
+    "                               [--years Y] --rate R [--frequency N] [--income I]\n"
+    "                               [--taxes T] [--heating H] [--condo C] [--debts D]\n"
+    "                               [--transfer-tax X] [--date YYYY-MM-DD]\n"
     "\n"
     "Commands:\n"
     "  schedule   run the schedule of the study and print the schedule file: line 1 the number\n"
@@ -148,6 +155,19 @@ const char* kUsage =
     "             anniversaries only (2) or the year ends only (3). An empty payment-changes\n"
     "             table skips that report with a warning on standard error. The file is\n"
     "             replaced whole or not at all.\n"
+    "  purchase   what buying a home takes, by the rule tables in force on the closing --date\n"
+    "             (default today), one 'name: value' line each, money and rates as 0.00:\n"
+    "             rules_date, minimum_down_payment, loan_to_value, insured (yes/no),\n"
+    "             premium_rate, premium, premium_tax, total_mortgage, payment,\n"
+    "             qualifying_rate, qualifying_payment, gds, tds, qualifies (these three empty\n"
+    "             without --income), max_mortgage, land_transfer_tax, municipal_transfer_tax,\n"
+    "             first_time_rebate, cash_at_closing. --down is dollars or a per cent (5%);\n"
+    "             --province ON (default), BC, QC, MB, AB, SK, NS, NB, PE, NL, YT, NT or NU;\n"
+    "             --taxes a year, --heating, --condo and --debts a month, --income a year;\n"
+    "             --years defaults to 25, --frequency to Monthly. Where no transfer tax table\n"
+    "             is held, --transfer-tax gives the amount. A down payment below the minimum,\n"
+    "             a price the insurer will not cover with less than 20 % down, or an\n"
+    "             amortization not allowed for an insured loan is refused.\n"
     "\n"
     "Options:\n"
     "  --frequency N   payment frequency: 1 Monthly, 2 Weekly, 3 Twice a Month,\n"
@@ -262,6 +282,13 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             return RunSolveCommand(rest, out, err);
         if (args[at] == "compare")
             return RunCompareCommand(rest, out, err);
+    }
+    // The purchase calculator has options of its own and reads the rule tables.
+    if (const std::size_t at = CommandPosition(args, PurchaseCommandGrammar());
+        at < args.size() && args[at] == kPurchaseCommand) {
+        std::vector<std::string> rest(args.begin(), args.end());
+        rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(at));
+        return RunPurchaseCommand(rest, calc::ProgramRulesFolder(), out, err);
     }
     // The refinance search has options of its own.
     if (const std::size_t at = CommandPosition(args, SearchCommandGrammar());

@@ -6,9 +6,9 @@
 namespace hl {
 namespace {
 
-constexpr std::array<const char*, 17> kNames = {
+constexpr std::array<const char*, 18> kNames = {
     "Form2",  "Form3",  "Form4",  "Form5",  "Form6",  "Form7",  "Form8",  "Form9", "Form10",
-    "Form11", "Form12", "Form13", "Form14", "Form15", "Form16", "Form17", "Form18"};
+    "Form11", "Form12", "Form13", "Form14", "Form15", "Form16", "Form17", "Form18", "Form19"};
 
 } // namespace
 

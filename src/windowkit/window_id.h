@@ -24,9 +24,10 @@ enum class WindowId {
     Form16, ///< saving suggestions
     Form17, ///< about box
     Form18, ///< the lender's terms and penalty
+    Form19, ///< buying a home
 };
 
-/// The window's objectName: "Form2" ... "Form18".
+/// The window's objectName: "Form2" ... "Form19".
 const char* WindowName(WindowId id);
 
 /// The id of an objectName, or nothing for a name that is no child window.

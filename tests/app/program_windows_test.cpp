@@ -18,7 +18,7 @@ class ProgramWindowsTest : public QObject {
 
   private slots:
     void everyWindowHasExactlyOneRow() {
-        for (int k = 0; k <= static_cast<int>(WindowId::Form18); ++k) {
+        for (int k = 0; k <= static_cast<int>(WindowId::Form19); ++k) {
             const auto id = static_cast<WindowId>(k);
             int rows = 0;
             for (const WindowRow& row : Rows())

@@ -35,6 +35,10 @@ extra="$(find "$PREFIX/bin" -mindepth 1 ! -name hearthline ! -name hearthline-cl
 
 # The installed command-line program runs.
 "$PREFIX/bin/hearthline-cli" --help | grep -q -- '--csv' || fail "hearthline-cli --help"
+# It finds its rule tables in the installation's data folder, not in the build folder.
+[ -s "$PREFIX/share/hearthline/rules/transfer_tax.rules" ] || fail "the rule tables are missing"
+"$PREFIX/bin/hearthline-cli" purchase --price 500000 --down 25000 --rate 4.95 \
+  --date 2026-06-01 | grep -q '^land_transfer_tax: 6475.00$' || fail "hearthline-cli purchase"
 
 # The validators.
 desktop-file-validate "$PREFIX/share/applications/$APP.desktop" || fail "desktop entry"

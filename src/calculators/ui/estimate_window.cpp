@@ -91,6 +91,8 @@ void EstimateWindow::BuildControls() {
     Command1 = Button("Command1", tr("Display a Sample"), this);
     Command2 = Button("Command2", tr("Clear all Boxes"), this);
     Command3 = Button("Command3", tr("Close"), this);
+    // The note's figures are of their time; today's premiums and rules are in Buying a Home.
+    Command4 = Button("Command4", tr("Current rules..."), this);
 
     // Captions at the left, expenses and funds in the middle column, the price, subtotals and
     // totals in the right one, as the printed estimate lines them up.
@@ -150,6 +152,7 @@ void EstimateWindow::BuildControls() {
     noteText->setWordWrap(true);
     auto* noteLayout = new QVBoxLayout(note);
     noteLayout->addWidget(noteText);
+    noteLayout->addWidget(Command4);
 
     auto* side = new QVBoxLayout;
     side->addSpacing(2 * rowHeight);
@@ -175,6 +178,7 @@ void EstimateWindow::BuildControls() {
     setTabOrder(previous, Command1);
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Command3);
+    setTabOrder(Command3, Command4);
 }
 
 void EstimateWindow::Connect() {
@@ -189,6 +193,7 @@ void EstimateWindow::Connect() {
     connect(Command1, &QPushButton::clicked, this, &EstimateWindow::Command1Click);
     connect(Command2, &QPushButton::clicked, this, &EstimateWindow::Command2Click);
     connect(Command3, &QPushButton::clicked, this, &EstimateWindow::Command3Click);
+    connect(Command4, &QPushButton::clicked, this, &EstimateWindow::Command4Click);
 }
 
 void EstimateWindow::Restore() {
@@ -268,5 +273,7 @@ void EstimateWindow::Command2Click() {
 }
 
 void EstimateWindow::Command3Click() { Unload(); }
+
+void EstimateWindow::Command4Click() { host_.ShowChild(WindowId::Form19); }
 
 } // namespace hl

@@ -23,6 +23,7 @@ class EstimateWindow : public ChildWindow {
     void Command1Click();        ///< Display a Sample
     void Command2Click();        ///< Clear all Boxes
     void Command3Click();        ///< Close
+    void Command4Click();        ///< Current rules...: opens Buying a Home
     /// Refreshes the four results from the input boxes.
     void Recalculate();
     /// The "Estimate Amount of Mortgage Required" report, refused while the sheet has no result.
@@ -50,6 +51,7 @@ class EstimateWindow : public ChildWindow {
     QPushButton* Command1; ///< Display a Sample
     QPushButton* Command2; ///< Clear all Boxes
     QPushButton* Command3; ///< Close
+    QPushButton* Command4; ///< Current rules... (beside the high-ratio note): Buying a Home
 
   protected:
     void SaveState() override;
