@@ -13,6 +13,7 @@
 #include "app/startup_window.h"
 #include "app/study_commands.h"
 #include "app/study_keeper.h"
+#include "app/translation.h"
 #include "files/working_files.h"
 #include "platform/qt/qt_services.h"
 
@@ -30,7 +31,10 @@ int RunDesktopProgram(int argc, char** argv) {
     Session session;
     session.debugLevel = arguments.debugLevel;
     const std::string programFolder = QApplication::applicationDirPath().toStdString() + "/";
-    QtServices services(ChooseHelpPage(programFolder, HL_INSTALLED_HELP_PAGE));
+    const ProgramTranslation translation(
+        LanguageOfEnvironment(), ChooseTranslationFile(programFolder, HL_INSTALLED_TRANSLATION));
+    QtServices services(
+        HelpPageIn(translation.Spoken(), ChooseHelpPage(programFolder, HL_INSTALLED_HELP_PAGE)));
     const WorkingFolderChoice choice = ChooseWorkingFolderAndSay(programFolder);
     if (!choice.unusable.empty()) {
         services.Beep();

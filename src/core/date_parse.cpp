@@ -18,9 +18,24 @@ struct Token {
 };
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
+// The bytes of a UTF-8 character beyond ASCII count as letters, for the French names ("févr.").
+bool IsLetter(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x80 || std::isalpha(byte) != 0;
+}
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsSeparator(char c) { return IsBlank(c) || c == ',' || c == '.' || c == '/' || c == '-'; }
+
+// The capitals À to Þ of UTF-8 (two bytes, 0xC3 then 0x80 to 0x9E, but ×) in lower case.
+std::string LowerAccents(std::string word) {
+    for (std::size_t k = 0; k + 1 < word.size(); ++k) {
+        const auto next = static_cast<unsigned char>(word[k + 1]);
+        if (static_cast<unsigned char>(word[k]) == 0xC3 && next >= 0x80 && next <= 0x9E &&
+            next != 0x97)
+            word[k + 1] = static_cast<char>(next + 0x20);
+    }
+    return word;
+}
 
 // Splits the text into words and numbers. Tokens must be kept apart by separators ("Mar24"
 // is refused); any other character makes the whole text unreadable.
@@ -46,16 +61,51 @@ std::optional<std::vector<Token>> Tokenize(std::string_view text) {
             t.separator += text[i++];
         if (i < text.size() && t.separator.empty())
             return std::nullopt;
+        if (word)
+            t.text = LowerAccents(t.text);
         tokens.push_back(std::move(t));
     }
     return tokens;
 }
 
-// Month 1-12 of an English month name, full or in three letters ("sept" too); 0 if none.
+// "é" and "û", the accents of the French month names, as "e" and "u": "fevr" reads as "févr".
+std::string WithoutAccents(const std::string& lower) {
+    std::string plain;
+    for (std::size_t k = 0; k < lower.size(); ++k) {
+        if (k + 1 < lower.size() && lower[k] == '\xC3' &&
+            (lower[k + 1] == '\xA9' || lower[k + 1] == '\xBB')) {
+            plain += lower[k + 1] == '\xA9' ? 'e' : 'u';
+            ++k;
+        } else {
+            plain += lower[k];
+        }
+    }
+    return plain;
+}
+
+// Month 1-12 of an English month name, full or in three letters ("sept" too), or of a French
+// one, full or as Canadian French abbreviates it ("janv", "févr", "juil"...), with or without
+// its accents; 0 if none.
 int MonthOfName(const std::string& lower) {
     static constexpr std::array<const char*, 12> kNames = {
         "january", "february", "march",     "april",   "may",      "june",
         "july",    "august",   "september", "october", "november", "december"};
+    struct French {
+        const char* full;
+        const char* abbreviation;
+    };
+    static constexpr std::array<French, 12> kFrench = {{{"janvier", "janv"},
+                                                        {"fevrier", "fevr"},
+                                                        {"mars", "mars"},
+                                                        {"avril", "avr"},
+                                                        {"mai", "mai"},
+                                                        {"juin", "juin"},
+                                                        {"juillet", "juil"},
+                                                        {"aout", "aout"},
+                                                        {"septembre", "sept"},
+                                                        {"octobre", "oct"},
+                                                        {"novembre", "nov"},
+                                                        {"decembre", "dec"}}};
     if (lower == "sept")
         return 9;
     for (std::size_t m = 0; m < kNames.size(); ++m) {
@@ -63,6 +113,10 @@ int MonthOfName(const std::string& lower) {
         if (lower == full || lower == full.substr(0, 3))
             return static_cast<int>(m) + 1;
     }
+    const std::string plain = WithoutAccents(lower);
+    for (std::size_t m = 0; m < kFrench.size(); ++m)
+        if (plain == kFrench[m].full || plain == kFrench[m].abbreviation)
+            return static_cast<int>(m) + 1;
     return 0;
 }
 

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "core/day_number.h"
+#include "core/translate.h"
 
 namespace hl {
 namespace {
@@ -143,9 +144,20 @@ std::string FormatNumber(double value, std::string_view pattern) {
 std::string FormatDate(DayNumber day, std::string_view pattern) {
     if (day <= 0)
         return {};
+    // The names in the program's language: English on the command line and in files, the
+    // Canadian French names and abbreviations in a French program's windows and reports.
     static constexpr std::array<const char*, 12> kMonthNames = {
-        "January", "February", "March",     "April",   "May",      "June",
-        "July",    "August",   "September", "October", "November", "December"};
+        HL_TR_NOOP("Months", "January"),   HL_TR_NOOP("Months", "February"),
+        HL_TR_NOOP("Months", "March"),     HL_TR_NOOP("Months", "April"),
+        HL_TR_NOOP("Months", "May"),       HL_TR_NOOP("Months", "June"),
+        HL_TR_NOOP("Months", "July"),      HL_TR_NOOP("Months", "August"),
+        HL_TR_NOOP("Months", "September"), HL_TR_NOOP("Months", "October"),
+        HL_TR_NOOP("Months", "November"),  HL_TR_NOOP("Months", "December")};
+    static constexpr std::array<const char*, 12> kMonthAbbreviations = {
+        HL_TR_NOOP("Months", "Jan"), HL_TR_NOOP("Months", "Feb"), HL_TR_NOOP("Months", "Mar"),
+        HL_TR_NOOP("Months", "Apr"), HL_TR_NOOP("Months", "May"), HL_TR_NOOP("Months", "Jun"),
+        HL_TR_NOOP("Months", "Jul"), HL_TR_NOOP("Months", "Aug"), HL_TR_NOOP("Months", "Sep"),
+        HL_TR_NOOP("Months", "Oct"), HL_TR_NOOP("Months", "Nov"), HL_TR_NOOP("Months", "Dec")};
     const CivilDate date = CivilFromDay(day);
     auto twoDigits = [](int n) {
         std::string s = std::to_string(n % 100);
@@ -159,12 +171,12 @@ std::string FormatDate(DayNumber day, std::string_view pattern) {
         std::size_t run = 1;
         while (i + run < pattern.size() && pattern[i + run] == c)
             ++run;
-        const std::string monthName = kMonthNames[static_cast<std::size_t>(date.month - 1)];
+        const auto month = static_cast<std::size_t>(date.month - 1);
         if (c == 'm') {
             if (run >= 4)
-                out += monthName;
+                out += TrText("Months", kMonthNames[month]);
             else if (run == 3)
-                out += monthName.substr(0, 3);
+                out += TrText("Months", kMonthAbbreviations[month]);
             else if (run == 2)
                 out += twoDigits(date.month);
             else

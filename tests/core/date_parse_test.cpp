@@ -47,6 +47,29 @@ INSTANTIATE_TEST_SUITE_P(TwoDigitYears, ParseDateAccepts,
                                            DateCase{"Jun 1 29", 2029, 6, 1},
                                            DateCase{"6/1/05", 2005, 6, 1}));
 
+// The French names a French program shows (Canadian French abbreviations, with their point)
+// and types: full or abbreviated, any case, accents or none; the English ones still read.
+INSTANTIATE_TEST_SUITE_P(
+    FrenchNames, ParseDateAccepts,
+    ::testing::Values(
+        DateCase{"janv. 5 2024", 2024, 1, 5}, DateCase{"f\xC3\xA9vr. 29 2024", 2024, 2, 29},
+        DateCase{"mars 24, 1992", 1992, 3, 24}, DateCase{"avr. 1 93", 1993, 4, 1},
+        DateCase{"mai 31 2000", 2000, 5, 31}, DateCase{"juin 30 2000", 2000, 6, 30},
+        DateCase{"juil. 4 2001", 2001, 7, 4}, DateCase{"ao\xC3\xBBt 15 2002", 2002, 8, 15},
+        DateCase{"sept. 5 1997", 1997, 9, 5}, DateCase{"oct. 9 2010", 2010, 10, 9},
+        DateCase{"nov. 11 2011", 2011, 11, 11},
+        DateCase{"d\xC3\xA9"
+                 "c. 25 2012",
+                 2012, 12, 25},
+        DateCase{"5 janv. 2024", 2024, 1, 5}, DateCase{"F\xC3\x89VR 3 2024", 2024, 2, 3},
+        DateCase{"fevr 3 2024", 2024, 2, 3}, DateCase{"aout 15 2002", 2002, 8, 15},
+        DateCase{"JANVIER 5 2024", 2024, 1, 5}, DateCase{"f\xC3\xA9vrier 3 2024", 2024, 2, 3},
+        DateCase{"juillet 4 2001", 2001, 7, 4},
+        DateCase{"d\xC3\xA9"
+                 "cembre 25, 2012",
+                 2012, 12, 25},
+        DateCase{"15-ao\xC3\xBBt-02", 2002, 8, 15}));
+
 class ParseDateRefuses : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(ParseDateRefuses, GivesNothing) {
@@ -66,6 +89,13 @@ INSTANTIATE_TEST_SUITE_P(Garbage, ParseDateRefuses,
                                            "Mar 124 1992", "3/24-92", "3 / 24 / 92", "3.24.92",
                                            "1992/03", "Mar Apr 1992", "24 25 Mar", "#Mar 24 1992",
                                            "Mar 24 1992!", "Mar, 24, , 1992", "1992-3-124"));
+
+// French look-alikes that name no month, and letters beyond ASCII that are no accent of ours.
+INSTANTIATE_TEST_SUITE_P(NotFrench, ParseDateRefuses,
+                         ::testing::Values("janvi 5 2024", "juil 4", "f\xC3\xA8vr 3 2024",
+                                           "ao\xC3\xBB 15 2002", "janv. . 5 2024",
+                                           "\xE2\x82\xAC 5 2024", "\xC3 5 2024",
+                                           "mars\xC3\xA9 5 2024"));
 
 } // namespace
 } // namespace hl

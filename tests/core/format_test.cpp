@@ -3,12 +3,14 @@
 
 #include <cmath>
 #include <limits>
+#include <map>
 #include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "core/day_number.h"
+#include "core/translate.h"
 
 namespace hl {
 namespace {
@@ -102,6 +104,43 @@ TEST(FormatDate, EveryMonthName) {
         EXPECT_EQ(FormatDate(DayFromCivil(1997, m, 30 - m), "mmm d yyyy"),
                   std::string(names[m - 1]) + " " + std::to_string(30 - m) + " 1997");
     EXPECT_EQ(FormatDate(DayFromCivil(1997, 9, 1), "mmmm d, yyyy"), "September 1, 1997");
+}
+
+// Under a translator (a French program) the names are its answers for the context "Months", and
+// a date box reads back every date it shows.
+TEST(FormatDate, MonthNamesComeFromTheTranslator) {
+    const std::map<std::string, std::string> french = {{"Jan", "janv."},
+                                                       {"Feb", "f\xC3\xA9vr."},
+                                                       {"Mar", "mars"},
+                                                       {"Apr", "avr."},
+                                                       {"May", "mai"},
+                                                       {"Jun", "juin"},
+                                                       {"Jul", "juil."},
+                                                       {"Aug", "ao\xC3\xBBt"},
+                                                       {"Sep", "sept."},
+                                                       {"Oct", "oct."},
+                                                       {"Nov", "nov."},
+                                                       {"Dec", "d\xC3\xA9"
+                                                               "c."},
+                                                       {"February", "f\xC3\xA9vrier"},
+                                                       {"December", "d\xC3\xA9"
+                                                                    "cembre"}};
+    SetTranslator([&](const char* context, const char* text) {
+        const auto found = french.find(text);
+        return std::string(context) == "Months" && found != french.end() ? found->second
+                                                                         : std::string(text);
+    });
+    EXPECT_EQ(FormatDate(DayFromCivil(2024, 2, 29), "mmm d yyyy"), "f\xC3\xA9vr. 29 2024");
+    EXPECT_EQ(FormatDate(DayFromCivil(2024, 12, 5), "mmmm d, yyyy"), "d\xC3\xA9"
+                                                                     "cembre 5, 2024");
+    EXPECT_EQ(FormatDate(DayFromCivil(2024, 12, 5), "mm/dd/yyyy"), "12/05/2024");
+    for (int m = 1; m <= 12; ++m)
+        for (const char* pattern : {"mmm d yyyy", "mmm d, yyyy", "mmm dd yy", "mmmm d yyyy"}) {
+            const DayNumber day = DayFromCivil(2024, m, 28);
+            EXPECT_EQ(ParseDate(FormatDate(day, pattern)), day) << FormatDate(day, pattern);
+        }
+    SetTranslator({});
+    EXPECT_EQ(FormatDate(DayFromCivil(2024, 2, 29), "mmm d yyyy"), "Feb 29 2024");
 }
 
 TEST(FormatDate, NoDateShowsNothing) {

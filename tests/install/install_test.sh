@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the build into a temporary prefix and checks what lands there: both programs, the
-# help page where the installed program looks for it, the desktop entry, the AppStream
-# metadata, the icon and the manual page, each under its validator.
+# help pages and the French translation where the installed program looks for them, the desktop
+# entry, the AppStream metadata, the icon and the manual page, each under its validator.
 # Usage: install_test.sh BUILD_FOLDER
 # Exits 77 (skipped) when a validator is not installed.
 set -u
@@ -23,7 +23,8 @@ APP=org.hearthline.Hearthline
 for f in bin/hearthline bin/hearthline-cli; do
   [ -f "$PREFIX/$f" ] && [ -x "$PREFIX/$f" ] || fail "$f is not an installed program"
 done
-for f in share/hearthline/help/hearthline-help.html share/applications/$APP.desktop \
+for f in share/hearthline/help/hearthline-help.html share/hearthline/help/fr/hearthline-help.html \
+  share/hearthline/i18n/hearthline_fr_CA.qm share/applications/$APP.desktop \
   share/metainfo/$APP.metainfo.xml share/icons/hicolor/scalable/apps/$APP.svg \
   share/man/man1/hearthline-cli.1 share/mime/packages/$APP.xml; do
   [ -s "$PREFIX/$f" ] || fail "$f is missing"
