@@ -151,7 +151,7 @@
     </message>
     <message>
         <source>Hearthline stopped before the study %1 was saved. Do you want to restore it?</source>
-        <translation>Hearthline s&apos;est arrêté avant que l&apos;étude %1 soit enregistrée. Voulez-vous la restaurer ?</translation>
+        <translation>Hearthline s&apos;est arrêté avant que l&apos;étude %1 soit enregistrée. Voulez-vous la restaurer&#xa0;?</translation>
     </message>
     <message>
         <source>The unsaved study %1 was not restored.<byte value="xd"/>%2</source>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source>Request for a &apos;New&apos; study was aborted as no valid filename was given the the &apos;Save File&apos; request.</source>
-        <translation>La demande d&apos;une nouvelle étude (« Nouveau ») a été annulée, car aucun nom de fichier valide n&apos;a été donné à la demande « Enregistrer ».</translation>
+        <translation>La demande d&apos;une nouvelle étude («&#xa0;Nouveau&#xa0;») a été annulée, car aucun nom de fichier valide n&apos;a été donné à la demande «&#xa0;Enregistrer&#xa0;».</translation>
     </message>
     <message>
         <source>The study could not be saved to %1.<byte value="xd"/>Any file of that name was left as it was.</source>
@@ -221,11 +221,11 @@
     </message>
     <message>
         <source>Data is not saved.  Do you want to save this study ?</source>
-        <translation>Les données ne sont pas enregistrées.  Voulez-vous enregistrer cette étude ?</translation>
+        <translation>Les données ne sont pas enregistrées.  Voulez-vous enregistrer cette étude&#xa0;?</translation>
     </message>
     <message>
         <source>Data is not saved.  Do you want another chance to save this study before it is erased?</source>
-        <translation>Les données ne sont pas enregistrées.  Voulez-vous une autre occasion d&apos;enregistrer cette étude avant qu&apos;elle soit effacée ?</translation>
+        <translation>Les données ne sont pas enregistrées.  Voulez-vous une autre occasion d&apos;enregistrer cette étude avant qu&apos;elle soit effacée&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -263,31 +263,31 @@
     </message>
     <message>
         <source>Mortgage Amount:</source>
-        <translation>Montant du prêt :</translation>
+        <translation>Montant du prêt&#xa0;:</translation>
     </message>
     <message>
         <source>Int. Rate (eg. 11.5):</source>
-        <translation>Taux d&apos;int. (p. ex. 11.5) :</translation>
+        <translation>Taux d&apos;int. (ex. 11.5)&#xa0;:</translation>
     </message>
     <message>
         <source>Am. Period (years):</source>
-        <translation>Amortissement (ans) :</translation>
+        <translation>Amortissement (ans)&#xa0;:</translation>
     </message>
     <message>
         <source>Length of Loan (years):</source>
-        <translation>Durée du terme (ans) :</translation>
+        <translation>Durée du terme (ans)&#xa0;:</translation>
     </message>
     <message>
         <source>Start Date (eg. Jan 1 93):</source>
-        <translation>Date de début (p. ex. janv. 1 93) :</translation>
+        <translation>Date de début (ex. janv. 1 93)&#xa0;:</translation>
     </message>
     <message>
         <source>Payment Frequency:</source>
-        <translation>Fréquence des versements :</translation>
+        <translation>Fréquence des versements&#xa0;:</translation>
     </message>
     <message>
         <source>Enter / View Payment Changes</source>
-        <translation>Saisir / voir les changements de versement</translation>
+        <translation>Saisir / voir les changements</translation>
     </message>
     <message>
         <source>There are payment changes scheduled for this scenario</source>
@@ -295,23 +295,23 @@
     </message>
     <message>
         <source>Comment (optional): (60 chars max)</source>
-        <translation>Commentaire (facultatif) : (60 caract. max.)</translation>
+        <translation>Commentaire (facultatif)&#xa0;: (60 caract. max.)</translation>
     </message>
     <message>
         <source>Note:  This form is designed to input a mortgage scenario to be printed or studied.  It is not intended to accomodate frequent changes or to be used for What-If studies.  There are specific forms for those functions.</source>
-        <translation>Remarque :  Ce formulaire sert à saisir un scénario de prêt hypothécaire à imprimer ou à étudier.  Il n&apos;est pas conçu pour des changements fréquents ni pour des études « Et si ».  Des formulaires particuliers servent à ces fonctions.</translation>
+        <translation>Remarque&#xa0;:  Ce formulaire sert à saisir un scénario de prêt hypothécaire à imprimer ou à étudier.  Il n&apos;est pas conçu pour des changements fréquents ni pour des études «&#xa0;Et si&#xa0;».  Des formulaires particuliers servent à ces fonctions.</translation>
     </message>
     <message>
         <source>  Calculated values:  </source>
-        <translation>  Valeurs calculées :  </translation>
+        <translation>  Valeurs calculées&#xa0;:  </translation>
     </message>
     <message>
         <source>Interest Rate Factor:</source>
-        <translation>Facteur de taux d&apos;intérêt :</translation>
+        <translation>Facteur de taux d&apos;intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>Calculated Payment:</source>
-        <translation>Versement calculé :</translation>
+        <translation>Versement calculé&#xa0;:</translation>
     </message>
     <message>
         <source>Flash Load</source>
@@ -430,11 +430,11 @@
     </message>
     <message>
         <source>&amp;Compare Scenarios</source>
-        <translation>&amp;Comparer des scénarios</translation>
+        <translation>&amp;Comparer</translation>
     </message>
     <message>
         <source>$ &amp;Saving Suggestions</source>
-        <translation>$ &amp;Suggestions d&apos;économies</translation>
+        <translation>$ Économie&amp;s</translation>
     </message>
     <message>
         <source> &amp;Help</source>
@@ -546,11 +546,11 @@
     </message>
     <message>
         <source>Compare Scenarios</source>
-        <translation>Comparer des scénarios</translation>
+        <translation>Comparer</translation>
     </message>
     <message>
         <source>$ Saving Suggestions</source>
-        <translation>$ Suggestions d&apos;économies</translation>
+        <translation>$ Économies</translation>
     </message>
     <message>
         <source> Help</source>
@@ -616,7 +616,7 @@
     <name>hl::PaymentChangesWindow</name>
     <message>
         <source>All payment changes and lump payments will be erased.  Do you want to do this ?</source>
-        <translation>Tous les changements de versement et les versements forfaitaires seront effacés.  Voulez-vous continuer ?</translation>
+        <translation>Tous les changements de versement et les versements forfaitaires seront effacés.  Voulez-vous continuer&#xa0;?</translation>
     </message>
     <message>
         <source>Warning - Confirm Data Deletion</source>
@@ -628,7 +628,7 @@
     </message>
     <message>
         <source>This form presents a table of all your scheduled payments.  You can<byte value="xd"/>enter changes to your payment and/or lump payments here.<byte value="xd"/><byte value="xd"/>IMPORTANT !!<byte value="xd"/><byte value="xd"/>To match most banks, any change to a payment is applied BEFORE the regular<byte value="xd"/>payment is processed where any lump payment is deducted AFTER the regular<byte value="xd"/>payment is processed.</source>
-        <translation>Ce formulaire présente un tableau de tous vos versements prévus.  Vous pouvez<byte value="xd"/>y saisir les changements de votre versement et/ou des versements forfaitaires.<byte value="xd"/><byte value="xd"/>IMPORTANT !!<byte value="xd"/><byte value="xd"/>Comme dans la plupart des banques, tout changement de versement est appliqué AVANT<byte value="xd"/>le traitement du versement régulier, alors que tout versement forfaitaire est<byte value="xd"/>déduit APRÈS le traitement du versement régulier.</translation>
+        <translation>Ce formulaire présente un tableau de tous vos versements prévus.  Vous pouvez<byte value="xd"/>y saisir les changements de votre versement et/ou des versements forfaitaires.<byte value="xd"/><byte value="xd"/>IMPORTANT&#xa0;!!<byte value="xd"/><byte value="xd"/>Comme dans la plupart des banques, tout changement de versement est appliqué AVANT<byte value="xd"/>le traitement du versement régulier, alors que tout versement forfaitaire est<byte value="xd"/>déduit APRÈS le traitement du versement régulier.</translation>
     </message>
     <message>
         <source>Mortgage Input Violation</source>
@@ -636,7 +636,7 @@
     </message>
     <message>
         <source>Error, the table of payment changes is full: it holds no more than %1 payments with a change or a lump payment.<byte value="xd"/>The value entered for payment %2 (%3) has been cleared.<byte value="xd"/><byte value="xd"/>Clear the values of another payment first to make room for this one.</source>
-        <translation>Erreur, le tableau des changements de versement est plein : il ne contient pas plus de %1 versements avec un changement ou un versement forfaitaire.<byte value="xd"/>La valeur saisie pour le versement %2 (%3) a été effacée.<byte value="xd"/><byte value="xd"/>Effacez d&apos;abord les valeurs d&apos;un autre versement pour faire place à celui-ci.</translation>
+        <translation>Erreur, le tableau des changements de versement est plein&#xa0;: il ne contient pas plus de %1 versements avec un changement ou un versement forfaitaire.<byte value="xd"/>La valeur saisie pour le versement %2 (%3) a été effacée.<byte value="xd"/><byte value="xd"/>Effacez d&apos;abord les valeurs d&apos;un autre versement pour faire place à celui-ci.</translation>
     </message>
     <message>
         <source>Enter Changes to Payment and/or Lump Payments</source>
@@ -648,7 +648,7 @@
     </message>
     <message>
         <source>Enter changes in this table:</source>
-        <translation>Saisissez les changements dans ce tableau :</translation>
+        <translation>Saisissez les changements dans ce tableau&#xa0;:</translation>
     </message>
     <message>
         <source>Press [RETURN] to end this edit</source>
@@ -656,7 +656,7 @@
     </message>
     <message>
         <source>To Edit:  Select cell with mouse and enter numbers  OR</source>
-        <translation>Pour modifier :  choisissez une cellule avec la souris et tapez les chiffres  OU</translation>
+        <translation>Pour modifier&#xa0;:  choisissez une cellule avec la souris et tapez les chiffres  OU</translation>
     </message>
     <message>
         <source>                Use mouse and double click a cell</source>
@@ -668,7 +668,7 @@
     </message>
     <message>
         <source>Delete All Data</source>
-        <translation>Supprimer toutes les données</translation>
+        <translation>Tout supprimer</translation>
     </message>
     <message>
         <source>Info - read me</source>
@@ -730,7 +730,7 @@
     </message>
     <message>
         <source>Total pages to print:</source>
-        <translation>Total des pages à imprimer :</translation>
+        <translation>Total des pages à imprimer&#xa0;:</translation>
     </message>
     <message>
         <source>Print</source>
@@ -746,15 +746,15 @@
     </message>
     <message>
         <source>Print the Checked Forms:</source>
-        <translation>Imprimer les formulaires cochés :</translation>
+        <translation>Imprimer les formulaires cochés&#xa0;:</translation>
     </message>
     <message>
         <source>Status:</source>
-        <translation>État :</translation>
+        <translation>État&#xa0;:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation>Remarques :</translation>
+        <translation>Remarques&#xa0;:</translation>
     </message>
     <message>
         <source>All forms that have enough data to be printed are enabled.  Use the check boxes to choose the forms you want to print.</source>
@@ -801,15 +801,15 @@
     </message>
     <message>
         <source>Printer:</source>
-        <translation>Imprimante :</translation>
+        <translation>Imprimante&#xa0;:</translation>
     </message>
     <message>
         <source>Paper:</source>
-        <translation>Papier :</translation>
+        <translation>Papier&#xa0;:</translation>
     </message>
     <message>
         <source>Orientation:</source>
-        <translation>Orientation :</translation>
+        <translation>Orientation&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -843,7 +843,7 @@
     </message>
     <message>
         <source>The study %1 no longer exists.<byte value="xd"/>It was taken off the list of recent studies; the current study was left as it was.</source>
-        <translation>L&apos;étude %1 n&apos;existe plus.<byte value="xd"/>Elle a été retirée de la liste des études récentes ; l&apos;étude en cours a été laissée telle quelle.</translation>
+        <translation>L&apos;étude %1 n&apos;existe plus.<byte value="xd"/>Elle a été retirée de la liste des études récentes&#xa0;; l&apos;étude en cours a été laissée telle quelle.</translation>
     </message>
 </context>
 <context>
@@ -858,11 +858,11 @@
     </message>
     <message>
         <source>This version is designed specifically for Canadian mortgages !!!!</source>
-        <translation>Cette version est conçue expressément pour les prêts hypothécaires canadiens !!!!</translation>
+        <translation>Cette version est conçue expressément pour les prêts hypothécaires canadiens&#xa0;!!!!</translation>
     </message>
     <message>
         <source>This program is a personal analysis tool. Its maker takes no responsibility for its use or for the results it gives; check every figure with your lender before you act on it.</source>
-        <translation>Ce programme est un outil d&apos;analyse personnel. Son auteur n&apos;assume aucune responsabilité quant à son utilisation ni aux résultats qu&apos;il donne ; vérifiez chaque montant auprès de votre prêteur avant d&apos;agir.</translation>
+        <translation>Ce programme est un outil d&apos;analyse personnel. Son auteur n&apos;assume aucune responsabilité quant à son utilisation ni aux résultats qu&apos;il donne&#xa0;; vérifiez chaque montant auprès de votre prêteur avant d&apos;agir.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -884,7 +884,7 @@
     </message>
     <message>
         <source>The recovery copy of the study cannot be written to %1.<byte value="xd"/>Save the study often: a crash would lose what was not saved.</source>
-        <translation>La copie de récupération de l&apos;étude ne peut pas être écrite dans %1.<byte value="xd"/>Enregistrez souvent l&apos;étude : un plantage ferait perdre ce qui n&apos;a pas été enregistré.</translation>
+        <translation>La copie de récupération de l&apos;étude ne peut pas être écrite dans %1.<byte value="xd"/>Enregistrez souvent l&apos;étude&#xa0;: un plantage ferait perdre ce qui n&apos;a pas été enregistré.</translation>
     </message>
 </context>
 <context>
@@ -911,7 +911,7 @@
     </message>
     <message>
         <source>What If ? / Compare Scenarios</source>
-        <translation>Et si ? / Comparer des scénarios</translation>
+        <translation>Et si&#xa0;? / Comparer des scénarios</translation>
     </message>
     <message>
         <source>Estimate Mortgage Required</source>

@@ -52,9 +52,10 @@ class AccessibleNamesTest : public QObject {
             {"  Amortization Period  ", "Amortization Period"},
             {"&Rate", "Rate"},
             {"Principal && Interest", "Principal & Interest"},
-            // The French captions: a space before the colon, "p. ex." for the example.
-            {"Taux d'int. (p. ex. 11.5) :", "Taux d'int."},
+            // French captions: a space before the colon, "ex." or "p. ex." for the example.
+            {"Taux d'int. (ex. 11.5) :", "Taux d'int."},
             {"Date de début (p. ex. janv. 1 93) :", "Date de début"},
+            {"Texte (exemple) :", "Texte (exemple)"},
             {"Lump  Payment", "Lump Payment"},
             {"", ""},
         };
