@@ -31,7 +31,7 @@ ScenarioOneTexts ScenarioOneOf(const Scenario& s, int changeCount, const Schedul
     one.amortization = Shown(s.amortization, "##0.00");
     one.term = Shown(s.term, "##0.00");
     one.start = FormatDate(s.start, "mmm, d yyyy");
-    one.frequency = FrequencyName(s.frequency);
+    one.frequency = FrequencyCaption(s.frequency);
     one.payment = Shown(RegularPayment(s.amount, s.rate, s.amortization, s.frequency), "#####0.00");
 
     double regular = 0;
@@ -61,7 +61,7 @@ bool ScenarioTwoBoxes::Complete() const {
 
 Frequency FrequencyOfText(std::string_view text, Frequency otherwise) {
     for (const Frequency f : {kMonthly, kWeekly, kTwiceAMonth, kEveryTwoWeeks})
-        if (text == FrequencyName(f))
+        if (text == FrequencyName(f) || text == FrequencyCaption(f))
             return f;
     return otherwise;
 }

@@ -1,21 +1,28 @@
 // Frequency names and the completeness check of a scenario.
 #include "engine/scenario.h"
 
+#include "core/translate.h"
+
 namespace hl {
 
 const char* FrequencyName(int frequency) {
     switch (frequency) {
     case kMonthly:
-        return "Monthly";
+        return HL_TR_NOOP("Frequencies", "Monthly");
     case kWeekly:
-        return "Weekly";
+        return HL_TR_NOOP("Frequencies", "Weekly");
     case kTwiceAMonth:
-        return "Twice a Month";
+        return HL_TR_NOOP("Frequencies", "Twice a Month");
     case kEveryTwoWeeks:
-        return "Every Two Weeks";
+        return HL_TR_NOOP("Frequencies", "Every Two Weeks");
     default:
         return "";
     }
+}
+
+std::string FrequencyCaption(int frequency) {
+    const char* name = FrequencyName(frequency);
+    return *name ? TrText("Frequencies", name) : std::string();
 }
 
 bool IsFrequency(int frequency) { return frequency >= kMonthly && frequency <= kEveryTwoWeeks; }

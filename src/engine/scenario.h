@@ -21,6 +21,10 @@ enum Frequency : std::int16_t {
 /// Caption of a frequency code ("Monthly", "Weekly", "Twice a Month", "Every Two Weeks"); ""
 /// for any other code.
 const char* FrequencyName(int frequency);
+/// The caption a window or report shows for a frequency code: FrequencyName in the program's
+/// language ("Mensuel" in a French program, context "Frequencies"); "" for any other code.
+/// Files and the command line keep FrequencyName.
+std::string FrequencyCaption(int frequency);
 /// True for the four codes 1 to 4.
 bool IsFrequency(int frequency);
 /// The frequency of a code read from outside (a file, a command line, a list's position);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/format.h"
+#include "core/translate.h"
 #include "print/figure_align.h"
 #include "print/reports.h"
 
@@ -50,8 +51,8 @@ void Figure(PitchWriter& w, double column, const std::string& figure) {
 void PrintFigures(Page& page, const CompareReportTexts& t) {
     const PrintFont arial{PrintFace::Arial, kFigureSize, true, true};
     PitchWriter headings(page, arial, 8, 1);
-    headings.At(40, "Scenario One");
-    headings.At(60, "Scenario Two");
+    headings.At(40, TrText("Compare Report", "Scenario One"));
+    headings.At(60, TrText("Compare Report", "Scenario Two"));
 
     PitchWriter w(page, arial, kCompareFigureLine, kCompareFigurePitch);
     w.SetUnderline(false);
@@ -59,7 +60,7 @@ void PrintFigures(Page& page, const CompareReportTexts& t) {
     // the column.
     const auto row = [&](double column, const char* label, std::string CompareSideTexts::*field,
                          bool figures = true) {
-        w.At(column, label);
+        w.At(column, TrText("Compare Report", label));
         for (const auto& [at, side] : {std::pair{40.0, &t.one}, std::pair{60.0, &t.two}}) {
             if (figures)
                 Figure(w, at, side->*field);
@@ -72,34 +73,37 @@ void PrintFigures(Page& page, const CompareReportTexts& t) {
         row(column, label, field, figures);
         w.NewLine();
     };
-    line(3, "Mortgage Amount", &CompareSideTexts::amount);
-    line(3, "Interest Rate", &CompareSideTexts::rate);
-    line(3, "Am Period", &CompareSideTexts::amortization);
-    line(3, "Length of Loan", &CompareSideTexts::term);
-    line(3, "Start Date", &CompareSideTexts::start, false);
-    line(3, "Payment Frequency", &CompareSideTexts::frequency, false);
-    line(9, "Calculated Payment", &CompareSideTexts::payment);
-    row(3, "At the Closing Date", &CompareSideTexts::closingDate, false);
+    line(3, HL_TR_NOOP("Compare Report", "Mortgage Amount"), &CompareSideTexts::amount);
+    line(3, HL_TR_NOOP("Compare Report", "Interest Rate"), &CompareSideTexts::rate);
+    line(3, HL_TR_NOOP("Compare Report", "Am Period"), &CompareSideTexts::amortization);
+    line(3, HL_TR_NOOP("Compare Report", "Length of Loan"), &CompareSideTexts::term);
+    line(3, HL_TR_NOOP("Compare Report", "Start Date"), &CompareSideTexts::start, false);
+    line(3, HL_TR_NOOP("Compare Report", "Payment Frequency"), &CompareSideTexts::frequency, false);
+    line(9, HL_TR_NOOP("Compare Report", "Calculated Payment"), &CompareSideTexts::payment);
+    row(3, HL_TR_NOOP("Compare Report", "At the Closing Date"), &CompareSideTexts::closingDate,
+        false);
     w.SetUnderline(true);
-    w.At(82, "Difference");
+    w.At(82, TrText("Compare Report", "Difference"));
     w.SetUnderline(false);
     w.NewLine();
-    row(3, "Balance Outstanding", &CompareSideTexts::balance);
+    row(3, HL_TR_NOOP("Compare Report", "Balance Outstanding"), &CompareSideTexts::balance);
     Figure(w, 82, t.balanceDifference);
     w.NewLine();
-    w.At(3, "$ Paid:");
-    row(12, "by Regular Payments", &CompareSideTexts::regularPaid);
+    w.At(3, TrText("Compare Report", "$ Paid:"));
+    row(12, HL_TR_NOOP("Compare Report", "by Regular Payments"), &CompareSideTexts::regularPaid);
     Figure(w, 82, t.regularDifference);
     w.NewLine();
-    row(12, "by Lump Payments", &CompareSideTexts::lumpPaid);
+    row(12, HL_TR_NOOP("Compare Report", "by Lump Payments"), &CompareSideTexts::lumpPaid);
     Figure(w, 82, t.lumpDifference);
     w.NewLine();
-    line(3, "Total Principle paid to date", &CompareSideTexts::principal);
-    line(3, "Total Interest paid to date", &CompareSideTexts::interest);
-    w.At(65, "Gross Saving:");
+    line(3, HL_TR_NOOP("Compare Report", "Total Principle paid to date"),
+         &CompareSideTexts::principal);
+    line(3, HL_TR_NOOP("Compare Report", "Total Interest paid to date"),
+         &CompareSideTexts::interest);
+    w.At(65, TrText("Compare Report", "Gross Saving:"));
     Figure(w, 87, t.grossSaving);
     w.NewLine();
-    w.At(65, "Net Saving:");
+    w.At(65, TrText("Compare Report", "Net Saving:"));
     Figure(w, 87, t.netSaving);
 }
 
@@ -118,25 +122,25 @@ void PrintEntry(PitchWriter& w, const std::vector<PaymentChange>& changes, std::
 void PrintChangeList(Page& page, double line, const CompareReportTexts& t, std::size_t first,
                      std::size_t last) {
     PitchWriter w(page, PrintFont{PrintFace::CourierNew, 9, true, true}, line, kCompareListPitch);
-    w.At(24, "Changes to Payment and/or Lump Payments Made");
+    w.At(24, TrText("Compare Report", "Changes to Payment and/or Lump Payments Made"));
     w.SetUnderline(false);
     w.NewLine();
-    w.At(17, "Scenario One");
-    w.At(70, "Scenario Two");
+    w.At(17, TrText("Compare Report", "Scenario One"));
+    w.At(70, TrText("Compare Report", "Scenario Two"));
     w.NewLine();
-    w.At(17, "Payment");
-    w.At(32, "Lump");
-    w.At(70, "Payment");
-    w.At(85, "Lump");
+    w.At(17, TrText("Compare Report", "Payment"));
+    w.At(32, TrText("Compare Report", "Lump"));
+    w.At(70, TrText("Compare Report", "Payment"));
+    w.At(85, TrText("Compare Report", "Lump"));
     w.NewLine();
     w.SetUnderline(true);
-    for (const auto& [column, heading] : {std::pair{3, "Date"},
-                                          {18, "Change"},
-                                          {29, "Payment"},
-                                          {54, "Date"},
-                                          {71, "Change"},
-                                          {82, "Payment"}})
-        w.At(column, heading);
+    for (const auto& [column, heading] : {std::pair{3, HL_TR_NOOP("Compare Report", "Date")},
+                                          {18, HL_TR_NOOP("Compare Report", "Change")},
+                                          {29, HL_TR_NOOP("Compare Report", "Payment")},
+                                          {54, HL_TR_NOOP("Compare Report", "Date")},
+                                          {71, HL_TR_NOOP("Compare Report", "Change")},
+                                          {82, HL_TR_NOOP("Compare Report", "Payment")}})
+        w.At(column, TrText("Compare Report", heading));
     w.SetUnderline(false);
     w.SetBold(false);
     for (std::size_t k = first; k < last; ++k) {
@@ -149,7 +153,7 @@ void PrintChangeList(Page& page, double line, const CompareReportTexts& t, std::
 // The heading and title every page of the report starts with.
 void PrintStart(Page& page) {
     PageWriter w(page);
-    PrintToolReportStart(w, kCompareTitle, 20, 0);
+    PrintToolReportStart(w, TrText("Compare Report", kCompareTitle), 20, 0);
 }
 
 } // namespace

@@ -5,12 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "core/translate.h"
 #include "engine/scenario.h"
 #include "print/page.h"
 
 namespace hl {
 
-inline constexpr const char* kCompareTitle = "Scenario Comparison Study";
+inline constexpr const char* kCompareTitle =
+    HL_TR_NOOP("Compare Report", "Scenario Comparison Study");
 
 /// The change list stays on the first page while neither scenario has more entries than this;
 /// longer lists move to pages of their own, this many entry lines a page.

@@ -1,6 +1,7 @@
 // The early discharge report laid out on the character grid.
 #include "print/discharge_report.h"
 
+#include "core/translate.h"
 #include "print/reports.h"
 
 namespace hl {
@@ -20,54 +21,57 @@ Report DischargeReport(const Scenario& scenario, const DischargeSheet& s) {
     w.SetFont(PrintFace::Arial, 16);
     w.SetBold(true);
     w.SetUnderline(true);
-    w.At(27, "Early Discharge Penalty");
+    w.At(27, TrText("Discharge Report", "Early Discharge Penalty"));
     w.SetUnderline(false);
     w.SetBold(false);
 
     w.SetFont(PrintFace::Arial, 11);
     w.MoveTo(17);
     w.At(kLabelColumn,
-         "Current Mortgage runs from:   " + s.firstPayment + "   until   " + s.lastPayment);
+         TrArg(TrArg(TrText("Discharge Report", "Current Mortgage runs from:   %1   until   %2"),
+                     s.firstPayment),
+               s.lastPayment));
     w.NewLine(2);
-    w.At(kLabelColumn, "Discharge Date:");
+    w.At(kLabelColumn, TrText("Discharge Report", "Discharge Date:"));
     w.At(kInputColumn, s.dischargeDate);
     w.NewLine();
-    w.At(kLabelColumn, "Interest Rate :");
+    w.At(kLabelColumn, TrText("Discharge Report", "Interest Rate :"));
     w.At(kInputColumn, s.rate);
     w.NewLine(3);
     w.SetUnderline(true);
-    w.At(kLabelColumn, "Interest Rate Differential Calculations:");
+    w.At(kLabelColumn, TrText("Discharge Report", "Interest Rate Differential Calculations:"));
     w.SetUnderline(false);
     w.NewLine(2);
     const auto amount = [&](const char* label, const std::string& value) {
-        w.At(kLabelColumn, label);
+        w.At(kLabelColumn, TrText("Discharge Report", label));
         w.At(kAmountColumn, value);
     };
-    amount("Future Value Method:", s.futureValue);
+    amount(HL_TR_NOOP("Discharge Report", "Future Value Method:"), s.futureValue);
     w.NewLine(2);
-    amount("Acc. Interest Method:", s.accumulatedInterest);
+    amount(HL_TR_NOOP("Discharge Report", "Acc. Interest Method:"), s.accumulatedInterest);
     w.NewLine(2);
-    amount("Actual Scenario Calculation:", s.actualScenario);
+    amount(HL_TR_NOOP("Discharge Report", "Actual Scenario Calculation:"), s.actualScenario);
     // The three-month penalty stands apart from the three differentials above it.
     w.NewLine(4);
-    amount("Three Month Interest Penalty:", s.threeMonth);
+    amount(HL_TR_NOOP("Discharge Report", "Three Month Interest Penalty:"), s.threeMonth);
     w.NewLine(2);
 
     w.SetFont(PrintFace::Arial, 10);
-    w.At(kLabelColumn, "Applicable Penalty: The GREATER of the Interest Rate Differential and the "
-                       "Three Month Penalty");
+    w.At(kLabelColumn, TrText("Discharge Report", "Applicable Penalty: The GREATER of the Interest "
+                                                  "Rate Differential and the Three Month Penalty"));
     w.NewLine(2);
-    w.At(kLabelColumn, "Note:");
-    w.At(19, "CMHC insured mortgages may only be subject to the Three Month Penalty (not the ");
+    w.At(kLabelColumn, TrText("Discharge Report", "Note:"));
+    w.At(19, TrText("Discharge Report", "CMHC insured mortgages may only be subject to the Three "
+                                        "Month Penalty (not the "));
     w.NewLine();
-    w.At(19, "Interest Rate Differential) if the mortgage has been running for three years or "
-             "more.");
+    w.At(19, TrText("Discharge Report", "Interest Rate Differential) if the mortgage has been "
+                                        "running for three years or more."));
     w.NewLine(2);
-    w.At(8, "This form is an estimator.  It seems every bank has their own method of calculating "
-            "this penalty.");
+    w.At(8, TrText("Discharge Report", "This form is an estimator.  It seems every bank has their "
+                                       "own method of calculating this penalty."));
     w.NewLine();
-    w.At(8, "The intent of this form is to supply a quick method to estimate the Early Discharge "
-            "Penalty.");
+    w.At(8, TrText("Discharge Report", "The intent of this form is to supply a quick method to "
+                                       "estimate the Early Discharge Penalty."));
     return OnePageReport(std::move(page));
 }
 

@@ -5,6 +5,7 @@
 
 #include <span>
 
+#include "core/translate.h"
 #include "print/figure_align.h"
 #include "print/reports.h"
 
@@ -17,27 +18,30 @@ constexpr int kItemColumn = 5;
 constexpr int kItemFigureColumn = 40;
 constexpr int kTotalFigureColumn = 60;
 
-constexpr std::array<const char*, 11> kExpenseLabels = {"Legal Fees (incl. disbursements):",
-                                                        "Land Transfer Tax Adjustment:",
-                                                        "Utility Adjustments:",
-                                                        "Property Tax Adjustments:",
-                                                        "Property Survey:",
-                                                        "Appraisal Fee:",
-                                                        "House Inspection:",
-                                                        "Moving Expenses:",
-                                                        "Home Insurance:",
-                                                        "Immediate Repairs:",
-                                                        "Other:"};
+constexpr std::array<const char*, 11> kExpenseLabels = {
+    HL_TR_NOOP("Estimate Report", "Legal Fees (incl. disbursements):"),
+    HL_TR_NOOP("Estimate Report", "Land Transfer Tax Adjustment:"),
+    HL_TR_NOOP("Estimate Report", "Utility Adjustments:"),
+    HL_TR_NOOP("Estimate Report", "Property Tax Adjustments:"),
+    HL_TR_NOOP("Estimate Report", "Property Survey:"),
+    HL_TR_NOOP("Estimate Report", "Appraisal Fee:"),
+    HL_TR_NOOP("Estimate Report", "House Inspection:"),
+    HL_TR_NOOP("Estimate Report", "Moving Expenses:"),
+    HL_TR_NOOP("Estimate Report", "Home Insurance:"),
+    HL_TR_NOOP("Estimate Report", "Immediate Repairs:"),
+    HL_TR_NOOP("Estimate Report", "Other:")};
 // A blank line splits the expenses before "House Inspection:".
 constexpr std::size_t kSecondExpenseGroup = 6;
 
 constexpr std::array<const char*, 3> kFundLabels = {
-    "Purchase Deposit:", "$ from other property sale:", "Other Personal Funds:"};
+    HL_TR_NOOP("Estimate Report", "Purchase Deposit:"),
+    HL_TR_NOOP("Estimate Report", "$ from other property sale:"),
+    HL_TR_NOOP("Estimate Report", "Other Personal Funds:")};
 
 void Caption(PageWriter& w, int column, const char* text, bool underline = false) {
     w.SetFont(PrintFace::Arial, 12);
     w.SetUnderline(underline);
-    w.At(column, text);
+    w.At(column, TrText("Estimate Report", text));
     w.SetUnderline(false);
 }
 
@@ -75,19 +79,20 @@ void Total(PageWriter& w, const char* label, const std::string& figure) {
 Report EstimateReport(const EstimateSheet& s) {
     Page page;
     PageWriter w(page);
-    PrintToolReportStart(w, "Estimate Amount of Mortgage Required", 20, 0);
+    PrintToolReportStart(w, TrText("Estimate Report", "Estimate Amount of Mortgage Required"), 20,
+                         0);
     w.SetBold(false);
     w.MoveTo(8);
-    Total(w, "Property Purchase Price:", s.price);
+    Total(w, HL_TR_NOOP("Estimate Report", "Property Purchase Price:"), s.price);
     w.NewLine();
-    ItemGroup(w, "Plus Other Expenses:", kExpenseLabels, s.expenses, s.expensesSubtotal,
-              kSecondExpenseGroup);
+    ItemGroup(w, HL_TR_NOOP("Estimate Report", "Plus Other Expenses:"), kExpenseLabels, s.expenses,
+              s.expensesSubtotal, kSecondExpenseGroup);
     w.NewLine();
-    Total(w, "Total Estimate Purchase Cost:", s.totalCost);
+    Total(w, HL_TR_NOOP("Estimate Report", "Total Estimate Purchase Cost:"), s.totalCost);
     w.NewLine();
-    ItemGroup(w, "Less:", kFundLabels, s.funds, s.fundsSubtotal);
+    ItemGroup(w, HL_TR_NOOP("Estimate Report", "Less:"), kFundLabels, s.funds, s.fundsSubtotal);
     w.NewLine();
-    Total(w, "Estimated Amount to be Mortgaged:", s.mortgage);
+    Total(w, HL_TR_NOOP("Estimate Report", "Estimated Amount to be Mortgaged:"), s.mortgage);
     return OnePageReport(std::move(page));
 }
 

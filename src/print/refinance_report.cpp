@@ -1,6 +1,7 @@
 // The refinance analysis laid out on the character grid, its amounts on their decimal points.
 #include "print/refinance_report.h"
 
+#include "core/translate.h"
 #include "print/figure_align.h"
 #include "print/reports.h"
 
@@ -33,19 +34,19 @@ class Sentences {
         w_.SetFont(PrintFace::Arial, 12);
         w_.SetBold(true);
         w_.SetUnderline(true);
-        w_.At(3, heading);
+        w_.At(3, TrText("Refinance Report", heading));
         w_.SetUnderline(false);
         w_.SetBold(false);
         w_.SetFont(PrintFace::Arial, 10);
         w_.NewLine(2);
     }
     void Line(const char* label, const std::string& value, double column = kValueColumn) {
-        w_.At(kLabelColumn, label);
+        w_.At(kLabelColumn, TrText("Refinance Report", label));
         w_.At(column, value);
         w_.NewLine();
     }
     void AmountLine(const char* label, const std::string& amount, double column = kValueColumn) {
-        w_.At(kLabelColumn, label);
+        w_.At(kLabelColumn, TrText("Refinance Report", label));
         Amount(w_, column, amount);
         w_.NewLine();
     }
@@ -60,55 +61,67 @@ class Sentences {
 Report RefinanceReport(const RefinanceReportInputs& in) {
     Page page;
     PageWriter w(page);
-    PrintToolReportStart(w, "Refinance - Scenario Run Results", 20);
+    PrintToolReportStart(w, TrText("Refinance Report", "Refinance - Scenario Run Results"), 20);
     w.MoveTo(8);
     Sentences s(w);
-    const std::string term = in.refinanceDate + " to " + in.comparisonDate;
+    const std::string term =
+        TrArg(TrArg(TrText("Refinance Report", "%1 to %2"), in.refinanceDate), in.comparisonDate);
 
-    s.Section("Scenario Description");
-    s.Line("Your current mortgage is set to run from:", in.runsFrom + " to " + in.runsTo);
-    s.Line("and is set at the interest rate:", in.scenarioRate + " %");
-    s.Line("You are considering to refinace your mortgage on:", in.refinanceDate);
+    s.Section(HL_TR_NOOP("Refinance Report", "Scenario Description"));
+    s.Line(HL_TR_NOOP("Refinance Report", "Your current mortgage is set to run from:"),
+           TrArg(TrArg(TrText("Refinance Report", "%1 to %2"), in.runsFrom), in.runsTo));
+    s.Line(HL_TR_NOOP("Refinance Report", "and is set at the interest rate:"),
+           in.scenarioRate + " %");
+    s.Line(HL_TR_NOOP("Refinance Report", "You are considering to refinace your mortgage on:"),
+           in.refinanceDate);
 
-    s.Section("Current Mortgage");
-    s.AmountLine("Using the regular payment value:", in.currentPayment);
-    s.Line("Running this mortgage from: ", term);
-    s.AmountLine("Balance owing:", in.currentBalance);
+    s.Section(HL_TR_NOOP("Refinance Report", "Current Mortgage"));
+    s.AmountLine(HL_TR_NOOP("Refinance Report", "Using the regular payment value:"),
+                 in.currentPayment);
+    s.Line(HL_TR_NOOP("Refinance Report", "Running this mortgage from: "), term);
+    s.AmountLine(HL_TR_NOOP("Refinance Report", "Balance owing:"), in.currentBalance);
 
-    s.Section("Refinaced Mortgage");
-    s.AmountLine("$ Owing on refinance date:", in.owing);
-    s.AmountLine("Discharging your mortgage will cost an assumed penalty of:", in.penalty);
-    s.AmountLine("Other Expenses:", in.otherExpenses);
-    s.AmountLine("Amount to be refinanced:", in.total);
-    s.Line("Now if you refinace: ", in.refinanceRate + " %");
-    s.AmountLine("Using the regular payment value:", in.refinancePayment);
-    s.Line("Running this mortgage from: ", term);
-    s.AmountLine("Balance owing:", in.refinancedBalance);
+    s.Section(HL_TR_NOOP("Refinance Report", "Refinaced Mortgage"));
+    s.AmountLine(HL_TR_NOOP("Refinance Report", "$ Owing on refinance date:"), in.owing);
+    s.AmountLine(HL_TR_NOOP("Refinance Report",
+                            "Discharging your mortgage will cost an assumed penalty of:"),
+                 in.penalty);
+    s.AmountLine(HL_TR_NOOP("Refinance Report", "Other Expenses:"), in.otherExpenses);
+    s.AmountLine(HL_TR_NOOP("Refinance Report", "Amount to be refinanced:"), in.total);
+    s.Line(HL_TR_NOOP("Refinance Report", "Now if you refinace: "), in.refinanceRate + " %");
+    s.AmountLine(HL_TR_NOOP("Refinance Report", "Using the regular payment value:"),
+                 in.refinancePayment);
+    s.Line(HL_TR_NOOP("Refinance Report", "Running this mortgage from: "), term);
+    s.AmountLine(HL_TR_NOOP("Refinance Report", "Balance owing:"), in.refinancedBalance);
 
     // The window's output table, its columns kept.
-    s.Section("Results Comparison");
-    w.At(kOriginalColumn, "Original Mortgage");
-    w.At(kRefinancedColumn, "Refinanced Mortgage");
-    w.At(kValueColumn, "Difference");
+    s.Section(HL_TR_NOOP("Refinance Report", "Results Comparison"));
+    w.At(kOriginalColumn, TrText("Refinance Report", "Original Mortgage"));
+    w.At(kRefinancedColumn, TrText("Refinance Report", "Refinanced Mortgage"));
+    w.At(kValueColumn, TrText("Refinance Report", "Difference"));
     w.NewLine();
-    w.At(kLabelColumn, "Payment Value used:");
+    w.At(kLabelColumn, TrText("Refinance Report", "Payment Value used:"));
     Amount(w, kOriginalColumn, in.currentPayment);
     Amount(w, kRefinancedColumn, in.refinancePayment);
     w.NewLine();
-    w.At(kLabelColumn, "Balance owing:");
+    w.At(kLabelColumn, TrText("Refinance Report", "Balance owing:"));
     w.At(kDateColumn, in.comparisonDate);
     Amount(w, kOriginalColumn, in.currentBalance);
     Amount(w, kRefinancedColumn, in.refinancedBalance);
     Amount(w, kValueColumn, in.difference);
     w.NewLine();
-    s.AmountLine("Cost due to a difference in payment value:", in.paymentCost);
-    s.AmountLine("Net Saving:", in.netSaving);
+    s.AmountLine(HL_TR_NOOP("Refinance Report", "Cost due to a difference in payment value:"),
+                 in.paymentCost);
+    s.AmountLine(HL_TR_NOOP("Refinance Report", "Net Saving:"), in.netSaving);
 
-    s.Section("Conclusion");
-    s.AmountLine("Current Mortgage if left alone (not refinanced): ", in.currentBalance,
+    s.Section(HL_TR_NOOP("Refinance Report", "Conclusion"));
+    s.AmountLine(
+        HL_TR_NOOP("Refinance Report", "Current Mortgage if left alone (not refinanced): "),
+        in.currentBalance, kConclusionColumn);
+    s.AmountLine(HL_TR_NOOP("Refinance Report", "Refinanced Mortgage: "), in.refinancedBalance,
                  kConclusionColumn);
-    s.AmountLine("Refinanced Mortgage: ", in.refinancedBalance, kConclusionColumn);
-    s.AmountLine("Yields a savings of: ", in.netSaving, kConclusionColumn);
+    s.AmountLine(HL_TR_NOOP("Refinance Report", "Yields a savings of: "), in.netSaving,
+                 kConclusionColumn);
     return OnePageReport(std::move(page));
 }
 

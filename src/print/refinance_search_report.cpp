@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/translate.h"
 #include "print/reports.h"
 
 namespace hl {
@@ -18,25 +19,25 @@ static_assert(kFirstRowLine + kSearchRowsPerPage - 1 == 58);
 const char* PenaltyWords(SearchReportPenalty penalty) {
     switch (penalty) {
     case SearchReportPenalty::FutureValue:
-        return "Future Value Method";
+        return HL_TR_NOOP("Refinance Search Report", "Future Value Method");
     case SearchReportPenalty::AccInterest:
-        return "Acc. Interest Method";
+        return HL_TR_NOOP("Refinance Search Report", "Acc. Interest Method");
     case SearchReportPenalty::CalculatedScenario:
         break;
     }
-    return "Calculated Discharge Penalty";
+    return HL_TR_NOOP("Refinance Search Report", "Calculated Discharge Penalty");
 }
 
 const char* ModeWords(SearchReportMode mode) {
     switch (mode) {
     case SearchReportMode::DateOnly:
-        return "Discharge Date only (fixed interest rate)";
+        return HL_TR_NOOP("Refinance Search Report", "Discharge Date only (fixed interest rate)");
     case SearchReportMode::RateOnly:
-        return "Interest Rate only (fixed discharge date)";
+        return HL_TR_NOOP("Refinance Search Report", "Interest Rate only (fixed discharge date)");
     case SearchReportMode::DateAndRate:
         break;
     }
-    return "Discharge Date and Interest Rate";
+    return HL_TR_NOOP("Refinance Search Report", "Discharge Date and Interest Rate");
 }
 
 void PrintInputs(PageWriter& w, const RefinanceSearchReportInputs& in) {
@@ -44,37 +45,41 @@ void PrintInputs(PageWriter& w, const RefinanceSearchReportInputs& in) {
     w.SetBold(false);
     w.MoveTo(kFirstInputLine);
     const auto line = [&w](const char* label, const std::string& value) {
-        w.At(5, label);
+        w.At(5, TrText("Refinance Search Report", label));
         w.At(42, value);
         w.NewLine();
     };
-    line("Begin study at discharge date:", in.date);
-    line("Interest Rate Cap:", in.cap);
-    line("Additional Costs:", in.costs);
+    line(HL_TR_NOOP("Refinance Search Report", "Begin study at discharge date:"), in.date);
+    line(HL_TR_NOOP("Refinance Search Report", "Interest Rate Cap:"), in.cap);
+    line(HL_TR_NOOP("Refinance Search Report", "Additional Costs:"), in.costs);
     w.NewLine();
-    line("CMHC 3 year rule:", in.cmhc ? "IS APPLIED" : " IS NOT APPLIED ");
-    line("Discharge Penalty Used:", PenaltyWords(in.penalty));
-    line("Solving for:", ModeWords(in.mode));
+    line(HL_TR_NOOP("Refinance Search Report", "CMHC 3 year rule:"),
+         in.cmhc ? TrText("Refinance Search Report", "IS APPLIED")
+                 : TrText("Refinance Search Report", " IS NOT APPLIED "));
+    line(HL_TR_NOOP("Refinance Search Report", "Discharge Penalty Used:"),
+         TrText("Refinance Search Report", PenaltyWords(in.penalty)));
+    line(HL_TR_NOOP("Refinance Search Report", "Solving for:"),
+         TrText("Refinance Search Report", ModeWords(in.mode)));
 }
 
 void PrintHeadings(PageWriter& w) {
     w.SetFont(PrintFace::CourierNew, 10);
     w.MoveTo(kHeadingLine);
-    w.At(5, " Discharge");
-    w.At(19, "Max Interest");
-    w.At(33, "Payment");
-    w.At(45, "Penalty");
-    w.At(55, " Discharge");
-    w.At(67, "  Bal Fwd");
+    w.At(5, TrText("Refinance Search Report", " Discharge"));
+    w.At(19, TrText("Refinance Search Report", "Max Interest"));
+    w.At(33, TrText("Refinance Search Report", "Payment"));
+    w.At(45, TrText("Refinance Search Report", "Penalty"));
+    w.At(55, TrText("Refinance Search Report", " Discharge"));
+    w.At(67, TrText("Refinance Search Report", "  Bal Fwd"));
     w.NewLine();
     w.SetUnderline(true);
-    w.At(5, "   Date    ");
-    w.At(19, " Rate Value");
-    w.At(33, "  Used ");
-    w.At(45, " Used  ");
-    w.At(56, " Bal Fwd ");
-    w.At(67, "of Scenario");
-    w.At(83, "Saving");
+    w.At(5, TrText("Refinance Search Report", "   Date    "));
+    w.At(19, TrText("Refinance Search Report", " Rate Value"));
+    w.At(33, TrText("Refinance Search Report", "  Used "));
+    w.At(45, TrText("Refinance Search Report", " Used  "));
+    w.At(56, TrText("Refinance Search Report", " Bal Fwd "));
+    w.At(67, TrText("Refinance Search Report", "of Scenario"));
+    w.At(83, TrText("Refinance Search Report", "Saving"));
     w.SetUnderline(false);
 }
 
@@ -90,7 +95,8 @@ Report RefinanceSearchReport(const RefinanceSearchReportInputs& in) {
     for (int p = 0; p < total; ++p) {
         Page& page = report.emplace_back();
         PageWriter w(page);
-        PrintToolReportStart(w, "Refinace Study - Solve Both", 22);
+        PrintToolReportStart(w, TrText("Refinance Search Report", "Refinace Study - Solve Both"),
+                             22);
         PrintInputs(w, in);
         PrintHeadings(w);
         w.MoveTo(kFirstRowLine);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/translate.h"
 #include "print/page.h"
 
 namespace hl {
@@ -29,8 +30,10 @@ struct RefinanceSearchReportInputs {
 };
 
 /// Shown instead of the study while the search still runs: its table is not complete yet.
-inline constexpr const char* kSearchRunningPrintText =
-    "Error, the search is still running.  Stop it or let it finish before printing the form.";
+/// A window shows it through TrText("Refinance Search Report", ...).
+inline constexpr const char* kSearchRunningPrintText = HL_TR_NOOP(
+    "Refinance Search Report",
+    "Error, the search is still running.  Stop it or let it finish before printing the form.");
 
 /// Table rows on one page: the lines between the headings and the footer.
 inline constexpr int kSearchRowsPerPage = 41;

@@ -2,6 +2,7 @@
 #include "print/reports.h"
 
 #include "core/format.h"
+#include "core/translate.h"
 
 namespace hl {
 namespace {
@@ -11,7 +12,7 @@ constexpr const char* kDate = "mmm d yyyy";
 std::string Date(DayNumber day) { return FormatDate(day, kDate); }
 
 // The title under the header block: "Arial" 16, bold and underlined, then underline off.
-void PrintTitle(PageWriter& w, int line, double column, const char* title) {
+void PrintTitle(PageWriter& w, int line, double column, const std::string& title) {
     w.MoveTo(line);
     w.SetFont(PrintFace::Arial, 16);
     w.SetBold(true);
@@ -24,23 +25,23 @@ void PrintTitle(PageWriter& w, int line, double column, const char* title) {
 // The two heading lines of the schedule from `line`, the second underlined.
 void PrintScheduleHeadings(PageWriter& w, int line) {
     w.MoveTo(line);
-    w.At(2, "Pay");
-    w.At(22, "  Payment Components");
-    w.At(50, "Acc'd");
-    w.At(61, "Acc'd");
-    w.At(73, "Lump");
-    w.At(79, "Payment");
-    w.At(90, "Balance");
+    w.At(2, TrText("Scenario Reports", "Pay"));
+    w.At(22, TrText("Scenario Reports", "  Payment Components"));
+    w.At(50, TrText("Scenario Reports", "Acc'd"));
+    w.At(61, TrText("Scenario Reports", "Acc'd"));
+    w.At(73, TrText("Scenario Reports", "Lump"));
+    w.At(79, TrText("Scenario Reports", "Payment"));
+    w.At(90, TrText("Scenario Reports", "Balance"));
     w.NewLine();
     w.SetUnderline(true);
-    w.At(2, "Num");
-    w.At(10, "Date");
-    w.At(21, "Payment   Princ  Intrst");
-    w.At(46, "Principle");
-    w.At(58, "Interest");
-    w.At(70, "Payment");
-    w.At(79, " Change");
-    w.At(88, "  Forward");
+    w.At(2, TrText("Scenario Reports", "Num"));
+    w.At(10, TrText("Scenario Reports", "Date"));
+    w.At(21, TrText("Scenario Reports", "Payment   Princ  Intrst"));
+    w.At(46, TrText("Scenario Reports", "Principle"));
+    w.At(58, TrText("Scenario Reports", "Interest"));
+    w.At(70, TrText("Scenario Reports", "Payment"));
+    w.At(79, TrText("Scenario Reports", " Change"));
+    w.At(88, TrText("Scenario Reports", "  Forward"));
     w.SetUnderline(false);
     w.NewLine();
 }
@@ -83,26 +84,29 @@ void PrintHeaderBlock(PageWriter& w, const Scenario& s) {
     w.At(3, kPrintHeading);
     w.SetFont(PrintFace::Arial, 10);
     w.MoveTo(4);
-    w.At(7, "Mortgage Amount    : " + RightAligned(s.amount, 10));
-    w.At(kHeaderColumn2, "Interest Rate                  : " + FormatNumber(s.rate, "####0.000"));
-    w.At(kHeaderColumn3, "Am Period (years)     : " + RightAligned(s.amortization, 10));
-    w.NewLine();
-    w.At(7, "Start Date                  : " + Date(s.start));
-    w.At(kHeaderColumn2, "Length of Loan (years) : " + FormatNumber(s.term, "##0.0#"));
+    w.At(7, TrText("Scenario Reports", "Mortgage Amount    : ") + RightAligned(s.amount, 10));
+    w.At(kHeaderColumn2, TrText("Scenario Reports", "Interest Rate                  : ") +
+                             FormatNumber(s.rate, "####0.000"));
     w.At(kHeaderColumn3,
-         "Calculated Payment  : " +
+         TrText("Scenario Reports", "Am Period (years)     : ") + RightAligned(s.amortization, 10));
+    w.NewLine();
+    w.At(7, TrText("Scenario Reports", "Start Date                  : ") + Date(s.start));
+    w.At(kHeaderColumn2,
+         TrText("Scenario Reports", "Length of Loan (years) : ") + FormatNumber(s.term, "##0.0#"));
+    w.At(kHeaderColumn3,
+         TrText("Scenario Reports", "Calculated Payment  : ") +
              RightAligned(RegularPayment(s.amount, s.rate, s.amortization, s.frequency), 9));
     w.NewLine();
-    w.At(7, std::string("Payment Frequency : ") + FrequencyName(s.frequency));
+    w.At(7, TrText("Scenario Reports", "Payment Frequency : ") + FrequencyCaption(s.frequency));
     w.NewLine();
     w.SetFont(PrintFace::Arial, 11);
-    w.At(4, "Comment: " + s.comment);
+    w.At(4, TrText("Scenario Reports", "Comment: ") + s.comment);
     w.SetBold(false);
     w.NewLine();
 }
 
-void PrintToolReportStart(PageWriter& w, const char* title, double titleColumn, int headingLine,
-                          int titleLine) {
+void PrintToolReportStart(PageWriter& w, const std::string& title, double titleColumn,
+                          int headingLine, int titleLine) {
     w.MoveTo(headingLine);
     w.SetFont(PrintFace::Arial, 16);
     w.SetBold(true);
@@ -126,8 +130,9 @@ void PrintFooter(Page& page, int pageNumber, int pageTotal) {
     w.SetBold(true);
     w.Rule(1, kFooterRuleLine, 95, kFooterRuleLine, 10);
     w.MoveTo(kPageNumberLine);
-    w.At(kPageNumberColumn,
-         "Page: " + FormatNumber(pageNumber, "###0") + " of " + FormatNumber(pageTotal, "###0"));
+    w.At(kPageNumberColumn, TrArg(TrArg(TrText("Scenario Reports", "Page: %1 of %2"),
+                                        FormatNumber(pageNumber, "###0")),
+                                  FormatNumber(pageTotal, "###0")));
 }
 
 Page SummaryReport(const Scenario& scenario, const SummaryResult& run,
@@ -136,42 +141,46 @@ Page SummaryReport(const Scenario& scenario, const SummaryResult& run,
     Page page;
     PageWriter w(page);
     PrintHeaderBlock(w, scenario);
-    PrintTitle(w, 11, 27, "Summary Schedule");
+    PrintTitle(w, 11, 27, TrText("Scenario Reports", "Summary Schedule"));
     BodyFont(w, 11);
     w.MoveTo(17);
-    w.At(16, "Snapshot at Date: " + t.text12 + "  (payment number: " + t.text1 + ")");
+    w.At(16, TrArg(TrArg(TrText("Scenario Reports", "Snapshot at Date: %1  (payment number: %2)"),
+                         t.text12),
+                   t.text1));
     w.NewLine(2);
     const auto amount = [&](double column, const char* label, double value, double at = 45) {
-        w.At(column, label);
+        w.At(column, TrText("Scenario Reports", label));
         w.At(at, RightAligned(value, 11));
         w.NewLine();
     };
-    amount(16, "Balance Remaining:", run.endBalance);
+    amount(16, HL_TR_NOOP("Scenario Reports", "Balance Remaining:"), run.endBalance);
     w.NewLine();
-    w.At(16, "$ Paid Out:");
+    w.At(16, TrText("Scenario Reports", "$ Paid Out:"));
     w.NewLine();
-    amount(18, "By Regular Payments:", run.totalPaid);
-    amount(18, "By Lump Payments:", run.totalLumps);
+    amount(18, HL_TR_NOOP("Scenario Reports", "By Regular Payments:"), run.totalPaid);
+    amount(18, HL_TR_NOOP("Scenario Reports", "By Lump Payments:"), run.totalLumps);
     w.NewLine();
-    amount(16, "Total Interest Paid to date:", run.totalInterest);
-    amount(16, "Total Principle Paid to Date:", run.totalPrincipal);
+    amount(16, HL_TR_NOOP("Scenario Reports", "Total Interest Paid to date:"), run.totalInterest);
+    amount(16, HL_TR_NOOP("Scenario Reports", "Total Principle Paid to Date:"), run.totalPrincipal);
     w.NewLine();
-    w.At(16, "Extra $ Paid out as a result of");
+    w.At(16, TrText("Scenario Reports", "Extra $ Paid out as a result of"));
     w.NewLine();
-    amount(16, "payment changes scheduled by user: ", run.extraPaid, 55);
+    amount(16, HL_TR_NOOP("Scenario Reports", "payment changes scheduled by user: "), run.extraPaid,
+           55);
     w.NewLine(3);
     if (projection) {
-        w.At(16, "If this mortgage was to continue to");
+        w.At(16, TrText("Scenario Reports", "If this mortgage was to continue to"));
         w.NewLine();
-        w.At(16, "run, it would be paid off on:");
+        w.At(16, TrText("Scenario Reports", "run, it would be paid off on:"));
         w.At(60, t.text2);
         w.NewLine(2);
-        w.At(16, "which is payment number:");
+        w.At(16, TrText("Scenario Reports", "which is payment number:"));
         w.At(60, t.text3);
     } else {
-        w.At(16, "There is no outstanding balance to run for this mortgage.");
+        w.At(16, TrText("Scenario Reports",
+                        "There is no outstanding balance to run for this mortgage."));
         w.NewLine();
-        w.At(16, "It has been paid in full.");
+        w.At(16, TrText("Scenario Reports", "It has been paid in full."));
     }
     return page;
 }
@@ -190,13 +199,14 @@ Report ChangesReport(const Scenario& scenario, const PaymentChanges& changes, in
         Page& page = report.emplace_back();
         PageWriter w(page);
         PrintHeaderBlock(w, scenario);
-        PrintTitle(w, 12, 12, "Schedule Payment Changes and Lump Payments");
+        PrintTitle(w, 12, 12,
+                   TrText("Scenario Reports", "Schedule Payment Changes and Lump Payments"));
         BodyFont(w, 10);
         w.MoveTo(16);
         w.SetUnderline(true);
-        w.At(20, "Date of Change");
-        w.At(37, "Change to Payment");
-        w.At(58, "Lump Payment");
+        w.At(20, TrText("Scenario Reports", "Date of Change"));
+        w.At(37, TrText("Scenario Reports", "Change to Payment"));
+        w.At(58, TrText("Scenario Reports", "Lump Payment"));
         w.SetUnderline(false);
         w.MoveTo(18);
         for (int k = first; k < count && k < first + kChangesPerPage; ++k) {
@@ -221,13 +231,13 @@ int SchedulePages(ScheduleView view, int records) {
 const char* ResolutionText(ScheduleView view) {
     switch (view) {
     case ScheduleView::Anniversaries:
-        return "Loan Anniversaries only";
+        return HL_TR_NOOP("Scenario Reports", "Loan Anniversaries only");
     case ScheduleView::YearEnds:
-        return "Year Ends only";
+        return HL_TR_NOOP("Scenario Reports", "Year Ends only");
     case ScheduleView::AllPayments:
         break;
     }
-    return "All Payments";
+    return HL_TR_NOOP("Scenario Reports", "All Payments");
 }
 
 Report ScheduleReport(const Scenario& scenario, const PaymentChanges& changes,
@@ -240,18 +250,18 @@ Report ScheduleReport(const Scenario& scenario, const PaymentChanges& changes,
         Page& page = report.emplace_back();
         PageWriter w(page);
         PrintHeaderBlock(w, scenario);
-        PrintTitle(w, 12, 20, "Condensed Schedule of Payments");
+        PrintTitle(w, 12, 20, TrText("Scenario Reports", "Condensed Schedule of Payments"));
         BodyFont(w, 10);
         w.NewLine(2);
         if (changes.Count() > 0) {
-            w.At(0, "Note:  Changes to Payments and/or Lump Payments have been processed in the "
-                    "following schedule.");
+            w.At(0, TrText("Scenario Reports", "Note:  Changes to Payments and/or Lump Payments "
+                                               "have been processed in the following schedule."));
             w.NewLine();
-            w.At(0, "       They will not be displayed unless they happen to fall on a date "
-                    "reported.");
+            w.At(0, TrText("Scenario Reports", "       They will not be displayed unless they "
+                                               "happen to fall on a date reported."));
         } else {
-            w.At(0, "Note:  There are no Changes to Payments or Lump Payments processed in the "
-                    "following schedule.");
+            w.At(0, TrText("Scenario Reports", "Note:  There are no Changes to Payments or Lump "
+                                               "Payments processed in the following schedule."));
         }
         PrintScheduleHeadings(w, 19);
         w.MoveTo(22);
@@ -265,7 +275,7 @@ Report ScheduleReport(const Scenario& scenario, const PaymentChanges& changes,
         Page& page = report.emplace_back();
         PageWriter w(page);
         PrintHeaderBlock(w, scenario);
-        PrintTitle(w, 11, 27, "Schedule of Payments");
+        PrintTitle(w, 11, 27, TrText("Scenario Reports", "Schedule of Payments"));
         BodyFont(w, 10);
         PrintScheduleHeadings(w, 14);
         w.MoveTo(17);
@@ -280,18 +290,22 @@ PageCounts CountPages(ScheduleView view, int scheduleRecords, int changeEntries,
                       ReportChoice& choice) {
     PageCounts c;
     c.schedulePages = SchedulePages(view, scheduleRecords);
-    c.scheduleText = "printable, " + FormatNumber(c.schedulePages, "###0") +
-                     " pages to print, resolution: " + ResolutionText(view);
+    c.scheduleText =
+        TrArg(TrArg(TrText("Scenario Reports", "printable, %1 pages to print, resolution: %2"),
+                    FormatNumber(c.schedulePages, "###0")),
+              TrText("Scenario Reports", ResolutionText(view)));
     c.changesPrintable = changeEntries > 0;
     if (c.changesPrintable) {
         c.changePages = ChangePages(changeEntries);
-        c.changesText = "printable, " + FormatNumber(c.changePages, "###0") + " pages to print";
+        c.changesText = TrArg(TrText("Scenario Reports", "printable, %1 pages to print"),
+                              FormatNumber(c.changePages, "###0"));
     } else {
         c.changePages = 0;
-        c.changesText = "no changes scheduled therefore 0 pages to print";
+        c.changesText =
+            TrText("Scenario Reports", "no changes scheduled therefore 0 pages to print");
         choice.changes = false;
     }
-    c.summaryText = "printable, 1 page to print";
+    c.summaryText = TrText("Scenario Reports", "printable, 1 page to print");
     c.total = (choice.schedule ? c.schedulePages : 0) + (choice.changes ? c.changePages : 0) +
               (choice.summary ? c.summaryPages : 0);
     c.totalText = FormatNumber(c.total, "##0");

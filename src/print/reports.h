@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "core/translate.h"
 #include "display/schedule_view.h"
 #include "display/summary_view.h"
 #include "engine/engine.h"
@@ -26,10 +27,13 @@ inline constexpr int kPageNumberLine = 62;
 inline constexpr int kPageNumberColumn = 78;
 
 /// Shown instead of a payment-changes report when the table is empty.
-inline constexpr const char* kNoChangesTitle = "Mortgage Print Warning...";
-inline constexpr const char* kNoChangesText =
+/// A window shows them through TrText("Scenario Reports", ...); the command line as they are.
+inline constexpr const char* kNoChangesTitle =
+    HL_TR_NOOP("Scenario Reports", "Mortgage Print Warning...");
+inline constexpr const char* kNoChangesText = HL_TR_NOOP(
+    "Scenario Reports",
     "Warning,  It has been requested to print the Payment Changes\r"
-    "and /or Lump Payments.  None are entered.  Printing the Payment Changes is being aborted.";
+    "and /or Lump Payments.  None are entered.  Printing the Payment Changes is being aborted.");
 
 /// Right-aligns a figure: `value` formatted with `pattern`, blanks in front up to `width`
 /// characters; a longer text is kept whole.
@@ -51,8 +55,8 @@ void PrintFooter(Page& page, int pageNumber, int pageTotal);
 /// The top of a tool window's report page: the heading "Hearthline 2.0" at column 3 of
 /// `headingLine` and the title underlined at `titleColumn` of `titleLine`, both bold "Arial" 16.
 /// Leaves the writer on the line after the title, still bold, underline off.
-void PrintToolReportStart(PageWriter& w, const char* title, double titleColumn, int headingLine = 1,
-                          int titleLine = 4);
+void PrintToolReportStart(PageWriter& w, const std::string& title, double titleColumn,
+                          int headingLine = 1, int titleLine = 4);
 
 /// A report of one page: `page` with its footer "Page: 1 of 1".
 Report OnePageReport(Page page);
@@ -77,7 +81,8 @@ Report ScheduleReport(const Scenario& scenario, const PaymentChanges& changes,
                       const ScheduleFile& schedule, ScheduleView view, int firstPage,
                       int pageTotal);
 
-/// The resolution text of a view ("All Payments", "Loan Anniversaries only", "Year Ends only").
+/// The resolution text of a view ("All Payments", "Loan Anniversaries only", "Year Ends only"),
+/// in English (TrText("Scenario Reports", ...) shows it in the program's language).
 const char* ResolutionText(ScheduleView view);
 
 /// Which reports to print, as the print control window's check boxes hold them.

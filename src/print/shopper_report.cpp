@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/translate.h"
 #include "print/reports.h"
 
 namespace hl {
@@ -15,22 +16,22 @@ constexpr int kFirstTableLine = 11;
 void PrintHeadings(PageWriter& w) {
     w.SetFont(PrintFace::Arial, 10);
     w.MoveTo(kHeadingLine);
-    w.At(5, "Mortgage");
-    w.At(20, " Interest");
-    w.At(32, "Amortization");
-    w.At(50, "Monthly");
-    w.At(65, "Weekly");
-    w.At(80, "Every");
-    w.At(kShopperLastColumn, "Twice");
+    w.At(5, TrText("Shopper Report", "Mortgage"));
+    w.At(20, TrText("Shopper Report", " Interest"));
+    w.At(32, TrText("Shopper Report", "Amortization"));
+    w.At(50, TrText("Shopper Report", "Monthly"));
+    w.At(65, TrText("Shopper Report", "Weekly"));
+    w.At(80, TrText("Shopper Report", "Every"));
+    w.At(kShopperLastColumn, TrText("Shopper Report", "Twice"));
     w.NewLine();
     w.SetUnderline(true);
-    w.At(5, " Amount ");
-    w.At(20, "   Rate  ");
-    w.At(34, "   Period  ");
-    w.At(50, "Payment");
-    w.At(65, "Payment");
-    w.At(77, "Two Weeks");
-    w.At(kShopperLastColumn, "A Month");
+    w.At(5, TrText("Shopper Report", " Amount "));
+    w.At(20, TrText("Shopper Report", "   Rate  "));
+    w.At(34, TrText("Shopper Report", "   Period  "));
+    w.At(50, TrText("Shopper Report", "Payment"));
+    w.At(65, TrText("Shopper Report", "Payment"));
+    w.At(77, TrText("Shopper Report", "Two Weeks"));
+    w.At(kShopperLastColumn, TrText("Shopper Report", "A Month"));
     w.SetUnderline(false);
 }
 
@@ -46,7 +47,7 @@ Report ShopperReport(const std::vector<ShopperReportLine>& lines) {
     for (int p = 0; p < total; ++p) {
         Page& page = report.emplace_back();
         PageWriter w(page);
-        PrintToolReportStart(w, "Payment Shopper Results", 24);
+        PrintToolReportStart(w, TrText("Shopper Report", "Payment Shopper Results"), 24);
         PrintHeadings(w);
         w.SetBold(false);
         w.MoveTo(kFirstTableLine);

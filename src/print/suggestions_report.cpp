@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/translate.h"
 #include "print/reports.h"
 
 namespace hl {
@@ -20,7 +21,7 @@ Report SuggestionsReport(const std::vector<std::string>& lines) {
         Page& page = report.emplace_back();
         PageWriter w(page);
         // Every page repeats the heading and the title, the list going on below them.
-        PrintToolReportStart(w, "Suggestion Results", 30, 1, 5);
+        PrintToolReportStart(w, TrText("Suggestions Report", "Suggestion Results"), 30, 1, 5);
         w.SetBold(false);
         w.SetFont(PrintFace::Arial, 9);
         w.MoveTo(kSuggestionFirstLine);

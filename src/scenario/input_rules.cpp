@@ -120,7 +120,7 @@ std::string ConfirmDeletionText() {
 
 std::optional<Frequency> FrequencyFromCaption(std::string_view caption) {
     for (int code = kMonthly; code <= kEveryTwoWeeks; ++code)
-        if (caption == FrequencyName(code))
+        if (caption == FrequencyName(code) || caption == FrequencyCaption(code))
             return FrequencyFromCode(code);
     return std::nullopt;
 }
