@@ -1,7 +1,8 @@
 // A translation for window tests that needs no translation file: every text comes back marked
 // ("Mortgage Amount:" gives "‹Mortgage Amount:›"), or as the test's own text for the sources it
 // names, so that a test sees which texts went through the translation and how a window copes
-// with captions of another length.
+// with captions of another length. Plain code's texts (TrText) answer through it too, as the
+// program's own translation makes them.
 #pragma once
 
 #include <QCoreApplication>
@@ -10,6 +11,8 @@
 
 #include <map>
 
+#include "core/translate.h"
+
 namespace hl::test {
 
 class PseudoTranslator : public QTranslator {
@@ -17,8 +20,14 @@ class PseudoTranslator : public QTranslator {
     /// `fixed` maps source texts to the translations the test wants; the others come back marked.
     explicit PseudoTranslator(std::map<QString, QString> fixed = {}) : fixed_(std::move(fixed)) {
         QCoreApplication::installTranslator(this);
+        SetTranslator([](const char* context, const char* text) {
+            return QCoreApplication::translate(context, text).toStdString();
+        });
     }
-    ~PseudoTranslator() override { QCoreApplication::removeTranslator(this); }
+    ~PseudoTranslator() override {
+        SetTranslator({});
+        QCoreApplication::removeTranslator(this);
+    }
     PseudoTranslator(const PseudoTranslator&) = delete;
     PseudoTranslator& operator=(const PseudoTranslator&) = delete;
 

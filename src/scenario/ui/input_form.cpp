@@ -2,7 +2,6 @@
 #include "scenario/ui/input_form.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFont>
@@ -117,7 +116,7 @@ void InputForm::BuildControls() {
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     for (int code = kMonthly; code <= kEveryTwoWeeks; ++code)
-        Combo1->addItem(QCoreApplication::translate("Frequency", FrequencyName(code)));
+        Combo1->addItem(QString::fromStdString(FrequencyCaption(code)));
 
     Command2 = new WrapButton(tr("Enter / View Payment Changes"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
