@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "core/format.h"
+#include "core/translate.h"
 #include "engine/scenario.h"
 #include "platform/twips.h"
 #include "scenario/ui/payment_changes_window.h"
@@ -32,6 +33,10 @@ constexpr const char* kCommentQuote = QT_TRANSLATE_NOOP(
                      "comment between double quotes.\r\rPlease use an apostrophe (') instead.");
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// The input rules' constant titles and texts (scenario/input_rules.h), which the command line
+// shares, in the program's language.
+std::string RuleText(const char* text) { return TrText("Input Rules", text); }
 
 // Shows a value from its first character: a value wider than its box is cut at the end, not at
 // the start.
@@ -292,7 +297,7 @@ void InputForm::Recalculate() {
     Scenario& s = session_.scenario;
     if (const std::optional<DayNumber> moved = TwiceAMonthStart(s.start, s.frequency)) {
         services_.Beep();
-        services_.Tell(kInputViolationTitle, TwiceAMonthText());
+        services_.Tell(RuleText(kInputViolationTitle), TwiceAMonthText());
         s.start = *moved;
         Show(Text5, FormatDate(s.start, "mmm d, yyyy"));
         Text5->setFocus(Qt::OtherFocusReason);
@@ -336,12 +341,12 @@ void InputForm::CheckNumericBox(NumericField field, QLineEdit* box) {
         Show(box, reading.text);
         if (field == NumericField::Term && TermExceedsAmortization(session_.scenario)) {
             services_.Beep();
-            services_.Tell(kInputViolationTitle, kTermAboveAmortizationText);
+            services_.Tell(RuleText(kInputViolationTitle), RuleText(kTermAboveAmortizationText));
             box->setFocus(Qt::OtherFocusReason);
         }
     } else if (reading.outcome == Reading::Invalid) {
         services_.Beep();
-        if (services_.Ask(kInputErrorTitle, reading.message, MessageButtons::YesNo) ==
+        if (services_.Ask(RuleText(kInputErrorTitle), reading.message, MessageButtons::YesNo) ==
             MessageAnswer::Yes) {
             events_.ReturnFocus(box);
             // A length of loan being corrected is not worked with until it is valid.
@@ -398,7 +403,7 @@ void InputForm::Text5LostFocus() {
         s.start = 0;
     } else {
         services_.Beep();
-        if (services_.Ask(kInputErrorTitle, reading.message, MessageButtons::YesNo) ==
+        if (services_.Ask(RuleText(kInputErrorTitle), reading.message, MessageButtons::YesNo) ==
             MessageAnswer::Yes) {
             events_.ReturnFocus(Text5);
         } else {
@@ -419,7 +424,7 @@ void InputForm::Text6LostFocus() {
 void InputForm::Text6PasteRefused(const QString& inserted) {
     services_.Beep();
     if (inserted.contains(QLatin1Char('"')))
-        services_.Tell(kInputViolationTitle, tr(kCommentQuote).toStdString());
+        services_.Tell(RuleText(kInputViolationTitle), tr(kCommentQuote).toStdString());
 }
 
 void InputForm::Text4GotFocus() { GuardTimeFrame(); }
@@ -430,8 +435,8 @@ void InputForm::GuardTimeFrame() {
     MarkChanged();
     if (session_.changes.Count() == 0)
         return;
-    if (services_.Ask(kConfirmDeletionTitle, ConfirmDeletionText(), MessageButtons::YesNoCancel) ==
-        MessageAnswer::Yes) {
+    if (services_.Ask(RuleText(kConfirmDeletionTitle), ConfirmDeletionText(),
+                      MessageButtons::YesNoCancel) == MessageAnswer::Yes) {
         session_.ClearChanges();
         Recalculate();
         return;
@@ -529,7 +534,7 @@ bool InputForm::Text6KeyPress(const QKeyEvent& key) {
     }
     if (key.text() == QStringLiteral("\"")) {
         services_.Beep();
-        services_.Tell(kInputViolationTitle, tr(kCommentQuote).toStdString());
+        services_.Tell(RuleText(kInputViolationTitle), tr(kCommentQuote).toStdString());
         return true;
     }
     return false; // Enter moves on

@@ -19,6 +19,7 @@
 
 #include "core/day_number.h"
 #include "core/format.h"
+#include "core/translate.h"
 #include "platform/twips.h"
 #include "print/reports.h"
 #include "scenario/ui/input_form.h"
@@ -453,7 +454,8 @@ PrintOut PaymentChangesWindow::PrintForm() const {
     const bool gridShown = prepared_ && Calendar() == preparedCalendar_;
     const PaymentChanges shown = gridShown ? grid_.Store() : Table();
     if (shown.Count() == 0)
-        return PrintOut::Refused(kNoChangesTitle, kNoChangesText);
+        return PrintOut::Refused(TrText("Scenario Reports", kNoChangesTitle),
+                                 TrText("Scenario Reports", kNoChangesText));
     return PrintOut::Printed(
         ChangesReport(session_.scenario, shown, 1, ChangePages(shown.Count())));
 }
