@@ -1078,7 +1078,7 @@
     </message>
     <message>
         <source>Comment (optional): (60 chars max)</source>
-        <translation>Commentaire (facultatif)&#xa0;: (60 caract. max.)</translation>
+        <translation>Commentaire&#xa0;: (facultatif, max. 60)</translation>
     </message>
     <message>
         <source>Note:  This form is designed to input a mortgage scenario to be printed or studied.  It is not intended to accomodate frequent changes or to be used for What-If studies.  There are specific forms for those functions.</source>
@@ -1376,7 +1376,7 @@
     <name>hl::PaymentChangesViewer</name>
     <message>
         <source>View Payment Changes - Scenario One</source>
-        <translation>Voir les changements de versement - Scénario un</translation>
+        <translation>Changements du scénario un</translation>
     </message>
     <message>
         <source>Date</source>

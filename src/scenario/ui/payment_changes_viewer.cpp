@@ -48,7 +48,9 @@ void PaymentChangesViewer::LayOutControls() {
     const int listTop = Twips(120) + captionHeight + 2;
     const int width = Twips(4700);
     const int buttonHeight = std::max(Twips(420), Command1->sizeHint().height());
-    const int buttonTop = Twips(3528 - 120) - buttonHeight;
+    // From the window's own height: inside the main window the frame's caption and borders take
+    // part of the 3528 twips asked for.
+    const int buttonTop = height() - Twips(120) - buttonHeight;
     List1->setGeometry(left, listTop, width, buttonTop - Twips(120) - listTop);
     Command1->setGeometry(left + (width - Twips(1200)) / 2, buttonTop, Twips(1200), buttonHeight);
 
@@ -60,6 +62,11 @@ void PaymentChangesViewer::LayOutControls() {
     Label1->setGeometry(text, top, change - text - 4, captionHeight);
     Label2->setGeometry(change, top, lump - change - 4, captionHeight);
     Label3->setGeometry(lump, top, left + width - lump, captionHeight);
+}
+
+void PaymentChangesViewer::resizeEvent(QResizeEvent* event) {
+    ChildWindow::resizeEvent(event);
+    LayOutControls();
 }
 
 void PaymentChangesViewer::List(const std::vector<PaymentChange>& entries) {

@@ -260,8 +260,10 @@ void PaymentChangesWindow::LayOutControls() {
                         QFontMetrics(Label5->font()).lineSpacing() + 4);
     Label3->setGeometry(left, Twips(720) - line - 2, gridWidth, line);
     int y = Grid1->geometry().bottom() + 1 + Twips(60);
+    // As wide as the grid and the summary side together: the window's frame takes its borders
+    // out of the 9200 twips.
     for (QLabel* lbl : {Label2, Label1, Label6}) {
-        lbl->setGeometry(left, y, Twips(9200) - 2 * left, line);
+        lbl->setGeometry(left, y, Twips(9200 - 140) - left, line);
         y += line + (lbl == Label2 ? Twips(60) : 0);
     }
 
@@ -275,12 +277,13 @@ void PaymentChangesWindow::LayOutControls() {
     const int buttonHeight = std::max(Twips(450), Command1->sizeHint().height());
     const int buttonTop = Twips(3852) - buttonHeight;
     List1->setGeometry(side, listTop, sideWidth, buttonTop - Twips(200) - listTop);
-    // The three buttons share the width beside the list, each at least as wide as its caption.
-    const int gap = Twips(120);
+    // The three buttons share the width beside the list, each at least as wide as its caption:
+    // longer captions (another language) narrow the gaps between them first.
     const QList<QPushButton*> buttons{Command2, Command3, Command1};
     int natural = 0;
     for (QPushButton* btn : buttons)
         natural += btn->sizeHint().width();
+    const int gap = std::clamp((sideWidth - natural) / 2, Twips(45), Twips(120));
     const int spare = (sideWidth - 2 * gap - natural) / 3;
     int x = side;
     for (QPushButton* btn : buttons) {
