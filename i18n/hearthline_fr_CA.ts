@@ -2,271 +2,571 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_CA" sourcelanguage="en">
 <context>
+    <name>Analysis Messages</name>
+    <message>
+        <source>Mortgage Input Error</source>
+        <translation>Erreur de saisie – prêt hypothécaire</translation>
+    </message>
+    <message>
+        <source>Mortgage Input Violation</source>
+        <translation>Saisie non conforme – prêt hypothécaire</translation>
+    </message>
+    <message>
+        <source>Error, this is not a valid date.  <byte value="xd"/>A valid date (or nothing) must be entered to continue.<byte value="xd"/><byte value="xd"/>Do you want to correct your input. (Selecting [No] will clear the field).</source>
+        <translation>Erreur, cette date n&apos;est pas valide.  <byte value="xd"/>Une date valide (ou rien) doit être entrée pour continuer.<byte value="xd"/><byte value="xd"/>Voulez-vous corriger votre saisie? (Choisir [Non] videra le champ).</translation>
+    </message>
+    <message>
+        <source>Error, this date is earlier than the start date of the mortgage. You can&apos;t discharge the mortgage before it begins.  Adjust the discharge date accordingly.</source>
+        <translation>Erreur, cette date précède la date de début du prêt hypothécaire. Vous ne pouvez pas rembourser le prêt avant qu&apos;il commence.  Modifiez la date de remboursement en conséquence.</translation>
+    </message>
+    <message>
+        <source>Error, this date is later than the end date of the mortgage. You can&apos;t discharge the mortgage after it ends.  Adjust the discharge date accordingly.</source>
+        <translation>Erreur, cette date suit la date de fin du prêt hypothécaire. Vous ne pouvez pas rembourser le prêt après sa fin.  Modifiez la date de remboursement en conséquence.</translation>
+    </message>
+    <message>
+        <source>Error, value entered in the Interest Rate box must be less than the scenario interest rate (currently set at: %1 %).  If not the bank would owe you money.  Think that will ever happen ? Lower the discharge interest rate.<byte value="xd"/><byte value="xd"/>A valid value (or nothing) must be entered to continue.<byte value="xd"/><byte value="xd"/>Do you want to correct your input. (Selecting [No] will clear the field).</source>
+        <translation>Erreur, le taux entré dans la case Taux d&apos;intérêt doit être inférieur au taux d&apos;intérêt du scénario (actuellement&#xa0;: %1&#xa0;%).  Sinon, la banque vous devrait de l&apos;argent.  Croyez-vous que cela arrivera un jour? Baissez le taux d&apos;intérêt de remboursement.<byte value="xd"/><byte value="xd"/>Une valeur valide (ou rien) doit être entrée pour continuer.<byte value="xd"/><byte value="xd"/>Voulez-vous corriger votre saisie? (Choisir [Non] videra le champ).</translation>
+    </message>
+    <message>
+        <source>Error, value entered in the Interest Rate box must be between 1 and 25</source>
+        <translation>Erreur, la valeur entrée dans la case Taux d&apos;intérêt doit être comprise entre 1 et 25</translation>
+    </message>
+    <message>
+        <source>Error - Discharge date is beyond the end of the mortgage.  Please adjust the discharge date so that it falls within the loan time frame.</source>
+        <translation>Erreur - La date de remboursement dépasse la fin du prêt hypothécaire.  Modifiez la date de remboursement pour qu&apos;elle tombe dans la durée du prêt.</translation>
+    </message>
+    <message>
+        <source>Mortgage Error Trap</source>
+        <translation>Erreur interceptée – prêt hypothécaire</translation>
+    </message>
+    <message>
+        <source>Code Logic Trap</source>
+        <translation>Erreur de logique interceptée</translation>
+    </message>
+    <message>
+        <source>Now in English...</source>
+        <translation>En termes simples...</translation>
+    </message>
+    <message>
+        <source>Code Warning, record input data scenario, payment changes and discharge input data.<byte value="xd"/><byte value="xd"/>Please report this case, with these inputs, to the program&apos;s developers (see the About box).</source>
+        <translation>Avertissement du programme, notez les données du scénario, les changements de versement et les données de remboursement.<byte value="xd"/><byte value="xd"/>Veuillez signaler ce cas, avec ces données, aux développeurs du programme (voir la boîte À propos).</translation>
+    </message>
+    <message>
+        <source>Error, &apos;Total to be refinanced&apos; cannot exceed 500,000.<byte value="xd"/><byte value="xd"/>Total to be refinanced = $ owing on discharge date + Penalty /Costs.<byte value="xd"/>It currently equals: %1</source>
+        <translation>Erreur, le «&#xa0;Total à refinancer&#xa0;» ne peut dépasser 500 000.<byte value="xd"/><byte value="xd"/>Total à refinancer = $ dus à la date de remboursement + pénalité /frais.<byte value="xd"/>Il est actuellement de&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Bad Move  #%^$*&amp;&amp;^*<byte value="xd"/><byte value="xd"/>This isn&apos;t saving you any money.  It is all dependant on the discharge interest rate<byte value="xd"/>and the discharge penalty you are being charged.  Check with the bank for an actual <byte value="xd"/>discharge figure.<byte value="xd"/>Keep looking at this if the interest rates are lower than you are now paying.<byte value="xd"/><byte value="xd"/></source>
+        <translation>Mauvaise idée  #%^$*&amp;&amp;^*<byte value="xd"/><byte value="xd"/>Cela ne vous fait rien économiser.  Tout dépend du taux d&apos;intérêt de remboursement<byte value="xd"/>et de la pénalité de remboursement exigée.  Demandez à la banque le montant réel <byte value="xd"/>du remboursement.<byte value="xd"/>Continuez à surveiller si les taux d&apos;intérêt sont plus bas que celui que vous payez.<byte value="xd"/><byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Caution: make sure the payment increase on the new mortgage won&apos;t cramp your style.<byte value="xd"/><byte value="xd"/></source>
+        <translation>Attention&#xa0;: assurez-vous que la hausse du versement du nouveau prêt ne grèvera pas votre budget.<byte value="xd"/><byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Good Move !!! (on paper that is)<byte value="xd"/><byte value="xd"/>Talk to the bank.  Verify the dishcarge penalty figure and check for any additional<byte value="xd"/>costs regarding terminating and rewritting the mortgage and confirm the saving with them<byte value="xd"/><byte value="xd"/>%1They don&apos;t like doing this, getting the answers is like pulling teeth but it looks like you have<byte value="xd"/>something worth investigating further.</source>
+        <translation>Bonne idée !!! (sur papier du moins)<byte value="xd"/><byte value="xd"/>Parlez à la banque.  Vérifiez le montant de la pénalité de remboursement et demandez s&apos;il y a d&apos;autres<byte value="xd"/>frais pour mettre fin au prêt hypothécaire et le renégocier, et faites-leur confirmer l&apos;économie<byte value="xd"/><byte value="xd"/>%1Les banques n&apos;aiment pas le faire, obtenir les réponses est ardu, mais vous semblez avoir<byte value="xd"/>une piste qui mérite d&apos;être creusée.</translation>
+    </message>
+    <message>
+        <source>Error, When solving for both date and interest rate, both are required input.<byte value="xd"/><byte value="xd"/>Please ensure they are filled in.</source>
+        <translation>Erreur, pour chercher à la fois la date et le taux d&apos;intérêt, les deux doivent être entrés.<byte value="xd"/><byte value="xd"/>Veuillez les remplir.</translation>
+    </message>
+    <message>
+        <source>Error, When Solving for the Date only, you must input an interest rate.<byte value="xd"/><byte value="xd"/>Please input a valid interest rate.</source>
+        <translation>Erreur, pour chercher la date seulement, vous devez entrer un taux d&apos;intérêt.<byte value="xd"/><byte value="xd"/>Veuillez entrer un taux d&apos;intérêt valide.</translation>
+    </message>
+    <message>
+        <source>Error, When Solving for the Interest Rate only, you must input a discharge date.<byte value="xd"/><byte value="xd"/>Please input a valid discharge date.</source>
+        <translation>Erreur, pour chercher le taux d&apos;intérêt seulement, vous devez entrer une date de remboursement.<byte value="xd"/><byte value="xd"/>Veuillez entrer une date de remboursement valide.</translation>
+    </message>
+    <message>
+        <source>Mortgage Info Box</source>
+        <translation>Information – prêt hypothécaire</translation>
+    </message>
+    <message>
+        <source>No refinance savings where found.<byte value="xd"/><byte value="xd"/>Look closer at the Early Dishcarge Penalty. It is usually the culprit.</source>
+        <translation>Aucune économie de refinancement n&apos;a été trouvée.<byte value="xd"/><byte value="xd"/>Examinez de plus près la pénalité de remboursement anticipé. C&apos;est habituellement la coupable.</translation>
+    </message>
+    <message>
+        <source>Error - Discharge date is out of the term of the mortgage.  Please adjust the discharge date so that it falls within the loan time frame.</source>
+        <translation>Erreur - La date de remboursement est hors du terme du prêt hypothécaire.  Modifiez la date de remboursement pour qu&apos;elle tombe dans la durée du prêt.</translation>
+    </message>
+</context>
+<context>
+    <name>Calculator Messages</name>
+    <message>
+        <source>Error, value entered in the mortgage box must be between 1 and 500000</source>
+        <translation>Erreur, la valeur entrée dans la case du montant du prêt doit être comprise entre 1 et 500000</translation>
+    </message>
+    <message>
+        <source>Error, value entered in the Interest Rate box must be between 1 and 25</source>
+        <translation>Erreur, la valeur entrée dans la case Taux d&apos;intérêt doit être comprise entre 1 et 25</translation>
+    </message>
+    <message>
+        <source>Error, value entered in the Amortizaton box must be between 1 and 35</source>
+        <translation>Erreur, la valeur entrée dans la case Amortissement doit être comprise entre 1 et 35</translation>
+    </message>
+    <message>
+        <source>Error, value entered in the Length of Loan box must be between 1 and 35</source>
+        <translation>Erreur, la valeur entrée dans la case Durée du prêt doit être comprise entre 1 et 35</translation>
+    </message>
+    <message>
+        <source>Error, this is not a valid date.  <byte value="xd"/>A valid date (or nothing) must be entered to continue.<byte value="xd"/><byte value="xd"/>Do you want to correct your input. (Selecting [No] will clear the field).</source>
+        <translation>Erreur, cette date n&apos;est pas valide.  <byte value="xd"/>Une date valide (ou rien) doit être entrée pour continuer.<byte value="xd"/><byte value="xd"/>Voulez-vous corriger votre saisie? (Choisir [Non] videra le champ).</translation>
+    </message>
+    <message>
+        <source>Mortgage Error Trap</source>
+        <translation>Erreur interceptée – prêt hypothécaire</translation>
+    </message>
+    <message>
+        <source>Error - all input boxes for scenario 2 must be completed. Please complete</source>
+        <translation>Erreur - toutes les cases du scénario 2 doivent être remplies. Veuillez les remplir</translation>
+    </message>
+    <message>
+        <source>Mortgage Input Violation</source>
+        <translation>Saisie non conforme – prêt hypothécaire</translation>
+    </message>
+    <message>
+        <source>Error, Length of loan cannot exceed the Amortization period specified</source>
+        <translation>Erreur, la durée du prêt ne peut dépasser la période d&apos;amortissement indiquée</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>A valid value (or nothing) must be entered to continue.<byte value="xd"/><byte value="xd"/>Do you want to correct your input. (Selecting [No] will clear the field).</source>
+        <translation><byte value="xd"/>Une valeur valide (ou rien) doit être entrée pour continuer.<byte value="xd"/><byte value="xd"/>Voulez-vous corriger votre saisie? (Choisir [Non] videra le champ).</translation>
+    </message>
+    <message>
+        <source>Mortgage Input Error</source>
+        <translation>Erreur de saisie – prêt hypothécaire</translation>
+    </message>
+    <message>
+        <source>Error, in the mortgage row, the lower boundary MUST be lower than the upper boundary. Increase the Upper Boundary or decrease the Lower Boundary.</source>
+        <translation>Erreur, dans la rangée du montant, la borne inférieure DOIT être plus basse que la borne supérieure. Augmentez la borne supérieure ou diminuez la borne inférieure.</translation>
+    </message>
+    <message>
+        <source>Error, the increment for the mortgage row is too large.  Adding this increment value to the lower boundary exceeds upper boundary. Decrease increment.</source>
+        <translation>Erreur, le pas de la rangée du montant est trop grand.  Ce pas ajouté à la borne inférieure dépasse la borne supérieure. Diminuez le pas.</translation>
+    </message>
+    <message>
+        <source>Error, in the mortgage row, a lower boundary value MUST be specified.</source>
+        <translation>Erreur, dans la rangée du montant, une borne inférieure DOIT être indiquée.</translation>
+    </message>
+    <message>
+        <source>Error, in the interest rate row, the lower boundary MUST be lower than the upper boundary. Increase the Upper Boundary or decrease the Lower Boundary.</source>
+        <translation>Erreur, dans la rangée du taux d&apos;intérêt, la borne inférieure DOIT être plus basse que la borne supérieure. Augmentez la borne supérieure ou diminuez la borne inférieure.</translation>
+    </message>
+    <message>
+        <source>Error, the increment for the interest rate row is too large.  Adding this increment value to the lower boundary exceeds upper boundary. Decrease increment.</source>
+        <translation>Erreur, le pas de la rangée du taux d&apos;intérêt est trop grand.  Ce pas ajouté à la borne inférieure dépasse la borne supérieure. Diminuez le pas.</translation>
+    </message>
+    <message>
+        <source>Error, in the interest rate row, a lower boundary value MUST be specified.</source>
+        <translation>Erreur, dans la rangée du taux d&apos;intérêt, une borne inférieure DOIT être indiquée.</translation>
+    </message>
+    <message>
+        <source>Error, in the Amortization Period row, the lower boundary MUST be lower than the upper boundary. Increase the Upper Boundary or decrease the Lower Boundary.</source>
+        <translation>Erreur, dans la rangée de la période d&apos;amortissement, la borne inférieure DOIT être plus basse que la borne supérieure. Augmentez la borne supérieure ou diminuez la borne inférieure.</translation>
+    </message>
+    <message>
+        <source>Error, the increment for the Amortization Period row is too large.  Adding this increment value to the lower boundary exceeds upper boundary. Decrease increment.</source>
+        <translation>Erreur, le pas de la rangée de la période d&apos;amortissement est trop grand.  Ce pas ajouté à la borne inférieure dépasse la borne supérieure. Diminuez le pas.</translation>
+    </message>
+    <message>
+        <source>Error, in the Amortization Period row, a lower boundary value MUST be specified.</source>
+        <translation>Erreur, dans la rangée de la période d&apos;amortissement, une borne inférieure DOIT être indiquée.</translation>
+    </message>
+    <message>
+        <source>Error, All paramters must have a lower boundary specified. At least one of the values does not have the Lower Boundary specified.</source>
+        <translation>Erreur, chaque paramètre doit avoir une borne inférieure. Au moins une des valeurs n&apos;a pas de borne inférieure.</translation>
+    </message>
+    <message>
+        <source>Error, there are too many lines to display (over 800).  Please reduce some of the ranges or increase some of the increments (or do it in two runs).</source>
+        <translation>Erreur, il y a trop de lignes à afficher (plus de 800).  Réduisez certaines plages ou augmentez certains pas (ou faites le calcul en deux fois).</translation>
+    </message>
+    <message>
+        <source>Rate Shopper Input Violation</source>
+        <translation>Comparateur de taux – saisie non conforme</translation>
+    </message>
+    <message>
+        <source>Rate Shopper Output Violation</source>
+        <translation>Comparateur de taux – résultat non conforme</translation>
+    </message>
+    <message>
+        <source>Error, value entered in the mortgage lower boundary box must be between 1 and 500000</source>
+        <translation>Erreur, la valeur entrée dans la case de la borne inférieure du montant doit être comprise entre 1 et 500000</translation>
+    </message>
+    <message>
+        <source>Error, value entered in the mortgage increment box must be between 1 and 500000</source>
+        <translation>Erreur, la valeur entrée dans la case du pas du montant doit être comprise entre 1 et 500000</translation>
+    </message>
+    <message>
+        <source>Error, Check your Payment Amount as it relates to the Payment Frequency.<byte value="xd"/>            These values are relative to each other.  Acceptable values are:<byte value="xd"/><byte value="xd"/>If Payment Frequency = Monthly         Payment Amount Range: 1 to 10000<byte value="xd"/>                                               Weekly                                                            1 to   2500<byte value="xd"/>                                               Twice a Month                                               1 to   5000<byte value="xd"/>                                               Every Two Weeks                                       1 to   5000<byte value="xd"/></source>
+        <translation>Erreur, vérifiez le montant du versement selon la fréquence des versements.<byte value="xd"/>            Ces valeurs dépendent l&apos;une de l&apos;autre.  Les valeurs acceptées sont&#xa0;:<byte value="xd"/><byte value="xd"/>Fréquence = Mensuelle                Montant du versement&#xa0;: 1 à 10000<byte value="xd"/>                         Hebdomadaire                                                1 à   2500<byte value="xd"/>                         Deux fois par mois                                      1 à   5000<byte value="xd"/>                         Aux deux semaines                                       1 à   5000<byte value="xd"/></translation>
+    </message>
+    <message>
+        <source>Error, Solve for Am Period scenario cannot be resolved because<byte value="xd"/>the calculated interest on the mortgage payment exceeds the payment you specified.<byte value="xd"/><byte value="xd"/>Increase the Payment Amount or decrease the Interest Rate.</source>
+        <translation>Erreur, le calcul de la période d&apos;amortissement est impossible parce que<byte value="xd"/>l&apos;intérêt calculé sur le versement dépasse le versement que vous avez indiqué.<byte value="xd"/><byte value="xd"/>Augmentez le montant du versement ou diminuez le taux d&apos;intérêt.</translation>
+    </message>
+    <message>
+        <source>Error, Solve for scenarios cannot be resolved because<byte value="xd"/>the Interest Rate is too small to give any interest.<byte value="xd"/><byte value="xd"/>Increase the Interest Rate.</source>
+        <translation>Erreur, le calcul est impossible parce que<byte value="xd"/>le taux d&apos;intérêt est trop faible pour produire de l&apos;intérêt.<byte value="xd"/><byte value="xd"/>Augmentez le taux d&apos;intérêt.</translation>
+    </message>
+    <message>
+        <source>Error, Solve for Mtge Amount scenario cannot be resolved because<byte value="xd"/>the Amortization Period is too long to calculate.<byte value="xd"/><byte value="xd"/>Decrease the Amortization Period.</source>
+        <translation>Erreur, le calcul du montant du prêt est impossible parce que<byte value="xd"/>la période d&apos;amortissement est trop longue pour être calculée.<byte value="xd"/><byte value="xd"/>Diminuez la période d&apos;amortissement.</translation>
+    </message>
+    <message>
+        <source>Error, unresolvable scenario</source>
+        <translation>Erreur, scénario sans solution</translation>
+    </message>
+    <message>
+        <source>Input Error - out of range. Enter a valid value or delete the contents of the field.</source>
+        <translation>Erreur de saisie - hors limites. Entrez une valeur valide ou effacez le contenu du champ.</translation>
+    </message>
+</context>
+<context>
     <name>Compare Report</name>
     <message>
         <source>Scenario One</source>
-        <translation type="unfinished"></translation>
+        <translation>Scénario un</translation>
     </message>
     <message>
         <source>Scenario Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Scénario deux</translation>
     </message>
     <message>
         <source>Mortgage Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant du prêt</translation>
     </message>
     <message>
         <source>Interest Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux d&apos;intérêt</translation>
     </message>
     <message>
         <source>Am Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Amortissement</translation>
     </message>
     <message>
         <source>Length of Loan</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée du prêt</translation>
     </message>
     <message>
         <source>Start Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de début</translation>
     </message>
     <message>
         <source>Payment Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence des versements</translation>
     </message>
     <message>
         <source>Calculated Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Versement calculé</translation>
     </message>
     <message>
         <source>At the Closing Date</source>
-        <translation type="unfinished"></translation>
+        <translation>À la date de clôture</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Différence</translation>
     </message>
     <message>
         <source>Balance Outstanding</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde impayé</translation>
     </message>
     <message>
         <source>$ Paid:</source>
-        <translation type="unfinished"></translation>
+        <translation>$ payés&#xa0;:</translation>
     </message>
     <message>
         <source>by Regular Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>en versements réguliers</translation>
     </message>
     <message>
         <source>by Lump Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>en versements forfaitaires</translation>
     </message>
     <message>
         <source>Total Principle paid to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital payé à ce jour</translation>
     </message>
     <message>
         <source>Total Interest paid to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts payés à ce jour</translation>
     </message>
     <message>
         <source>Gross Saving:</source>
-        <translation type="unfinished"></translation>
+        <translation>Économie brute&#xa0;:</translation>
     </message>
     <message>
         <source>Net Saving:</source>
-        <translation type="unfinished"></translation>
+        <translation>Économie nette&#xa0;:</translation>
     </message>
     <message>
         <source>Changes to Payment and/or Lump Payments Made</source>
-        <translation type="unfinished"></translation>
+        <translation>Changements de versement et versements forfaitaires</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Versement</translation>
     </message>
     <message>
         <source>Lump</source>
-        <translation type="unfinished"></translation>
+        <translation>Forfaitaire</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>modifié</translation>
     </message>
     <message>
         <source>Scenario Comparison Study</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison de scénarios</translation>
     </message>
 </context>
 <context>
     <name>Discharge Report</name>
     <message>
         <source>Early Discharge Penalty</source>
-        <translation type="unfinished"></translation>
+        <translation>Pénalité de remboursement anticipé</translation>
     </message>
     <message>
         <source>Current Mortgage runs from:   %1   until   %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prêt actuel court du&#xa0;:   %1   au   %2</translation>
     </message>
     <message>
         <source>Discharge Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date du remboursement&#xa0;:</translation>
     </message>
     <message>
         <source>Interest Rate :</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux d&apos;intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>Interest Rate Differential Calculations:</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul du différentiel de taux d&apos;intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>Future Value Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode de la valeur future&#xa0;:</translation>
     </message>
     <message>
         <source>Acc. Interest Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode des intérêts cumulés&#xa0;:</translation>
     </message>
     <message>
         <source>Actual Scenario Calculation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul selon le scénario réel&#xa0;:</translation>
     </message>
     <message>
         <source>Three Month Interest Penalty:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts de trois mois&#xa0;:</translation>
     </message>
     <message>
         <source>Applicable Penalty: The GREATER of the Interest Rate Differential and the Three Month Penalty</source>
-        <translation type="unfinished"></translation>
+        <translation>Pénalité applicable&#xa0;: le PLUS ÉLEVÉ du différentiel de taux d&apos;intérêt et des intérêts de trois mois</translation>
     </message>
     <message>
         <source>Note:</source>
-        <translation type="unfinished"></translation>
+        <translation>Note&#xa0;:</translation>
     </message>
     <message>
         <source>CMHC insured mortgages may only be subject to the Three Month Penalty (not the </source>
-        <translation type="unfinished"></translation>
+        <translation>Un prêt assuré par la SCHL peut n&apos;être soumis qu&apos;aux intérêts de trois mois (et non au </translation>
     </message>
     <message>
         <source>Interest Rate Differential) if the mortgage has been running for three years or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>différentiel de taux d&apos;intérêt) si le prêt court depuis trois ans ou plus.</translation>
     </message>
     <message>
         <source>This form is an estimator.  It seems every bank has their own method of calculating this penalty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce formulaire donne une estimation.  Chaque banque semble calculer cette pénalité à sa façon.</translation>
     </message>
     <message>
         <source>The intent of this form is to supply a quick method to estimate the Early Discharge Penalty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il offre une façon rapide d&apos;estimer la pénalité de remboursement anticipé.</translation>
+    </message>
+</context>
+<context>
+    <name>Engine Messages</name>
+    <message>
+        <source>Mtge Warning - please note...</source>
+        <translation>Avertissement – à noter...</translation>
+    </message>
+    <message>
+        <source>The extra payment of $ %1 is more than the outstanding balance of: %2 on %3.  The loan is now paid in full and the lump payment has been reduced to pay off the outstanding balance.</source>
+        <translation>Le versement supplémentaire de %1 $ dépasse le solde impayé de&#xa0;: %2 au %3.  Le prêt est maintenant remboursé en entier et le versement forfaitaire a été réduit au solde impayé.</translation>
+    </message>
+    <message>
+        <source>The extra payment of $ %1 is more than the outstanding balance of: %2 on %3.  The loan is now paid in full and the extra payment has been reduced to pay off the outstanding balance.</source>
+        <translation>Le versement supplémentaire de %1 $ dépasse le solde impayé de&#xa0;: %2 au %3.  Le prêt est maintenant remboursé en entier et le versement supplémentaire a été réduit au solde impayé.</translation>
+    </message>
+    <message>
+        <source>Mtge Error Trap</source>
+        <translation>Erreur interceptée</translation>
+    </message>
+    <message>
+        <source>The payment schedule could not be written to the working folder %1.<byte value="xd"/>The schedule shown is correct, but reports and graphs that read the schedule file will not find it.</source>
+        <translation>Le tableau des versements n&apos;a pas pu être écrit dans le dossier de travail %1.<byte value="xd"/>Le tableau affiché est exact, mais les rapports et les graphiques qui lisent le fichier du tableau ne le trouveront pas.</translation>
     </message>
 </context>
 <context>
     <name>Estimate Report</name>
     <message>
         <source>Legal Fees (incl. disbursements):</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais juridiques (avec débours)&#xa0;:</translation>
     </message>
     <message>
         <source>Land Transfer Tax Adjustment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Droits de mutation immobilière&#xa0;:</translation>
     </message>
     <message>
         <source>Utility Adjustments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rajustements des services&#xa0;:</translation>
     </message>
     <message>
         <source>Property Tax Adjustments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rajustement de l&apos;impôt foncier&#xa0;:</translation>
     </message>
     <message>
         <source>Property Survey:</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificat de localisation&#xa0;:</translation>
     </message>
     <message>
         <source>Appraisal Fee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais d&apos;évaluation&#xa0;:</translation>
     </message>
     <message>
         <source>House Inspection:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inspection de la maison&#xa0;:</translation>
     </message>
     <message>
         <source>Moving Expenses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais de déménagement&#xa0;:</translation>
     </message>
     <message>
         <source>Home Insurance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Assurance habitation&#xa0;:</translation>
     </message>
     <message>
         <source>Immediate Repairs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Réparations immédiates&#xa0;:</translation>
     </message>
     <message>
         <source>Other:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres&#xa0;:</translation>
     </message>
     <message>
         <source>Purchase Deposit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Acompte à l&apos;achat&#xa0;:</translation>
     </message>
     <message>
         <source>$ from other property sale:</source>
-        <translation type="unfinished"></translation>
+        <translation>$ de la vente d&apos;un autre bien&#xa0;:</translation>
     </message>
     <message>
         <source>Other Personal Funds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres fonds personnels&#xa0;:</translation>
     </message>
     <message>
         <source>Estimate Amount of Mortgage Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Estimation du prêt hypothécaire requis</translation>
     </message>
     <message>
         <source>Property Purchase Price:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix d&apos;achat de la propriété&#xa0;:</translation>
     </message>
     <message>
         <source>Plus Other Expenses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus autres frais&#xa0;:</translation>
     </message>
     <message>
         <source>Total Estimate Purchase Cost:</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût total estimé de l&apos;achat&#xa0;:</translation>
     </message>
     <message>
         <source>Less:</source>
-        <translation type="unfinished"></translation>
+        <translation>Moins&#xa0;:</translation>
     </message>
     <message>
         <source>Estimated Amount to be Mortgaged:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant estimé du prêt hypothécaire&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>Frequencies</name>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensuelle</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebdomadaire</translation>
     </message>
     <message>
         <source>Twice a Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux fois par mois</translation>
     </message>
     <message>
         <source>Every Two Weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Aux deux semaines</translation>
+    </message>
+</context>
+<context>
+    <name>Graphs</name>
+    <message>
+        <source>Acc Prin vs. Acc Int</source>
+        <translation>Capital cumulé et intérêts cumulés</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>$ Dollars</source>
+        <translation>Dollars ($)</translation>
+    </message>
+    <message>
+        <source>Acc Prin</source>
+        <translation>Capital cumulé</translation>
+    </message>
+    <message>
+        <source>Acc Int</source>
+        <translation>Intérêts cumulés</translation>
+    </message>
+    <message>
+        <source>Remaining Balance vs. Time</source>
+        <translation>Solde restant selon le temps</translation>
+    </message>
+    <message>
+        <source>$ Owing</source>
+        <translation>$ dus</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Solde</translation>
+    </message>
+    <message>
+        <source>Components of Regular Payment</source>
+        <translation>Composantes du versement régulier</translation>
+    </message>
+    <message>
+        <source>Principle</source>
+        <translation>Capital</translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation>Intérêts</translation>
+    </message>
+    <message>
+        <source>No Crossover</source>
+        <translation>Aucun croisement</translation>
+    </message>
+    <message>
+        <source>Multiple points</source>
+        <translation>Plusieurs points</translation>
     </message>
 </context>
 <context>
@@ -365,6 +665,25 @@
     </message>
 </context>
 <context>
+    <name>Payment Changes Grid</name>
+    <message>
+        <source>Pay Num</source>
+        <translation>Nº vers.</translation>
+    </message>
+    <message>
+        <source>Date of Payment</source>
+        <translation>Date du versement</translation>
+    </message>
+    <message>
+        <source>Change to Payment</source>
+        <translation>Changement de versement</translation>
+    </message>
+    <message>
+        <source>Lump  Payment</source>
+        <translation>Versement  forfaitaire</translation>
+    </message>
+</context>
+<context>
     <name>PrintOut</name>
     <message>
         <source>Mtge Print Error Trap</source>
@@ -438,508 +757,700 @@
     <name>Refinance Report</name>
     <message>
         <source>Refinance - Scenario Run Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Refinancement - résultats du scénario</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 au %2</translation>
     </message>
     <message>
         <source>Scenario Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description du scénario</translation>
     </message>
     <message>
         <source>Your current mortgage is set to run from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre prêt hypothécaire actuel court du&#xa0;:</translation>
     </message>
     <message>
         <source>and is set at the interest rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>au taux d&apos;intérêt de&#xa0;:</translation>
     </message>
     <message>
         <source>You are considering to refinace your mortgage on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous envisagez de refinancer votre prêt le&#xa0;:</translation>
     </message>
     <message>
         <source>Current Mortgage</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt actuel</translation>
     </message>
     <message>
         <source>Using the regular payment value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec le versement régulier de&#xa0;:</translation>
     </message>
     <message>
         <source>Running this mortgage from: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ce prêt courant du&#xa0;: </translation>
     </message>
     <message>
         <source>Balance owing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde dû&#xa0;:</translation>
     </message>
     <message>
         <source>Refinaced Mortgage</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt refinancé</translation>
     </message>
     <message>
         <source>$ Owing on refinance date:</source>
-        <translation type="unfinished"></translation>
+        <translation>$ dus à la date du refinancement&#xa0;:</translation>
     </message>
     <message>
         <source>Discharging your mortgage will cost an assumed penalty of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rembourser votre prêt coûtera une pénalité présumée de&#xa0;:</translation>
     </message>
     <message>
         <source>Other Expenses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres frais&#xa0;:</translation>
     </message>
     <message>
         <source>Amount to be refinanced:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant à refinancer&#xa0;:</translation>
     </message>
     <message>
         <source>Now if you refinace: </source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous refinancez à&#xa0;: </translation>
     </message>
     <message>
         <source>Results Comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison des résultats</translation>
     </message>
     <message>
         <source>Original Mortgage</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt initial</translation>
     </message>
     <message>
         <source>Refinanced Mortgage</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt refinancé</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Différence</translation>
     </message>
     <message>
         <source>Payment Value used:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versement utilisé&#xa0;:</translation>
     </message>
     <message>
         <source>Cost due to a difference in payment value:</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût dû à l&apos;écart entre les versements&#xa0;:</translation>
     </message>
     <message>
         <source>Net Saving:</source>
-        <translation type="unfinished"></translation>
+        <translation>Économie nette&#xa0;:</translation>
     </message>
     <message>
         <source>Conclusion</source>
-        <translation type="unfinished"></translation>
+        <translation>Conclusion</translation>
     </message>
     <message>
         <source>Current Mortgage if left alone (not refinanced): </source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt actuel laissé tel quel (non refinancé)&#xa0;: </translation>
     </message>
     <message>
         <source>Refinanced Mortgage: </source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt refinancé&#xa0;: </translation>
     </message>
     <message>
         <source>Yields a savings of: </source>
-        <translation type="unfinished"></translation>
+        <translation>Donne une économie de&#xa0;: </translation>
     </message>
 </context>
 <context>
     <name>Refinance Search Report</name>
     <message>
         <source>Future Value Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode de la valeur future</translation>
     </message>
     <message>
         <source>Acc. Interest Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode des intérêts cumulés</translation>
     </message>
     <message>
         <source>Calculated Discharge Penalty</source>
-        <translation type="unfinished"></translation>
+        <translation>Pénalité de remboursement calculée</translation>
     </message>
     <message>
         <source>Discharge Date only (fixed interest rate)</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de remboursement seulement (taux d&apos;intérêt fixe)</translation>
     </message>
     <message>
         <source>Interest Rate only (fixed discharge date)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux d&apos;intérêt seulement (date de remboursement fixe)</translation>
     </message>
     <message>
         <source>Discharge Date and Interest Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de remboursement et taux d&apos;intérêt</translation>
     </message>
     <message>
         <source>Begin study at discharge date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Début de l&apos;étude (remboursement)&#xa0;:</translation>
     </message>
     <message>
         <source>Interest Rate Cap:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plafond du taux d&apos;intérêt&#xa0;:</translation>
     </message>
     <message>
         <source>Additional Costs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais supplémentaires&#xa0;:</translation>
     </message>
     <message>
         <source>CMHC 3 year rule:</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle des 3 ans de la SCHL&#xa0;:</translation>
     </message>
     <message>
         <source>IS APPLIED</source>
-        <translation type="unfinished"></translation>
+        <translation>EST APPLIQUÉE</translation>
     </message>
     <message>
         <source> IS NOT APPLIED </source>
-        <translation type="unfinished"></translation>
+        <translation> N&apos;EST PAS APPLIQUÉE </translation>
     </message>
     <message>
         <source>Discharge Penalty Used:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pénalité utilisée&#xa0;:</translation>
     </message>
     <message>
         <source>Solving for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de&#xa0;:</translation>
     </message>
     <message>
         <source> Discharge</source>
-        <translation type="unfinished"></translation>
+        <translation> Rembours.</translation>
     </message>
     <message>
         <source>Max Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux d&apos;int.</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Versement</translation>
     </message>
     <message>
         <source>Penalty</source>
-        <translation type="unfinished"></translation>
+        <translation>Pénalité</translation>
     </message>
     <message>
         <source>  Bal Fwd</source>
-        <translation type="unfinished"></translation>
+        <translation>  Solde</translation>
     </message>
     <message>
         <source>   Date    </source>
-        <translation type="unfinished"></translation>
+        <translation>  (date)   </translation>
     </message>
     <message>
         <source> Rate Value</source>
-        <translation type="unfinished"></translation>
+        <translation>  maximal</translation>
     </message>
     <message>
         <source>  Used </source>
-        <translation type="unfinished"></translation>
+        <translation> utilisé</translation>
     </message>
     <message>
         <source> Used  </source>
-        <translation type="unfinished"></translation>
+        <translation> utilisée</translation>
     </message>
     <message>
         <source> Bal Fwd </source>
-        <translation type="unfinished"></translation>
+        <translation> (solde) </translation>
     </message>
     <message>
         <source>of Scenario</source>
-        <translation type="unfinished"></translation>
+        <translation>du scénario</translation>
     </message>
     <message>
         <source>Saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Économie</translation>
     </message>
     <message>
         <source>Refinace Study - Solve Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Étude de refinancement - les deux inconnues</translation>
     </message>
     <message>
         <source>Error, the search is still running.  Stop it or let it finish before printing the form.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur, la recherche est encore en cours.  Arrêtez-la ou laissez-la finir avant d&apos;imprimer le formulaire.</translation>
+    </message>
+</context>
+<context>
+    <name>Saving Suggestions</name>
+    <message>
+        <source>) The current interest rate is lower than the rate you are now paying.  This indicates that you might consider terminating</source>
+        <translation>) Le taux d&apos;intérêt courant est plus bas que celui que vous payez.  Vous pourriez donc envisager de mettre fin à</translation>
+    </message>
+    <message>
+        <source>      your mortgage early, paying the incurred penalty, and then refinancing using the lower rate in an effort to save </source>
+        <translation>      votre prêt hypothécaire avant terme, en payant la pénalité, puis de refinancer au taux plus bas pour économiser </translation>
+    </message>
+    <message>
+        <source>      money in interest charges.  The forms you will use for this study are: </source>
+        <translation>      en frais d&apos;intérêt.  Les formulaires à utiliser pour cette étude sont&#xa0;: </translation>
+    </message>
+    <message>
+        <source>        Refinance a scenario         - to try the lower interest rate while manipulating the discharge penalty</source>
+        <translation>        Refinancer un scénario       - pour essayer le taux plus bas en faisant varier la pénalité de remboursement</translation>
+    </message>
+    <message>
+        <source>        Early Discharge Penalty    - to help you estimate the discharge penalty.</source>
+        <translation>        Pénalité de remboursement anticipé - pour vous aider à estimer la pénalité.</translation>
+    </message>
+    <message>
+        <source>                                                               An accurate discharge penalty figure should be attained from your bank.</source>
+        <translation>                                                               Obtenez de votre banque le montant exact de la pénalité de remboursement.</translation>
+    </message>
+    <message>
+        <source>) Your current payment frequency is not weekly.  Changing to weekly payments may cost more but will save you interest</source>
+        <translation>) Vos versements ne sont pas hebdomadaires.  Passer aux versements hebdomadaires peut coûter plus, mais vous fera économiser</translation>
+    </message>
+    <message>
+        <source>      charges in the long run.  Run a scenario so that you can see the difference switching to this type of payment makes.</source>
+        <translation>      de l&apos;intérêt à long terme.  Faites un scénario pour voir la différence que ce type de versement apporte.</translation>
+    </message>
+    <message>
+        <source>      You can use the Compare Form to see this impact on a new mortgage (i.e. a mortgage without payment changes)  OR</source>
+        <translation>      Le formulaire de comparaison montre cet effet sur un nouveau prêt (c.-à-d. sans changements de versement)  OU</translation>
+    </message>
+    <message>
+        <source>      You can see the impact on an existing mortgage (switching to weekly payments before it comes due) by using a</source>
+        <translation>      vous pouvez voir l&apos;effet sur un prêt existant (passer aux versements hebdomadaires avant l&apos;échéance) à l&apos;aide</translation>
+    </message>
+    <message>
+        <source>      combination of forms with two scenario runs.  This method is explained, step by step, in the example documentation.</source>
+        <translation>      de plusieurs formulaires et de deux scénarios.  La documentation d&apos;exemple explique cette méthode pas à pas.</translation>
+    </message>
+    <message>
+        <source>) As always, lump payments and increasing your payment always has an effect on your mortgage.  You can see the</source>
+        <translation>) Comme toujours, les versements forfaitaires et la hausse du versement ont un effet sur votre prêt.  Vous pouvez voir</translation>
+    </message>
+    <message>
+        <source>      impact of these changes very quickly using the Compare Scenarios form.</source>
+        <translation>      l&apos;effet de ces changements très vite avec le formulaire Comparer des scénarios.</translation>
+    </message>
+    <message>
+        <source>      Use &apos;Copy Scenario 1 to 2&apos; button and then enter your &apos;what-if&apos; changes in the payment change section.</source>
+        <translation>      Avec le bouton «&#xa0;Copier le scénario 1 dans 2&#xa0;», entrez vos hypothèses dans les changements de versement.</translation>
+    </message>
+    <message>
+        <source>      When this is complete press the &apos;Calculate&apos; button and see the impact.</source>
+        <translation>      Ensuite, appuyez sur le bouton «&#xa0;Calculer&#xa0;» et voyez l&apos;effet.</translation>
+    </message>
+</context>
+<context>
+    <name>Scenario Messages</name>
+    <message>
+        <source>Error, value entered in the mortgage box must be between 1 and 500000</source>
+        <translation>Erreur, la valeur entrée dans la case du montant du prêt doit être comprise entre 1 et 500000</translation>
+    </message>
+    <message>
+        <source>Error, value entered in the Interest Rate box must be between 1 and 25</source>
+        <translation>Erreur, la valeur entrée dans la case Taux d&apos;intérêt doit être comprise entre 1 et 25</translation>
+    </message>
+    <message>
+        <source>Error, value entered in the Amortizaton box must be between 1 and 35</source>
+        <translation>Erreur, la valeur entrée dans la case Amortissement doit être comprise entre 1 et 35</translation>
+    </message>
+    <message>
+        <source>Error, value entered in the Length of Loan box must be between 1 and 35</source>
+        <translation>Erreur, la valeur entrée dans la case Durée du prêt doit être comprise entre 1 et 35</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>A valid date (or nothing) must be entered to continue.<byte value="xd"/><byte value="xd"/>Do you want to correct your input. (Selecting [No] will clear the field).</source>
+        <translation><byte value="xd"/>Une date valide (ou rien) doit être entrée pour continuer.<byte value="xd"/><byte value="xd"/>Voulez-vous corriger votre saisie? (Choisir [Non] videra le champ).</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>A valid value (or nothing) must be entered to continue.<byte value="xd"/><byte value="xd"/>Do you want to correct your input. (Selecting [No] will clear the field).</source>
+        <translation><byte value="xd"/>Une valeur valide (ou rien) doit être entrée pour continuer.<byte value="xd"/><byte value="xd"/>Voulez-vous corriger votre saisie? (Choisir [Non] videra le champ).</translation>
+    </message>
+    <message>
+        <source>Error, this is not a valid date.  </source>
+        <translation>Erreur, cette date n&apos;est pas valide.  </translation>
+    </message>
+    <message>
+        <source>Error, When the payment frequency is set to Twice a Month,  the loan start date must be set to either the 15th or 30th of the month (as these are the set payment dates for this type of mortgage payment). Your start date is being adjusted, please note this on your input screen</source>
+        <translation>Erreur, quand la fréquence des versements est Deux fois par mois,  la date de début du prêt doit être le 15 ou le 30 du mois (les dates de versement fixes de ce type de versement). Votre date de début est rajustée, veuillez le noter sur votre écran de saisie</translation>
+    </message>
+    <message>
+        <source>Because there are payment changes already entered...<byte value="xd"/><byte value="xd"/>Editing this field will change the time frame of this loan.  <byte value="xd"/>This will require all current payment changes and lump payments to be erased. <byte value="xd"/><byte value="xd"/>Do you want to continue to edit this field ?</source>
+        <translation>Des changements de versement sont déjà entrés...<byte value="xd"/><byte value="xd"/>Modifier ce champ changera la durée de ce prêt.  <byte value="xd"/>Tous les changements de versement et versements forfaitaires actuels devront être effacés. <byte value="xd"/><byte value="xd"/>Voulez-vous continuer à modifier ce champ?</translation>
+    </message>
+    <message>
+        <source>Mortgage Input Error</source>
+        <translation>Erreur de saisie – prêt hypothécaire</translation>
+    </message>
+    <message>
+        <source>Mortgage Input Violation</source>
+        <translation>Saisie non conforme – prêt hypothécaire</translation>
+    </message>
+    <message>
+        <source>Warning - Confirm Data Deletion</source>
+        <translation>Avertissement - confirmer l&apos;effacement des données</translation>
+    </message>
+    <message>
+        <source>Error, Length of loan cannot exceed the Amortization period specified</source>
+        <translation>Erreur, la durée du prêt ne peut dépasser la période d&apos;amortissement indiquée</translation>
     </message>
 </context>
 <context>
     <name>Scenario Reports</name>
     <message>
         <source>Pay</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers.</translation>
     </message>
     <message>
         <source>  Payment Components</source>
-        <translation type="unfinished"></translation>
+        <translation>Composantes du versement</translation>
     </message>
     <message>
         <source>Acc&apos;d</source>
-        <translation type="unfinished"></translation>
+        <translation>Cumul</translation>
     </message>
     <message>
         <source>Lump</source>
-        <translation type="unfinished"></translation>
+        <translation>Forf.</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers.</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde</translation>
     </message>
     <message>
         <source>Num</source>
-        <translation type="unfinished"></translation>
+        <translation>nº</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Payment   Princ  Intrst</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers.     Capit. Intér.</translation>
     </message>
     <message>
         <source>Principle</source>
-        <translation type="unfinished"></translation>
+        <translation>capital</translation>
     </message>
     <message>
         <source>Interest</source>
-        <translation type="unfinished"></translation>
+        <translation>intérêts</translation>
     </message>
     <message>
         <source> Change</source>
-        <translation type="unfinished"></translation>
+        <translation> modif.</translation>
     </message>
     <message>
         <source>  Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>  reporté</translation>
     </message>
     <message>
         <source>Mortgage Amount    : </source>
-        <translation type="unfinished"></translation>
+        <translation>Montant du prêt    &#xa0;: </translation>
     </message>
     <message>
         <source>Interest Rate                  : </source>
-        <translation type="unfinished"></translation>
+        <translation>Taux d&apos;intérêt             &#xa0;: </translation>
     </message>
     <message>
         <source>Am Period (years)     : </source>
-        <translation type="unfinished"></translation>
+        <translation>Amortissement (ans)&#xa0;: </translation>
     </message>
     <message>
         <source>Start Date                  : </source>
-        <translation type="unfinished"></translation>
+        <translation>Date de début       &#xa0;: </translation>
     </message>
     <message>
         <source>Length of Loan (years) : </source>
-        <translation type="unfinished"></translation>
+        <translation>Durée du prêt (ans)   &#xa0;: </translation>
     </message>
     <message>
         <source>Calculated Payment  : </source>
-        <translation type="unfinished"></translation>
+        <translation>Versement calculé    &#xa0;: </translation>
     </message>
     <message>
         <source>Payment Frequency : </source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence des versements&#xa0;: </translation>
     </message>
     <message>
         <source>Comment: </source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaire&#xa0;: </translation>
     </message>
     <message>
         <source>Page: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page&#xa0;: %1 de %2</translation>
     </message>
     <message>
         <source>Summary Schedule</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire du prêt</translation>
     </message>
     <message>
         <source>Snapshot at Date: %1  (payment number: %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Situation au&#xa0;: %1  (versement numéro&#xa0;: %2)</translation>
     </message>
     <message>
         <source>Balance Remaining:</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde restant&#xa0;:</translation>
     </message>
     <message>
         <source>$ Paid Out:</source>
-        <translation type="unfinished"></translation>
+        <translation>$ versés&#xa0;:</translation>
     </message>
     <message>
         <source>By Regular Payments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Par versements réguliers&#xa0;:</translation>
     </message>
     <message>
         <source>By Lump Payments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Par vers. forfaitaires&#xa0;:</translation>
     </message>
     <message>
         <source>Total Interest Paid to date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts payés à ce jour&#xa0;:</translation>
     </message>
     <message>
         <source>Total Principle Paid to Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital payé à ce jour&#xa0;:</translation>
     </message>
     <message>
         <source>Extra $ Paid out as a result of</source>
-        <translation type="unfinished"></translation>
+        <translation>$ supplémentaires versés en raison</translation>
     </message>
     <message>
         <source>payment changes scheduled by user: </source>
-        <translation type="unfinished"></translation>
+        <translation>des changements de versement&#xa0;: </translation>
     </message>
     <message>
         <source>If this mortgage was to continue to</source>
-        <translation type="unfinished"></translation>
+        <translation>Si ce prêt hypothécaire continuait à</translation>
     </message>
     <message>
         <source>run, it would be paid off on:</source>
-        <translation type="unfinished"></translation>
+        <translation>courir, il serait remboursé le&#xa0;:</translation>
     </message>
     <message>
         <source>which is payment number:</source>
-        <translation type="unfinished"></translation>
+        <translation>soit le versement numéro&#xa0;:</translation>
     </message>
     <message>
         <source>There is no outstanding balance to run for this mortgage.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce prêt hypothécaire n&apos;a plus de solde à rembourser.</translation>
     </message>
     <message>
         <source>It has been paid in full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il a été remboursé en entier.</translation>
     </message>
     <message>
         <source>Schedule Payment Changes and Lump Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Changements de versement et versements forfaitaires</translation>
     </message>
     <message>
         <source>Date of Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Date du chang.</translation>
     </message>
     <message>
         <source>Change to Payment</source>
-        <translation type="unfinished">Changement de versement</translation>
+        <translation>Changement de vers.</translation>
     </message>
     <message>
         <source>Lump Payment</source>
-        <translation type="unfinished">Versement forfaitaire</translation>
+        <translation>Vers. forfaitaire</translation>
     </message>
     <message>
         <source>Loan Anniversaries only</source>
-        <translation type="unfinished"></translation>
+        <translation>Anniversaires du prêt seulement</translation>
     </message>
     <message>
         <source>Year Ends only</source>
-        <translation type="unfinished"></translation>
+        <translation>Fins d&apos;année seulement</translation>
     </message>
     <message>
         <source>All Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les versements</translation>
     </message>
     <message>
         <source>Condensed Schedule of Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau condensé des versements</translation>
     </message>
     <message>
         <source>Note:  Changes to Payments and/or Lump Payments have been processed in the following schedule.</source>
-        <translation type="unfinished"></translation>
+        <translation>Note&#xa0;:  Les changements de versement et versements forfaitaires sont compris dans ce tableau.</translation>
     </message>
     <message>
         <source>       They will not be displayed unless they happen to fall on a date reported.</source>
-        <translation type="unfinished"></translation>
+        <translation>        Ils ne paraissent que s&apos;ils tombent sur une date du tableau.</translation>
     </message>
     <message>
         <source>Note:  There are no Changes to Payments or Lump Payments processed in the following schedule.</source>
-        <translation type="unfinished"></translation>
+        <translation>Note&#xa0;:  Aucun changement de versement ni versement forfaitaire n&apos;est compris dans ce tableau.</translation>
     </message>
     <message>
         <source>Schedule of Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau des versements</translation>
     </message>
     <message>
         <source>printable, %1 pages to print, resolution: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>imprimable, %1 pages à imprimer, résolution&#xa0;: %2</translation>
     </message>
     <message>
         <source>printable, %1 pages to print</source>
-        <translation type="unfinished"></translation>
+        <translation>imprimable, %1 pages à imprimer</translation>
     </message>
     <message>
         <source>no changes scheduled therefore 0 pages to print</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun changement prévu, donc 0 page à imprimer</translation>
     </message>
     <message>
         <source>printable, 1 page to print</source>
-        <translation type="unfinished"></translation>
+        <translation>imprimable, 1 page à imprimer</translation>
     </message>
     <message>
         <source>Mortgage Print Warning...</source>
-        <translation type="unfinished">Prêt hypothécaire - Avertissement d&apos;impression...</translation>
+        <translation>Avertissement d&apos;impression...</translation>
     </message>
     <message>
         <source>Warning,  It has been requested to print the Payment Changes<byte value="xd"/>and /or Lump Payments.  None are entered.  Printing the Payment Changes is being aborted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement,  L&apos;impression des changements de versement<byte value="xd"/>et /ou des versements forfaitaires a été demandée.  Aucun n&apos;est entré.  L&apos;impression des changements de versement est annulée.</translation>
+    </message>
+</context>
+<context>
+    <name>Schedule Grid</name>
+    <message>
+        <source> Pay Num</source>
+        <translation> Nº     vers.</translation>
+    </message>
+    <message>
+        <source> Date of     Payment</source>
+        <translation> Date du     versement</translation>
+    </message>
+    <message>
+        <source> Payment     Amount</source>
+        <translation> Montant     versé</translation>
+    </message>
+    <message>
+        <source> Payment     Principle</source>
+        <translation> Capital     versé</translation>
+    </message>
+    <message>
+        <source> Payment     Interest</source>
+        <translation> Intérêts     versés</translation>
+    </message>
+    <message>
+        <source> Acc&apos;d       Principle</source>
+        <translation> Capital     cumulé</translation>
+    </message>
+    <message>
+        <source> Acc&apos;d       Interest</source>
+        <translation> Intérêts     cumulés</translation>
+    </message>
+    <message>
+        <source> Lump        Payment</source>
+        <translation> Versement     forfait.</translation>
+    </message>
+    <message>
+        <source> Change to   Payment</source>
+        <translation> Écart de     versement</translation>
+    </message>
+    <message>
+        <source> Remaining    Balance</source>
+        <translation> Solde     restant</translation>
+    </message>
+</context>
+<context>
+    <name>Shopper Grid</name>
+    <message>
+        <source> Mortgage      Amount</source>
+        <translation> Montant      du prêt</translation>
+    </message>
+    <message>
+        <source> Interest        Rate</source>
+        <translation> Taux        d&apos;intérêt</translation>
+    </message>
+    <message>
+        <source> Amortiz&apos;n     Period</source>
+        <translation> Période     d&apos;amort.</translation>
+    </message>
+    <message>
+        <source> Monthly       Payment</source>
+        <translation> Versement      mensuel</translation>
+    </message>
+    <message>
+        <source> Weekly        Payment</source>
+        <translation> Versement      hebdo.</translation>
+    </message>
+    <message>
+        <source>Every Two     Weeks</source>
+        <translation>Aux deux     semaines</translation>
+    </message>
+    <message>
+        <source> Twice a        Month</source>
+        <translation> Deux fois      par mois</translation>
     </message>
 </context>
 <context>
     <name>Shopper Report</name>
     <message>
         <source>Mortgage</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source> Interest</source>
-        <translation type="unfinished"></translation>
+        <translation> Taux</translation>
     </message>
     <message>
         <source>Amortization</source>
-        <translation type="unfinished"></translation>
+        <translation>Période</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensuel</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebdo.</translation>
     </message>
     <message>
         <source>Every</source>
-        <translation type="unfinished"></translation>
+        <translation>Aux 2</translation>
     </message>
     <message>
         <source>Twice</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux fois</translation>
     </message>
     <message>
         <source> Amount </source>
-        <translation type="unfinished"></translation>
+        <translation> du prêt </translation>
     </message>
     <message>
         <source>   Rate  </source>
-        <translation type="unfinished"></translation>
+        <translation> d&apos;intérêt</translation>
     </message>
     <message>
         <source>   Period  </source>
-        <translation type="unfinished"></translation>
+        <translation> d&apos;amort.</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>(vers.)</translation>
     </message>
     <message>
         <source>Two Weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>semaines</translation>
     </message>
     <message>
         <source>A Month</source>
-        <translation type="unfinished"></translation>
+        <translation>par mois</translation>
     </message>
     <message>
         <source>Payment Shopper Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats du comparateur de versements</translation>
     </message>
 </context>
 <context>
@@ -1008,7 +1519,7 @@
     <name>Suggestions Report</name>
     <message>
         <source>Suggestion Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggestions d&apos;économie</translation>
     </message>
 </context>
 <context>
@@ -1460,25 +1971,6 @@
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
-    </message>
-</context>
-<context>
-    <name>hl::PaymentGridModel</name>
-    <message>
-        <source>Pay Num</source>
-        <translation>No vers.</translation>
-    </message>
-    <message>
-        <source>Date of Payment</source>
-        <translation>Date du versement</translation>
-    </message>
-    <message>
-        <source>Change to Payment</source>
-        <translation>Changement de versement</translation>
-    </message>
-    <message>
-        <source>Lump  Payment</source>
-        <translation>Versement forfaitaire</translation>
     </message>
 </context>
 <context>

@@ -6,21 +6,24 @@
 
 #include "analysis/penalties.h"
 #include "core/format.h"
+#include "core/translate.h"
 
 namespace hl::analysis {
 namespace {
 
-constexpr const char* kErrorTitle = "Mortgage Input Error";
-constexpr const char* kViolationTitle = "Mortgage Input Violation";
+constexpr const char* kErrorTitle = HL_TR_NOOP("Analysis Messages", "Mortgage Input Error");
+constexpr const char* kViolationTitle = HL_TR_NOOP("Analysis Messages", "Mortgage Input Violation");
 constexpr const char* kRatePattern = "#0.000";
 constexpr const char* kMoneyPattern = "######0.00";
 
 calc::CalcMessage Question(std::string text) {
-    return calc::CalcMessage{kErrorTitle, std::move(text), calc::Buttons::YesNo, true};
+    return calc::CalcMessage{TrText("Analysis Messages", kErrorTitle), std::move(text),
+                             calc::Buttons::YesNo, true};
 }
 
 calc::CalcMessage Refusal(const char* title, std::string text) {
-    return calc::CalcMessage{title, std::move(text), calc::Buttons::Ok, true};
+    return calc::CalcMessage{TrText("Analysis Messages", title), std::move(text), calc::Buttons::Ok,
+                             true};
 }
 
 /// A date as the box reads it: the input form's date reader; nothing when it is no date.
@@ -65,28 +68,31 @@ BoxCheck CheckDischargeDate(const std::string& text, const Scenario& scenario,
     const std::optional<DayNumber> day = BoxDate(text);
     if (!day) {
         check.outcome = BoxOutcome::Refused;
-        check.message = Question("Error, this is not a valid date.  \r"
+        check.message = Question(TrText(
+            "Analysis Messages", "Error, this is not a valid date.  \r"
                                  "A valid date (or nothing) must be entered to continue.\r\r"
                                  "Do you want to correct your input. (Selecting [No] will clear "
-                                 "the field).");
+                                 "the field)."));
         return check;
     }
     // The box shows the date rewritten before the time frame is checked.
     check.text = FormatDate(*day, "mmm d, yyyy");
     if (*day < scenario.start) {
         check.outcome = BoxOutcome::Refused;
-        check.message =
-            Refusal(kErrorTitle, "Error, this date is earlier than the start date of the mortgage. "
-                                 "You can't discharge the mortgage before it begins.  Adjust the "
-                                 "discharge date accordingly.");
+        check.message = Refusal(
+            kErrorTitle, TrText("Analysis Messages",
+                                "Error, this date is earlier than the start date of the mortgage. "
+                                "You can't discharge the mortgage before it begins.  Adjust the "
+                                "discharge date accordingly."));
         return check;
     }
     if (term.lastPayment != 0 && *day > term.lastPayment) {
         check.outcome = BoxOutcome::Refused;
-        check.message =
-            Refusal(kErrorTitle, "Error, this date is later than the end date of the mortgage. "
-                                 "You can't discharge the mortgage after it ends.  Adjust the "
-                                 "discharge date accordingly.");
+        check.message = Refusal(
+            kErrorTitle, TrText("Analysis Messages",
+                                "Error, this date is later than the end date of the mortgage. "
+                                "You can't discharge the mortgage after it ends.  Adjust the "
+                                "discharge date accordingly."));
         return check;
     }
     check.outcome = BoxOutcome::Accepted;
@@ -103,20 +109,24 @@ BoxCheck CheckDischargeRate(const std::string& text, const Scenario& scenario) {
     if (rate > scenario.rate) {
         check.outcome = BoxOutcome::Refused;
         check.message = Question(
-            "Error, value entered in the Interest Rate box must be less than the scenario "
-            "interest rate (currently set at: " +
-            FormatNumber(scenario.rate, "##0.000") +
-            " %).  If not the bank would owe you money.  Think that will ever happen ? Lower the "
-            "discharge interest rate.\r\r"
-            "A valid value (or nothing) must be entered to continue.\r\r"
-            "Do you want to correct your input. (Selecting [No] will clear the field).");
+            TrArg(TrText("Analysis Messages",
+                         "Error, value entered in the Interest Rate box must be less than the "
+                         "scenario interest rate (currently set at: %1 %).  If not the bank would "
+                         "owe you money.  Think that will ever happen ? Lower the discharge "
+                         "interest rate.\r\r"
+                         "A valid value (or nothing) must be entered to continue.\r\r"
+                         "Do you want to correct your input. (Selecting [No] will clear the "
+                         "field)."),
+                  FormatNumber(scenario.rate, "##0.000")));
         return check;
     }
     if (!RateInBounds(rate) || !RateInBounds(ShownRate(text))) {
         check.outcome = BoxOutcome::Refused;
-        check.message = Refusal(kViolationTitle,
-                                "Error, value entered in the Interest Rate box must be between 1 "
-                                "and 25");
+        check.message =
+            Refusal(kViolationTitle,
+                    TrText("Analysis Messages",
+                           "Error, value entered in the Interest Rate box must be between 1 "
+                           "and 25"));
         return check;
     }
     check.outcome = BoxOutcome::Accepted;
@@ -138,10 +148,11 @@ DischargeResult CalculateDischarge(const EngineInputs& in, const ScheduleFile& s
     DischargeResult result;
     const LocatedPayment located = LocatePayment(s, date, -1);
     if (!located.found) {
-        result.refusal =
-            Refusal(kViolationTitle, "Error - Discharge date is beyond the end of the mortgage.  "
-                                     "Please adjust the discharge date so that it falls within the "
-                                     "loan time frame.");
+        result.refusal = Refusal(
+            kViolationTitle, TrText("Analysis Messages",
+                                    "Error - Discharge date is beyond the end of the mortgage.  "
+                                    "Please adjust the discharge date so that it falls within the "
+                                    "loan time frame."));
         return result;
     }
     const int k = located.count;

@@ -7,14 +7,15 @@
 #include "analysis/penalties.h"
 #include "core/format.h"
 #include "core/text_items.h"
+#include "core/translate.h"
 
 namespace hl::analysis {
 namespace {
 
-constexpr const char* kViolationTitle = "Mortgage Input Violation";
-constexpr const char* kLimitTitle = "Mortgage Error Trap";
-constexpr const char* kLogicTitle = "Code Logic Trap";
-constexpr const char* kVerdictTitle = "Now in English...";
+constexpr const char* kViolationTitle = HL_TR_NOOP("Analysis Messages", "Mortgage Input Violation");
+constexpr const char* kLimitTitle = HL_TR_NOOP("Analysis Messages", "Mortgage Error Trap");
+constexpr const char* kLogicTitle = HL_TR_NOOP("Analysis Messages", "Code Logic Trap");
+constexpr const char* kVerdictTitle = HL_TR_NOOP("Analysis Messages", "Now in English...");
 constexpr const char* kBalancePattern = "#######0.00";
 
 // The most a lender's form takes; compared as the single the total is held in.
@@ -24,24 +25,28 @@ constexpr Money kMostToRefinance = 500000.0f;
 constexpr int kFiller = 99;
 
 calc::CalcMessage Ok(const char* title, std::string text, bool beep) {
-    return calc::CalcMessage{title, std::move(text), calc::Buttons::Ok, beep};
+    return calc::CalcMessage{TrText("Analysis Messages", title), std::move(text), calc::Buttons::Ok,
+                             beep};
 }
 
 calc::CalcMessage BeyondTheEnd() {
     return Ok(kViolationTitle,
-              "Error - Discharge date is beyond the end of the mortgage.  Please adjust the "
-              "discharge date so that it falls within the loan time frame.",
+              TrText("Analysis Messages",
+                     "Error - Discharge date is beyond the end of the mortgage.  Please adjust the "
+                     "discharge date so that it falls within the loan time frame."),
               true);
 }
 
 calc::CalcMessage CodeLogicTrap() {
     // The current loan at its last payment paid off before the term ended, which its own
     // schedule says cannot happen: the inputs are what a report of the fault needs.
-    return Ok(kLogicTitle,
-              "Code Warning, record input data scenario, payment changes and discharge input "
-              "data.\r\rPlease report this case, with these inputs, to the program's developers "
-              "(see the About box).",
-              false);
+    return Ok(
+        kLogicTitle,
+        TrText("Analysis Messages",
+               "Code Warning, record input data scenario, payment changes and discharge input "
+               "data.\r\rPlease report this case, with these inputs, to the program's developers "
+               "(see the About box)."),
+        false);
 }
 
 /// A box's value as a single: the leading number of its text, 0 when it has none.
@@ -96,12 +101,14 @@ RefinanceTotal TotalToRefinance(const std::string& owingText, const std::string&
     const Money costs = sgl::Add(ShownSingle(penaltyText), ShownSingle(otherText));
     const Money t = sgl::Add(costs, ShownSingle(owingText));
     if (t > kMostToRefinance) {
-        total.refusal = Ok(kLimitTitle,
-                           "Error, 'Total to be refinanced' cannot exceed 500,000.\r\r"
-                           "Total to be refinanced = $ owing on discharge date + Penalty /Costs.\r"
-                           "It currently equals: " +
-                               FormatNumber(t, "##########0.00"),
-                           false);
+        total.refusal =
+            Ok(kLimitTitle,
+               TrArg(TrText("Analysis Messages", "Error, 'Total to be refinanced' cannot exceed "
+                                                 "500,000.\r\rTotal to be refinanced = $ owing on "
+                                                 "discharge date + Penalty /Costs.\rIt currently "
+                                                 "equals: %1"),
+                     FormatNumber(t, "##########0.00")),
+               false);
         return total;
     }
     total.text = FormatNumber(t, "########0.00");
@@ -182,31 +189,36 @@ Verdict VerdictOf(const std::string& netSavingText, const std::string& paymentCo
 
 calc::CalcMessage VerdictMessage(Verdict verdict) {
     if (verdict == Verdict::Bad)
-        return Ok(kVerdictTitle,
-                  "Bad Move  #%^$*&&^*\r\r"
-                  "This isn't saving you any money.  It is all dependant on the discharge interest "
-                  "rate\r"
-                  "and the discharge penalty you are being charged.  Check with the bank for an "
-                  "actual \r"
-                  "discharge figure.\r"
-                  "Keep looking at this if the interest rates are lower than you are now paying."
-                  "\r\r",
-                  false);
+        return Ok(
+            kVerdictTitle,
+            TrText(
+                "Analysis Messages",
+                "Bad Move  #%^$*&&^*\r\r"
+                "This isn't saving you any money.  It is all dependant on the discharge interest "
+                "rate\r"
+                "and the discharge penalty you are being charged.  Check with the bank for an "
+                "actual \r"
+                "discharge figure.\r"
+                "Keep looking at this if the interest rates are lower than you are now paying."
+                "\r\r"),
+            false);
     const std::string caution =
         verdict == Verdict::Caution
-            ? "Caution: make sure the payment increase on the new mortgage won't cramp your "
-              "style.\r\r"
-            : "";
+            ? TrText("Analysis Messages", "Caution: make sure the payment increase on the new "
+                                          "mortgage won't cramp your style.\r\r")
+            : std::string();
+    // The caution is a paragraph of its own, put between the verdict's first and last.
     return Ok(kVerdictTitle,
-              "Good Move !!! (on paper that is)\r\r"
-              "Talk to the bank.  Verify the dishcarge penalty figure and check for any "
-              "additional\r"
-              "costs regarding terminating and rewritting the mortgage and confirm the saving "
-              "with them\r\r" +
-                  caution +
-                  "They don't like doing this, getting the answers is like pulling teeth but it "
-                  "looks like you have\r"
-                  "something worth investigating further.",
+              TrArg(TrText("Analysis Messages",
+                           "Good Move !!! (on paper that is)\r\r"
+                           "Talk to the bank.  Verify the dishcarge penalty figure and check for "
+                           "any additional\r"
+                           "costs regarding terminating and rewritting the mortgage and confirm "
+                           "the saving with them\r\r%1"
+                           "They don't like doing this, getting the answers is like pulling teeth "
+                           "but it looks like you have\r"
+                           "something worth investigating further."),
+                    caution),
               false);
 }
 

@@ -5,12 +5,14 @@
 
 #include "analysis/penalties.h"
 #include "analysis/search_steps.h"
+#include "core/translate.h"
 
 namespace hl::analysis {
 namespace {
 
 calc::CalcMessage Violation(std::string text) {
-    return calc::CalcMessage{"Mortgage Input Violation", std::move(text), calc::Buttons::Ok, true};
+    return calc::CalcMessage{TrText("Analysis Messages", "Mortgage Input Violation"),
+                             std::move(text), calc::Buttons::Ok, true};
 }
 
 /// The selected method's IRD; a Future Value Method without a value counts as 0.
@@ -32,27 +34,33 @@ std::optional<calc::CalcMessage> CheckSearchInputs(const SearchInputs& inputs) {
     switch (inputs.mode) {
     case SearchMode::DateAndRate:
         if (inputs.dateText.empty() || inputs.capText.empty())
-            return Violation("Error, When solving for both date and interest rate, both are "
-                             "required input.\r\rPlease ensure they are filled in.");
+            return Violation(TrText("Analysis Messages",
+                                    "Error, When solving for both date and interest rate, both are "
+                                    "required input.\r\rPlease ensure they are filled in."));
         break;
     case SearchMode::DateOnly:
         if (inputs.capText.empty())
-            return Violation("Error, When Solving for the Date only, you must input an interest "
-                             "rate.\r\rPlease input a valid interest rate.");
+            return Violation(
+                TrText("Analysis Messages",
+                       "Error, When Solving for the Date only, you must input an interest "
+                       "rate.\r\rPlease input a valid interest rate."));
         break;
     case SearchMode::RateOnly:
         if (inputs.dateText.empty())
-            return Violation("Error, When Solving for the Interest Rate only, you must input a "
-                             "discharge date.\r\rPlease input a valid discharge date.");
+            return Violation(
+                TrText("Analysis Messages",
+                       "Error, When Solving for the Interest Rate only, you must input a "
+                       "discharge date.\r\rPlease input a valid discharge date."));
         break;
     }
     return std::nullopt;
 }
 
 calc::CalcMessage NothingFoundMessage() {
-    return calc::CalcMessage{"Mortgage Info Box",
-                             "No refinance savings where found.\r\rLook closer at the Early "
-                             "Dishcarge Penalty. It is usually the culprit.",
+    return calc::CalcMessage{TrText("Analysis Messages", "Mortgage Info Box"),
+                             TrText("Analysis Messages",
+                                    "No refinance savings where found.\r\rLook closer at the Early "
+                                    "Dishcarge Penalty. It is usually the culprit."),
                              calc::Buttons::Ok, false};
 }
 

@@ -2,16 +2,19 @@
 #include "analysis/search_steps.h"
 
 #include "core/format.h"
+#include "core/translate.h"
 
 namespace hl::analysis::search {
 namespace {
 
 calc::CalcMessage OutOfTerm() {
-    return calc::CalcMessage{"Mortgage Input Violation",
-                             "Error - Discharge date is out of the term of the mortgage.  Please "
-                             "adjust the discharge date so that it falls within the loan time "
-                             "frame.",
-                             calc::Buttons::Ok, true};
+    return calc::CalcMessage{
+        TrText("Analysis Messages", "Mortgage Input Violation"),
+        TrText("Analysis Messages",
+               "Error - Discharge date is out of the term of the mortgage.  Please "
+               "adjust the discharge date so that it falls within the loan time "
+               "frame."),
+        calc::Buttons::Ok, true};
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "core/box_value.h"
 #include "core/format.h"
+#include "core/translate.h"
 
 namespace hl::calc {
 namespace {
@@ -15,11 +16,22 @@ std::string Shown(Single value, const char* pattern) {
 }
 
 constexpr std::array<FieldRule, 4> kTwoRules = {{
-    {500000.0f, "Error, value entered in the mortgage box must be between 1 and 500000",
+    {500000.0f,
+     HL_TR_NOOP("Calculator Messages",
+                "Error, value entered in the mortgage box must be between 1 and 500000"),
      "######0.00"},
-    {25.0f, "Error, value entered in the Interest Rate box must be between 1 and 25", "#0.000"},
-    {35.0f, "Error, value entered in the Amortizaton box must be between 1 and 35", "#####0.00"},
-    {35.0f, "Error, value entered in the Length of Loan box must be between 1 and 35", "#####0.00"},
+    {25.0f,
+     HL_TR_NOOP("Calculator Messages",
+                "Error, value entered in the Interest Rate box must be between 1 and 25"),
+     "#0.000"},
+    {35.0f,
+     HL_TR_NOOP("Calculator Messages",
+                "Error, value entered in the Amortizaton box must be between 1 and 35"),
+     "#####0.00"},
+    {35.0f,
+     HL_TR_NOOP("Calculator Messages",
+                "Error, value entered in the Length of Loan box must be between 1 and 35"),
+     "#####0.00"},
 }};
 
 } // namespace
@@ -78,7 +90,8 @@ Scenario ScenarioTwoOf(const ScenarioTwoBoxes& boxes, Frequency otherwise) {
 }
 
 CalcMessage IncompleteScenarioTwoMessage() {
-    return CalcMessage{kIncompleteTitle, kIncompleteText, Buttons::Ok, false};
+    return CalcMessage{TrText("Calculator Messages", kIncompleteTitle),
+                       TrText("Calculator Messages", kIncompleteText), Buttons::Ok, false};
 }
 
 void FillDifferences(const ScenarioOneTexts& one, CompareTexts& two) {
@@ -136,12 +149,14 @@ FieldCheck CheckTwoBox(TwoBox box, std::string_view text) {
         return check;
     }
     check.outcome = FieldOutcome::Rejected;
-    check.message = CalcMessage{kInputErrorTitle,
-                                "Error, this is not a valid date.  \r"
-                                "A valid date (or nothing) must be entered to continue.\r\r"
-                                "Do you want to correct your input. (Selecting [No] will clear "
-                                "the field).",
-                                Buttons::YesNo, true};
+    check.message =
+        CalcMessage{TrText("Calculator Messages", kInputErrorTitle),
+                    TrText("Calculator Messages",
+                           "Error, this is not a valid date.  \r"
+                           "A valid date (or nothing) must be entered to continue.\r\r"
+                           "Do you want to correct your input. (Selecting [No] will clear "
+                           "the field)."),
+                    Buttons::YesNo, true};
     return check;
 }
 
@@ -150,7 +165,8 @@ std::optional<CalcMessage> CheckTwoLength(std::string_view termText,
     const Single amortization = BoxValue(amortizationText).value_or(0.0f);
     const Single term = BoxValue(termText).value_or(0.0f);
     if (amortization > 0 && term > amortization)
-        return CalcMessage{kViolationTitle, kLengthText, Buttons::Ok, true};
+        return CalcMessage{TrText("Calculator Messages", kViolationTitle),
+                           TrText("Calculator Messages", kLengthText), Buttons::Ok, true};
     return std::nullopt;
 }
 

@@ -10,6 +10,7 @@
 
 #include "calculators/field_check.h"
 #include "core/calc_message.h"
+#include "core/translate.h"
 #include "engine/engine.h"
 #include "engine/schedule_records.h"
 
@@ -75,9 +76,11 @@ struct CompareTexts {
     std::string netSaving;         ///< Text30
 };
 
-inline constexpr const char* kIncompleteTitle = "Mortgage Error Trap";
+inline constexpr const char* kIncompleteTitle =
+    HL_TR_NOOP("Calculator Messages", "Mortgage Error Trap");
 inline constexpr const char* kIncompleteText =
-    "Error - all input boxes for scenario 2 must be completed. Please complete";
+    HL_TR_NOOP("Calculator Messages",
+               "Error - all input boxes for scenario 2 must be completed. Please complete");
 
 /// The message Calculate gives while a box of scenario two is empty.
 CalcMessage IncompleteScenarioTwoMessage();
@@ -109,9 +112,10 @@ enum class TwoBox { Amount, Rate, Amortization, Term, Start };
 /// as singles.
 FieldCheck CheckTwoBox(TwoBox box, std::string_view text);
 
-inline constexpr const char* kViolationTitle = "Mortgage Input Violation";
-inline constexpr const char* kLengthText =
-    "Error, Length of loan cannot exceed the Amortization period specified";
+inline constexpr const char* kViolationTitle =
+    HL_TR_NOOP("Calculator Messages", "Mortgage Input Violation");
+inline constexpr const char* kLengthText = HL_TR_NOOP(
+    "Calculator Messages", "Error, Length of loan cannot exceed the Amortization period specified");
 
 /// The length check after Text17: an OK message when scenario two's amortization is above 0
 /// and the length exceeds it.

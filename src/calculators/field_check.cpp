@@ -10,9 +10,11 @@ namespace hl::calc {
 
 CalcMessage InputErrorMessage(std::string_view firstLine) {
     std::string text(firstLine);
-    text += "\rA valid value (or nothing) must be entered to continue.\r\r"
-            "Do you want to correct your input. (Selecting [No] will clear the field).";
-    return CalcMessage{kInputErrorTitle, std::move(text), Buttons::YesNo, true};
+    text += TrText("Calculator Messages",
+                   "\rA valid value (or nothing) must be entered to continue.\r\r"
+                   "Do you want to correct your input. (Selecting [No] will clear the field).");
+    return CalcMessage{TrText("Calculator Messages", kInputErrorTitle), std::move(text),
+                       Buttons::YesNo, true};
 }
 
 FieldCheck CheckField(std::optional<Single> value, const FieldRule& rule) {
@@ -26,7 +28,7 @@ FieldCheck CheckField(std::optional<Single> value, const FieldRule& rule) {
         check.text = shown;
     } else {
         check.outcome = FieldOutcome::Rejected;
-        check.message = InputErrorMessage(rule.firstLine);
+        check.message = InputErrorMessage(TrText("Calculator Messages", rule.firstLine));
     }
     return check;
 }

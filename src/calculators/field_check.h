@@ -8,19 +8,21 @@
 
 #include "core/calc_message.h"
 #include "core/single.h"
+#include "core/translate.h"
 
 namespace hl::calc {
 
-inline constexpr const char* kInputErrorTitle = "Mortgage Input Error";
+inline constexpr const char* kInputErrorTitle =
+    HL_TR_NOOP("Calculator Messages", "Mortgage Input Error");
 
-/// The Yes/No question of a rejected box: `firstLine`, then how to go on. Yes returns the focus
-/// to the box and keeps its text; No empties the box.
+/// The Yes/No question of a rejected box: `firstLine` (in the program's language), then how to go
+/// on. Yes returns the focus to the box and keeps its text; No empties the box.
 CalcMessage InputErrorMessage(std::string_view firstLine);
 
 /// What a box accepts: values above 0 and up to `max`.
 struct FieldRule {
     Single max;
-    const char* firstLine; ///< first line of the message when the value is refused
+    const char* firstLine; ///< first line of the message when the value is refused, in English
     const char* pattern;   ///< display format of an accepted value
 };
 

@@ -2,6 +2,7 @@
 #include "calculators/shopper.h"
 
 #include "core/format.h"
+#include "core/translate.h"
 #include "engine/engine.h"
 
 namespace hl::calc {
@@ -13,22 +14,41 @@ struct RowWords {
     const char* lower;
 };
 
+// Each message whole, so that a translation is never assembled from pieces.
 constexpr RowWords kAmountWords{
-    "Error, in the mortgage row, the lower boundary MUST be lower than the upper boundary. ",
-    "Error, the increment for the mortgage row is too large.  Adding this ",
-    "Error, in the mortgage row, a lower boundary value MUST be specified."};
+    HL_TR_NOOP("Calculator Messages",
+               "Error, in the mortgage row, the lower boundary MUST be lower than the upper "
+               "boundary. Increase the Upper Boundary or decrease the Lower Boundary."),
+    HL_TR_NOOP("Calculator Messages",
+               "Error, the increment for the mortgage row is too large.  Adding this increment "
+               "value to the lower boundary exceeds upper boundary. Decrease increment."),
+    HL_TR_NOOP("Calculator Messages",
+               "Error, in the mortgage row, a lower boundary value MUST be specified.")};
 constexpr RowWords kRateWords{
-    "Error, in the interest rate row, the lower boundary MUST be lower than the upper boundary. ",
-    "Error, the increment for the interest rate row is too large.  Adding this ",
-    "Error, in the interest rate row, a lower boundary value MUST be specified."};
+    HL_TR_NOOP("Calculator Messages",
+               "Error, in the interest rate row, the lower boundary MUST be lower than the upper "
+               "boundary. Increase the Upper Boundary or decrease the Lower Boundary."),
+    HL_TR_NOOP("Calculator Messages",
+               "Error, the increment for the interest rate row is too large.  Adding this "
+               "increment value to the lower boundary exceeds upper boundary. Decrease "
+               "increment."),
+    HL_TR_NOOP("Calculator Messages",
+               "Error, in the interest rate row, a lower boundary value MUST be specified.")};
 constexpr RowWords kYearsWords{
-    "Error, in the Amortization Period row, the lower boundary MUST be lower than the upper "
-    "boundary. ",
-    "Error, the increment for the Amortization Period row is too large.  Adding this ",
-    "Error, in the Amortization Period row, a lower boundary value MUST be specified."};
+    HL_TR_NOOP("Calculator Messages",
+               "Error, in the Amortization Period row, the lower boundary MUST be lower than the "
+               "upper boundary. Increase the Upper Boundary or decrease the Lower Boundary."),
+    HL_TR_NOOP("Calculator Messages",
+               "Error, the increment for the Amortization Period row is too large.  Adding this "
+               "increment value to the lower boundary exceeds upper boundary. Decrease "
+               "increment."),
+    HL_TR_NOOP("Calculator Messages",
+               "Error, in the Amortization Period row, a lower boundary value MUST be "
+               "specified.")};
 
 CalcMessage InputViolation(std::string text) {
-    return CalcMessage{kShopperInputTitle, std::move(text), Buttons::Ok, true};
+    return CalcMessage{TrText("Calculator Messages", kShopperInputTitle), std::move(text),
+                       Buttons::Ok, true};
 }
 
 // A row with an upper boundary must run upwards by a step that fits in the range; a row with
@@ -37,24 +57,22 @@ std::optional<CalcMessage> CheckRow(const ShopperRow& row, const RowWords& words
     if (row.upper == 0)
         return std::nullopt;
     if (row.upper < row.lower) {
-        return InputViolation(std::string(words.order) +
-                              "Increase the Upper Boundary or decrease the Lower Boundary.");
+        return InputViolation(TrText("Calculator Messages", words.order));
     }
     if (row.increment <= 0 || row.increment > sgl::Sub(row.upper, row.lower)) {
-        return InputViolation(std::string(words.increment) +
-                              "increment value to the lower boundary exceeds upper boundary. "
-                              "Decrease increment.");
+        return InputViolation(TrText("Calculator Messages", words.increment));
     }
     if (row.lower <= 0)
-        return InputViolation(words.lower);
+        return InputViolation(TrText("Calculator Messages", words.lower));
     return std::nullopt;
 }
 
 std::optional<CalcMessage> CheckInputs(const ShopperInputs& in) {
     if (in.amount.lower == 0 || in.rate.lower == 0 || in.years.lower == 0) {
-        return InputViolation("Error, All paramters must have a lower boundary specified. At "
-                              "least one of the values does not have the Lower Boundary "
-                              "specified.");
+        return InputViolation(TrText(
+            "Calculator Messages", "Error, All paramters must have a lower boundary specified. At "
+                                   "least one of the values does not have the Lower Boundary "
+                                   "specified."));
     }
     if (auto m = CheckRow(in.amount, kAmountWords))
         return m;
@@ -131,9 +149,11 @@ ShopperResult CalculateShopper(const ShopperInputs& in) {
     // The limit is checked before any line is made.
     if (sgl::Mul(sgl::Mul(periods, rates), amounts) > static_cast<Single>(kShopperMaxLines)) {
         out.message = CalcMessage{
-            kShopperOutputTitle,
-            "Error, there are too many lines to display (over 800).  Please reduce some of the "
-            "ranges or increase some of the increments (or do it in two runs).",
+            TrText("Calculator Messages", kShopperOutputTitle),
+            TrText(
+                "Calculator Messages",
+                "Error, there are too many lines to display (over 800).  Please reduce some of the "
+                "ranges or increase some of the increments (or do it in two runs)."),
             Buttons::Ok, true};
         return out;
     }

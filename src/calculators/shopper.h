@@ -9,6 +9,7 @@
 
 #include "core/calc_message.h"
 #include "core/single.h"
+#include "core/translate.h"
 
 namespace hl::calc {
 
@@ -34,9 +35,13 @@ inline constexpr int kShopperMaxLines = 800;
 
 /// Column headings; their runs of spaces wrap each heading onto two lines.
 inline constexpr std::array<const char*, kShopperColumns> kShopperHeadings = {
-    " Mortgage      Amount",  " Interest        Rate",  " Amortiz'n     Period",
-    " Monthly       Payment", " Weekly        Payment", "Every Two     Weeks",
-    " Twice a        Month"};
+    HL_TR_NOOP("Shopper Grid", " Mortgage      Amount"),
+    HL_TR_NOOP("Shopper Grid", " Interest        Rate"),
+    HL_TR_NOOP("Shopper Grid", " Amortiz'n     Period"),
+    HL_TR_NOOP("Shopper Grid", " Monthly       Payment"),
+    HL_TR_NOOP("Shopper Grid", " Weekly        Payment"),
+    HL_TR_NOOP("Shopper Grid", "Every Two     Weeks"),
+    HL_TR_NOOP("Shopper Grid", " Twice a        Month")};
 
 /// A result line, or an empty separator line between groups.
 struct ShopperLine {
@@ -58,8 +63,10 @@ struct ShopperResult {
     std::vector<ShopperLine> lines;     ///< to append below the lines already in the table
 };
 
-inline constexpr const char* kShopperInputTitle = "Rate Shopper Input Violation";
-inline constexpr const char* kShopperOutputTitle = "Rate Shopper Output Violation";
+inline constexpr const char* kShopperInputTitle =
+    HL_TR_NOOP("Calculator Messages", "Rate Shopper Input Violation");
+inline constexpr const char* kShopperOutputTitle =
+    HL_TR_NOOP("Calculator Messages", "Rate Shopper Output Violation");
 
 /// How many values a row gives: 1 for a single value, otherwise the steps from the lower
 /// boundary that stay within the upper one, lower boundary included.

@@ -1,6 +1,8 @@
 // The payment shopper's input boxes.
 #include "calculators/shopper_fields.h"
 
+#include "core/translate.h"
+
 namespace hl::calc {
 namespace {
 
@@ -8,16 +10,25 @@ const FieldRule& RuleOf(int box) {
     // The upper mortgage box shares the lower box's message, as it always has.
     static const FieldRule kAmount{
         500000.0f,
-        "Error, value entered in the mortgage lower boundary box must be between 1 and 500000",
+        HL_TR_NOOP(
+            "Calculator Messages",
+            "Error, value entered in the mortgage lower boundary box must be between 1 and 500000"),
         "######0.00"};
     static const FieldRule kAmountStep{
         500000.0f,
-        "Error, value entered in the mortgage increment box must be between 1 and 500000",
+        HL_TR_NOOP(
+            "Calculator Messages",
+            "Error, value entered in the mortgage increment box must be between 1 and 500000"),
         "######0.00"};
     static const FieldRule kRate{
-        25.0f, "Error, value entered in the Interest Rate box must be between 1 and 25", "##0.000"};
+        25.0f,
+        HL_TR_NOOP("Calculator Messages",
+                   "Error, value entered in the Interest Rate box must be between 1 and 25"),
+        "##0.000"};
     static const FieldRule kYears{
-        35.0f, "Error, value entered in the Amortizaton box must be between 1 and 35",
+        35.0f,
+        HL_TR_NOOP("Calculator Messages",
+                   "Error, value entered in the Amortizaton box must be between 1 and 35"),
         "######0.00"};
     if (box <= 2)
         return kAmount;

@@ -5,6 +5,7 @@
 
 #include "core/box_value.h"
 #include "core/format.h"
+#include "core/translate.h"
 #include "engine/engine.h"
 
 namespace hl::calc {
@@ -12,7 +13,8 @@ namespace {
 
 // Each line ends in a carriage return and an empty line follows the second; the runs of spaces
 // line the amounts up under "Payment Amount Range" in the message box's font.
-constexpr const char* kPaymentRangeText =
+constexpr const char* kPaymentRangeText = HL_TR_NOOP(
+    "Calculator Messages",
     "Error, Check your Payment Amount as it relates to the Payment Frequency.\r"
     "            These values are relative to each other.  Acceptable values are:\r\r"
     "If Payment Frequency = Monthly         Payment Amount Range: 1 to 10000\r"
@@ -21,30 +23,35 @@ constexpr const char* kPaymentRangeText =
     "                                               Twice a Month                                  "
     "             1 to   5000\r"
     "                                               Every Two Weeks                                "
-    "       1 to   5000\r";
+    "       1 to   5000\r");
 
 CalcMessage Unresolvable(std::string text) {
     // No beep: the input was valid, only the combination cannot be solved.
-    return CalcMessage{kUnresolvableTitle, std::move(text), Buttons::Ok, false};
+    return CalcMessage{TrText("Calculator Messages", kUnresolvableTitle), std::move(text),
+                       Buttons::Ok, false};
 }
 
 CalcMessage PaymentTooSmall() {
-    return Unresolvable("Error, Solve for Am Period scenario cannot be resolved because\r"
-                        "the calculated interest on the mortgage payment exceeds the payment you "
-                        "specified.\r\r"
-                        "Increase the Payment Amount or decrease the Interest Rate.");
+    return Unresolvable(
+        TrText("Calculator Messages",
+               "Error, Solve for Am Period scenario cannot be resolved because\r"
+               "the calculated interest on the mortgage payment exceeds the payment you "
+               "specified.\r\r"
+               "Increase the Payment Amount or decrease the Interest Rate."));
 }
 
 CalcMessage NoInterest() {
-    return Unresolvable("Error, Solve for scenarios cannot be resolved because\r"
-                        "the Interest Rate is too small to give any interest.\r\r"
-                        "Increase the Interest Rate.");
+    return Unresolvable(TrText("Calculator Messages",
+                               "Error, Solve for scenarios cannot be resolved because\r"
+                               "the Interest Rate is too small to give any interest.\r\r"
+                               "Increase the Interest Rate."));
 }
 
 CalcMessage PeriodTooLong() {
-    return Unresolvable("Error, Solve for Mtge Amount scenario cannot be resolved because\r"
-                        "the Amortization Period is too long to calculate.\r\r"
-                        "Decrease the Amortization Period.");
+    return Unresolvable(TrText("Calculator Messages",
+                               "Error, Solve for Mtge Amount scenario cannot be resolved because\r"
+                               "the Amortization Period is too long to calculate.\r\r"
+                               "Decrease the Amortization Period."));
 }
 
 // Number of monthly periods that repay `amount` with payment `pm` at monthly rate r; nothing
@@ -144,7 +151,8 @@ std::optional<CalcMessage> CheckPaymentRange(std::optional<Single> payment,
     // Judged as the payment box shows it, to the cent: a payment that shows as 0.00 is none.
     if (*payment > 0 && *payment <= *most && ShownPayment(*payment) > 0)
         return std::nullopt;
-    return CalcMessage{kPaymentRangeTitle, kPaymentRangeText, Buttons::Ok, true};
+    return CalcMessage{TrText("Calculator Messages", kPaymentRangeTitle),
+                       TrText("Calculator Messages", kPaymentRangeText), Buttons::Ok, true};
 }
 
 SolveResult SolveAfterFrequency(const SolveInputs& in) {
@@ -180,12 +188,20 @@ SolveResult SolveAfterPayment(const SolveInputs& in) {
 
 FieldCheck CheckSolveField(SolveBox box, std::optional<Single> value) {
     static const FieldRule kRate{
-        25.0f, "Error, value entered in the Interest Rate box must be between 1 and 25", "#0.000"};
+        25.0f,
+        HL_TR_NOOP("Calculator Messages",
+                   "Error, value entered in the Interest Rate box must be between 1 and 25"),
+        "#0.000"};
     static const FieldRule kAmount{
-        500000.0f, "Error, value entered in the mortgage box must be between 1 and 500000",
+        500000.0f,
+        HL_TR_NOOP("Calculator Messages",
+                   "Error, value entered in the mortgage box must be between 1 and 500000"),
         "######0.00"};
     static const FieldRule kYears{
-        35.0f, "Error, value entered in the Amortizaton box must be between 1 and 35", "#####0.00"};
+        35.0f,
+        HL_TR_NOOP("Calculator Messages",
+                   "Error, value entered in the Amortizaton box must be between 1 and 35"),
+        "#####0.00"};
     switch (box) {
     case SolveBox::Rate:
         return CheckField(value, kRate);

@@ -10,6 +10,7 @@
 #include "calculators/field_check.h"
 #include "core/calc_message.h"
 #include "core/single.h"
+#include "core/translate.h"
 
 namespace hl::calc {
 
@@ -44,9 +45,11 @@ struct SolveResult {
     std::optional<std::string> paymentText; ///< the payment box's new text, when reformatted
 };
 
-inline constexpr const char* kUnresolvableTitle = "Error, unresolvable scenario";
-inline constexpr const char* kPaymentRangeTitle =
-    "Input Error - out of range. Enter a valid value or delete the contents of the field.";
+inline constexpr const char* kUnresolvableTitle =
+    HL_TR_NOOP("Calculator Messages", "Error, unresolvable scenario");
+inline constexpr const char* kPaymentRangeTitle = HL_TR_NOOP(
+    "Calculator Messages",
+    "Input Error - out of range. Enter a valid value or delete the contents of the field.");
 
 /// Monthly-equivalent payment: Monthly 1 x P, "Weekly" 4 x P, any other text 2 x P. The factors
 /// follow the payment rule (a Weekly payment is a quarter of the monthly one), not 52/12.

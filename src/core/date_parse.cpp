@@ -171,8 +171,14 @@ std::optional<DayNumber> ParseDate(std::string_view text) {
             return std::nullopt;
 
     if (a.word || b.word) {
-        // "Mar 24, 1992", "March 24 1992", "Mar. 24 92", "24 Mar 1992", "24-Mar-92"
-        if (!PlainSeparator(a.separator) || !PlainSeparator(b.separator))
+        // "Mar 24, 1992", "March 24 1992", "Mar. 24 92", "24 Mar 1992", "24-Mar-92"; a month's
+        // abbreviation point may come before the mark ("janv., 5 2024", as "mmm, d yyyy" shows it)
+        const auto afterWord = [](const Token& t) {
+            const bool point = t.word && t.separator.starts_with('.') &&
+                               t.separator.find_first_not_of(" \t,", 1) == std::string::npos;
+            return point ? t.separator.substr(1) : t.separator;
+        };
+        if (!PlainSeparator(afterWord(a)) || !PlainSeparator(afterWord(b)))
             return std::nullopt;
         if (a.word && !b.word)
             return Build(YearOf(c), MonthOfName(a.text), SmallNumber(b));

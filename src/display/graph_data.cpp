@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/format.h"
+#include "core/translate.h"
 
 namespace hl {
 
@@ -39,12 +40,15 @@ std::string Value(const std::vector<Money>& values, std::size_t k) {
 } // namespace
 
 TwoLineTexts AccumulatedTexts() {
-    return {"Acc Prin vs. Acc Int", "Time", "$ Dollars", "Acc Prin", "Acc Int"};
+    return {TrText("Graphs", "Acc Prin vs. Acc Int"), TrText("Graphs", "Time"),
+            TrText("Graphs", "$ Dollars"), TrText("Graphs", "Acc Prin"),
+            TrText("Graphs", "Acc Int")};
 }
 
 GraphData BalanceGraph(const ScheduleFile& file) {
-    return Build(file, "Remaining Balance vs. Time", "Time", "$ Owing",
-                 {{"Balance", &ScheduleRecord::balance}});
+    return Build(file, TrText("Graphs", "Remaining Balance vs. Time"), TrText("Graphs", "Time"),
+                 TrText("Graphs", "$ Owing"),
+                 {{TrText("Graphs", "Balance"), &ScheduleRecord::balance}});
 }
 
 GraphData AccumulatedGraph(const ScheduleFile& file, const TwoLineTexts& texts) {
@@ -54,9 +58,10 @@ GraphData AccumulatedGraph(const ScheduleFile& file, const TwoLineTexts& texts) 
 }
 
 GraphData ComponentsGraph(const ScheduleFile& file) {
-    return Build(
-        file, "Components of Regular Payment", "Time", "$ Dollars",
-        {{"Principle", &ScheduleRecord::principal}, {"Interest", &ScheduleRecord::interest}});
+    return Build(file, TrText("Graphs", "Components of Regular Payment"), TrText("Graphs", "Time"),
+                 TrText("Graphs", "$ Dollars"),
+                 {{TrText("Graphs", "Principle"), &ScheduleRecord::principal},
+                  {TrText("Graphs", "Interest"), &ScheduleRecord::interest}});
 }
 
 int LabelStep(int points) {
@@ -117,14 +122,14 @@ GraphPanel PanelFor(const GraphData& graph) {
     p.crossoverShown = true;
     const Crossover c = FindCrossover(a, b);
     if (c.crossings == 0) {
-        p.text7 = "No Crossover";
+        p.text7 = TrText("Graphs", "No Crossover");
     } else if (c.crossings == 1) {
         const std::size_t k = static_cast<std::size_t>(c.point - 1);
         p.text7 = k < graph.dates.size() ? FormatDate(graph.dates[k], "mmm d yyyy") : "";
         p.text8Shown = true;
         p.text9 = Value(a, k);
     } else {
-        p.text7 = "Multiple points";
+        p.text7 = TrText("Graphs", "Multiple points");
     }
     return p;
 }

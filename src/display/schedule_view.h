@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/translate.h"
 #include "engine/schedule_file.h"
 
 namespace hl {
@@ -26,16 +27,16 @@ inline constexpr int kScheduleColumns = 10;
 /// Header texts of the ten columns, inner blanks included: the header row is two lines high
 /// and the blanks decide where the words wrap.
 inline constexpr std::array<const char*, kScheduleColumns> kScheduleHeaders = {
-    " Pay Num",
-    " Date of     Payment",
-    " Payment     Amount",
-    " Payment     Principle",
-    " Payment     Interest",
-    " Acc'd       Principle",
-    " Acc'd       Interest",
-    " Lump        Payment",
-    " Change to   Payment",
-    " Remaining    Balance",
+    HL_TR_NOOP("Schedule Grid", " Pay Num"),
+    HL_TR_NOOP("Schedule Grid", " Date of     Payment"),
+    HL_TR_NOOP("Schedule Grid", " Payment     Amount"),
+    HL_TR_NOOP("Schedule Grid", " Payment     Principle"),
+    HL_TR_NOOP("Schedule Grid", " Payment     Interest"),
+    HL_TR_NOOP("Schedule Grid", " Acc'd       Principle"),
+    HL_TR_NOOP("Schedule Grid", " Acc'd       Interest"),
+    HL_TR_NOOP("Schedule Grid", " Lump        Payment"),
+    HL_TR_NOOP("Schedule Grid", " Change to   Payment"),
+    HL_TR_NOOP("Schedule Grid", " Remaining    Balance"),
 };
 
 /// How much wider than the grid's default column each column is, in twips.

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "core/translate.h"
 #include "engine/scenario.h"
 #include "engine/schedule_records.h"
 
@@ -25,7 +26,9 @@ class SilentMessages : public EngineMessages {
     void Warning(const std::string&, const std::string&) override {}
 };
 
-inline constexpr const char* kEngineWarningTitle = "Mtge Warning - please note...";
+/// Translated where the warning is raised (TrText("Engine Messages", ...)).
+inline constexpr const char* kEngineWarningTitle =
+    HL_TR_NOOP("Engine Messages", "Mtge Warning - please note...");
 
 /// Everything a run reads: the scenario and its table. Runs compute in memory; the working
 /// files are written apart from them (engine/schedule_file.h).

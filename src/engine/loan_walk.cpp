@@ -2,6 +2,7 @@
 #include "engine/loan_walk.h"
 
 #include "core/format.h"
+#include "core/translate.h"
 
 namespace hl {
 using namespace sgl;
@@ -57,11 +58,20 @@ void LoanWalk::Advance() {
 }
 
 std::string LumpCappedMessage(Money lump, Money balance, DayNumber date, const char* noun) {
-    return std::string("The extra payment of $ ") + FormatNumber(lump, "######0.00") +
-           " is more than" +
-           " the outstanding balance of: " + FormatNumber(balance, "#######0.00") + " on " +
-           FormatDate(date, "mmm d yyyy") + ".  The loan is now paid in full and the " + noun +
-           " payment has been " + "reduced to pay off the outstanding balance.";
+    // One whole sentence for each noun, so that a translation never assembles it from pieces.
+    const std::string pattern =
+        std::string_view(noun) == "lump"
+            ? TrText("Engine Messages",
+                     "The extra payment of $ %1 is more than the outstanding balance of: %2 on "
+                     "%3.  The loan is now paid in full and the lump payment has been reduced to "
+                     "pay off the outstanding balance.")
+            : TrText("Engine Messages",
+                     "The extra payment of $ %1 is more than the outstanding balance of: %2 on "
+                     "%3.  The loan is now paid in full and the extra payment has been reduced "
+                     "to pay off the outstanding balance.");
+    return TrArg(TrArg(TrArg(pattern, FormatNumber(lump, "######0.00")),
+                       FormatNumber(balance, "#######0.00")),
+                 FormatDate(date, "mmm d yyyy"));
 }
 
 } // namespace hl

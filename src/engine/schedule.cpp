@@ -1,4 +1,5 @@
 // The schedule run: one record per payment of the length of loan, computed in memory.
+#include "core/translate.h"
 #include "engine/engine.h"
 #include "engine/loan_walk.h"
 
@@ -39,7 +40,7 @@ ScheduleRun RunSchedule(const EngineInputs& in, EngineMessages& messages) {
         }
         if (step.outcome == LoanWalk::Outcome::LumpCapped) {
             messages.Warning(
-                kEngineWarningTitle,
+                TrText("Engine Messages", kEngineWarningTitle),
                 LumpCappedMessage(step.lump, step.balanceBeforeLump, step.date, "extra"));
             const Money lump = step.balanceBeforeLump;
             interestToDate = Add(interestToDate, p.interestTotal);

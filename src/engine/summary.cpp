@@ -1,4 +1,5 @@
 // The summary run: the schedule's walk, returning totals instead of records.
+#include "core/translate.h"
 #include "engine/engine.h"
 #include "engine/loan_walk.h"
 
@@ -36,7 +37,7 @@ SummaryResult RunSummary(const EngineInputs& in, EngineMessages& messages) {
             break;
         case LoanWalk::Outcome::LumpCapped: {
             messages.Warning(
-                kEngineWarningTitle,
+                TrText("Engine Messages", kEngineWarningTitle),
                 LumpCappedMessage(step.lump, step.balanceBeforeLump, step.date, "lump"));
             const Money lump = step.balanceBeforeLump;
             balance = 0.0f;

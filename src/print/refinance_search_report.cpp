@@ -9,7 +9,8 @@
 namespace hl {
 namespace {
 
-constexpr std::array<double, 7> kCellColumns = {5, 18, 30, 42, 55, 67, 79};
+// The rates stand under their heading, a blank clear of the longest date ("sept. 15 1999").
+constexpr std::array<double, 7> kCellColumns = {5, 19, 30, 42, 55, 67, 79};
 constexpr int kFirstInputLine = 8;
 // The choices, the headings and the rows each follow a blank line, so that nothing overprints.
 constexpr int kHeadingLine = 16;

@@ -6,6 +6,7 @@
 
 #include "core/day_number.h"
 #include "core/format.h"
+#include "core/translate.h"
 #include "engine/engine.h"
 
 namespace hl {
@@ -20,19 +21,27 @@ struct FieldRule {
 FieldRule RuleOf(NumericField field) {
     switch (field) {
     case NumericField::Amount:
-        return {kMaxAmount, "Error, value entered in the mortgage box must be between 1 and 500000",
+        return {kMaxAmount,
+                HL_TR_NOOP("Scenario Messages",
+                           "Error, value entered in the mortgage box must be between 1 and 500000"),
                 "######0.00"};
     case NumericField::Rate:
-        return {kMaxRate, "Error, value entered in the Interest Rate box must be between 1 and 25",
-                "#0.000"};
+        return {
+            kMaxRate,
+            HL_TR_NOOP("Scenario Messages",
+                       "Error, value entered in the Interest Rate box must be between 1 and 25"),
+            "#0.000"};
     case NumericField::Amortization:
         return {kMaxAmortization,
-                "Error, value entered in the Amortizaton box must be between 1 and 35",
+                HL_TR_NOOP("Scenario Messages",
+                           "Error, value entered in the Amortizaton box must be between 1 and 35"),
                 "#####0.00"};
     case NumericField::Term:
         break;
     }
-    return {kMaxTerm, "Error, value entered in the Length of Loan box must be between 1 and 35",
+    return {kMaxTerm,
+            HL_TR_NOOP("Scenario Messages",
+                       "Error, value entered in the Length of Loan box must be between 1 and 35"),
             "#####0.00"};
 }
 
@@ -42,9 +51,12 @@ bool LeapByFour(int year) { return year % 4 == 0; }
 
 std::string InputErrorText(std::string_view firstLine, bool date) {
     std::string text(firstLine);
-    text += date ? "\rA valid date (or nothing) must be entered to continue."
-                 : "\rA valid value (or nothing) must be entered to continue.";
-    text += "\r\rDo you want to correct your input. (Selecting [No] will clear the field).";
+    text += date ? TrText("Scenario Messages",
+                          "\rA valid date (or nothing) must be entered to continue.\r\rDo you "
+                          "want to correct your input. (Selecting [No] will clear the field).")
+                 : TrText("Scenario Messages",
+                          "\rA valid value (or nothing) must be entered to continue.\r\rDo you "
+                          "want to correct your input. (Selecting [No] will clear the field).");
     return text;
 }
 
@@ -60,7 +72,7 @@ NumericReading ReadNumericField(NumericField field, std::string_view text) {
         reading.text = FormatNumber(reading.value, rule.pattern);
     } else {
         reading.outcome = Reading::Invalid;
-        reading.message = InputErrorText(rule.firstLine, false);
+        reading.message = InputErrorText(TrText("Scenario Messages", rule.firstLine), false);
     }
     return reading;
 }
@@ -76,7 +88,8 @@ DateReading ReadStartDate(std::string_view text) {
         reading.text = FormatDate(*day, "mmm d, yyyy");
     } else {
         reading.outcome = Reading::Invalid;
-        reading.message = InputErrorText("Error, this is not a valid date.  ", true);
+        reading.message =
+            InputErrorText(TrText("Scenario Messages", "Error, this is not a valid date.  "), true);
     }
     return reading;
 }
@@ -105,17 +118,19 @@ std::optional<DayNumber> TwiceAMonthStart(DayNumber start, int frequency) {
 
 std::string TwiceAMonthText() {
     // Joined from its pieces as it always was: note the two blanks after "Twice a Month,".
-    return std::string("Error, When the payment frequency is set to Twice a Month, ") +
-           " the loan start date must be set to either the 15th or 30th of the month" +
-           " (as these are the set payment dates for this type of mortgage payment)." +
-           " Your start date is being adjusted, please note this on your input screen";
+    return TrText("Scenario Messages",
+                  "Error, When the payment frequency is set to Twice a Month,  the loan start "
+                  "date must be set to either the 15th or 30th of the month (as these are the "
+                  "set payment dates for this type of mortgage payment). Your start date is "
+                  "being adjusted, please note this on your input screen");
 }
 
 std::string ConfirmDeletionText() {
-    return std::string("Because there are payment changes already entered...") + "\r" + "\r" +
-           "Editing this field will change the time frame of this loan.  " + "\r" +
-           "This will require all current payment changes and lump payments to be erased. " + "\r" +
-           "\r" + "Do you want to continue to edit this field ?";
+    return TrText("Scenario Messages",
+                  "Because there are payment changes already entered...\r\rEditing this field "
+                  "will change the time frame of this loan.  \rThis will require all current "
+                  "payment changes and lump payments to be erased. \r\rDo you want to continue "
+                  "to edit this field ?");
 }
 
 std::optional<Frequency> FrequencyFromCaption(std::string_view caption) {

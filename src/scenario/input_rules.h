@@ -7,13 +7,18 @@
 #include <string_view>
 
 #include "core/single.h"
+#include "core/translate.h"
 #include "engine/scenario.h"
 
 namespace hl {
 
-inline constexpr const char* kInputErrorTitle = "Mortgage Input Error";
-inline constexpr const char* kInputViolationTitle = "Mortgage Input Violation";
-inline constexpr const char* kConfirmDeletionTitle = "Warning - Confirm Data Deletion";
+// Windows show these through TrText("Scenario Messages", ...).
+inline constexpr const char* kInputErrorTitle =
+    HL_TR_NOOP("Scenario Messages", "Mortgage Input Error");
+inline constexpr const char* kInputViolationTitle =
+    HL_TR_NOOP("Scenario Messages", "Mortgage Input Violation");
+inline constexpr const char* kConfirmDeletionTitle =
+    HL_TR_NOOP("Scenario Messages", "Warning - Confirm Data Deletion");
 
 /// The four numeric fields of the scenario, in the order of their boxes.
 enum class NumericField { Amount, Rate, Amortization, Term };
@@ -55,8 +60,8 @@ std::string InputErrorText(std::string_view firstLine, bool date);
 /// True when the length of loan is longer than a given amortization period.
 bool TermExceedsAmortization(const Scenario& scenario);
 /// OK message (kInputViolationTitle) when the length of loan exceeds the amortization period.
-inline constexpr const char* kTermAboveAmortizationText =
-    "Error, Length of loan cannot exceed the Amortization period specified";
+inline constexpr const char* kTermAboveAmortizationText = HL_TR_NOOP(
+    "Scenario Messages", "Error, Length of loan cannot exceed the Amortization period specified");
 
 /// Twice-a-Month payments fall on the 15th and the 30th (the 28th, or the 29th in a year
 /// divisible by 4, in February). With that frequency and a start date off this calendar, gives

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/translate.h"
 #include "engine/scenario.h"
 
 namespace hl {
@@ -23,7 +24,10 @@ inline constexpr int kPaymentColumns = 4;
 
 /// The header captions of the four columns (the last has two blanks).
 inline constexpr std::array<const char*, kPaymentColumns> kPaymentCaptions = {
-    "Pay Num", "Date of Payment", "Change to Payment", "Lump  Payment"};
+    HL_TR_NOOP("Payment Changes Grid", "Pay Num"),
+    HL_TR_NOOP("Payment Changes Grid", "Date of Payment"),
+    HL_TR_NOOP("Payment Changes Grid", "Change to Payment"),
+    HL_TR_NOOP("Payment Changes Grid", "Lump  Payment")};
 
 /// Payment number as the grid shows it: "0001" on a row that holds an entry, "002" on the others.
 std::string PayNumberText(int number, bool hasEntry);

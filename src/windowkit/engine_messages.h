@@ -4,22 +4,26 @@
 
 #include <string>
 
+#include "core/translate.h"
 #include "engine/engine.h"
 #include "engine/schedule_file.h"
 #include "platform/services.h"
 
 namespace hl {
 
-inline constexpr const char* kWorkingFileErrorTitle = "Mtge Error Trap";
+inline constexpr const char* kWorkingFileErrorTitle =
+    HL_TR_NOOP("Engine Messages", "Mtge Error Trap");
 
 /// Beeps and tells the user that the schedule's working files could not be written in `folder`:
 /// the window shows the run, but reports and other windows cannot read it.
 inline void TellScheduleNotWritten(Services& services, const std::string& folder) {
     services.Beep();
-    services.Tell(kWorkingFileErrorTitle,
-                  "The payment schedule could not be written to the working folder " + folder +
-                      ".\rThe schedule shown is correct, but reports and graphs that read the "
-                      "schedule file will not find it.");
+    services.Tell(TrText("Engine Messages", kWorkingFileErrorTitle),
+                  TrArg(TrText("Engine Messages",
+                               "The payment schedule could not be written to the working folder "
+                               "%1.\rThe schedule shown is correct, but reports and graphs that "
+                               "read the schedule file will not find it."),
+                        folder));
 }
 
 /// Passes each engine warning to the services as an OK box with the engine's own title.

@@ -135,7 +135,8 @@ TEST(FormatDate, MonthNamesComeFromTheTranslator) {
                                                                      "cembre 5, 2024");
     EXPECT_EQ(FormatDate(DayFromCivil(2024, 12, 5), "mm/dd/yyyy"), "12/05/2024");
     for (int m = 1; m <= 12; ++m)
-        for (const char* pattern : {"mmm d yyyy", "mmm d, yyyy", "mmm dd yy", "mmmm d yyyy"}) {
+        for (const char* pattern :
+             {"mmm d yyyy", "mmm d, yyyy", "mmm, d yyyy", "mmm dd yy", "mmmm d yyyy"}) {
             const DayNumber day = DayFromCivil(2024, m, 28);
             EXPECT_EQ(ParseDate(FormatDate(day, pattern)), day) << FormatDate(day, pattern);
         }

@@ -105,7 +105,7 @@ TEST(RefinanceSearchReport, ChoicesInWordsAndRowsOverPages) {
         for (const Page& page : report) {
             EXPECT_EQ(TextAt(page, 83, 17), "Saving");
             // The rows below the headings, read as printed in Courier New.
-            EXPECT_EQ(page.LineText(18), "     Feb 1 1999   9.950       894.49      2345.67      "
+            EXPECT_EQ(page.LineText(18), "     Feb 1 1999    9.950      894.49      2345.67      "
                                          "12345.67    11234.56    1111.11");
         }
     }

@@ -36,7 +36,7 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // The input rules' constant titles and texts (scenario/input_rules.h), which the command line
 // shares, in the program's language.
-std::string RuleText(const char* text) { return TrText("Input Rules", text); }
+std::string RuleText(const char* text) { return TrText("Scenario Messages", text); }
 
 // Shows a value from its first character: a value wider than its box is cut at the end, not at
 // the start.

@@ -47,13 +47,6 @@ constexpr const char* kHintText =
 constexpr const char* kViolationTitle =
     QT_TRANSLATE_NOOP("hl::PaymentChangesWindow", "Mortgage Input Violation");
 
-// The grid's column captions, in the order of kPaymentCaptions.
-constexpr std::array<const char*, kPaymentColumns> kColumnCaptions = {
-    QT_TRANSLATE_NOOP("hl::PaymentGridModel", "Pay Num"),
-    QT_TRANSLATE_NOOP("hl::PaymentGridModel", "Date of Payment"),
-    QT_TRANSLATE_NOOP("hl::PaymentGridModel", "Change to Payment"),
-    QT_TRANSLATE_NOOP("hl::PaymentGridModel", "Lump  Payment")};
-
 bool IsEnter(const QKeyEvent& key) {
     return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
 }
@@ -98,7 +91,8 @@ QVariant PaymentGridModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || section < 0 || section >= kPaymentColumns)
         return {};
     if (role == Qt::DisplayRole)
-        return tr(kColumnCaptions[static_cast<std::size_t>(section)]);
+        return QString::fromStdString(
+            TrText("Payment Changes Grid", kPaymentCaptions[static_cast<std::size_t>(section)]));
     // The header paints with these flags as given, so a long caption wraps onto a second line.
     if (role == Qt::TextAlignmentRole)
         return int{Qt::AlignCenter | Qt::TextWordWrap};
