@@ -1922,7 +1922,7 @@
     </message>
     <message>
         <source>This form presents a table of all your scheduled payments.  You can<byte value="xd"/>enter changes to your payment and/or lump payments here.<byte value="xd"/><byte value="xd"/>IMPORTANT !!<byte value="xd"/><byte value="xd"/>To match most banks, any change to a payment is applied BEFORE the regular<byte value="xd"/>payment is processed where any lump payment is deducted AFTER the regular<byte value="xd"/>payment is processed.</source>
-        <translation>Ce formulaire présente un tableau de tous vos versements prévus.  Vous pouvez<byte value="xd"/>y saisir les changements de votre versement et/ou des versements forfaitaires.<byte value="xd"/><byte value="xd"/>IMPORTANT&#xa0;!!<byte value="xd"/><byte value="xd"/>Comme dans la plupart des banques, tout changement de versement est appliqué AVANT<byte value="xd"/>le traitement du versement régulier, alors que tout versement forfaitaire est<byte value="xd"/>déduit APRÈS le traitement du versement régulier.</translation>
+        <translation>Ce formulaire présente le tableau de vos versements prévus.  Vous pouvez<byte value="xd"/>y saisir vos changements de versement et vos versements forfaitaires.<byte value="xd"/><byte value="xd"/>IMPORTANT&#xa0;!!<byte value="xd"/><byte value="xd"/>Comme dans la plupart des banques, un changement de versement est<byte value="xd"/>appliqué AVANT le traitement du versement régulier, alors qu&apos;un<byte value="xd"/>versement forfaitaire est déduit APRÈS ce traitement.</translation>
     </message>
     <message>
         <source>Mortgage Input Violation</source>
