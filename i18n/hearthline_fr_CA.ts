@@ -2021,7 +2021,7 @@
     </message>
     <message>
         <source>Print the Checked Forms:</source>
-        <translation>Imprimer les formulaires cochés&#xa0;:</translation>
+        <translation>Formulaires à imprimer&#xa0;:</translation>
     </message>
     <message>
         <source>Status:</source>

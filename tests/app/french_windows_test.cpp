@@ -1,9 +1,10 @@
 // The menus and windows in each language the program speaks: every command keeps an access key of
 // its own within its menu, the French menus read in French, and no caption of the main window's
-// own windows is cut or stands outside its window.
+// own windows (nor the text of a box that only shows) is cut or stands outside its window.
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -82,6 +83,13 @@ QStringList CutCaptions(const QWidget& window) {
             const int needed = label->fontMetrics().horizontalAdvance(label->text());
             check(label, label->text(), needed, needed <= label->contentsRect().width());
         }
+    }
+    // A box that only shows a text (a status, a figure) shows all of it.
+    for (const QLineEdit* box : window.findChildren<QLineEdit*>()) {
+        if (!box->isVisibleTo(&window) || !box->isReadOnly() || box->text().isEmpty())
+            continue;
+        const int needed = box->fontMetrics().horizontalAdvance(box->text());
+        check(box, box->text(), needed, needed <= box->contentsRect().width() - 4);
     }
     for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
         if (!button->isVisibleTo(&window) || button->text().isEmpty())

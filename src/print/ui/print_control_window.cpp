@@ -47,8 +47,9 @@ PrintControlWindow::PrintControlWindow(AppContext& context, QWidget* parent)
     : ChildWindow(context, WindowId::Form15, tr("Print Forms Control"), parent) {
     BuildControls();
     // Wide and high enough for the longest status ("... resolution: Loan Anniversaries only")
-    // and the notes in the system's font.
-    PlaceInTwips(500, 400, 9000, 4900);
+    // and the notes in the system's font: as wide as the main window's client area, since the
+    // statuses run longer in French.
+    PlaceInTwips(50, 400, 9400, 4900);
 
     BusyPointer busy(services_);
     schedule_ = RunAndWriteSchedule(session_.Inputs(), session_.folder, services_).schedule;
@@ -122,8 +123,10 @@ void PrintControlWindow::CountPagesNow() {
     Put(Text2, counts.changesText);
     Put(Text3, counts.scheduleText);
     Put(Text4, counts.totalText);
-    for (QLineEdit* box : {Text1, Text2, Text3, Text4})
-        box->setCursorPosition(0); // a text too long for its box shows its beginning
+    for (QLineEdit* box : {Text1, Text2, Text3, Text4}) {
+        box->setCursorPosition(0);    // a text too long for its box shows its beginning
+        box->setToolTip(box->text()); // and the whole of it under the pointer
+    }
 }
 
 void PrintControlWindow::CheckClick() { CountPagesNow(); }
