@@ -6,16 +6,16 @@
 namespace hl {
 
 AboutWindow::AboutWindow(AppContext& context, QWidget* parent)
-    : ChildWindow(context, WindowId::Form17, "About", parent) {
+    : ChildWindow(context, WindowId::Form17, tr("About"), parent) {
     auto* layout = new QVBoxLayout(this);
-    Label1 = new QLabel("Hearthline, version 2.0", this);
+    Label1 = new QLabel(tr("Hearthline, version 2.0"), this);
     Label1->setObjectName("Label1");
     Label1->setAlignment(Qt::AlignCenter);
-    auto* contact = new QLabel("Analysis of Canadian residential mortgages.", this);
+    auto* contact = new QLabel(tr("Analysis of Canadian residential mortgages."), this);
     contact->setObjectName("Label2");
     contact->setAlignment(Qt::AlignCenter);
     contact->setWordWrap(true); // a wider system font wraps the line rather than cut it
-    Command1 = new QPushButton("OK", this);
+    Command1 = new QPushButton(tr("OK"), this);
     Command1->setObjectName("Command1");
     layout->addWidget(Label1);
     layout->addWidget(contact);

@@ -38,7 +38,8 @@ int RunDesktopProgram(int argc, char** argv) {
     const WorkingFolderChoice choice = ChooseWorkingFolderAndSay(programFolder);
     if (!choice.unusable.empty()) {
         services.Beep();
-        services.Tell(kFolderUnusableTitle, FolderUnusableText(choice.unusable, choice.folder));
+        services.Tell(StartupText(kFolderUnusableTitle),
+                      FolderUnusableText(choice.unusable, choice.folder));
     }
     const HeldWorkingFolder working(choice.folder, services);
     session.folder = working.Folder();

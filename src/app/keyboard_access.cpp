@@ -3,6 +3,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QShortcut>
@@ -14,37 +15,37 @@ namespace hl {
 const std::vector<CommandKeys>& MenuKeys() {
     // clang-format off
     static const std::vector<CommandKeys> keys = {
-        {"File",       "&File",                    {}},
-        {"new",        "&New ",                    QKeySequence::New},
-        {"Open",       "&Open",                    QKeySequence::Open},
-        {"OpenRecent", "Open R&ecent",             {}},
-        {"save",       "&Save ",                   QKeySequence::Save},
-        {"PCFO",       "Print &Current Form Only", {}},
-        {"PAFWD",      "&Print Report",            QKeySequence::Print},
-        {"printsetup", "Printer Se&tup",           {}},
-        {"Quit",       "&Quit",                    QKeySequence(Qt::CTRL | Qt::Key_Q)},
-        {"Edit",       "&Edit",                    {}},
-        {"copy",       "&Copy",                    QKeySequence::Copy},
-        {"View",       "&View",                    {}},
-        {"schedule",   "&Schedule",                {}},
-        {"summary",    "S&ummary",                 {}},
-        {"IN_FORM",    "&Input Form",              {}},
-        {"tools",      "&Tools",                   {}},
-        {"solvefor",   "&Solve For...",            {}},
-        {"mestimate",  "Mtge &Estimate",           {}},
-        {"Payshop",    "&Payment Shopper",         {}},
-        {"purchase",   "Buying a &Home",           {}},
-        {"Analysis",   "&Analysis",                {}},
-        {"EDP",        "Calc &Early Discharge Penalty", {}},
-        {"LenderTerms", "&Lender's Terms and Penalty", {}},
-        {"refdrv",     "&Refinance (Rewrite mtge before maturity)", {}},
-        {"Run_AS",     "&Run a Scenario",          {}},
-        {"r_sfdir",    "&Solve for Date and/or Interest Rate", {}},
-        {"comp_scen",  "&Compare Scenarios",       {}},
-        {"Suggest",    "$ &Saving Suggestions",    {}},
-        {"Help",       " &Help",                   {}},
-        {"Helptopics", "Help &Topics",             QKeySequence(Qt::Key_F1)},
-        {"About",      "&About",                   {}},
+        {"File",       QT_TRANSLATE_NOOP("hl::MainWindow", "&File"),                    {}},
+        {"new",        QT_TRANSLATE_NOOP("hl::MainWindow", "&New "),                    QKeySequence::New},
+        {"Open",       QT_TRANSLATE_NOOP("hl::MainWindow", "&Open"),                    QKeySequence::Open},
+        {"OpenRecent", QT_TRANSLATE_NOOP("hl::MainWindow", "Open R&ecent"),             {}},
+        {"save",       QT_TRANSLATE_NOOP("hl::MainWindow", "&Save "),                   QKeySequence::Save},
+        {"PCFO",       QT_TRANSLATE_NOOP("hl::MainWindow", "Print &Current Form Only"), {}},
+        {"PAFWD",      QT_TRANSLATE_NOOP("hl::MainWindow", "&Print Report"),            QKeySequence::Print},
+        {"printsetup", QT_TRANSLATE_NOOP("hl::MainWindow", "Printer Se&tup"),           {}},
+        {"Quit",       QT_TRANSLATE_NOOP("hl::MainWindow", "&Quit"),                    QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"Edit",       QT_TRANSLATE_NOOP("hl::MainWindow", "&Edit"),                    {}},
+        {"copy",       QT_TRANSLATE_NOOP("hl::MainWindow", "&Copy"),                    QKeySequence::Copy},
+        {"View",       QT_TRANSLATE_NOOP("hl::MainWindow", "&View"),                    {}},
+        {"schedule",   QT_TRANSLATE_NOOP("hl::MainWindow", "&Schedule"),                {}},
+        {"summary",    QT_TRANSLATE_NOOP("hl::MainWindow", "S&ummary"),                 {}},
+        {"IN_FORM",    QT_TRANSLATE_NOOP("hl::MainWindow", "&Input Form"),              {}},
+        {"tools",      QT_TRANSLATE_NOOP("hl::MainWindow", "&Tools"),                   {}},
+        {"solvefor",   QT_TRANSLATE_NOOP("hl::MainWindow", "&Solve For..."),            {}},
+        {"mestimate",  QT_TRANSLATE_NOOP("hl::MainWindow", "Mtge &Estimate"),           {}},
+        {"Payshop",    QT_TRANSLATE_NOOP("hl::MainWindow", "&Payment Shopper"),         {}},
+        {"purchase",   QT_TRANSLATE_NOOP("hl::MainWindow", "Buying a &Home"),           {}},
+        {"Analysis",   QT_TRANSLATE_NOOP("hl::MainWindow", "&Analysis"),                {}},
+        {"EDP",        QT_TRANSLATE_NOOP("hl::MainWindow", "Calc &Early Discharge Penalty"), {}},
+        {"LenderTerms", QT_TRANSLATE_NOOP("hl::MainWindow", "&Lender's Terms and Penalty"), {}},
+        {"refdrv",     QT_TRANSLATE_NOOP("hl::MainWindow", "&Refinance (Rewrite mtge before maturity)"), {}},
+        {"Run_AS",     QT_TRANSLATE_NOOP("hl::MainWindow", "&Run a Scenario"),          {}},
+        {"r_sfdir",    QT_TRANSLATE_NOOP("hl::MainWindow", "&Solve for Date and/or Interest Rate"), {}},
+        {"comp_scen",  QT_TRANSLATE_NOOP("hl::MainWindow", "&Compare Scenarios"),       {}},
+        {"Suggest",    QT_TRANSLATE_NOOP("hl::MainWindow", "$ &Saving Suggestions"),    {}},
+        {"Help",       QT_TRANSLATE_NOOP("hl::MainWindow", " &Help"),                   {}},
+        {"Helptopics", QT_TRANSLATE_NOOP("hl::MainWindow", "Help &Topics"),             QKeySequence(Qt::Key_F1)},
+        {"About",      QT_TRANSLATE_NOOP("hl::MainWindow", "&About"),                   {}},
     };
     // clang-format on
     return keys;
@@ -89,7 +90,7 @@ void ApplyKeyboardAccess(MainWindow& window) {
         QAction* action = FindAction(window, keys.name);
         if (!action)
             continue;
-        action->setText(QString::fromUtf8(keys.marked));
+        action->setText(QCoreApplication::translate("hl::MainWindow", keys.marked));
         action->setShortcut(keys.shortcut);
     }
     // Copy and Help Topics show their keys in the menus; the keys themselves are taken where they

@@ -49,7 +49,7 @@ MainWindow::MainWindow(Session& session, Services& services, WindowRegistry wind
     : QMainWindow(parent), session_(session),
       services_(services), context_{session, services, *this}, windows_(std::move(windows)) {
     setObjectName("MDIForm1");
-    setWindowTitle("Hearthline - version 2.0");
+    setWindowTitle(tr("Hearthline - version 2.0"));
 
     auto* client = new QWidget(this);
     auto* layout = new QVBoxLayout(client);
@@ -305,60 +305,62 @@ void MainWindow::BuildMenus() {
         menu->addSeparator()->setObjectName(name);
     };
 
-    QMenu* file = topMenu("File", "File", 510);
+    QMenu* file = topMenu("File", tr("File"), 510);
     // The commands that read the study take what the user typed last, checked first.
-    connect(AddCommand(file, "new", "New "), &QAction::triggered, this,
+    connect(AddCommand(file, "new", tr("New ")), &QAction::triggered, this,
             ReadingStudy(&MainWindow::NewClick));
-    connect(AddCommand(file, "Open", "Open"), &QAction::triggered, this,
+    connect(AddCommand(file, "Open", tr("Open")), &QAction::triggered, this,
             ReadingStudy(&MainWindow::OpenClick));
-    connect(AddCommand(file, "save", "Save "), &QAction::triggered, this,
+    connect(AddCommand(file, "save", tr("Save ")), &QAction::triggered, this,
             ReadingStudy(&MainWindow::SaveClick));
     separator(file, "s1");
-    connect(AddCommand(file, "PCFO", "Print Current Form Only"), &QAction::triggered, this,
+    connect(AddCommand(file, "PCFO", tr("Print Current Form Only")), &QAction::triggered, this,
             ReadingStudy(&MainWindow::PrintCurrentFormClick));
-    connect(AddCommand(file, "PAFWD", "Print Report"), &QAction::triggered, this,
+    connect(AddCommand(file, "PAFWD", tr("Print Report")), &QAction::triggered, this,
             ReadingStudy(&MainWindow::PrintReportClick));
     separator(file, "s3");
-    connect(AddCommand(file, "printsetup", "Printer Setup"), &QAction::triggered, this,
+    connect(AddCommand(file, "printsetup", tr("Printer Setup")), &QAction::triggered, this,
             &MainWindow::PrinterSetupClick);
     separator(file, "s2");
-    connect(AddCommand(file, "Quit", "Quit"), &QAction::triggered, this,
+    connect(AddCommand(file, "Quit", tr("Quit")), &QAction::triggered, this,
             ReadingStudy(&MainWindow::QuitClick));
 
-    QMenu* edit = topMenu("Edit", "Edit", 520);
-    connect(AddCommand(edit, "copy", "Copy"), &QAction::triggered, this, &MainWindow::CopyClick);
+    QMenu* edit = topMenu("Edit", tr("Edit"), 520);
+    connect(AddCommand(edit, "copy", tr("Copy")), &QAction::triggered, this,
+            &MainWindow::CopyClick);
 
-    QMenu* view = topMenu("View", "View", 530);
-    AddWindowCommand(view, "schedule", "Schedule", WindowId::Form7);
-    AddWindowCommand(view, "summary", "Summary", WindowId::Form3);
-    connect(AddCommand(view, "IN_FORM", "Input Form"), &QAction::triggered, this,
+    QMenu* view = topMenu("View", tr("View"), 530);
+    AddWindowCommand(view, "schedule", tr("Schedule"), WindowId::Form7);
+    AddWindowCommand(view, "summary", tr("Summary"), WindowId::Form3);
+    connect(AddCommand(view, "IN_FORM", tr("Input Form")), &QAction::triggered, this,
             ReadingStudy(&MainWindow::InputFormClick));
 
-    QMenu* tools = topMenu("tools", "Tools", 540);
-    AddWindowCommand(tools, "solvefor", "Solve For...", WindowId::Form14);
-    AddWindowCommand(tools, "mestimate", "Mtge Estimate", WindowId::Form5);
-    AddWindowCommand(tools, "Payshop", "Payment Shopper", WindowId::Form9);
-    AddWindowCommand(tools, "purchase", "Buying a Home", WindowId::Form19);
+    QMenu* tools = topMenu("tools", tr("Tools"), 540);
+    AddWindowCommand(tools, "solvefor", tr("Solve For..."), WindowId::Form14);
+    AddWindowCommand(tools, "mestimate", tr("Mtge Estimate"), WindowId::Form5);
+    AddWindowCommand(tools, "Payshop", tr("Payment Shopper"), WindowId::Form9);
+    AddWindowCommand(tools, "purchase", tr("Buying a Home"), WindowId::Form19);
 
-    QMenu* analysis = topMenu("Analysis", "Analysis", 550);
-    AddWindowCommand(analysis, "EDP", "Calc Early Discharge Penalty", WindowId::Form10);
-    AddWindowCommand(analysis, "LenderTerms", "Lender's Terms and Penalty", WindowId::Form18);
-    QMenu* refinance = analysis->addMenu("Refinance (Rewrite mtge before maturity)");
+    QMenu* analysis = topMenu("Analysis", tr("Analysis"), 550);
+    AddWindowCommand(analysis, "EDP", tr("Calc Early Discharge Penalty"), WindowId::Form10);
+    AddWindowCommand(analysis, "LenderTerms", tr("Lender's Terms and Penalty"), WindowId::Form18);
+    QMenu* refinance = analysis->addMenu(tr("Refinance (Rewrite mtge before maturity)"));
     refinance->setObjectName("refdrv");
     refinance->menuAction()->setObjectName("refdrv");
     commands_["refdrv"] = refinance->menuAction();
-    AddWindowCommand(refinance, "Run_AS", "Run a Scenario", WindowId::Form8);
-    AddWindowCommand(refinance, "r_sfdir", "Solve for Date and/or Interest Rate", WindowId::Form12);
+    AddWindowCommand(refinance, "Run_AS", tr("Run a Scenario"), WindowId::Form8);
+    AddWindowCommand(refinance, "r_sfdir", tr("Solve for Date and/or Interest Rate"),
+                     WindowId::Form12);
     refinance->menuAction()->setEnabled(Has(WindowId::Form8) || Has(WindowId::Form12));
 
-    AddWindowCommand(nullptr, "comp_scen", "Compare Scenarios", WindowId::Form11)
+    AddWindowCommand(nullptr, "comp_scen", tr("Compare Scenarios"), WindowId::Form11)
         ->setProperty("helpContext", 560);
-    AddWindowCommand(nullptr, "Suggest", "$ Saving Suggestions", WindowId::Form16);
+    AddWindowCommand(nullptr, "Suggest", tr("$ Saving Suggestions"), WindowId::Form16);
 
-    QMenu* help = topMenu("Help", " Help", 0);
-    connect(AddCommand(help, "Helptopics", "Help Topics"), &QAction::triggered, this,
+    QMenu* help = topMenu("Help", tr(" Help"), 0);
+    connect(AddCommand(help, "Helptopics", tr("Help Topics")), &QAction::triggered, this,
             &MainWindow::HelpTopicsClick);
-    AddWindowCommand(help, "About", "About", WindowId::Form17);
+    AddWindowCommand(help, "About", tr("About"), WindowId::Form17);
     Command("PAFWD")->setEnabled(Has(WindowId::Form15));
 }
 
@@ -407,7 +409,8 @@ void MainWindow::OpenWindow(WindowId id) {
     const WindowRow* row = FindRow(windows_, id);
     if (row && row->needsScenario && !IsComplete(session_.scenario)) {
         services_.Beep();
-        services_.Tell("Mtge Error Trap", "Error - Input data is incomplete");
+        services_.Tell(tr("Mtge Error Trap").toStdString(),
+                       tr("Error - Input data is incomplete").toStdString());
         ShowChild(WindowId::Form2);
         return;
     }
@@ -418,10 +421,8 @@ void MainWindow::NewClick() { NewStudy(context_); }
 
 void MainWindow::OpenClick() {
     if (session_.Unsaved()) {
-        const MessageAnswer answer = services_.Ask(kDataLossTitle,
-                                                   "Data is not saved.  Do you want another chance "
-                                                   "to save this study before it is erased?",
-                                                   MessageButtons::YesNoCancel);
+        const MessageAnswer answer = services_.Ask(
+            StudyText(kDataLossTitle), StudyText(kOpenQuestion), MessageButtons::YesNoCancel);
         if (answer != MessageAnswer::No)
             return;
     }
@@ -433,8 +434,10 @@ void MainWindow::SaveClick() { SaveStudy(context_); }
 void MainWindow::PrintReportClick() {
     if (!IsComplete(session_.scenario)) {
         services_.Beep();
-        services_.Tell("Mtge Print Error Trap",
-                       "Error - Input data is incomplete.  Complete the input form and try again.");
+        services_.Tell(
+            tr("Mtge Print Error Trap").toStdString(),
+            tr("Error - Input data is incomplete.  Complete the input form and try again.")
+                .toStdString());
         ShowChild(WindowId::Form2);
         return;
     }
@@ -488,9 +491,10 @@ void MainWindow::CopyClick() {
         return;
     }
     services_.Beep();
-    services_.Tell("Mortgage Warning Notice",
-                   std::string("Error - there is nothing to copy. Graphs and ") +
-                       "Schedules are the only items that can be copied to clipboard.");
+    services_.Tell(tr("Mortgage Warning Notice").toStdString(),
+                   tr("Error - there is nothing to copy. Graphs and "
+                      "Schedules are the only items that can be copied to clipboard.")
+                       .toStdString());
 }
 
 void MainWindow::InputFormClick() {

@@ -2,6 +2,7 @@
 #include "app/recent_studies.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenu>
 #include <algorithm>
@@ -70,10 +71,13 @@ void RecentStudiesMenu::Fill() {
 void RecentStudiesMenu::OpenEntry(std::string path) {
     if (!QFileInfo(QString::fromStdString(path)).isFile()) {
         context_.services.Beep();
-        context_.services.Tell("Mtge Error Trap",
-                               "The study " + path +
-                                   " no longer exists.\rIt was taken off the list of recent "
-                                   "studies; the current study was left as it was.");
+        context_.services.Tell(
+            QCoreApplication::translate("hl::RecentStudiesMenu", "Mtge Error Trap").toStdString(),
+            QCoreApplication::translate("hl::RecentStudiesMenu",
+                                        "The study %1 no longer exists.\rIt was taken off the list "
+                                        "of recent studies; the current study was left as it was.")
+                .arg(QString::fromStdString(path))
+                .toStdString());
         Store(WithoutRecent(List(), path));
         return;
     }

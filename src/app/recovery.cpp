@@ -1,6 +1,7 @@
 // Writing the recovery copy, finding those left by ended programs, and offering them back.
 #include "app/recovery.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -9,13 +10,14 @@
 #include <cstdio>
 
 #include "app/startup.h"
+#include "app/study_commands.h"
 #include "core/text_items.h"
 #include "files/working_files.h"
 
 namespace hl {
 namespace {
 
-constexpr const char* kErrorTitle = "Mtge Error Trap";
+constexpr const char* kErrorTitle = QT_TRANSLATE_NOOP("Recovery", "Mtge Error Trap");
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -49,7 +51,11 @@ std::string KeepAside(const LeftRecovery& copy, const std::string& dataFolder) {
 }
 
 std::string KeptText(const std::string& aside, const LeftRecovery& copy) {
-    return aside.empty() ? "It stays as " + copy.studyFile + "." : "It was kept as " + aside + ".";
+    const QString kept =
+        aside.empty()
+            ? QCoreApplication::translate("Recovery", "It stays as %1.").arg(Q(copy.studyFile))
+            : QCoreApplication::translate("Recovery", "It was kept as %1.").arg(Q(aside));
+    return kept.toStdString();
 }
 
 } // namespace
@@ -132,21 +138,32 @@ std::vector<LeftRecovery> LeftRecoveries(const std::string& dataFolder,
     return left;
 }
 
+std::string RecoveryText(const char* text) {
+    return QCoreApplication::translate("Recovery", text).toStdString();
+}
+
 std::string RecoveryQuestion(const std::string& studyPath) {
-    return "Hearthline stopped before the study " + StudyTitle(studyPath) +
-           " was saved. Do you want to restore it?";
+    return QCoreApplication::translate(
+               "Recovery", "Hearthline stopped before the study %1 was saved. Do you want to "
+                           "restore it?")
+        .arg(Q(ShownStudyTitle(studyPath)))
+        .toStdString();
 }
 
 std::optional<RestoredStudy> OfferRecovery(Services& services, RecoveryCopy& own,
                                            const std::vector<LeftRecovery>& left,
                                            const std::string& dataFolder) {
     for (const LeftRecovery& copy : left) {
-        const MessageAnswer answer = services.Ask(
-            kRecoveryTitle, RecoveryQuestion(copy.note.studyPath), MessageButtons::YesNo);
+        const MessageAnswer answer =
+            services.Ask(RecoveryText(kRecoveryTitle), RecoveryQuestion(copy.note.studyPath),
+                         MessageButtons::YesNo);
         if (answer != MessageAnswer::Yes) {
-            services.Tell(kRecoveryTitle, "The unsaved study " + StudyTitle(copy.note.studyPath) +
-                                              " was not restored.\r" +
-                                              KeptText(KeepAside(copy, dataFolder), copy));
+            services.Tell(RecoveryText(kRecoveryTitle),
+                          QCoreApplication::translate("Recovery",
+                                                      "The unsaved study %1 was not restored.\r%2")
+                              .arg(Q(ShownStudyTitle(copy.note.studyPath)),
+                                   Q(KeptText(KeepAside(copy, dataFolder), copy)))
+                              .toStdString());
             continue;
         }
         Study study;
@@ -155,9 +172,12 @@ std::optional<RestoredStudy> OfferRecovery(Services& services, RecoveryCopy& own
         } catch (const ItemFormatError& e) {
             services.Beep();
             const std::string aside = KeepAside(copy, dataFolder);
-            services.Tell(kErrorTitle, "The recovery copy " + copy.studyFile +
-                                           " could not be read as a study.\r" + e.what() + "\r" +
-                                           KeptText(aside, copy));
+            services.Tell(
+                RecoveryText(kErrorTitle),
+                QCoreApplication::translate(
+                    "Recovery", "The recovery copy %1 could not be read as a study.\r%2\r%3")
+                    .arg(Q(copy.studyFile), Q(e.what()), Q(KeptText(aside, copy)))
+                    .toStdString());
             continue;
         }
         // The copy becomes this program's before the old one goes: a crash right now still

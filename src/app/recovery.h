@@ -3,6 +3,7 @@
 // offers it back.
 #pragma once
 
+#include <QtGlobal>
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,7 +54,10 @@ struct LeftRecovery {
 std::vector<LeftRecovery> LeftRecoveries(const std::string& dataFolder,
                                          const std::string& ownFolder, long ownPid);
 
-inline constexpr const char* kRecoveryTitle = "Warning - possible data loss...";
+inline constexpr const char* kRecoveryTitle =
+    QT_TRANSLATE_NOOP("Recovery", "Warning - possible data loss...");
+/// A text of the recovery messages in the user's language.
+std::string RecoveryText(const char* text);
 std::string RecoveryQuestion(const std::string& studyPath);
 
 /// A study taken back from a recovery copy, with the file it belongs to ("" untitled).

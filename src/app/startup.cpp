@@ -1,6 +1,7 @@
 // Debug level and working folder.
 #include "app/startup.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -74,10 +75,17 @@ WorkingFolderChoice ChooseWorkingFolderAndSay(const std::string& programFolder) 
 }
 
 std::string FolderUnusableText(const std::string& chosen, const std::string& used) {
-    return "The working folder " + EscapeControls(chosen) +
-           " (HEARTHLINE_WORKING_FOLDER) cannot be written to.\rThis program keeps its working "
-           "files in " +
-           EscapeControls(used) + " instead.";
+    return QCoreApplication::translate("Startup",
+                                       "The working folder %1 (HEARTHLINE_WORKING_FOLDER) cannot "
+                                       "be written to.\rThis program keeps its working files in "
+                                       "%2 instead.")
+        .arg(QString::fromStdString(EscapeControls(chosen)),
+             QString::fromStdString(EscapeControls(used)))
+        .toStdString();
+}
+
+std::string StartupText(const char* text) {
+    return QCoreApplication::translate("Startup", text).toStdString();
 }
 
 void RemoveStartupLeftovers(const std::string& workingFolder) {
@@ -86,9 +94,13 @@ void RemoveStartupLeftovers(const std::string& workingFolder) {
 }
 
 std::string FolderInUseText(const std::string& chosen, const std::string& own) {
-    return "Another Hearthline program is already running with its working files in " + chosen +
-           ".\rThis program keeps its working files in " + own +
-           " instead, until it ends, so neither overwrites the other's.";
+    return QCoreApplication::translate("Startup",
+                                       "Another Hearthline program is already running with its "
+                                       "working files in %1.\rThis program keeps its working "
+                                       "files in %2 instead, until it ends, so neither overwrites "
+                                       "the other's.")
+        .arg(QString::fromStdString(chosen), QString::fromStdString(own))
+        .toStdString();
 }
 
 std::string ChooseHelpPage(const std::string& programFolder, const std::string& installedPage) {
@@ -118,7 +130,7 @@ HeldWorkingFolder::HeldWorkingFolder(const std::string& chosen, Services& servic
         privateFolder_ = std::make_unique<QTemporaryDir>(QString::fromStdString(chosen) + name);
     folder_ = WithSeparator(privateFolder_->path());
     services.Beep();
-    services.Tell(kFolderInUseTitle, FolderInUseText(chosen, folder_));
+    services.Tell(StartupText(kFolderInUseTitle), FolderInUseText(chosen, folder_));
 }
 
 HeldWorkingFolder::~HeldWorkingFolder() = default;

@@ -2,6 +2,7 @@
 // working folder.
 #pragma once
 
+#include <QtGlobal>
 #include <memory>
 #include <string>
 #include <vector>
@@ -40,8 +41,11 @@ WorkingFolderChoice ChooseWorkingFolderAndSay(const std::string& programFolder);
 
 /// The title and text of the message a program whose chosen working folder cannot be written
 /// shows, once, as it starts.
-inline constexpr const char* kFolderUnusableTitle = "Mtge Error Trap";
+inline constexpr const char* kFolderUnusableTitle = QT_TRANSLATE_NOOP("Startup", "Mtge Error Trap");
 std::string FolderUnusableText(const std::string& chosen, const std::string& used);
+
+/// A text of the start-up messages (their titles) in the user's language.
+std::string StartupText(const char* text);
 
 /// Start-up's tidying: the leftovers of saves and reports of ours that were killed half-way
 /// (named as ours, their writer gone) in the working folder and the temporary folder.
@@ -79,7 +83,7 @@ class HeldWorkingFolder {
 };
 
 /// The title and text of the message a program started on a held folder shows.
-inline constexpr const char* kFolderInUseTitle = "Mtge Error Trap";
+inline constexpr const char* kFolderInUseTitle = QT_TRANSLATE_NOOP("Startup", "Mtge Error Trap");
 std::string FolderInUseText(const std::string& chosen, const std::string& own);
 
 } // namespace hl

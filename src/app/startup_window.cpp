@@ -9,26 +9,27 @@ namespace hl {
 
 StartupWindow::StartupWindow(QWidget* parent) : QWidget(parent) {
     setObjectName("Form1");
-    setWindowTitle("About");
+    setWindowTitle(tr("About"));
     auto* layout = new QVBoxLayout(this);
-    Label1 = new QLabel("Hearthline ,2.0", this);
+    Label1 = new QLabel(tr("Hearthline ,2.0"), this);
     Label1->setObjectName("Label1");
     QFont big = Label1->font();
     big.setPointSize(big.pointSize() + 6);
     big.setBold(true);
     Label1->setFont(big);
     Label1->setAlignment(Qt::AlignCenter);
-    Label2 = new QLabel("This version is designed specifically for Canadian mortgages !!!!", this);
+    Label2 =
+        new QLabel(tr("This version is designed specifically for Canadian mortgages !!!!"), this);
     Label2->setObjectName("Label2");
     Label2->setAlignment(Qt::AlignCenter);
-    Label3 = new QLabel("This program is a personal analysis tool. Its maker takes no "
-                        "responsibility for its use or for the results it gives; check every "
-                        "figure with your lender before you act on it.",
+    Label3 = new QLabel(tr("This program is a personal analysis tool. Its maker takes no "
+                           "responsibility for its use or for the results it gives; check every "
+                           "figure with your lender before you act on it."),
                         this);
     Label3->setObjectName("Label3");
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignCenter);
-    Command1 = new QPushButton("OK", this);
+    Command1 = new QPushButton(tr("OK"), this);
     Command1->setObjectName("Command1");
     Command1->setDefault(true);
     layout->addWidget(Label1);

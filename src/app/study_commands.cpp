@@ -1,6 +1,7 @@
 // New, Open, Save and the question before quitting.
 #include "app/study_commands.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 #include "core/control_escape.h"
@@ -14,10 +15,13 @@
 namespace hl {
 namespace {
 
-constexpr const char* kErrorTitle = "Mtge Error Trap";
-constexpr const char* kNoFileTitle = "Mtge - Error Trap";
-constexpr const char* kNoFileText = "Request for a 'New' study was aborted as no valid filename "
-                                    "was given the the 'Save File' request.";
+constexpr const char* kErrorTitle = QT_TRANSLATE_NOOP("StudyCommands", "Mtge Error Trap");
+constexpr const char* kNoFileTitle = QT_TRANSLATE_NOOP("StudyCommands", "Mtge - Error Trap");
+constexpr const char* kNoFileText =
+    QT_TRANSLATE_NOOP("StudyCommands", "Request for a 'New' study was aborted as no valid filename "
+                                       "was given the the 'Save File' request.");
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
 // The file name box of the study dialogs opens with the pattern, as it always has.
 constexpr const char* kStudyPattern = "*.mtg";
 
@@ -26,15 +30,19 @@ bool SaveThroughDialog(AppContext& app) {
     // A study with a file offers it again, so that Save writes back where it came from.
     const std::string offered =
         app.session.studyPath.empty() ? kStudyPattern : app.session.studyPath;
-    const auto path = app.services.AskSaveFile(kStudyFilter, kStudyExtension, offered);
+    const auto path = app.services.AskSaveFile(StudyText(kStudyFilter), kStudyExtension, offered);
     if (!path)
         return false;
     const Study study = CurrentStudy(app);
     const BackupOutcome backup = KeepPreviousVersion(*path);
     if (!WriteStudyFile(*path, study)) {
         app.services.Beep();
-        app.services.Tell(kErrorTitle, "The study could not be saved to " + EscapeControls(*path) +
-                                           ".\rAny file of that name was left as it was.");
+        app.services.Tell(StudyText(kErrorTitle),
+                          QCoreApplication::translate("StudyCommands",
+                                                      "The study could not be saved to %1.\rAny "
+                                                      "file of that name was left as it was.")
+                              .arg(Q(EscapeControls(*path)))
+                              .toStdString());
         return false;
     }
     app.session.studyPath = *path;
@@ -42,14 +50,28 @@ bool SaveThroughDialog(AppContext& app) {
     if (backup == BackupOutcome::Failed) {
         // The save itself went through: the missing backup is only worth knowing about.
         app.services.Beep();
-        app.services.Tell(kErrorTitle, "The study was saved to " + EscapeControls(*path) +
-                                           ", but its previous version could not be kept as " +
-                                           EscapeControls(BackupPath(*path)) + ".");
+        app.services.Tell(StudyText(kErrorTitle),
+                          QCoreApplication::translate("StudyCommands",
+                                                      "The study was saved to %1, but its "
+                                                      "previous version could not be kept as %2.")
+                              .arg(Q(EscapeControls(*path)), Q(EscapeControls(BackupPath(*path))))
+                              .toStdString());
     }
     return true;
 }
 
 } // namespace
+
+std::string StudyText(const char* text) {
+    return QCoreApplication::translate("StudyCommands", text).toStdString();
+}
+
+std::string ShownStudyTitle(const std::string& studyPath) {
+    // The file name stays as it is; only the name of a study without one is in words.
+    if (studyPath.empty() || studyPath.back() == '/')
+        return StudyText(QT_TRANSLATE_NOOP("StudyCommands", "Untitled"));
+    return StudyTitle(studyPath);
+}
 
 Study CurrentStudy(AppContext& app) {
     // Tool windows keep their inputs in their working files only when they close; a study
@@ -71,7 +93,8 @@ bool SaveStudy(AppContext& app) {
 }
 
 void OpenStudy(AppContext& app) {
-    const auto path = app.services.AskOpenFile(kStudyFilter, kStudyExtension, kStudyPattern);
+    const auto path =
+        app.services.AskOpenFile(StudyText(kStudyFilter), kStudyExtension, kStudyPattern);
     if (!path) {
         app.host.ShowChild(WindowId::Form2);
         return;
@@ -81,8 +104,8 @@ void OpenStudy(AppContext& app) {
 
 bool MayDiscardForOpen(AppContext& app) {
     return !app.session.Unsaved() ||
-           app.services.Ask(kDataLossTitle, kOpenQuestion, MessageButtons::YesNoCancel) ==
-               MessageAnswer::No;
+           app.services.Ask(StudyText(kDataLossTitle), StudyText(kOpenQuestion),
+                            MessageButtons::YesNoCancel) == MessageAnswer::No;
 }
 
 bool OpenStudyFile(AppContext& app, const std::string& path) {
@@ -92,9 +115,13 @@ bool OpenStudyFile(AppContext& app, const std::string& path) {
     } catch (const ItemFormatError& e) {
         app.services.Beep();
         // The reason may echo the file's bytes: a hostile file shows escaped, never as controls.
-        app.services.Tell(kErrorTitle,
-                          "The file " + EscapeControls(path) + " could not be read as a study.\r" +
-                              EscapeControls(e.what()) + "\rThe current study was left as it was.");
+        app.services.Tell(StudyText(kErrorTitle),
+                          QCoreApplication::translate("StudyCommands",
+                                                      "The file %1 could not be read as a "
+                                                      "study.\r%2\rThe current study was left as "
+                                                      "it was.")
+                              .arg(Q(EscapeControls(path)), Q(EscapeControls(e.what())))
+                              .toStdString());
         app.host.ShowChild(WindowId::Form2);
         return false;
     }
@@ -118,12 +145,12 @@ bool OpenStudyFile(AppContext& app, const std::string& path) {
 
 bool NewStudy(AppContext& app) {
     if (app.session.Unsaved()) {
-        const MessageAnswer answer =
-            app.services.Ask(kDataLossTitle, kSaveQuestion, MessageButtons::YesNoCancel);
+        const MessageAnswer answer = app.services.Ask(
+            StudyText(kDataLossTitle), StudyText(kSaveQuestion), MessageButtons::YesNoCancel);
         if (answer == MessageAnswer::Cancel)
             return false;
         if (answer == MessageAnswer::Yes && !SaveThroughDialog(app)) {
-            app.services.Tell(kNoFileTitle, kNoFileText);
+            app.services.Tell(StudyText(kNoFileTitle), StudyText(kNoFileText));
             return false;
         }
     }
@@ -144,13 +171,13 @@ bool NewStudy(AppContext& app) {
 bool MayQuit(AppContext& app) {
     if (!app.session.Unsaved())
         return true;
-    const MessageAnswer answer =
-        app.services.Ask(kDataLossTitle, kSaveQuestion, MessageButtons::YesNoCancel);
+    const MessageAnswer answer = app.services.Ask(
+        StudyText(kDataLossTitle), StudyText(kSaveQuestion), MessageButtons::YesNoCancel);
     if (answer == MessageAnswer::Cancel)
         return false;
     if (answer == MessageAnswer::Yes && !SaveThroughDialog(app)) {
         // Quit saves as New does, and says so when no study was saved: nothing typed is lost.
-        app.services.Tell(kNoFileTitle, kNoFileText);
+        app.services.Tell(StudyText(kNoFileTitle), StudyText(kNoFileText));
         return false;
     }
     return true;

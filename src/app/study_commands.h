@@ -1,6 +1,7 @@
 // The study-file commands of the main window: New, Open and Save, with their questions.
 #pragma once
 
+#include <QtGlobal>
 #include <string>
 
 #include "files/study_file.h"
@@ -9,12 +10,24 @@
 
 namespace hl {
 
-inline constexpr const char* kStudyFilter = "Mtg Files (*.mtg)|*.mtg";
+// The texts are shown through QCoreApplication::translate("StudyCommands", ...).
+inline constexpr const char* kStudyFilter =
+    QT_TRANSLATE_NOOP("StudyCommands", "Mtg Files (*.mtg)|*.mtg");
 inline constexpr const char* kStudyExtension = "mtg";
-inline constexpr const char* kDataLossTitle = "Warning - possible data loss...";
-inline constexpr const char* kSaveQuestion = "Data is not saved.  Do you want to save this study ?";
-inline constexpr const char* kOpenQuestion =
-    "Data is not saved.  Do you want another chance to save this study before it is erased?";
+inline constexpr const char* kDataLossTitle =
+    QT_TRANSLATE_NOOP("StudyCommands", "Warning - possible data loss...");
+inline constexpr const char* kSaveQuestion =
+    QT_TRANSLATE_NOOP("StudyCommands", "Data is not saved.  Do you want to save this study ?");
+inline constexpr const char* kOpenQuestion = QT_TRANSLATE_NOOP(
+    "StudyCommands",
+    "Data is not saved.  Do you want another chance to save this study before it is erased?");
+
+/// A text of the study commands in the user's language.
+std::string StudyText(const char* text);
+
+/// The study's name as the windows show it: its file's name, or "Untitled" in the user's
+/// language when it has none.
+std::string ShownStudyTitle(const std::string& studyPath);
 
 /// Save: asks for a file (offering the study's own file when it has one), keeps the previous
 /// version of the file as NAME.mtg.bak, writes the scenario and the seven tool sections atomically,

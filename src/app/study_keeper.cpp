@@ -32,7 +32,7 @@ StudyKeeper::StudyKeeper(MainWindow& window, AppContext& context, const WindowRe
 
     // "Open Recent" stands right after "Open".
     QMenu* file = window.menuBar()->findChild<QMenu*>("File");
-    auto* recentMenu = new QMenu("Open Recent", file);
+    auto* recentMenu = new QMenu(tr("Open Recent"), file);
     if (QAction* save = window.Command("save"))
         file->insertMenu(save, recentMenu);
     recent_ = new RecentStudiesMenu(recentMenu, context_);
@@ -83,10 +83,11 @@ void StudyKeeper::WriteRecovery() {
     if (recovery_.Write(study, context_.session.studyPath) || failureTold_)
         return;
     failureTold_ = true;
-    context_.services.Tell(kRecoveryTitle,
-                           "The recovery copy of the study cannot be written to " +
-                               recovery_.StudyFile() +
-                               ".\rSave the study often: a crash would lose what was not saved.");
+    context_.services.Tell(RecoveryText(kRecoveryTitle),
+                           tr("The recovery copy of the study cannot be written to %1.\rSave the "
+                              "study often: a crash would lose what was not saved.")
+                               .arg(QString::fromStdString(recovery_.StudyFile()))
+                               .toStdString());
 }
 
 void StudyKeeper::OpenFromOutside(const std::string& path) {

@@ -10,11 +10,20 @@
 
 namespace hl {
 
+// Shown through QCoreApplication::translate("hl::ToolbarStrip", ...).
 const std::array<const char*, 12> kToolTipTexts = {
-    "Open an existing file",      "Save Study to file", "Print the active form",
-    "Display Payment Schedule",   "Display Summary",    "What If ? / Compare Scenarios",
-    "Estimate Mortgage Required", "Payment Shopper",    "Early Discharge",
-    "Refinace Solve For Study",   "Exit this program",  "$ Saving Suggestions"};
+    QT_TRANSLATE_NOOP("hl::ToolbarStrip", "Open an existing file"),
+    QT_TRANSLATE_NOOP("hl::ToolbarStrip", "Save Study to file"),
+    QT_TRANSLATE_NOOP("hl::ToolbarStrip", "Print the active form"),
+    QT_TRANSLATE_NOOP("hl::ToolbarStrip", "Display Payment Schedule"),
+    QT_TRANSLATE_NOOP("hl::ToolbarStrip", "Display Summary"),
+    QT_TRANSLATE_NOOP("hl::ToolbarStrip", "What If ? / Compare Scenarios"),
+    QT_TRANSLATE_NOOP("hl::ToolbarStrip", "Estimate Mortgage Required"),
+    QT_TRANSLATE_NOOP("hl::ToolbarStrip", "Payment Shopper"),
+    QT_TRANSLATE_NOOP("hl::ToolbarStrip", "Early Discharge"),
+    QT_TRANSLATE_NOOP("hl::ToolbarStrip", "Refinace Solve For Study"),
+    QT_TRANSLATE_NOOP("hl::ToolbarStrip", "Exit this program"),
+    QT_TRANSLATE_NOOP("hl::ToolbarStrip", "$ Saving Suggestions")};
 
 const std::array<int, 12> kImageLefts = {0,    480,  1020, 1680, 2160, 2880,
                                          3900, 4380, 4860, 5340, 8220, 6240};
@@ -78,7 +87,7 @@ ToolbarStrip::ToolbarStrip(QWidget* parent) : QWidget(parent) {
 
     txtToolTip = new QLineEdit(this);
     txtToolTip->setObjectName("txtToolTip");
-    txtToolTip->setAccessibleName(QStringLiteral("Toolbar tip"));
+    txtToolTip->setAccessibleName(tr("Toolbar tip"));
     txtToolTip->setReadOnly(true);
     txtToolTip->setFocusPolicy(Qt::NoFocus);
     txtToolTip->setFrame(false);
@@ -105,7 +114,7 @@ void ToolbarStrip::ShowTip() {
     // The exit picture stands at the right edge: its tip starts 500 twips further left.
     const int left = kImageLefts[i] - (tipIndex_ == 11 ? 500 : 0);
     PlaceTwips(txtToolTip, left, 0 + 400, 2292, 192);
-    const QString text = QString::fromLatin1(kToolTipTexts[i]);
+    const QString text = tr(kToolTipTexts[i]);
     txtToolTip->setText(text);
     // A text wider than the box would scroll and lose its first letters: the box grows to the
     // whole text, and moves left where it would run past the strip's right edge.

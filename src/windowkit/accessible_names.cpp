@@ -9,7 +9,8 @@ QString CaptionName(const QString& caption) {
     QString name = caption;
     if (const qsizetype colon = name.indexOf(QLatin1Char(':')); colon >= 0)
         name.truncate(colon);
-    static const QRegularExpression example(QStringLiteral("\\(\\s*eg\\.[^)]*\\)"),
+    // "(eg. 11.5)", and "(ex. 11.5)" or "(p. ex. 11.5)" as French captions give it.
+    static const QRegularExpression example(QStringLiteral("\\(\\s*(eg|ex|p\\.\\s*ex)\\.[^)]*\\)"),
                                             QRegularExpression::CaseInsensitiveOption);
     name.remove(example);
     // "&&" stands for one "&"; a single "&" marks the shortcut letter.

@@ -9,10 +9,14 @@
 
 namespace hl {
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
-    auto* label = new QLabel(QString::fromLatin1(caption), parent);
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption) {
+    auto* label = new QLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(name));
     return label;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption) {
+    return MakeLabel(parent, name, QString::fromLatin1(caption));
 }
 
 QLineEdit* MakeShowingBox(QWidget* parent, const char* name, int widthTwips) {
@@ -23,10 +27,14 @@ QLineEdit* MakeShowingBox(QWidget* parent, const char* name, int widthTwips) {
     return box;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     return button;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
+    return MakeButton(parent, name, QString::fromLatin1(caption));
 }
 
 std::string TextOf(const QLineEdit* box) { return box->text().toStdString(); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QtGlobal>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,7 +12,8 @@
 
 namespace hl {
 
-/// The message shown instead of printing.
+/// The message shown instead of printing. The texts below are given in English and shown through
+/// QCoreApplication::translate("PrintOut", ...) as the message goes out (PrintOrRefuse).
 struct PrintRefusal {
     std::string title;
     std::string text;
@@ -38,23 +40,27 @@ struct PrintOut {
 };
 
 /// The title of the answers of windows that have no report of their own.
-inline constexpr const char* kFormPrintWarningTitle = "Form Print Warning...";
+inline constexpr const char* kFormPrintWarningTitle =
+    QT_TRANSLATE_NOOP("PrintOut", "Form Print Warning...");
 /// The input form's answer: its figures head every other report.
 inline constexpr const char* kInputFormPrintWarning =
-    "Warning - this form cannot be printed on it's own.\r"
-    "It is printed as a header on all other printable forms.";
+    QT_TRANSLATE_NOOP("PrintOut", "Warning - this form cannot be printed on it's own.\r"
+                                  "It is printed as a header on all other printable forms.");
 /// The answer of the other windows without a report.
 inline constexpr const char* kNoReportPrintWarning =
-    "Warning - this form cannot be printed on it's own.\r"
-    "This data is contained in other printable forms.";
+    QT_TRANSLATE_NOOP("PrintOut", "Warning - this form cannot be printed on it's own.\r"
+                                  "This data is contained in other printable forms.");
 
 /// The message of a tool window whose results are not calculated yet, under one of the titles
 /// below.
-inline constexpr const char* kNotCalculatedPrintText =
-    "Error, the form must contain data and have been calculated before it can be printed.";
+inline constexpr const char* kNotCalculatedPrintText = QT_TRANSLATE_NOOP(
+    "PrintOut",
+    "Error, the form must contain data and have been calculated before it can be printed.");
 /// The titles of the messages of a tool window whose results are not calculated yet.
-inline constexpr const char* kPrintTrapTitle = "Mtge Print Trap";
-inline constexpr const char* kPrintWarningTrapTitle = "Mtge - Print Warning Trap";
-inline constexpr const char* kPrintErrorTrapTitle = "Hearthline - Print Error Trap";
+inline constexpr const char* kPrintTrapTitle = QT_TRANSLATE_NOOP("PrintOut", "Mtge Print Trap");
+inline constexpr const char* kPrintWarningTrapTitle =
+    QT_TRANSLATE_NOOP("PrintOut", "Mtge - Print Warning Trap");
+inline constexpr const char* kPrintErrorTrapTitle =
+    QT_TRANSLATE_NOOP("PrintOut", "Hearthline - Print Error Trap");
 
 } // namespace hl

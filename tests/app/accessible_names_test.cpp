@@ -52,11 +52,15 @@ class AccessibleNamesTest : public QObject {
             {"  Amortization Period  ", "Amortization Period"},
             {"&Rate", "Rate"},
             {"Principal && Interest", "Principal & Interest"},
+            // French captions: a space before the colon, "ex." or "p. ex." for the example.
+            {"Taux d'int. (ex. 11.5) :", "Taux d'int."},
+            {"Date de début (p. ex. janv. 1 93) :", "Date de début"},
+            {"Texte (exemple) :", "Texte (exemple)"},
             {"Lump  Payment", "Lump Payment"},
             {"", ""},
         };
         for (const auto& c : cases)
-            QCOMPARE(CaptionName(QString::fromLatin1(c.caption)), QString::fromLatin1(c.name));
+            QCOMPARE(CaptionName(QString::fromUtf8(c.caption)), QString::fromUtf8(c.name));
     }
 
     void everyBoxOfEveryWindowHasAName() {

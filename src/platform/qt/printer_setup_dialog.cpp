@@ -18,12 +18,12 @@ constexpr QPageSize::PageSizeId kPapers[] = {QPageSize::Letter, QPageSize::Legal
 
 } // namespace
 
-QString PrinterSetupDialog::FileChoice() { return QStringLiteral("Print to File (PDF)"); }
+QString PrinterSetupDialog::FileChoice() { return tr("Print to File (PDF)"); }
 
 PrinterSetupDialog::PrinterSetupDialog(QPrinter& printer, QWidget* parent)
     : QDialog(parent), printer_(printer) {
     setObjectName(QStringLiteral("PrinterSetup"));
-    setWindowTitle(QStringLiteral("Printer Setup"));
+    setWindowTitle(tr("Printer Setup"));
 
     Printers = new QComboBox(this);
     Printers->setObjectName(QStringLiteral("Printers"));
@@ -41,9 +41,9 @@ PrinterSetupDialog::PrinterSetupDialog(QPrinter& printer, QWidget* parent)
             Paper->setCurrentIndex(Paper->count() - 1);
     }
 
-    Portrait = new QRadioButton(QStringLiteral("Portrait"), this);
+    Portrait = new QRadioButton(tr("Portrait"), this);
     Portrait->setObjectName(QStringLiteral("Portrait"));
-    Landscape = new QRadioButton(QStringLiteral("Landscape"), this);
+    Landscape = new QRadioButton(tr("Landscape"), this);
     Landscape->setObjectName(QStringLiteral("Landscape"));
     (printer_.pageLayout().orientation() == QPageLayout::Landscape ? Landscape : Portrait)
         ->setChecked(true);
@@ -52,9 +52,9 @@ PrinterSetupDialog::PrinterSetupDialog(QPrinter& printer, QWidget* parent)
     orientation->addWidget(Landscape);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Printer:"), Printers);
-    form->addRow(QStringLiteral("Paper:"), Paper);
-    form->addRow(QStringLiteral("Orientation:"), orientation);
+    form->addRow(tr("Printer:"), Printers);
+    form->addRow(tr("Paper:"), Paper);
+    form->addRow(tr("Orientation:"), orientation);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {

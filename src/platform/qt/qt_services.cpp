@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -98,7 +99,9 @@ std::optional<std::string> QtServices::AskSaveFile(const std::string& filter,
 std::optional<std::string> QtServices::AskFile(bool save, const std::string& filter,
                                                const std::string& defaultExtension,
                                                const std::string& initialName) {
-    QFileDialog dialog(parent_, save ? QStringLiteral("Save As") : QStringLiteral("Open"),
+    QFileDialog dialog(parent_,
+                       save ? QCoreApplication::translate("hl::QtServices", "Save As")
+                            : QCoreApplication::translate("hl::QtServices", "Open"),
                        lastFolder_, Q(DialogFilter(filter)));
     // Qt's own dialog behaves the same on every desktop; a native one would differ with the theme.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -138,7 +141,7 @@ PrintResult QtServices::PrintDocument(const std::string& name,
         printer.setOutputFileName(last.dir().filePath(Q(name) + QStringLiteral(".pdf")));
     }
     QPrintDialog dialog(&printer, parent_);
-    dialog.setWindowTitle(QStringLiteral("Print"));
+    dialog.setWindowTitle(QCoreApplication::translate("hl::QtServices", "Print"));
     if (dialog.exec() != QDialog::Accepted)
         return PrintResult::Cancelled;
     return draw(printer) ? PrintResult::Printed : PrintResult::Failed;
@@ -169,7 +172,7 @@ void QtServices::ShowHelp(int context) {
         // way a separate help viewer would.
         help_ = std::make_unique<QTextBrowser>();
         help_->setObjectName(QStringLiteral("HelpWindow"));
-        help_->setWindowTitle(QStringLiteral("Hearthline Help"));
+        help_->setWindowTitle(QCoreApplication::translate("hl::QtServices", "Hearthline Help"));
         help_->setOpenExternalLinks(true);
         help_->resize(640, 480);
     }
@@ -181,7 +184,9 @@ void QtServices::ShowHelp(int context) {
             url.setFragment(Q(anchor));
         help_->setSource(url);
     } else {
-        help_->setPlainText(QStringLiteral("The help file %1 cannot be found.").arg(file));
+        help_->setPlainText(
+            QCoreApplication::translate("hl::QtServices", "The help file %1 cannot be found.")
+                .arg(file));
     }
     help_->show();
     help_->raise();

@@ -19,23 +19,23 @@ namespace hl {
 
 namespace {
 
-QCheckBox* MakeCheck(QWidget* parent, const char* name, const char* caption) {
-    auto* box = new QCheckBox(QString::fromLatin1(caption), parent);
+QCheckBox* MakeCheck(QWidget* parent, const char* name, const QString& caption) {
+    auto* box = new QCheckBox(caption, parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setChecked(true);
     return box;
 }
 
-QLineEdit* StatusBox(QWidget* parent, const char* name, const char* accessibleName) {
+QLineEdit* StatusBox(QWidget* parent, const char* name, const QString& accessibleName) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::NoFocus);
-    box->setAccessibleName(QString::fromLatin1(accessibleName));
+    box->setAccessibleName(accessibleName);
     return box;
 }
 
-QLabel* Note(QWidget* parent, const char* name, const char* text) {
+QLabel* Note(QWidget* parent, const char* name, const QString& text) {
     QLabel* label = MakeLabel(parent, name, text);
     label->setWordWrap(true);
     return label;
@@ -44,11 +44,12 @@ QLabel* Note(QWidget* parent, const char* name, const char* text) {
 } // namespace
 
 PrintControlWindow::PrintControlWindow(AppContext& context, QWidget* parent)
-    : ChildWindow(context, WindowId::Form15, QStringLiteral("Print Forms Control"), parent) {
+    : ChildWindow(context, WindowId::Form15, tr("Print Forms Control"), parent) {
     BuildControls();
     // Wide and high enough for the longest status ("... resolution: Loan Anniversaries only")
-    // and the notes in the system's font.
-    PlaceInTwips(500, 400, 9000, 4900);
+    // and the notes in the system's font: as wide as the main window's client area, since the
+    // statuses run longer in French.
+    PlaceInTwips(50, 400, 9400, 4900);
 
     BusyPointer busy(services_);
     schedule_ = RunAndWriteSchedule(session_.Inputs(), session_.folder, services_).schedule;
@@ -57,43 +58,43 @@ PrintControlWindow::PrintControlWindow(AppContext& context, QWidget* parent)
 }
 
 void PrintControlWindow::BuildControls() {
-    Check3 = MakeCheck(this, "Check3", "Summary");
-    Check2 = MakeCheck(this, "Check2", "Payment Changes");
-    Check1 = MakeCheck(this, "Check1", "Schedule");
-    Text1 = StatusBox(this, "Text1", "Summary status");
-    Text2 = StatusBox(this, "Text2", "Payment Changes status");
-    Text3 = StatusBox(this, "Text3", "Schedule status");
-    Text4 = StatusBox(this, "Text4", "Total pages to print:");
+    Check3 = MakeCheck(this, "Check3", tr("Summary"));
+    Check2 = MakeCheck(this, "Check2", tr("Payment Changes"));
+    Check1 = MakeCheck(this, "Check1", tr("Schedule"));
+    Text1 = StatusBox(this, "Text1", tr("Summary status"));
+    Text2 = StatusBox(this, "Text2", tr("Payment Changes status"));
+    Text3 = StatusBox(this, "Text3", tr("Schedule status"));
+    Text4 = StatusBox(this, "Text4", tr("Total pages to print:"));
     Text4->setMaximumWidth(80);
-    Command3 = MakeButton(this, "Command3", "Print");
-    Command1 = MakeButton(this, "Command1", "Close");
-    Command4 = MakeButton(this, "Command4", "Printer Setup");
+    Command3 = MakeButton(this, "Command3", tr("Print"));
+    Command1 = MakeButton(this, "Command1", tr("Close"));
+    Command4 = MakeButton(this, "Command4", tr("Printer Setup"));
 
     auto* grid = new QGridLayout(this);
     int row = 0;
-    grid->addWidget(MakeLabel(this, "Label1", "Print the Checked Forms:"), row, 0);
-    grid->addWidget(MakeLabel(this, "Label2", "Status:"), row++, 1);
+    grid->addWidget(MakeLabel(this, "Label1", tr("Print the Checked Forms:")), row, 0);
+    grid->addWidget(MakeLabel(this, "Label2", tr("Status:")), row++, 1);
     for (auto [check, status] : {std::pair{Check3, Text1}, {Check2, Text2}, {Check1, Text3}}) {
         grid->addWidget(check, row, 0);
         grid->addWidget(status, row++, 1);
     }
     auto* total = new QHBoxLayout;
-    total->addWidget(MakeLabel(this, "Label3", "Total pages to print:"));
+    total->addWidget(MakeLabel(this, "Label3", tr("Total pages to print:")));
     total->addWidget(Text4);
     total->addStretch(1);
     grid->addLayout(total, row++, 1);
-    grid->addWidget(MakeLabel(this, "Label4", "Notes:"), row++, 0);
+    grid->addWidget(MakeLabel(this, "Label4", tr("Notes:")), row++, 0);
     grid->addWidget(Note(this, "Label5",
-                         "All forms that have enough data to be printed are enabled.  Use the "
-                         "check boxes to choose the forms you want to print."),
+                         tr("All forms that have enough data to be printed are enabled.  Use the "
+                            "check boxes to choose the forms you want to print.")),
                     row++, 0, 1, 2);
     grid->addWidget(Note(this, "Label6",
-                         "- Refinance studies and graphs can be printed only from their own "
-                         "screens"),
+                         tr("- Refinance studies and graphs can be printed only from their own "
+                            "screens")),
                     row++, 0, 1, 2);
     grid->addWidget(Note(this, "Label7",
-                         "- Schedule is printed with the option selected on the Schedule form "
-                         "(i.e. All     Payments. Year Ends Only or Loan Anniversaries only)"),
+                         tr("- Schedule is printed with the option selected on the Schedule form "
+                            "(i.e. All     Payments. Year Ends Only or Loan Anniversaries only)")),
                     row++, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Command3);
@@ -122,8 +123,10 @@ void PrintControlWindow::CountPagesNow() {
     Put(Text2, counts.changesText);
     Put(Text3, counts.scheduleText);
     Put(Text4, counts.totalText);
-    for (QLineEdit* box : {Text1, Text2, Text3, Text4})
-        box->setCursorPosition(0); // a text too long for its box shows its beginning
+    for (QLineEdit* box : {Text1, Text2, Text3, Text4}) {
+        box->setCursorPosition(0);    // a text too long for its box shows its beginning
+        box->setToolTip(box->text()); // and the whole of it under the pointer
+    }
 }
 
 void PrintControlWindow::CheckClick() { CountPagesNow(); }
@@ -134,8 +137,9 @@ void PrintControlWindow::Command3Click() {
                               Check1->isChecked()};
     if (!choice.summary && !choice.changes && !choice.schedule) {
         services_.Beep();
-        services_.Tell("Mortgage Print Warning...",
-                       "There is nothing to print.  Tick the forms you want to print.");
+        services_.Tell(
+            tr("Mortgage Print Warning...").toStdString(),
+            tr("There is nothing to print.  Tick the forms you want to print.").toStdString());
         return;
     }
     PrintOut out;
@@ -149,7 +153,8 @@ void PrintControlWindow::Command3Click() {
             choice);
     }
     // A cancelled print dialog leaves the window up for another try.
-    if (PrintOrRefuse(services_, "Hearthline Report", out) == PrintResult::Printed)
+    if (PrintOrRefuse(services_, tr("Hearthline Report").toStdString(), out) ==
+        PrintResult::Printed)
         Unload();
 }
 

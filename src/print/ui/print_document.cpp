@@ -1,6 +1,7 @@
 // The one way a window's pages reach a printer.
 #include "print/ui/print_document.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 #include "print/qt/page_renderer.h"
@@ -25,9 +26,13 @@ class PrintOutPictures : public PictureSource {
 
 } // namespace
 
+std::string PrintText(const std::string& text) {
+    return QCoreApplication::translate("PrintOut", text.c_str()).toStdString();
+}
+
 PrintResult PrintOrRefuse(Services& services, const std::string& name, const PrintOut& out) {
     if (out.refusal) {
-        services.Tell(out.refusal->title, out.refusal->text);
+        services.Tell(PrintText(out.refusal->title), PrintText(out.refusal->text));
         return PrintResult::Cancelled;
     }
     const PrintOutPictures pictures(out);
@@ -37,7 +42,7 @@ PrintResult PrintOrRefuse(Services& services, const std::string& name, const Pri
     });
     if (result == PrintResult::Failed) {
         services.Beep();
-        services.Tell(kPrintFailedTitle, kPrintFailedText);
+        services.Tell(PrintText(kPrintFailedTitle), PrintText(kPrintFailedText));
     }
     return result;
 }

@@ -14,8 +14,14 @@ namespace hl {
 PrintResult PrintOrRefuse(Services& services, const std::string& name, const PrintOut& out);
 
 /// Shown when the printer could not take the document.
-inline constexpr const char* kPrintFailedTitle = "Mtge Print Error Trap";
-inline constexpr const char* kPrintFailedText =
-    "Error - the printer could not print this document.  Check the printer and try again.";
+inline constexpr const char* kPrintFailedTitle =
+    QT_TRANSLATE_NOOP("PrintOut", "Mtge Print Error Trap");
+inline constexpr const char* kPrintFailedText = QT_TRANSLATE_NOOP(
+    "PrintOut",
+    "Error - the printer could not print this document.  Check the printer and try again.");
+
+/// A text of the print messages (kPrintFailedText, the refusals of print_out.h) in the user's
+/// language; a text it does not know (one a window made up) stays as it is.
+std::string PrintText(const std::string& text);
 
 } // namespace hl

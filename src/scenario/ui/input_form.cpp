@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "core/format.h"
+#include "core/translate.h"
 #include "engine/scenario.h"
 #include "platform/twips.h"
 #include "scenario/ui/payment_changes_window.h"
@@ -27,11 +28,15 @@ namespace {
 constexpr int kCommentLimit = kMaxCommentCharacters;
 
 // The study file keeps the comment between double quotes, where a quote would end it early.
-constexpr const char* kCommentQuote =
-    "Error, a comment cannot hold a double quote (\").  The study file keeps the comment "
-    "between double quotes.\r\rPlease use an apostrophe (') instead.";
+constexpr const char* kCommentQuote = QT_TRANSLATE_NOOP(
+    "hl::InputForm", "Error, a comment cannot hold a double quote (\").  The study file keeps the "
+                     "comment between double quotes.\r\rPlease use an apostrophe (') instead.");
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// The input rules' constant titles and texts (scenario/input_rules.h), which the command line
+// shares, in the program's language.
+std::string RuleText(const char* text) { return TrText("Scenario Messages", text); }
 
 // Shows a value from its first character: a value wider than its box is cut at the end, not at
 // the start.
@@ -60,9 +65,9 @@ class WrapButton : public QPushButton {
     }
 };
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* caption,
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption,
                   Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter) {
-    auto* label = new QLabel(QString::fromLatin1(caption), parent);
+    auto* label = new QLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(alignment);
     return label;
@@ -89,7 +94,7 @@ QLineEdit* MakeDisplayBox(QWidget* parent, const char* name) {
 } // namespace
 
 InputForm::InputForm(AppContext& context, QWidget* parent)
-    : ChildWindow(context, WindowId::Form2, QStringLiteral("Input Profile"), parent) {
+    : ChildWindow(context, WindowId::Form2, tr("Input Profile"), parent) {
     BuildControls();
     PlaceControls();
     ShowForDebugLevel();
@@ -101,35 +106,37 @@ void InputForm::BuildControls() {
     // The layout is in twips, drawn for an 8-point sans-serif: with the desktop's larger default
     // font the captions and the values would no longer fit their places.
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
-    Label7 = MakeLabel(this, "Label7", "   Mortgage Data Input   ", Qt::AlignCenter);
-    Label1 = MakeLabel(this, "Label1", "Mortgage Amount:");
+    Label7 = MakeLabel(this, "Label7", tr("   Mortgage Data Input   "), Qt::AlignCenter);
+    Label1 = MakeLabel(this, "Label1", tr("Mortgage Amount:"));
     Text1 = MakeBox(this, "Text1");
-    Label2 = MakeLabel(this, "Label2", "Int. Rate (eg. 11.5):");
+    Label2 = MakeLabel(this, "Label2", tr("Int. Rate (eg. 11.5):"));
     Text2 = MakeBox(this, "Text2");
-    Label3 = MakeLabel(this, "Label3", "Am. Period (years):");
+    Label3 = MakeLabel(this, "Label3", tr("Am. Period (years):"));
     Text3 = MakeBox(this, "Text3");
-    Label4 = MakeLabel(this, "Label4", "Length of Loan (years):");
+    Label4 = MakeLabel(this, "Label4", tr("Length of Loan (years):"));
     Text4 = MakeBox(this, "Text4");
-    Label5 = MakeLabel(this, "Label5", "Start Date (eg. Jan 1 93):");
+    Label5 = MakeLabel(this, "Label5", tr("Start Date (eg. Jan 1 93):"));
     Text5 = MakeBox(this, "Text5");
-    Label6 = MakeLabel(this, "Label6", "Payment Frequency:");
+    Label6 = MakeLabel(this, "Label6", tr("Payment Frequency:"));
     Combo1 = new GuardedCombo(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     for (int code = kMonthly; code <= kEveryTwoWeeks; ++code)
-        Combo1->addItem(QString::fromLatin1(FrequencyName(code)));
+        Combo1->addItem(QString::fromStdString(FrequencyCaption(code)));
 
-    Command2 = new WrapButton(QStringLiteral("Enter / View Payment Changes"), this);
+    Command2 = new WrapButton(tr("Enter / View Payment Changes"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
-    Label11 = MakeLabel(this, "Label11", "There are payment changes scheduled for this scenario",
-                        Qt::AlignLeft | Qt::AlignVCenter);
-    Label8 = MakeLabel(this, "Label8", "Comment (optional): (60 chars max)");
+    Label11 =
+        MakeLabel(this, "Label11", tr("There are payment changes scheduled for this scenario"),
+                  Qt::AlignLeft | Qt::AlignVCenter);
+    Label8 = MakeLabel(this, "Label8", tr("Comment (optional): (60 chars max)"));
     Label8->setWordWrap(true);
     Text6 = MakeBox(this, "Text6");
 
     Label13 = MakeLabel(this, "Label13",
-                        "Note:  This form is designed to input a mortgage scenario to be printed "
-                        "or studied.  It is not intended to accomodate frequent changes or to be "
-                        "used for What-If studies.  There are specific forms for those functions.",
+                        tr("Note:  This form is designed to input a mortgage scenario to be "
+                           "printed or studied.  It is not intended to accomodate frequent changes "
+                           "or to be used for What-If studies.  There are specific forms for "
+                           "those functions."),
                         Qt::AlignLeft | Qt::AlignTop);
     Label13->setWordWrap(true);
 
@@ -140,16 +147,16 @@ void InputForm::BuildControls() {
     Shape2->setAttribute(Qt::WA_TransparentForMouseEvents);
     // The caption sits on the frame's top line and hides it behind its text.
     Label12 =
-        MakeLabel(this, "Label12", "  Calculated values:  ", Qt::AlignLeft | Qt::AlignVCenter);
+        MakeLabel(this, "Label12", tr("  Calculated values:  "), Qt::AlignLeft | Qt::AlignVCenter);
     Label12->setAutoFillBackground(true);
-    Label9 = MakeLabel(this, "Label9", "Interest Rate Factor:");
+    Label9 = MakeLabel(this, "Label9", tr("Interest Rate Factor:"));
     Text7 = MakeDisplayBox(this, "Text7");
-    Label10 = MakeLabel(this, "Label10", "Calculated Payment:");
+    Label10 = MakeLabel(this, "Label10", tr("Calculated Payment:"));
     Text8 = MakeDisplayBox(this, "Text8");
 
-    Command3 = new QPushButton(QStringLiteral("Flash Load"), this);
+    Command3 = new QPushButton(tr("Flash Load"), this);
     Command3->setObjectName(QStringLiteral("Command3"));
-    Command1 = new QPushButton(QStringLiteral("Quit"), this);
+    Command1 = new QPushButton(tr("Quit"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
 
     // A screen reader names each box after its caption.
@@ -293,7 +300,7 @@ void InputForm::Recalculate() {
     Scenario& s = session_.scenario;
     if (const std::optional<DayNumber> moved = TwiceAMonthStart(s.start, s.frequency)) {
         services_.Beep();
-        services_.Tell(kInputViolationTitle, TwiceAMonthText());
+        services_.Tell(RuleText(kInputViolationTitle), TwiceAMonthText());
         s.start = *moved;
         Show(Text5, FormatDate(s.start, "mmm d, yyyy"));
         Text5->setFocus(Qt::OtherFocusReason);
@@ -337,12 +344,12 @@ void InputForm::CheckNumericBox(NumericField field, QLineEdit* box) {
         Show(box, reading.text);
         if (field == NumericField::Term && TermExceedsAmortization(session_.scenario)) {
             services_.Beep();
-            services_.Tell(kInputViolationTitle, kTermAboveAmortizationText);
+            services_.Tell(RuleText(kInputViolationTitle), RuleText(kTermAboveAmortizationText));
             box->setFocus(Qt::OtherFocusReason);
         }
     } else if (reading.outcome == Reading::Invalid) {
         services_.Beep();
-        if (services_.Ask(kInputErrorTitle, reading.message, MessageButtons::YesNo) ==
+        if (services_.Ask(RuleText(kInputErrorTitle), reading.message, MessageButtons::YesNo) ==
             MessageAnswer::Yes) {
             events_.ReturnFocus(box);
             // A length of loan being corrected is not worked with until it is valid.
@@ -399,7 +406,7 @@ void InputForm::Text5LostFocus() {
         s.start = 0;
     } else {
         services_.Beep();
-        if (services_.Ask(kInputErrorTitle, reading.message, MessageButtons::YesNo) ==
+        if (services_.Ask(RuleText(kInputErrorTitle), reading.message, MessageButtons::YesNo) ==
             MessageAnswer::Yes) {
             events_.ReturnFocus(Text5);
         } else {
@@ -420,15 +427,15 @@ void InputForm::Text6LostFocus() {
 void InputForm::Text6PasteRefused(const QString& inserted) {
     services_.Beep();
     if (inserted.contains(QLatin1Char('"')))
-        services_.Tell(kInputViolationTitle, kCommentQuote);
+        services_.Tell(RuleText(kInputViolationTitle), tr(kCommentQuote).toStdString());
 }
 
 bool InputForm::TimeFrameEditing() {
     MarkChanged();
     if (session_.changes.Count() == 0)
         return true;
-    if (services_.Ask(kConfirmDeletionTitle, ConfirmDeletionText(), MessageButtons::YesNoCancel) ==
-        MessageAnswer::Yes) {
+    if (services_.Ask(RuleText(kConfirmDeletionTitle), ConfirmDeletionText(),
+                      MessageButtons::YesNoCancel) == MessageAnswer::Yes) {
         session_.ClearChanges();
         Recalculate();
         return true;
@@ -443,8 +450,8 @@ void InputForm::RefuseFocus() {
 }
 
 void InputForm::ApplyFrequencyCaption() {
-    if (const std::optional<Frequency> code =
-            FrequencyFromCaption(Combo1->currentText().toStdString()))
+    // By its place in the list: the caption is in the user's language.
+    if (const std::optional<Frequency> code = FrequencyFromCode(Combo1->currentIndex() + kMonthly))
         session_.scenario.frequency = *code;
 }
 
@@ -483,7 +490,8 @@ void InputForm::FormClick() {
     // The summary needs a whole scenario, as View > Summary checks: never a summary of zeros.
     if (!IsComplete(session_.scenario)) {
         services_.Beep();
-        services_.Tell("Mtge Error Trap", "Error - Input data is incomplete");
+        services_.Tell(tr("Mtge Error Trap").toStdString(),
+                       tr("Error - Input data is incomplete").toStdString());
         return;
     }
     host_.ShowChild(WindowId::Form3);
@@ -525,7 +533,7 @@ bool InputForm::Text6KeyPress(const QKeyEvent& key) {
     }
     if (key.text() == QStringLiteral("\"")) {
         services_.Beep();
-        services_.Tell(kInputViolationTitle, kCommentQuote);
+        services_.Tell(RuleText(kInputViolationTitle), tr(kCommentQuote).toStdString());
         return true;
     }
     return false; // Enter moves on

@@ -14,25 +14,24 @@
 namespace hl {
 
 PaymentChangesViewer::PaymentChangesViewer(AppContext& context, QWidget* parent)
-    : ChildWindow(context, WindowId::Form13, QStringLiteral("View Payment Changes - Scenario One"),
-                  parent) {
+    : ChildWindow(context, WindowId::Form13, tr("View Payment Changes - Scenario One"), parent) {
     PlaceInTwips(200, 400, 5000, 3528);
-    auto label = [this](const char* name, const char* caption) {
-        auto* lbl = new QLabel(QString::fromLatin1(caption), this);
+    auto label = [this](const char* name, const QString& caption) {
+        auto* lbl = new QLabel(caption, this);
         lbl->setObjectName(QString::fromLatin1(name));
         lbl->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         lbl->setWordWrap(true);
         return lbl;
     };
-    Label1 = label("Label1", "Date");
-    Label2 = label("Label2", "Payment Change");
-    Label3 = label("Label3", "Lump Payment");
+    Label1 = label("Label1", tr("Date"));
+    Label2 = label("Label2", tr("Payment Change"));
+    Label3 = label("Label3", tr("Lump Payment"));
 
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setSelectionMode(QAbstractItemView::NoSelection);
 
-    Command1 = new QPushButton(QStringLiteral("Close"), this);
+    Command1 = new QPushButton(tr("Close"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     connect(Command1, &QPushButton::clicked, this, &PaymentChangesViewer::Command1Click);
 
@@ -49,7 +48,9 @@ void PaymentChangesViewer::LayOutControls() {
     const int listTop = Twips(120) + captionHeight + 2;
     const int width = Twips(4700);
     const int buttonHeight = std::max(Twips(420), Command1->sizeHint().height());
-    const int buttonTop = Twips(3528 - 120) - buttonHeight;
+    // From the window's own height: inside the main window the frame's caption and borders take
+    // part of the 3528 twips asked for.
+    const int buttonTop = height() - Twips(120) - buttonHeight;
     List1->setGeometry(left, listTop, width, buttonTop - Twips(120) - listTop);
     Command1->setGeometry(left + (width - Twips(1200)) / 2, buttonTop, Twips(1200), buttonHeight);
 
@@ -61,6 +62,11 @@ void PaymentChangesViewer::LayOutControls() {
     Label1->setGeometry(text, top, change - text - 4, captionHeight);
     Label2->setGeometry(change, top, lump - change - 4, captionHeight);
     Label3->setGeometry(lump, top, left + width - lump, captionHeight);
+}
+
+void PaymentChangesViewer::resizeEvent(QResizeEvent* event) {
+    ChildWindow::resizeEvent(event);
+    LayOutControls();
 }
 
 void PaymentChangesViewer::List(const std::vector<PaymentChange>& entries) {

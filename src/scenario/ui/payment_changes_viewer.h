@@ -24,7 +24,11 @@ class PaymentChangesViewer : public ChildWindow {
     /// question): the list shows the table as it now is.
     void StudyChanged() override;
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
+    /// Places the controls in the window's present size.
     void LayOutControls();
     void LoadParkedChanges();
     void List(const std::vector<PaymentChange>& entries);

@@ -18,7 +18,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/day_number.h"
 #include "core/format.h"
+#include "core/translate.h"
 #include "platform/twips.h"
 #include "print/reports.h"
 #include "scenario/ui/input_form.h"
@@ -28,29 +30,38 @@
 namespace hl {
 namespace {
 
-constexpr const char* kDeleteQuestion =
-    "All payment changes and lump payments will be erased.  Do you want to do this ?";
-constexpr const char* kDeleteTitle = "Warning - Confirm Data Deletion";
-constexpr const char* kHintTitle = "Payment Changes Hint Box";
+// The messages of the window, shown through tr().
+constexpr const char* kDeleteQuestion = QT_TRANSLATE_NOOP(
+    "hl::PaymentChangesWindow",
+    "All payment changes and lump payments will be erased.  Do you want to do this ?");
+constexpr const char* kDeleteTitle =
+    QT_TRANSLATE_NOOP("hl::PaymentChangesWindow", "Warning - Confirm Data Deletion");
+constexpr const char* kHintTitle =
+    QT_TRANSLATE_NOOP("hl::PaymentChangesWindow", "Payment Changes Hint Box");
 constexpr const char* kHintText =
-    "This form presents a table of all your scheduled payments.  You can\r"
-    "enter changes to your payment and/or lump payments here.\r\r"
-    "IMPORTANT !!\r\r"
-    "To match most banks, any change to a payment is applied BEFORE the regular\r"
-    "payment is processed where any lump payment is deducted AFTER the regular\r"
-    "payment is processed.";
-constexpr const char* kViolationTitle = "Mortgage Input Violation";
+    QT_TRANSLATE_NOOP("hl::PaymentChangesWindow",
+                      "This form presents a table of all your scheduled payments.  You can\r"
+                      "enter changes to your payment and/or lump payments here.\r\r"
+                      "IMPORTANT !!\r\r"
+                      "To match most banks, any change to a payment is applied BEFORE the regular\r"
+                      "payment is processed where any lump payment is deducted AFTER the regular\r"
+                      "payment is processed.");
+constexpr const char* kViolationTitle =
+    QT_TRANSLATE_NOOP("hl::PaymentChangesWindow", "Mortgage Input Violation");
 
 bool IsEnter(const QKeyEvent& key) {
     return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
 }
 
 std::string RefusalText(int number, DayNumber date) {
-    return "Error, the table of payment changes is full: it holds no more than " +
-           std::to_string(PaymentChanges::kMaxEntries) + " payments with a change or a lump " +
-           "payment.\rThe value entered for payment " + std::to_string(number) + " (" +
-           FormatDate(date, "mmm d yyyy") + ") has been cleared.\r\r" +
-           "Clear the values of another payment first to make room for this one.";
+    return QCoreApplication::translate(
+               "hl::PaymentChangesWindow",
+               "Error, the table of payment changes is full: it holds no more than %1 payments "
+               "with a change or a lump payment.\rThe value entered for payment %2 (%3) has been "
+               "cleared.\r\rClear the values of another payment first to make room for this one.")
+        .arg(QString::number(PaymentChanges::kMaxEntries), QString::number(number),
+             QString::fromStdString(FormatDate(date, "mmm d yyyy")))
+        .toStdString();
 }
 
 } // namespace
@@ -82,7 +93,8 @@ QVariant PaymentGridModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || section < 0 || section >= kPaymentColumns)
         return {};
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(kPaymentCaptions[static_cast<std::size_t>(section)]);
+        return QString::fromStdString(
+            TrText("Payment Changes Grid", kPaymentCaptions[static_cast<std::size_t>(section)]));
     // The header paints with these flags as given, so a long caption wraps onto a second line.
     if (role == Qt::TextAlignmentRole)
         return int{Qt::AlignCenter | Qt::TextWordWrap};
@@ -96,27 +108,27 @@ void PaymentGridModel::ColumnsChanged(int firstColumn, int lastColumn) {
 }
 
 PaymentChangesWindow::PaymentChangesWindow(AppContext& context, QWidget* parent)
-    : ChildWindow(context, WindowId::Form4,
-                  QStringLiteral("Enter Changes to Payment and/or Lump Payments"), parent) {
+    : ChildWindow(context, WindowId::Form4, tr("Enter Changes to Payment and/or Lump Payments"),
+                  parent) {
     PlaceInTwips(50, 50, 9200, 5400);
 
-    auto label = [this](const char* name, const char* caption) {
-        auto* lbl = new QLabel(QString::fromLatin1(caption), this);
+    auto label = [this](const char* name, const QString& caption) {
+        auto* lbl = new QLabel(caption, this);
         lbl->setObjectName(QString::fromLatin1(name));
         return lbl;
     };
-    auto button = [this](const char* name, const char* caption) {
-        auto* btn = new QPushButton(QString::fromLatin1(caption), this);
+    auto button = [this](const char* name, const QString& caption) {
+        auto* btn = new QPushButton(caption, this);
         btn->setObjectName(QString::fromLatin1(name));
         return btn;
     };
 
-    Label5 = label("Label5", "Changes to Payment AND Lump Payments");
+    Label5 = label("Label5", tr("Changes to Payment AND Lump Payments"));
     QFont titleFont = Label5->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.25);
     Label5->setFont(titleFont);
-    Label3 = label("Label3", "Enter changes in this table:");
+    Label3 = label("Label3", tr("Enter changes in this table:"));
 
     Grid1 = new QTableView(this);
     Grid1->setObjectName(QStringLiteral("Grid1"));
@@ -153,7 +165,8 @@ PaymentChangesWindow::PaymentChangesWindow(AppContext& context, QWidget* parent)
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     // The cell editor is named after the column of the cell it edits (StartEdit).
-    NameAfterCaption(Text1, QString::fromLatin1(kPaymentCaptions[kPayDateColumn]));
+    NameAfterCaption(
+        Text1, model_->headerData(kPayDateColumn, Qt::Horizontal, Qt::DisplayRole).toString());
     Text1->setFrame(false);
     Text1->setContextMenuPolicy(Qt::NoContextMenu);
     Text1->hide();
@@ -163,13 +176,14 @@ PaymentChangesWindow::PaymentChangesWindow(AppContext& context, QWidget* parent)
     // A menu or another window taking the focus leaves the edit open, as it leaves the box.
     events_.OnLostFocus(Text1, [this] { Text1LostFocus(); });
 
-    Label2 = label("Label2", "Press [RETURN] to end this edit");
+    Label2 = label("Label2", tr("Press [RETURN] to end this edit"));
     QPalette red = Label2->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     Label2->setPalette(red);
-    Label1 = label("Label1", "To Edit:  Select cell with mouse and enter numbers  OR");
-    Label6 = label("Label6", "                Use mouse and double click a cell");
-    Label4 = label("Label4", "Summary of changes in the Table at left (for reference, read-only)");
+    Label1 = label("Label1", tr("To Edit:  Select cell with mouse and enter numbers  OR"));
+    Label6 = label("Label6", tr("                Use mouse and double click a cell"));
+    Label4 =
+        label("Label4", tr("Summary of changes in the Table at left (for reference, read-only)"));
     Label4->setWordWrap(true);
 
     List1 = new QListWidget(this);
@@ -177,9 +191,9 @@ PaymentChangesWindow::PaymentChangesWindow(AppContext& context, QWidget* parent)
     List1->setSelectionMode(QAbstractItemView::NoSelection);
     List1->setFocusPolicy(Qt::NoFocus);
 
-    Command2 = button("Command2", "Delete All Data");
-    Command3 = button("Command3", "Info - read me");
-    Command1 = button("Command1", "Close");
+    Command2 = button("Command2", tr("Delete All Data"));
+    Command3 = button("Command3", tr("Info - read me"));
+    Command1 = button("Command1", tr("Close"));
     connect(Command1, &QPushButton::clicked, this, &PaymentChangesWindow::Command1Click);
     connect(Command2, &QPushButton::clicked, this, &PaymentChangesWindow::Command2Click);
     connect(Command3, &QPushButton::clicked, this, &PaymentChangesWindow::Command3Click);
@@ -208,16 +222,21 @@ void PaymentChangesWindow::LayOutControls() {
         return width;
     };
     QStringList dates;
-    for (const char* month :
-         {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"})
-        dates << QString::fromLatin1(month) + QStringLiteral(" 30 00");
-    columnWidths_ = {
-        fit(585, {QStringLiteral("0000")}, {QStringLiteral("Pay"), QStringLiteral("Num")}),
-        fit(575 + 370, dates, {QStringLiteral("Date of"), QStringLiteral("Payment")}),
-        fit(575 + 370, {QStringLiteral("99999.00")},
-            {QStringLiteral("Change to"), QStringLiteral("Payment")}),
-        fit(575 + 370, {QStringLiteral("99999.00")},
-            {QStringLiteral("Lump"), QStringLiteral("Payment")})};
+    for (int month = 1; month <= 12; ++month)
+        dates << QString::fromStdString(
+            PaymentDateText(DayFromCivil(2000, month, 30 - (month == 2))));
+    // A caption wraps between its words: each word of it fits the column, and the English
+    // captions keep the pairs of words they were drawn with on one line.
+    auto words = [this](int column, QStringList lines) {
+        const QString caption =
+            model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        return lines << caption.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    };
+    columnWidths_ = {fit(585, {QStringLiteral("0000")}, words(kPayNumberColumn, {})),
+                     fit(575 + 370, dates, words(kPayDateColumn, {QStringLiteral("Date of")})),
+                     fit(575 + 370, {QStringLiteral("99999.00")},
+                         words(kChangeColumn, {QStringLiteral("Change to")})),
+                     fit(575 + 370, {QStringLiteral("99999.00")}, words(kLumpColumn, {}))};
     ApplyColumnWidths();
 
     Grid1->verticalHeader()->setDefaultSectionSize(std::max(Twips(240), cells.height() + 4));
@@ -237,8 +256,10 @@ void PaymentChangesWindow::LayOutControls() {
                         QFontMetrics(Label5->font()).lineSpacing() + 4);
     Label3->setGeometry(left, Twips(720) - line - 2, gridWidth, line);
     int y = Grid1->geometry().bottom() + 1 + Twips(60);
+    // As wide as the grid and the summary side together: the window's frame takes its borders
+    // out of the 9200 twips.
     for (QLabel* lbl : {Label2, Label1, Label6}) {
-        lbl->setGeometry(left, y, Twips(9200) - 2 * left, line);
+        lbl->setGeometry(left, y, Twips(9200 - 140) - left, line);
         y += line + (lbl == Label2 ? Twips(60) : 0);
     }
 
@@ -252,12 +273,13 @@ void PaymentChangesWindow::LayOutControls() {
     const int buttonHeight = std::max(Twips(450), Command1->sizeHint().height());
     const int buttonTop = Twips(3852) - buttonHeight;
     List1->setGeometry(side, listTop, sideWidth, buttonTop - Twips(200) - listTop);
-    // The three buttons share the width beside the list, each at least as wide as its caption.
-    const int gap = Twips(120);
+    // The three buttons share the width beside the list, each at least as wide as its caption:
+    // longer captions (another language) narrow the gaps between them first.
     const QList<QPushButton*> buttons{Command2, Command3, Command1};
     int natural = 0;
     for (QPushButton* btn : buttons)
         natural += btn->sizeHint().width();
+    const int gap = std::clamp((sideWidth - natural) / 2, Twips(45), Twips(120));
     const int spare = (sideWidth - 2 * gap - natural) / 3;
     int x = side;
     for (QPushButton* btn : buttons) {
@@ -404,7 +426,8 @@ void PaymentChangesWindow::Text1LostFocus() {
         FillSummary();
     if (refused) {
         services_.Beep();
-        services_.Tell(kViolationTitle, RefusalText(editRow_ + 1, grid_.Date(editRow_)));
+        services_.Tell(tr(kViolationTitle).toStdString(),
+                       RefusalText(editRow_ + 1, grid_.Date(editRow_)));
     }
 }
 
@@ -444,7 +467,8 @@ PrintOut PaymentChangesWindow::PrintForm() const {
     const bool gridShown = prepared_ && Calendar() == preparedCalendar_;
     const PaymentChanges shown = gridShown ? grid_.Store() : Table();
     if (shown.Count() == 0)
-        return PrintOut::Refused(kNoChangesTitle, kNoChangesText);
+        return PrintOut::Refused(TrText("Scenario Reports", kNoChangesTitle),
+                                 TrText("Scenario Reports", kNoChangesText));
     return PrintOut::Printed(
         ChangesReport(session_.scenario, shown, 1, ChangePages(shown.Count())));
 }
@@ -453,7 +477,8 @@ void PaymentChangesWindow::Command1Click() { Unload(); }
 
 void PaymentChangesWindow::Command2Click() {
     const MessageAnswer answer =
-        services_.Ask(kDeleteTitle, kDeleteQuestion, MessageButtons::YesNoCancel);
+        services_.Ask(tr(kDeleteTitle).toStdString(), tr(kDeleteQuestion).toStdString(),
+                      MessageButtons::YesNoCancel);
     if (answer != MessageAnswer::Yes) {
         // Back to the front: the frame the main window gives this window, or the window itself.
         if (QWidget* frame = parentWidget())
@@ -480,7 +505,9 @@ void PaymentChangesWindow::StudyChanged() {
         Fill();
 }
 
-void PaymentChangesWindow::Command3Click() { services_.Tell(kHintTitle, kHintText); }
+void PaymentChangesWindow::Command3Click() {
+    services_.Tell(tr(kHintTitle).toStdString(), tr(kHintText).toStdString());
+}
 
 void PaymentChangesWindow::Unloading() {
     Text1LostFocus(); // a value still in the edit box is kept

@@ -19,6 +19,7 @@
 #include "platform/twips.h"
 #include "scenario/ui/input_form.h"
 #include "scenario/ui/payment_changes_window.h"
+#include "support/pseudo_translator.h"
 #include "support/standard_scenario.h"
 #include "support/wheel_event.h"
 #include "support/widget_lookup.h"
@@ -114,6 +115,7 @@ class InputFormTest : public QObject {
     void twiceAMonthStart_data();
     void twiceAMonthStart();
     void choosingTwiceAMonthMovesTheStart();
+    void translatedFrequenciesKeepTheirCodes();
 
     void timeFrameGuard_data();
     void timeFrameGuard();
@@ -627,6 +629,21 @@ void InputFormTest::choosingTwiceAMonthMovesTheStart() {
     QCOMPARE(Text(f.Box("Text5")), std::string("Mar 15, 1997"));
     QCOMPARE(f.bed.services.MessageTexts().size(), std::size_t(1));
     QCOMPARE(f.Focused(), f.Box("Text5"));
+}
+
+void InputFormTest::translatedFrequenciesKeepTheirCodes() {
+    // The list shows the frequencies in the user's language: the choice is read by its place.
+    const hl::test::PseudoTranslator translation;
+    OpenForm f;
+    QComboBox* combo = f.Combo();
+    const std::int16_t codes[] = {hl::kMonthly, hl::kWeekly, hl::kTwiceAMonth, hl::kEveryTwoWeeks};
+    for (int k = 0; k < 4; ++k) {
+        QCOMPARE(combo->itemText(k), hl::test::PseudoTranslator::Marked(
+                                         QString::fromLatin1(hl::FrequencyName(codes[k]))));
+        combo->setCurrentIndex(k);
+        f.form->Combo1Click();
+        QCOMPARE(f.bed.session.scenario.frequency, codes[k]);
+    }
 }
 
 // ---- the guard of the time frame -----------------------------------------------------------

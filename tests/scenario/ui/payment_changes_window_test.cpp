@@ -17,6 +17,7 @@
 #include "scenario/ui/input_form.h"
 #include "scenario/ui/payment_changes_viewer.h"
 #include "scenario/ui/payment_changes_window.h"
+#include "support/pseudo_translator.h"
 #include "support/standard_scenario.h"
 #include "support/widget_lookup.h"
 #include "support/window_test_bed.h"
@@ -104,6 +105,7 @@ class PaymentChangesWindowTest : public QObject {
     void deleteAllData_data();
     void deleteAllData();
     void infoButtonExplainsWhenChangesApply();
+    void columnsWidenForTranslatedCaptions();
     void closingStoresAPendingEditAndRecalculatesTheInputForm();
     void theEngineAppliesWhatTheGridHolds();
     void aTwoHundredAndFirstEntryIsRefused();
@@ -299,6 +301,28 @@ void PaymentChangesWindowTest::deleteAllData() {
     QCOMPARE(w.bed.services.BusyDepth(), 0);
     w.window->close();
     QCOMPARE(w.bed.session.changes.Count(), erased ? 0 : 2);
+}
+
+void PaymentChangesWindowTest::columnsWidenForTranslatedCaptions() {
+    // Captions with words wider than the English ones: each word fits its column, which the
+    // header then wraps between words, never inside one.
+    const hl::test::PseudoTranslator translation(
+        {{"Pay Num", "Numérotation"},
+         {"Date of Payment", "Échéancier du versement"},
+         {"Change to Payment", "Modification hypothécaire"},
+         {"Lump  Payment", "Versement extraordinaire"}});
+    OpenWindow w;
+    const QHeaderView* header = w.grid->horizontalHeader();
+    const QFontMetrics metrics = header->fontMetrics();
+    for (int column = 0; column < hl::kPaymentColumns; ++column) {
+        const QString caption =
+            w.grid->model()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        QVERIFY2(!caption.contains(QLatin1String("Pay")), qPrintable(caption));
+        for (const QString& word : caption.split(QLatin1Char(' ')))
+            QVERIFY2(w.grid->columnWidth(column) > metrics.horizontalAdvance(word),
+                     qPrintable(
+                         QStringLiteral("%1 in %2 px").arg(word).arg(w.grid->columnWidth(column))));
+    }
 }
 
 void PaymentChangesWindowTest::infoButtonExplainsWhenChangesApply() {
