@@ -7,7 +7,7 @@ namespace hl {
 namespace {
 
 constexpr std::array<const char*, 18> kNames = {
-    "Form2",  "Form3",  "Form4",  "Form5",  "Form6",  "Form7",  "Form8",  "Form9", "Form10",
+    "Form2",  "Form3",  "Form4",  "Form5",  "Form6",  "Form7",  "Form8",  "Form9",  "Form10",
     "Form11", "Form12", "Form13", "Form14", "Form15", "Form16", "Form17", "Form18", "Form19"};
 
 } // namespace
