@@ -2268,11 +2268,11 @@
     </message>
     <message>
         <source>&amp;Lump-sum privilege (% of amount):</source>
-        <translation>Privilège &amp;forfaitaire (% du montant)&#xa0;:</translation>
+        <translation>Privi&amp;lège forfaitaire (% du montant)&#xa0;:</translation>
     </message>
     <message>
         <source>Calendar &amp;year</source>
-        <translation>Année &amp;civile</translation>
+        <translation>Année ci&amp;vile</translation>
     </message>
     <message>
         <source>Calendar year</source>
@@ -2288,11 +2288,11 @@
     </message>
     <message>
         <source>Payment &amp;increase privilege (% of payment):</source>
-        <translation>Privilège d&apos;&amp;augmentation (% du versement)&#xa0;:</translation>
+        <translation>Privilège d&apos;au&amp;gmentation (% du versement)&#xa0;:</translation>
     </message>
     <message>
         <source>Posted rate at si&amp;gning (%):</source>
-        <translation>Taux affiché à la &amp;signature (%)&#xa0;:</translation>
+        <translation>Taux affic&amp;hé à la signature (%)&#xa0;:</translation>
     </message>
     <message>
         <source>Disco&amp;unt received (%):</source>
@@ -2300,19 +2300,19 @@
     </message>
     <message>
         <source>Today&apos;s posted &amp;rate, nearest term (%):</source>
-        <translation>&amp;Taux affiché du jour, terme proche (%)&#xa0;:</translation>
+        <translation>Taux affiché du &amp;jour, terme proche (%)&#xa0;:</translation>
     </message>
     <message>
         <source>Reinvest&amp;ment or discharge fee ($):</source>
-        <translation>Frais de réinvestissement ou de &amp;quittance ($)&#xa0;:</translation>
+        <translation>Frais de réinvestissement ou &amp;quittance ($)&#xa0;:</translation>
     </message>
     <message>
         <source>Cash &amp;back received at signing ($):</source>
-        <translation>Remise en ar&amp;gent reçue à la signature ($)&#xa0;:</translation>
+        <translation>Re&amp;mise en argent reçue à la signature ($)&#xa0;:</translation>
     </message>
     <message>
         <source>Cash back clawed back by &amp;whole months left</source>
-        <translation>Remise récupérée selon les &amp;mois entiers restants</translation>
+        <translation>Remise récupérée selon les mois &amp;entiers restants</translation>
     </message>
     <message>
         <source>Cash back clawed back by whole months left</source>
@@ -2320,7 +2320,7 @@
     </message>
     <message>
         <source>Term l&amp;onger than five years</source>
-        <translation>Terme de plus de ci&amp;nq ans</translation>
+        <translation>Terme de pl&amp;us de cinq ans</translation>
     </message>
     <message>
         <source>Term longer than five years</source>
@@ -2332,11 +2332,11 @@
     </message>
     <message>
         <source>&amp;Discharge date:</source>
-        <translation>&amp;Date de remboursement&#xa0;:</translation>
+        <translation>Date de &amp;remboursement&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Prepayment planned ($):</source>
-        <translation>Remboursement anticipé pré&amp;vu ($)&#xa0;:</translation>
+        <translation>Remboursement an&amp;ticipé prévu ($)&#xa0;:</translation>
     </message>
     <message>
         <source>Balance on the date:</source>
@@ -2372,7 +2372,7 @@
     </message>
     <message>
         <source>Prepayment free of charge on the date:</source>
-        <translation>Remboursement anticipé sans frais à la date&#xa0;:</translation>
+        <translation>Montant remboursable sans frais à la date&#xa0;:</translation>
     </message>
     <message>
         <source>Charge on the prepayment planned:</source>
@@ -3022,7 +3022,7 @@
     </message>
     <message>
         <source>Use &amp;in Estimate</source>
-        <translation>Utiliser dans l&apos;&amp;estimation</translation>
+        <translation>Envo&amp;yer à l&apos;estimation</translation>
     </message>
     <message>
         <source>Close</source>
@@ -3034,11 +3034,11 @@
     </message>
     <message>
         <source>&amp;Price:</source>
-        <translation>&amp;Prix&#xa0;:</translation>
+        <translation>&amp;Prix d&apos;achat&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Down payment:</source>
-        <translation>Mise de fon&amp;ds&#xa0;:</translation>
+        <translation>&amp;Mise de fonds&#xa0;:</translation>
     </message>
     <message>
         <source>Down payment in</source>
@@ -3046,15 +3046,15 @@
     </message>
     <message>
         <source>Pr&amp;ovince:</source>
-        <translation>Pr&amp;ovince&#xa0;:</translation>
+        <translation>Pro&amp;vince&#xa0;:</translation>
     </message>
     <message>
         <source>Cit&amp;y:</source>
-        <translation>&amp;Ville&#xa0;:</translation>
+        <translation>Vi&amp;lle&#xa0;:</translation>
     </message>
     <message>
         <source>A&amp;mortization (years):</source>
-        <translation>Période d&apos;&amp;amortissement (ans)&#xa0;:</translation>
+        <translation>Période d&apos;amo&amp;rtissement (ans)&#xa0;:</translation>
     </message>
     <message>
         <source>Contract &amp;rate (%):</source>
@@ -3062,15 +3062,15 @@
     </message>
     <message>
         <source>Fre&amp;quency:</source>
-        <translation>&amp;Fréquence&#xa0;:</translation>
+        <translation>Fré&amp;quence&#xa0;:</translation>
     </message>
     <message>
         <source>C&amp;losing date (YYYY-MM-DD):</source>
-        <translation>Date de &amp;clôture (AAAA-MM-JJ)&#xa0;:</translation>
+        <translation>Date de clôture (AAAA-MM-&amp;JJ)&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Gross household income a year:</source>
-        <translation>&amp;Revenu brut du ménage par année&#xa0;:</translation>
+        <translation>Revenu &amp;brut du ménage par année&#xa0;:</translation>
     </message>
     <message>
         <source>Property ta&amp;xes a year:</source>
@@ -3078,7 +3078,7 @@
     </message>
     <message>
         <source>Heati&amp;ng a month:</source>
-        <translation>C&amp;hauffage par mois&#xa0;:</translation>
+        <translation>Chauffa&amp;ge par mois&#xa0;:</translation>
     </message>
     <message>
         <source>Condo fees a month:</source>
@@ -3086,11 +3086,11 @@
     </message>
     <message>
         <source>Other de&amp;bt payments a month:</source>
-        <translation>Autres paiements de dettes par &amp;mois&#xa0;:</translation>
+        <translation>Autres paiements de d&amp;ettes par mois&#xa0;:</translation>
     </message>
     <message>
         <source>Transfer tax (&amp;keyed in):</source>
-        <translation>Droits de mutation (&amp;saisis)&#xa0;:</translation>
+        <translation>Droits de mutation (&amp;hors table)&#xa0;:</translation>
     </message>
     <message>
         <source>What it takes</source>

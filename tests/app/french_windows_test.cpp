@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QtTest>
 
+#include <map>
 #include <memory>
 #include <set>
 
@@ -57,6 +58,17 @@ QStringList KeyFaults(const QString& where, const QList<QAction*>& actions, int&
     return faults;
 }
 
+// A caption as it is drawn: the "&" before an access key is not ("&&" is one "&").
+QString Drawn(const QString& caption) {
+    QString drawn;
+    for (qsizetype k = 0; k < caption.size(); ++k) {
+        if (caption[k] == QLatin1Char('&') && k + 1 < caption.size())
+            ++k;
+        drawn += caption[k];
+    }
+    return drawn;
+}
+
 // The captions of `window` that its place cuts: "Label5: 130 px for 152".
 QStringList CutCaptions(const QWidget& window) {
     QStringList cut;
@@ -80,7 +92,9 @@ QStringList CutCaptions(const QWidget& window) {
             const int needed = label->heightForWidth(label->width());
             check(label, label->text(), needed, needed <= label->height());
         } else {
-            const int needed = label->fontMetrics().horizontalAdvance(label->text());
+            // A label with a buddy draws its access key underlined, without the "&".
+            const QString text = label->buddy() ? Drawn(label->text()) : label->text();
+            const int needed = label->fontMetrics().horizontalAdvance(text);
             check(label, label->text(), needed, needed <= label->contentsRect().width());
         }
     }
@@ -99,10 +113,10 @@ QStringList CutCaptions(const QWidget& window) {
         // box's stays on one line beside its box.
         const bool oneLine = qobject_cast<const QCheckBox*>(button) != nullptr;
         const int room = button->width() - (oneLine ? 20 : 8);
-        const int wide = metrics.horizontalAdvance(button->text());
+        const QString text = Drawn(button->text());
+        const int wide = metrics.horizontalAdvance(text);
         const int high =
-            metrics.boundingRect(QRect(0, 0, room, 1000), Qt::TextWordWrap, button->text())
-                .height();
+            metrics.boundingRect(QRect(0, 0, room, 1000), Qt::TextWordWrap, text).height();
         check(button, button->text(), wide,
               wide <= room || (!oneLine && high <= button->height() - 4));
     }
@@ -135,6 +149,50 @@ class FrenchWindowsTest : public QObject {
         QCOMPARE(keyed, static_cast<int>(MenuKeys().size()));
     }
 
+    // An access key of a window's own (a box's caption, a button) is Alt and a letter, as the
+    // menu bar's are: a letter both use opens the menu, never the box. In each language every
+    // window's keys differ from one another and from the menu bar's.
+    void windowAccessKeysLeaveTheMenuBarAlone_data() { accessKeysAreDistinctInEachMenu_data(); }
+
+    void windowAccessKeysLeaveTheMenuBarAlone() {
+        QFETCH(bool, french);
+        const ProgramTranslation translation(french ? Language::French : Language::English,
+                                             HL_FRENCH_TRANSLATION);
+        test::Program p;
+        p.CompleteScenario();
+        std::map<QString, QString> bar;
+        for (const QAction* action : p.window->menuBar()->actions())
+            if (const QString key = AccessKey(action->text()); !key.isEmpty())
+                bar.emplace(key, action->text());
+        QStringList faults;
+        int keyed = 0;
+        for (const WindowRow& row : ProgramWindows()) {
+            if (!row.make)
+                continue;
+            ChildWindow* window = p.window->ShowChild(row.id);
+            if (!window)
+                continue;
+            std::map<QString, QString> taken = bar;
+            const auto take = [&](const QString& caption) {
+                const QString key = AccessKey(caption);
+                if (key.isEmpty())
+                    return;
+                ++keyed;
+                if (const auto [it, added] = taken.emplace(key, caption); !added)
+                    faults << QStringLiteral("%1: %2 and %3 share \"%4\"")
+                                  .arg(QString::fromLatin1(WindowName(row.id)), it->second, caption,
+                                       key);
+            };
+            for (const QLabel* label : window->findChildren<QLabel*>())
+                if (label->buddy())
+                    take(label->text());
+            for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
+                take(button->text());
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+        QVERIFY(keyed >= 28); // the lender's terms and the purchase windows' keys at least
+    }
+
     void frenchMenusReadInFrench() {
         const ProgramTranslation translation(Language::French, HL_FRENCH_TRANSLATION);
         test::Program p;
@@ -154,8 +212,9 @@ class FrenchWindowsTest : public QObject {
         QTest::addColumn<bool>("french");
         QTest::addColumn<int>("id");
         for (const bool french : {false, true})
-            for (const WindowId id : {WindowId::Form2, WindowId::Form4, WindowId::Form13,
-                                      WindowId::Form15, WindowId::Form17})
+            for (const WindowId id :
+                 {WindowId::Form2, WindowId::Form4, WindowId::Form13, WindowId::Form15,
+                  WindowId::Form17, WindowId::Form18, WindowId::Form19})
                 QTest::addRow("%s %s", french ? "French" : "English", WindowName(id))
                     << french << int(id);
     }

@@ -173,7 +173,9 @@ void PurchaseWindow::BuildControls() {
     auto* buyer = new QHBoxLayout;
     buyer->addWidget(FirstTimeCheck);
     buyer->addWidget(NewBuildCheck);
-    in->addRow(QString(), buyer);
+    buyer->addStretch(1);
+    // Across both columns: the boxes' column alone is too narrow for the captions in French.
+    in->addRow(buyer);
     row(in, tr("A&mortization (years):"), YearsBox);
     row(in, tr("Contract &rate (%):"), RateBox);
     row(in, tr("Fre&quency:"), FrequencyCombo);
