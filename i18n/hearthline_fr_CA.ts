@@ -2998,7 +2998,7 @@
     </message>
     <message>
         <source>no city tax</source>
-        <translation>aucune taxe municipale</translation>
+        <translation>sans taxe locale</translation>
     </message>
     <message>
         <source>Toronto</source>

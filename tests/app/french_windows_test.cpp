@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -234,6 +235,16 @@ class FrenchWindowsTest : public QObject {
         QCoreApplication::processEvents();
         const QStringList cut = CutCaptions(*window);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+        // A window smaller than its layout's least size squeezes its boxes below their own.
+        if (const QLayout* layout = window->layout()) {
+            const QSize least = layout->minimumSize();
+            QVERIFY2(least.width() <= window->width() && least.height() <= window->height(),
+                     qPrintable(QStringLiteral("%1x%2 px for a layout of at least %3x%4")
+                                    .arg(window->width())
+                                    .arg(window->height())
+                                    .arg(least.width())
+                                    .arg(least.height())));
+        }
         // The caption of its frame: a title wider than the frame's bar loses its end.
         const auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
         QVERIFY(frame);

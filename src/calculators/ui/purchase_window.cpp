@@ -44,7 +44,8 @@ PurchaseWindow::PurchaseWindow(AppContext& context, QWidget* parent)
     if (auto problem = calc::LoadPurchaseRules(calc::ProgramRulesFolder(), rules_))
         rulesProblem_ = *problem;
     BuildControls();
-    PlaceInTwips(100, 100, 10400, 7600);
+    // Wide and high enough for its layout in either language (French captions are wider).
+    PlaceInTwips(100, 100, 11000, 9600);
     Restore();
     Connect();
     Refresh();
