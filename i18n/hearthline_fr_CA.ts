@@ -2312,11 +2312,11 @@
     </message>
     <message>
         <source>Cash back clawed back by &amp;whole months left</source>
-        <translation>Remise récupérée selon les mois &amp;entiers restants</translation>
+        <translation>Remise récupérée par mois &amp;entiers restants</translation>
     </message>
     <message>
         <source>Cash back clawed back by whole months left</source>
-        <translation>Remise récupérée selon les mois entiers restants</translation>
+        <translation>Remise récupérée par mois entiers restants</translation>
     </message>
     <message>
         <source>Term l&amp;onger than five years</source>
