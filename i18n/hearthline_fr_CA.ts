@@ -1505,7 +1505,7 @@
     </message>
     <message>
         <source>printable, %1 pages to print, resolution: %2</source>
-        <translation>imprimable, %1 pages à imprimer, résolution&#xa0;: %2</translation>
+        <translation>imprimable, %1 pages, détail&#xa0;: %2</translation>
     </message>
     <message>
         <source>printable, %1 pages to print</source>

@@ -19,6 +19,7 @@
 #include "app/program_fixture.h"
 #include "app/study_keeper.h"
 #include "app/translation.h"
+#include "files/working_files.h"
 #include "scenario/ui/payment_changes_window.h"
 #include "support/standard_scenario.h"
 #include "support/window_test_main.h"
@@ -212,22 +213,31 @@ class FrenchWindowsTest : public QObject {
     void captionsStandWhole_data() {
         QTest::addColumn<bool>("french");
         QTest::addColumn<int>("id");
-        for (const bool french : {false, true})
+        QTest::addColumn<int>("scheduleOption"); // the schedule window's choice, 2 anniversaries
+        for (const bool french : {false, true}) {
+            const char* language = french ? "French" : "English";
             for (const WindowId id :
                  {WindowId::Form2, WindowId::Form4, WindowId::Form13, WindowId::Form15,
                   WindowId::Form17, WindowId::Form18, WindowId::Form19})
-                QTest::addRow("%s %s", french ? "French" : "English", WindowName(id))
-                    << french << int(id);
+                QTest::addRow("%s %s", language, WindowName(id)) << french << int(id) << 1;
+            // The print control's longest status: the schedule of the loan's anniversaries.
+            QTest::addRow("%s Form15 anniversaries", language)
+                << french << int(WindowId::Form15) << 2;
+        }
     }
 
     void captionsStandWhole() {
         QFETCH(bool, french);
         QFETCH(int, id);
+        QFETCH(int, scheduleOption);
         const ProgramTranslation translation(french ? Language::French : Language::English,
                                              HL_FRENCH_TRANSLATION);
         test::Program p;
         p.CompleteScenario();
         p.session.changes.entries = test::SampleChanges();
+        ToolSection option(ToolFile::ScheduleOption);
+        option.SetWhole(0, scheduleOption);
+        QVERIFY(WriteToolFile(p.session.folder, option));
         ChildWindow* window = p.window->ShowChild(static_cast<WindowId>(id));
         QVERIFY(window);
         if (auto* table = qobject_cast<PaymentChangesWindow*>(window))
