@@ -11,9 +11,11 @@
 #include <set>
 #include <sstream>
 
+#include "analysis/lender_penalty.h"
 #include "analysis/suggestions.h"
 #include "app/program_fixture.h"
 #include "app/translation.h"
+#include "calculators/purchase.h"
 #include "cli/study_input.h"
 #include "core/day_number.h"
 #include "core/format.h"
@@ -322,6 +324,32 @@ class FrenchTest : public QObject {
         for (const QString& line : left)
             qInfo("%s", qPrintable(line));
         QVERIFY(left.isEmpty());
+    }
+
+    // The purchase's refusals and the lender's box messages are plain code's: French in a French
+    // program with their figures as ever, English again (as the command line has them) without.
+    void theNewWindowsPlainMessagesSpeakFrench() {
+        calc::PurchaseInputs tooDear;
+        tooDear.price = calc::kMaxPurchaseCents + 1;
+        const auto refusal = [&] { return calc::ComputePurchase(tooDear, {}).refusal; };
+        const auto moneyBox = [] {
+            return *analysis::CheckLenderBox(analysis::LenderBox::Money, "500000.01").message;
+        };
+        {
+            const ProgramTranslation french(Language::French, HL_FRENCH_TRANSLATION);
+            QCOMPARE(refusal(), std::string("le prix doit \xC3\xAAtre d'au plus 1000000000.00"));
+            const calc::CalcMessage box = moneyBox();
+            QVERIFY2(box.text.rfind("Erreur, le montant doit \xC3\xAAtre de 0 \xC3\xA0 500000.00 "
+                                    "dollars.\r\rVoulez-vous corriger",
+                                    0) == 0,
+                     box.text.c_str());
+            QVERIFY(box.title != "Mortgage Input Error");
+            QCOMPARE(TrText("Provinces", calc::ProvinceName("QC")), std::string("Qu\xC3\xA9"
+                                                                                "bec"));
+        }
+        QCOMPARE(refusal(), std::string("the price must be at most 1000000000.00"));
+        QCOMPARE(moneyBox().title, std::string("Mortgage Input Error"));
+        QCOMPARE(TrText("Provinces", calc::ProvinceName("QC")), std::string("Quebec"));
     }
 
     // The sample's reports in French, as pdftotext reads them: titles, captions, heads, dates and
