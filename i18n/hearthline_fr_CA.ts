@@ -91,6 +91,18 @@
         <source>Error - Discharge date is out of the term of the mortgage.  Please adjust the discharge date so that it falls within the loan time frame.</source>
         <translation>Erreur - La date de remboursement est hors du terme du prêt hypothécaire.  Modifiez la date de remboursement pour qu&apos;elle tombe dans la durée du prêt.</translation>
     </message>
+    <message>
+        <source>Error, the amount must be from 0 to %1 dollars.<byte value="xd"/><byte value="xd"/>Do you want to correct your input. (Selecting [No] will clear the field).</source>
+        <translation>Erreur, le montant doit être de 0 à %1 dollars.<byte value="xd"/><byte value="xd"/>Voulez-vous corriger votre saisie? (Choisir [Non] videra le champ).</translation>
+    </message>
+    <message>
+        <source>Error, the value must be a per cent from 0 to %1.<byte value="xd"/><byte value="xd"/>Do you want to correct your input. (Selecting [No] will clear the field).</source>
+        <translation>Erreur, la valeur doit être un pourcentage de 0 à %1.<byte value="xd"/><byte value="xd"/>Voulez-vous corriger votre saisie? (Choisir [Non] videra le champ).</translation>
+    </message>
+    <message>
+        <source>Error - the discharge date must fall within the term of the mortgage, from %1 to %2.</source>
+        <translation>Erreur - la date de remboursement doit tomber dans le terme du prêt hypothécaire, du %1 au %2.</translation>
+    </message>
 </context>
 <context>
     <name>Calculator Messages</name>
@@ -570,6 +582,33 @@
     </message>
 </context>
 <context>
+    <name>Lender&apos;s Terms Report</name>
+    <message>
+        <source>Lender&apos;s Terms and Penalty</source>
+        <translation>Conditions et pénalité du prêteur</translation>
+    </message>
+    <message>
+        <source>The lender&apos;s terms</source>
+        <translation>Les conditions du prêteur</translation>
+    </message>
+    <message>
+        <source>Textbook figures (early discharge)</source>
+        <translation>Chiffres théoriques (remboursement anticipé)</translation>
+    </message>
+    <message>
+        <source>The lender&apos;s penalty</source>
+        <translation>La pénalité du prêteur</translation>
+    </message>
+    <message>
+        <source>The plan against the privileges</source>
+        <translation>Le plan comparé aux privilèges</translation>
+    </message>
+    <message>
+        <source>... and %1 more years (the window and the privileges command list them all)</source>
+        <translation>... et %1 années de plus (la fenêtre et la commande privileges les donnent toutes)</translation>
+    </message>
+</context>
+<context>
     <name>Months</name>
     <message>
         <source>January</source>
@@ -720,6 +759,175 @@
     <message>
         <source>Hearthline - Print Error Trap</source>
         <translation>Hearthline - Erreur d&apos;impression</translation>
+    </message>
+</context>
+<context>
+    <name>Provinces</name>
+    <message>
+        <source>Ontario</source>
+        <translation>Ontario</translation>
+    </message>
+    <message>
+        <source>British Columbia</source>
+        <translation>Colombie-Britannique</translation>
+    </message>
+    <message>
+        <source>Quebec</source>
+        <translation>Québec</translation>
+    </message>
+    <message>
+        <source>Manitoba</source>
+        <translation>Manitoba</translation>
+    </message>
+    <message>
+        <source>Alberta</source>
+        <translation>Alberta</translation>
+    </message>
+    <message>
+        <source>Saskatchewan</source>
+        <translation>Saskatchewan</translation>
+    </message>
+    <message>
+        <source>Nova Scotia</source>
+        <translation>Nouvelle-Écosse</translation>
+    </message>
+    <message>
+        <source>New Brunswick</source>
+        <translation>Nouveau-Brunswick</translation>
+    </message>
+    <message>
+        <source>Prince Edward Island</source>
+        <translation>Île-du-Prince-Édouard</translation>
+    </message>
+    <message>
+        <source>Newfoundland and Labrador</source>
+        <translation>Terre-Neuve-et-Labrador</translation>
+    </message>
+    <message>
+        <source>Yukon</source>
+        <translation>Yukon</translation>
+    </message>
+    <message>
+        <source>Northwest Territories</source>
+        <translation>Territoires du Nord-Ouest</translation>
+    </message>
+    <message>
+        <source>Nunavut</source>
+        <translation>Nunavut</translation>
+    </message>
+</context>
+<context>
+    <name>Purchase Messages</name>
+    <message>
+        <source>the price must be above 0</source>
+        <translation>le prix doit être supérieur à 0</translation>
+    </message>
+    <message>
+        <source>the price must be at most %1</source>
+        <translation>le prix doit être d&apos;au plus %1</translation>
+    </message>
+    <message>
+        <source>the down payment must be at most %1</source>
+        <translation>la mise de fonds doit être d&apos;au plus %1</translation>
+    </message>
+    <message>
+        <source>the income must be at most %1</source>
+        <translation>le revenu doit être d&apos;au plus %1</translation>
+    </message>
+    <message>
+        <source>the property taxes must be at most %1</source>
+        <translation>les taxes foncières doivent être d&apos;au plus %1</translation>
+    </message>
+    <message>
+        <source>the heating must be at most %1</source>
+        <translation>le chauffage doit être d&apos;au plus %1</translation>
+    </message>
+    <message>
+        <source>the condominium fees must be at most %1</source>
+        <translation>les frais de copropriété doivent être d&apos;au plus %1</translation>
+    </message>
+    <message>
+        <source>the other debt payments must be at most %1</source>
+        <translation>les autres paiements de dettes doivent être d&apos;au plus %1</translation>
+    </message>
+    <message>
+        <source>the transfer tax must be at most %1</source>
+        <translation>les droits de mutation doivent être d&apos;au plus %1</translation>
+    </message>
+    <message>
+        <source>the amortization must be above 0 and at most 35 years</source>
+        <translation>la période d&apos;amortissement doit être supérieure à 0 et d&apos;au plus 35 ans</translation>
+    </message>
+    <message>
+        <source>the rate must be above 0 and at most 25</source>
+        <translation>le taux doit être supérieur à 0 et d&apos;au plus 25</translation>
+    </message>
+    <message>
+        <source>no down payment rules are held for %1</source>
+        <translation>aucune règle de mise de fonds n&apos;est connue pour le %1</translation>
+    </message>
+    <message>
+        <source>the down payment must be less than the price</source>
+        <translation>la mise de fonds doit être inférieure au prix</translation>
+    </message>
+    <message>
+        <source>a price of %1 is at or above the insured price cap of %2: %3 % down needed: %4</source>
+        <translation>un prix de %1 atteint ou dépasse le plafond de prix assurable de %2&#xa0;: mise de fonds de %3&#xa0;% requise&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>a down payment of %1 is below the minimum of %2</source>
+        <translation>une mise de fonds de %1 est inférieure au minimum de %2</translation>
+    </message>
+    <message>
+        <source>no insurance premium rules are held for %1</source>
+        <translation>aucune règle de prime d&apos;assurance n&apos;est connue pour le %1</translation>
+    </message>
+    <message>
+        <source>no insured amortization rules are held for %1</source>
+        <translation>aucune règle d&apos;amortissement assuré n&apos;est connue pour le %1</translation>
+    </message>
+    <message>
+        <source>a loan of %1 % of the price cannot be insured (at most %2 %)</source>
+        <translation>un prêt de %1&#xa0;% du prix ne peut être assuré (au plus %2&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>an insured loan is amortized over at most %1 years</source>
+        <translation>un prêt assuré s&apos;amortit sur au plus %1 ans</translation>
+    </message>
+    <message>
+        <source>an insured loan is amortized over at most %1 years (%2 for a first-time buyer or a new build)</source>
+        <translation>un prêt assuré s&apos;amortit sur au plus %1 ans (%2 pour un premier acheteur ou une construction neuve)</translation>
+    </message>
+    <message>
+        <source>an insured loan is amortized over at most %1 years (%2 for a first-time buyer of a new build)</source>
+        <translation>un prêt assuré s&apos;amortit sur au plus %1 ans (%2 pour un premier acheteur d&apos;une construction neuve)</translation>
+    </message>
+    <message>
+        <source>no qualifying rate rules are held for %1</source>
+        <translation>aucune règle de taux de qualification n&apos;est connue pour le %1</translation>
+    </message>
+    <message>
+        <source>no %1 transfer tax rules are held for %2</source>
+        <translation>aucune règle de droits de mutation de %1 n&apos;est connue pour le %2</translation>
+    </message>
+    <message>
+        <source>%1 is in %2, not in %3</source>
+        <translation>%1 est en %2, non en %3</translation>
+    </message>
+</context>
+<context>
+    <name>Purchase Report</name>
+    <message>
+        <source>Buying a Home</source>
+        <translation>Achat d&apos;une maison</translation>
+    </message>
+    <message>
+        <source>The purchase:</source>
+        <translation>L&apos;achat&#xa0;:</translation>
+    </message>
+    <message>
+        <source>What it takes:</source>
+        <translation>Ce qu&apos;il faut&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1297,7 +1505,7 @@
     </message>
     <message>
         <source>printable, %1 pages to print, resolution: %2</source>
-        <translation>imprimable, %1 pages à imprimer, résolution&#xa0;: %2</translation>
+        <translation>imprimable, %1 pages, détail&#xa0;: %2</translation>
     </message>
     <message>
         <source>printable, %1 pages to print</source>
@@ -1899,7 +2107,7 @@
     </message>
     <message>
         <source>Current rules...</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles en vigueur...</translation>
     </message>
 </context>
 <context>
@@ -2052,243 +2260,247 @@
     <name>hl::LenderTermsWindow</name>
     <message>
         <source>Lender&apos;s Terms and Penalty</source>
-        <translation type="unfinished"></translation>
+        <translation>Conditions et pénalité du prêteur</translation>
     </message>
     <message>
         <source>The lender&apos;s terms</source>
-        <translation type="unfinished"></translation>
+        <translation>Les conditions du prêteur</translation>
     </message>
     <message>
         <source>&amp;Lump-sum privilege (% of amount):</source>
-        <translation type="unfinished"></translation>
+        <translation>Privi&amp;lège forfaitaire (% du montant)&#xa0;:</translation>
     </message>
     <message>
         <source>Calendar &amp;year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année ci&amp;vile</translation>
     </message>
     <message>
         <source>Calendar year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année civile</translation>
     </message>
     <message>
         <source>Loa&amp;n year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année du &amp;prêt</translation>
     </message>
     <message>
         <source>Loan year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année du prêt</translation>
     </message>
     <message>
         <source>Payment &amp;increase privilege (% of payment):</source>
-        <translation type="unfinished"></translation>
+        <translation>Privilège d&apos;au&amp;gmentation (% du versement)&#xa0;:</translation>
     </message>
     <message>
         <source>Posted rate at si&amp;gning (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux affic&amp;hé à la signature (%)&#xa0;:</translation>
     </message>
     <message>
         <source>Disco&amp;unt received (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ra&amp;bais obtenu (%)&#xa0;:</translation>
     </message>
     <message>
         <source>Today&apos;s posted &amp;rate, nearest term (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux affiché du &amp;jour, terme proche (%)&#xa0;:</translation>
     </message>
     <message>
         <source>Reinvest&amp;ment or discharge fee ($):</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais de réinvestissement ou &amp;quittance ($)&#xa0;:</translation>
     </message>
     <message>
         <source>Cash &amp;back received at signing ($):</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;mise en argent reçue à la signature ($)&#xa0;:</translation>
     </message>
     <message>
         <source>Cash back clawed back by &amp;whole months left</source>
-        <translation type="unfinished"></translation>
+        <translation>Remise récupérée par mois &amp;entiers restants</translation>
     </message>
     <message>
         <source>Cash back clawed back by whole months left</source>
-        <translation type="unfinished"></translation>
+        <translation>Remise récupérée par mois entiers restants</translation>
     </message>
     <message>
         <source>Term l&amp;onger than five years</source>
-        <translation type="unfinished"></translation>
+        <translation>Terme de pl&amp;us de cinq ans</translation>
     </message>
     <message>
         <source>Term longer than five years</source>
-        <translation type="unfinished"></translation>
+        <translation>Terme de plus de cinq ans</translation>
     </message>
     <message>
         <source>The lender&apos;s penalty</source>
-        <translation type="unfinished"></translation>
+        <translation>La pénalité du prêteur</translation>
     </message>
     <message>
         <source>&amp;Discharge date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de &amp;remboursement&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Prepayment planned ($):</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursement an&amp;ticipé prévu ($)&#xa0;:</translation>
     </message>
     <message>
         <source>Balance on the date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde à la date&#xa0;:</translation>
     </message>
     <message>
         <source>Whole months left in the term:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois entiers restants au terme&#xa0;:</translation>
     </message>
     <message>
         <source>Three months&apos; interest:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts de trois mois&#xa0;:</translation>
     </message>
     <message>
         <source>Lender&apos;s interest rate differential:</source>
-        <translation type="unfinished"></translation>
+        <translation>Différentiel de taux d&apos;intérêt du prêteur&#xa0;:</translation>
     </message>
     <message>
         <source>Penalty charged:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pénalité exigée&#xa0;:</translation>
     </message>
     <message>
         <source>Fee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais&#xa0;:</translation>
     </message>
     <message>
         <source>Cash back clawed back:</source>
-        <translation type="unfinished"></translation>
+        <translation>Remise récupérée&#xa0;:</translation>
     </message>
     <message>
         <source>Total to discharge:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total pour rembourser&#xa0;:</translation>
     </message>
     <message>
         <source>Prepayment free of charge on the date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant remboursable sans frais à la date&#xa0;:</translation>
     </message>
     <message>
         <source>Charge on the prepayment planned:</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais sur le remboursement prévu&#xa0;:</translation>
     </message>
     <message>
         <source>Textbook figures (Early Discharge Penalties)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffres théoriques (remboursement anticipé)</translation>
     </message>
     <message>
         <source>Future Value Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode de la valeur future&#xa0;:</translation>
     </message>
     <message>
         <source>Accumulated Interest Method:</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode des intérêts cumulés&#xa0;:</translation>
     </message>
     <message>
         <source>Actual Scenario Calculation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul selon le scénario réel&#xa0;:</translation>
     </message>
     <message>
         <source>Three Month Interest Penalty:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pénalité de trois mois d&apos;intérêts&#xa0;:</translation>
     </message>
     <message>
         <source>The plan against the privileges</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan comparé aux privilèges</translation>
     </message>
     <message>
         <source>The plan against the privileges, year by year</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan comparé aux privilèges, année par année</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année</translation>
     </message>
     <message>
         <source>Lumps</source>
-        <translation type="unfinished"></translation>
+        <translation>Forfaitaires</translation>
     </message>
     <message>
         <source>Lump limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Forfait permis</translation>
     </message>
     <message>
         <source>Largest increase</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausse maximale</translation>
     </message>
     <message>
         <source>Increase limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Hausse permise</translation>
     </message>
     <message>
         <source>Excess</source>
-        <translation type="unfinished"></translation>
+        <translation>Excédent</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Within your privileges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans les limites de vos privilèges.</translation>
     </message>
     <message>
         <source>The plan goes beyond your privileges first on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan dépasse vos privilèges pour la première fois le %1.</translation>
     </message>
     <message>
         <source>Type today&apos;s posted rate and a discharge date to see the lender&apos;s penalty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez le taux affiché du jour et une date de remboursement pour voir la pénalité du prêteur.</translation>
     </message>
     <message>
         <source>More than five years of a longer term have passed: the charge is limited to three months&apos; interest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de cinq ans d&apos;un terme plus long sont écoulés&#xa0;: la pénalité se limite aux intérêts de trois mois.</translation>
     </message>
     <message>
         <source>Today&apos;s posted rate less the discount is not below the contract rate: no differential, the charge is three months&apos; interest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux affiché du jour moins le rabais n&apos;est pas inférieur au taux du contrat&#xa0;: aucun différentiel, la pénalité est de trois mois d&apos;intérêts.</translation>
     </message>
     <message>
         <source>The charge is the differential, the greater of the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pénalité est le différentiel, le plus élevé des deux montants.</translation>
     </message>
     <message>
         <source>The charge is three months&apos; interest, the greater of the two.</source>
-        <translation type="unfinished"></translation>
+        <translation>La pénalité est de trois mois d&apos;intérêts, le plus élevé des deux montants.</translation>
     </message>
     <message>
         <source>At %1 % (the Early Discharge Penalties window&apos;s rate).</source>
-        <translation type="unfinished"></translation>
+        <translation>À %1&#xa0;% (le taux de la fenêtre du remboursement anticipé).</translation>
     </message>
     <message>
         <source>At %1 % (today&apos;s posted rate less the discount).</source>
-        <translation type="unfinished"></translation>
+        <translation>À %1&#xa0;% (le taux affiché du jour moins le rabais).</translation>
     </message>
     <message>
         <source>No textbook figures: the rate compared with is not above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun chiffre théorique&#xa0;: le taux de comparaison n&apos;est pas supérieur à 0.</translation>
     </message>
     <message>
         <source>No textbook figures: the early discharge window counts from the first payment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun chiffre théorique&#xa0;: la fenêtre du remboursement anticipé compte à partir du premier versement.</translation>
     </message>
     <message>
         <source>Privileges counted by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Privilèges comptés par&#xa0;:</translation>
     </message>
     <message>
         <source>loan year</source>
-        <translation type="unfinished"></translation>
+        <translation>année du prêt</translation>
     </message>
     <message>
         <source>calendar year</source>
-        <translation type="unfinished"></translation>
+        <translation>année civile</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>oui</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -2371,7 +2583,7 @@
     </message>
     <message>
         <source>Buying a &amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Achat d&apos;une maison</translation>
     </message>
     <message>
         <source>&amp;Analysis</source>
@@ -2383,7 +2595,7 @@
     </message>
     <message>
         <source>&amp;Lender&apos;s Terms and Penalty</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conditions et pénalité du prêteur</translation>
     </message>
     <message>
         <source>&amp;Refinance (Rewrite mtge before maturity)</source>
@@ -2495,7 +2707,7 @@
     </message>
     <message>
         <source>Buying a Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Achat d&apos;une maison</translation>
     </message>
     <message>
         <source>Analysis</source>
@@ -2507,7 +2719,7 @@
     </message>
     <message>
         <source>Lender&apos;s Terms and Penalty</source>
-        <translation type="unfinished"></translation>
+        <translation>Conditions et pénalité du prêteur</translation>
     </message>
     <message>
         <source>Refinance (Rewrite mtge before maturity)</source>
@@ -2774,275 +2986,307 @@
     <name>hl::PurchaseWindow</name>
     <message>
         <source>Buying a Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Achat d&apos;une maison</translation>
     </message>
     <message>
         <source>dollars</source>
-        <translation type="unfinished"></translation>
+        <translation>dollars</translation>
     </message>
     <message>
         <source>% of price</source>
-        <translation type="unfinished"></translation>
+        <translation>% du prix</translation>
     </message>
     <message>
         <source>no city tax</source>
-        <translation type="unfinished"></translation>
+        <translation>sans taxe locale</translation>
     </message>
     <message>
         <source>Toronto</source>
-        <translation type="unfinished"></translation>
+        <translation>Toronto</translation>
     </message>
     <message>
         <source>Montreal</source>
-        <translation type="unfinished"></translation>
+        <translation>Montréal</translation>
     </message>
     <message>
         <source>First-time buyer</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier acheteur</translation>
     </message>
     <message>
         <source>New build</source>
-        <translation type="unfinished"></translation>
+        <translation>Construction neuve</translation>
     </message>
     <message>
         <source>&amp;Use as Scenario</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utiliser comme scénario</translation>
     </message>
     <message>
         <source>Use &amp;in Estimate</source>
-        <translation type="unfinished"></translation>
+        <translation>Envo&amp;yer à l&apos;estimation</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>The purchase</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;achat</translation>
     </message>
     <message>
         <source>&amp;Price:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prix d&apos;achat&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Down payment:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mise de fonds&#xa0;:</translation>
     </message>
     <message>
         <source>Down payment in</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise de fonds en</translation>
     </message>
     <message>
         <source>Pr&amp;ovince:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro&amp;vince&#xa0;:</translation>
     </message>
     <message>
         <source>Cit&amp;y:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vi&amp;lle&#xa0;:</translation>
     </message>
     <message>
         <source>A&amp;mortization (years):</source>
-        <translation type="unfinished"></translation>
+        <translation>Période d&apos;amo&amp;rtissement (ans)&#xa0;:</translation>
     </message>
     <message>
         <source>Contract &amp;rate (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taux du contrat (%)&#xa0;:</translation>
     </message>
     <message>
         <source>Fre&amp;quency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fré&amp;quence&#xa0;:</translation>
     </message>
     <message>
         <source>C&amp;losing date (YYYY-MM-DD):</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de clôture (AAAA-MM-&amp;JJ)&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Gross household income a year:</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenu &amp;brut du ménage par année&#xa0;:</translation>
     </message>
     <message>
         <source>Property ta&amp;xes a year:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta&amp;xes foncières par année&#xa0;:</translation>
     </message>
     <message>
         <source>Heati&amp;ng a month:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chauffa&amp;ge par mois&#xa0;:</translation>
     </message>
     <message>
         <source>Condo fees a month:</source>
-        <translation type="unfinished"></translation>
+        <translation>Frais de copropriété par mois&#xa0;:</translation>
     </message>
     <message>
         <source>Other de&amp;bt payments a month:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres paiements de d&amp;ettes par mois&#xa0;:</translation>
     </message>
     <message>
         <source>Transfer tax (&amp;keyed in):</source>
-        <translation type="unfinished"></translation>
+        <translation>Droits de mutation (&amp;hors table)&#xa0;:</translation>
     </message>
     <message>
         <source>What it takes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce qu&apos;il faut</translation>
     </message>
     <message>
         <source>Minimum down payment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise de fonds minimale&#xa0;:</translation>
     </message>
     <message>
         <source>Loan to value (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratio prêt-valeur (%)&#xa0;:</translation>
     </message>
     <message>
         <source>Insurance premium rate (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de la prime d&apos;assurance (%)&#xa0;:</translation>
     </message>
     <message>
         <source>Insurance premium:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prime d&apos;assurance&#xa0;:</translation>
     </message>
     <message>
         <source>Tax on the premium (cash):</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxe sur la prime (comptant)&#xa0;:</translation>
     </message>
     <message>
         <source>Total mortgage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt hypothécaire total&#xa0;:</translation>
     </message>
     <message>
         <source>Payment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versement&#xa0;:</translation>
     </message>
     <message>
         <source>Qualifying rate (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de qualification (%)&#xa0;:</translation>
     </message>
     <message>
         <source>Qualifying Monthly payment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versement mensuel de qualification&#xa0;:</translation>
     </message>
     <message>
         <source>GDS (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>ABD (%)&#xa0;:</translation>
     </message>
     <message>
         <source>TDS (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>ATD (%)&#xa0;:</translation>
     </message>
     <message>
         <source>Largest mortgage that qualifies:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt hypothécaire maximal admissible&#xa0;:</translation>
     </message>
     <message>
         <source>Land transfer tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Droits de mutation immobilière&#xa0;:</translation>
     </message>
     <message>
         <source>Municipal transfer tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Droits de mutation municipaux&#xa0;:</translation>
     </message>
     <message>
         <source>Rebates:</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursements&#xa0;:</translation>
     </message>
     <message>
         <source>Net transfer tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Droits de mutation nets&#xa0;:</translation>
     </message>
     <message>
         <source>Cash needed at closing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Somme requise à la clôture&#xa0;:</translation>
     </message>
     <message>
         <source>The rule tables could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les tables de règles n&apos;ont pu être lues&#xa0;: %1</translation>
     </message>
     <message>
         <source>The closing date is not a date (YYYY-MM-DD): the rules in force today, %1, are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>La date de clôture n&apos;est pas une date (AAAA-MM-JJ)&#xa0;: les règles en vigueur aujourd&apos;hui, le %1, s&apos;appliquent.</translation>
     </message>
     <message>
         <source>The rules in force on %1 are used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les règles en vigueur le %1 s&apos;appliquent.</translation>
     </message>
     <message>
         <source>Type the price, the down payment and the contract rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez le prix, la mise de fonds et le taux du contrat.</translation>
     </message>
     <message>
         <source>Cannot be financed so: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Financement impossible ainsi&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Qualifies: within both limits (GDS %1 %, TDS %2 %).</source>
-        <translation type="unfinished"></translation>
+        <translation>Admissible&#xa0;: sous les deux limites (ABD %1&#xa0;%, ATD %2&#xa0;%).</translation>
     </message>
     <message>
         <source>Does not qualify: above both limits (GDS %1 %, TDS %2 %).</source>
-        <translation type="unfinished"></translation>
+        <translation>Non admissible&#xa0;: au-dessus des deux limites (ABD %1&#xa0;%, ATD %2&#xa0;%).</translation>
     </message>
     <message>
         <source>Does not qualify: above the GDS limit of %1 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non admissible&#xa0;: au-dessus de la limite ABD de %1&#xa0;%.</translation>
     </message>
     <message>
         <source>Does not qualify: above the TDS limit of %1 %.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non admissible&#xa0;: au-dessus de la limite ATD de %1&#xa0;%.</translation>
     </message>
     <message>
         <source>Type the gross household income for GDS and TDS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez le revenu brut du ménage pour les ratios ABD et ATD.</translation>
     </message>
     <message>
         <source>No transfer tax table is held for %1: type the amount in the transfer tax box.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune table de droits de mutation pour %1&#xa0;: entrez le montant dans la case des droits de mutation.</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix</translation>
     </message>
     <message>
         <source>Down payment (% of price)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise de fonds (% du prix)</translation>
     </message>
     <message>
         <source>Down payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise de fonds</translation>
     </message>
     <message>
         <source>Province</source>
-        <translation type="unfinished"></translation>
+        <translation>Province</translation>
     </message>
     <message>
         <source>Buyer</source>
-        <translation type="unfinished"></translation>
+        <translation>Acheteur</translation>
     </message>
     <message>
         <source>first-time buyer</source>
-        <translation type="unfinished"></translation>
+        <translation>premier acheteur</translation>
     </message>
     <message>
         <source>not first-time</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>, new build</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un premier acheteur</translation>
     </message>
     <message>
         <source>Amortization (years)</source>
-        <translation type="unfinished"></translation>
+        <translation>Période d&apos;amortissement (ans)</translation>
     </message>
     <message>
         <source>Contract rate (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux du contrat (%)</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>Closing date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de clôture</translation>
+    </message>
+    <message>
+        <source>Mortgage Input Violation</source>
+        <translation>Saisie non conforme – prêt hypothécaire</translation>
+    </message>
+    <message>
+        <source>Warning - possible data loss...</source>
+        <translation>Avertissement - perte de données possible...</translation>
+    </message>
+    <message>
+        <source>There is no mortgage to use yet: the purchase has no figures.</source>
+        <translation>Il n&apos;y a pas encore de prêt hypothécaire à utiliser&#xa0;: l&apos;achat n&apos;a aucun chiffre.</translation>
+    </message>
+    <message>
+        <source>The total mortgage of %1 is above the 500000 the input form takes.</source>
+        <translation>Le prêt hypothécaire total de %1 dépasse les 500000 que le formulaire de saisie accepte.</translation>
+    </message>
+    <message>
+        <source>A scenario is entered.  Do you want its amount, rate, amortization and frequency replaced by this purchase&apos;s?<byte value="xd"/>Its payment changes and lump payments will be erased, as the frequency changes.</source>
+        <translation>Un scénario est entré.  Voulez-vous remplacer son montant, son taux, sa période d&apos;amortissement et sa fréquence par ceux de cet achat?<byte value="xd"/>Ses changements de versement et ses versements forfaitaires seront effacés, puisque la fréquence change.</translation>
+    </message>
+    <message>
+        <source>A scenario is entered.  Do you want its amount, rate, amortization and frequency replaced by this purchase&apos;s?</source>
+        <translation>Un scénario est entré.  Voulez-vous remplacer son montant, son taux, sa période d&apos;amortissement et sa fréquence par ceux de cet achat?</translation>
+    </message>
+    <message>
+        <source>There is no transfer tax to use yet: the purchase has no figures.</source>
+        <translation>Il n&apos;y a pas encore de droits de mutation à utiliser&#xa0;: l&apos;achat n&apos;a aucun chiffre.</translation>
+    </message>
+    <message>
+        <source>first-time buyer, new build</source>
+        <translation>premier acheteur, construction neuve</translation>
+    </message>
+    <message>
+        <source>not first-time, new build</source>
+        <translation>pas un premier acheteur, construction neuve</translation>
     </message>
 </context>
 <context>

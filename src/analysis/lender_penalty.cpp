@@ -6,6 +6,7 @@
 
 #include "core/day_number.h"
 #include "core/format.h"
+#include "core/translate.h"
 
 namespace hl::analysis {
 namespace {
@@ -109,8 +110,11 @@ BoxCheck CheckLenderBox(LenderBox kind, const std::string& text) {
             check.text = FormatDate(*day, "mmm d, yyyy");
             return check;
         }
-        why = "Error, this is not a valid date.  \rA valid date (or nothing) must be entered to "
-              "continue.";
+        why =
+            TrText("Analysis Messages", "Error, this is not a valid date.  \r"
+                                        "A valid date (or nothing) must be entered to continue.\r\r"
+                                        "Do you want to correct your input. (Selecting [No] will "
+                                        "clear the field).");
     } else {
         const bool money = kind == LenderBox::Money;
         const long long most = money                      ? kMostTermsCents
@@ -120,15 +124,20 @@ BoxCheck CheckLenderBox(LenderBox kind, const std::string& text) {
             check.text = money ? CentsText(*read) : PercentText(static_cast<Millipercent>(*read));
             return check;
         }
-        why = money ? "Error, the amount must be from 0 to " + CentsText(most) + " dollars."
-                    : "Error, the value must be a per cent from 0 to " +
-                          std::to_string(most / 1000) + ".";
+        why = money ? TrArg(TrText("Analysis Messages",
+                                   "Error, the amount must be from 0 to %1 dollars.\r\r"
+                                   "Do you want to correct your input. (Selecting [No] will "
+                                   "clear the field)."),
+                            CentsText(most))
+                    : TrArg(TrText("Analysis Messages",
+                                   "Error, the value must be a per cent from 0 to %1.\r\r"
+                                   "Do you want to correct your input. (Selecting [No] will "
+                                   "clear the field)."),
+                            std::to_string(most / 1000));
     }
     check.outcome = BoxOutcome::Refused;
-    check.message = calc::CalcMessage{
-        "Mortgage Input Error",
-        why + "\r\rDo you want to correct your input. (Selecting [No] will clear the field).",
-        calc::Buttons::YesNo, true};
+    check.message = calc::CalcMessage{TrText("Analysis Messages", "Mortgage Input Error"), why,
+                                      calc::Buttons::YesNo, true};
     return check;
 }
 
@@ -237,10 +246,11 @@ LenderDischarge LenderDischargeOn(const EngineInputs& in, const ScheduleFile& sc
     const TermDates term = TermDatesOf(s);
     if (term.payments <= 0 || date < s.start || date > term.last) {
         d.refusal = calc::CalcMessage{
-            "Mortgage Input Violation",
-            "Error - the discharge date must fall within the term of the mortgage, from " +
-                FormatDate(term.first, "mmm d yyyy") + " to " +
-                FormatDate(term.last, "mmm d yyyy") + ".",
+            TrText("Analysis Messages", "Mortgage Input Violation"),
+            TrArg(TrArg(TrText("Analysis Messages", "Error - the discharge date must fall within "
+                                                    "the term of the mortgage, from %1 to %2."),
+                        FormatDate(term.first, "mmm d yyyy")),
+                  FormatDate(term.last, "mmm d yyyy")),
             calc::Buttons::Ok, true};
         return d;
     }

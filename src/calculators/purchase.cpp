@@ -9,6 +9,7 @@
 #include "core/box_value.h"
 #include "core/day_number.h"
 #include "core/format.h"
+#include "core/translate.h"
 #include "engine/engine.h"
 
 namespace hl::calc {
@@ -116,9 +117,9 @@ class Purchase {
         out_.refusal = why;
         return false;
     }
-    bool Missing(const char* what) {
-        return Refuse(std::string("no ") + what + " rules are held for " +
-                      IsoDateText(in_.closing));
+    /// `sentence` says which rules are not held, with %1 for the closing date.
+    bool Missing(const char* sentence) {
+        return Refuse(TrArg(TrText("Purchase Messages", sentence), IsoDateText(in_.closing)));
     }
     void Used(const std::string& source) {
         if (std::find(out_.sources.begin(), out_.sources.end(), source) == out_.sources.end())
@@ -128,32 +129,38 @@ class Purchase {
     bool Financing() {
         const Cents price = in_.price;
         if (price <= 0)
-            return Refuse("the price must be above 0");
+            return Refuse(TrText("Purchase Messages", "the price must be above 0"));
         // Beyond a billion dollars the exact products of cents and rates could overflow.
         const std::pair<const char*, Cents> amounts[] = {
-            {"price", price},
-            {"down payment", in_.down},
-            {"income", in_.income.value_or(0)},
-            {"property taxes", in_.taxes},
-            {"heating", in_.heating},
-            {"condominium fees", in_.condo},
-            {"other debt payments", in_.debts},
-            {"transfer tax", in_.typedTransferTax.value_or(0)}};
-        for (const auto& [name, amount] : amounts)
+            {HL_TR_NOOP("Purchase Messages", "the price must be at most %1"), price},
+            {HL_TR_NOOP("Purchase Messages", "the down payment must be at most %1"), in_.down},
+            {HL_TR_NOOP("Purchase Messages", "the income must be at most %1"),
+             in_.income.value_or(0)},
+            {HL_TR_NOOP("Purchase Messages", "the property taxes must be at most %1"), in_.taxes},
+            {HL_TR_NOOP("Purchase Messages", "the heating must be at most %1"), in_.heating},
+            {HL_TR_NOOP("Purchase Messages", "the condominium fees must be at most %1"), in_.condo},
+            {HL_TR_NOOP("Purchase Messages", "the other debt payments must be at most %1"),
+             in_.debts},
+            {HL_TR_NOOP("Purchase Messages", "the transfer tax must be at most %1"),
+             in_.typedTransferTax.value_or(0)}};
+        for (const auto& [sentence, amount] : amounts)
             if (amount < 0 || amount > kMaxPurchaseCents)
-                return Refuse(std::string("the ") + name + " must be at most " +
-                              CentsText(kMaxPurchaseCents));
+                return Refuse(
+                    TrArg(TrText("Purchase Messages", sentence), CentsText(kMaxPurchaseCents)));
         if (in_.years <= 0 || in_.years > 3500)
-            return Refuse("the amortization must be above 0 and at most 35 years");
+            return Refuse(TrText("Purchase Messages",
+                                 "the amortization must be above 0 and at most 35 years"));
         if (in_.rate <= 0 || in_.rate > 25000)
-            return Refuse("the rate must be above 0 and at most 25");
+            return Refuse(TrText("Purchase Messages", "the rate must be above 0 and at most 25"));
         const DownPaymentRule* rule = InForce(rules_.downPayment, in_.closing);
         if (!rule)
-            return Missing("down payment");
+            return Missing(
+                HL_TR_NOOP("Purchase Messages", "no down payment rules are held for %1"));
         Used(rule->source);
         out_.down = in_.downRate ? RoundDiv(price * *in_.downRate, 10000) : in_.down;
         if (out_.down >= price)
-            return Refuse("the down payment must be less than the price");
+            return Refuse(
+                TrText("Purchase Messages", "the down payment must be less than the price"));
         const bool insurable = price < rule->insuredCap;
         if (!insurable)
             out_.minimumDown = RoundDiv(price * rule->uninsuredPercent, 10000);
@@ -164,12 +171,18 @@ class Purchase {
                          10000);
         if (out_.down < out_.minimumDown) {
             if (!insurable)
-                return Refuse("a price of " + CentsText(price) + " is at or above the insured " +
-                              "price cap of " + CentsText(rule->insuredCap) + ": " +
-                              PercentWords(rule->uninsuredPercent) +
-                              " % down needed: " + CentsText(out_.minimumDown));
-            return Refuse("a down payment of " + CentsText(out_.down) +
-                          " is below the minimum of " + CentsText(out_.minimumDown));
+                return Refuse(
+                    TrArg(TrArg(TrArg(TrArg(TrText("Purchase Messages",
+                                                   "a price of %1 is at or above the insured "
+                                                   "price cap of %2: %3 % down needed: %4"),
+                                            CentsText(price)),
+                                      CentsText(rule->insuredCap)),
+                                PercentWords(rule->uninsuredPercent)),
+                          CentsText(out_.minimumDown)));
+            return Refuse(TrArg(TrArg(TrText("Purchase Messages",
+                                             "a down payment of %1 is below the minimum of %2"),
+                                      CentsText(out_.down)),
+                                CentsText(out_.minimumDown)));
         }
         out_.loan = price - out_.down;
         out_.ltv = RoundDiv(out_.loan * 10000, price);
@@ -187,9 +200,11 @@ class Purchase {
         const PremiumRule* premiums = InForce(rules_.premiums, in_.closing);
         const AmortizationRule* amortization = InForce(rules_.amortization, in_.closing);
         if (!premiums)
-            return Missing("insurance premium");
+            return Missing(
+                HL_TR_NOOP("Purchase Messages", "no insurance premium rules are held for %1"));
         if (!amortization)
-            return Missing("insured amortization");
+            return Missing(
+                HL_TR_NOOP("Purchase Messages", "no insured amortization rules are held for %1"));
         Used(premiums->source);
         Used(amortization->source);
         const PremiumBand* band = nullptr;
@@ -197,24 +212,31 @@ class Purchase {
             if (!band && out_.loan * 10000 <= b.upTo * in_.price)
                 band = &b;
         if (!band)
-            return Refuse("a loan of " + HundredthsText(out_.ltv) + " % of the price cannot be " +
-                          "insured (at most " + HundredthsText(premiums->bands.back().upTo) +
-                          " %)");
+            return Refuse(
+                TrArg(TrArg(TrText("Purchase Messages",
+                                   "a loan of %1 % of the price cannot be insured (at most %2 %)"),
+                            HundredthsText(out_.ltv)),
+                      HundredthsText(premiums->bands.back().upTo)));
         const bool extends = (amortization->extendedFor == ExtendedFor::FirstTimeOrNewBuild &&
                               (in_.firstTime || in_.newBuild)) ||
                              (amortization->extendedFor == ExtendedFor::FirstTimeAndNewBuild &&
                               in_.firstTime && in_.newBuild);
         const int longest = extends ? amortization->extendedYears : amortization->longestYears;
         if (in_.years > longest * 100) {
-            std::string who;
-            if (amortization->extendedYears > amortization->longestYears)
-                who = amortization->extendedFor == ExtendedFor::FirstTimeOrNewBuild
-                          ? " (" + std::to_string(amortization->extendedYears) +
-                                " for a first-time buyer or a new build)"
-                          : " (" + std::to_string(amortization->extendedYears) +
-                                " for a first-time buyer of a new build)";
-            return Refuse("an insured loan is amortized over at most " +
-                          std::to_string(amortization->longestYears) + " years" + who);
+            const char* sentence =
+                amortization->extendedYears <= amortization->longestYears
+                    ? HL_TR_NOOP("Purchase Messages",
+                                 "an insured loan is amortized over at most %1 years")
+                : amortization->extendedFor == ExtendedFor::FirstTimeOrNewBuild
+                    ? HL_TR_NOOP("Purchase Messages",
+                                 "an insured loan is amortized over at most %1 years (%2 for a "
+                                 "first-time buyer or a new build)")
+                    : HL_TR_NOOP("Purchase Messages",
+                                 "an insured loan is amortized over at most %1 years (%2 for a "
+                                 "first-time buyer of a new build)");
+            return Refuse(TrArg(TrArg(TrText("Purchase Messages", sentence),
+                                      std::to_string(amortization->longestYears)),
+                                std::to_string(amortization->extendedYears)));
         }
         out_.premiumRate =
             band->premium +
@@ -233,7 +255,8 @@ class Purchase {
     bool Qualifying() {
         const QualifyingRule* rule = InForce(rules_.qualifying, in_.closing);
         if (!rule)
-            return Missing("qualifying rate");
+            return Missing(
+                HL_TR_NOOP("Purchase Messages", "no qualifying rate rules are held for %1"));
         Used(rule->source);
         out_.gdsLimit = rule->gdsLimit;
         out_.tdsLimit = rule->tdsLimit;
@@ -318,9 +341,15 @@ class Purchase {
                 rules_.cities, in_.closing, [&](const CityRule& c) { return c.city == city; });
             const TransferSchedule* schedule = Schedule(city);
             if (!rule || !schedule)
-                return Missing((in_.city + " transfer tax").c_str());
+                return Refuse(TrArg(
+                    TrArg(TrText("Purchase Messages", "no %1 transfer tax rules are held for %2"),
+                          in_.city),
+                    IsoDateText(in_.closing)));
             if (rule->province != in_.province)
-                return Refuse(in_.city + " is in " + rule->province + ", not in " + in_.province);
+                return Refuse(TrArg(
+                    TrArg(TrArg(TrText("Purchase Messages", "%1 is in %2, not in %3"), in_.city),
+                          rule->province),
+                    in_.province));
             Used(rule->source);
             Used(schedule->source);
             const Cents cityTax = ScheduleTax(schedule->brackets, in_.price);
@@ -415,22 +444,23 @@ std::optional<std::int64_t> FixedValue(const std::string& text, int decimals) {
 }
 
 const char* ProvinceName(const std::string& code) {
+    // Each name is shown in the program's language by TrText("Provinces", name).
     static const struct {
         const char* code;
         const char* name;
-    } kNames[] = {{"ON", "Ontario"},
-                  {"BC", "British Columbia"},
-                  {"QC", "Quebec"},
-                  {"MB", "Manitoba"},
-                  {"AB", "Alberta"},
-                  {"SK", "Saskatchewan"},
-                  {"NS", "Nova Scotia"},
-                  {"NB", "New Brunswick"},
-                  {"PE", "Prince Edward Island"},
-                  {"NL", "Newfoundland and Labrador"},
-                  {"YT", "Yukon"},
-                  {"NT", "Northwest Territories"},
-                  {"NU", "Nunavut"}};
+    } kNames[] = {{"ON", HL_TR_NOOP("Provinces", "Ontario")},
+                  {"BC", HL_TR_NOOP("Provinces", "British Columbia")},
+                  {"QC", HL_TR_NOOP("Provinces", "Quebec")},
+                  {"MB", HL_TR_NOOP("Provinces", "Manitoba")},
+                  {"AB", HL_TR_NOOP("Provinces", "Alberta")},
+                  {"SK", HL_TR_NOOP("Provinces", "Saskatchewan")},
+                  {"NS", HL_TR_NOOP("Provinces", "Nova Scotia")},
+                  {"NB", HL_TR_NOOP("Provinces", "New Brunswick")},
+                  {"PE", HL_TR_NOOP("Provinces", "Prince Edward Island")},
+                  {"NL", HL_TR_NOOP("Provinces", "Newfoundland and Labrador")},
+                  {"YT", HL_TR_NOOP("Provinces", "Yukon")},
+                  {"NT", HL_TR_NOOP("Provinces", "Northwest Territories")},
+                  {"NU", HL_TR_NOOP("Provinces", "Nunavut")}};
     for (const auto& entry : kNames)
         if (code == entry.code)
             return entry.name;

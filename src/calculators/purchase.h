@@ -99,7 +99,8 @@ std::optional<DayNumber> IsoDateValue(const std::string& text);
 /// rounded half up beyond them, as a whole count of those places; nothing for anything else.
 std::optional<std::int64_t> FixedValue(const std::string& text, int decimals);
 
-/// The name of a province code ("Ontario"); "" for another code.
+/// The name of a province code ("Ontario"), in English; "" for another code. A window shows it
+/// as TrText("Provinces", name).
 const char* ProvinceName(const std::string& code);
 
 } // namespace hl::calc

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/translate.h"
 #include "print/reports.h"
 
 namespace hl {
@@ -37,15 +38,15 @@ Report LenderReport(const Scenario& scenario, const LenderSheet& s) {
     w.SetFont(PrintFace::Arial, 16);
     w.SetBold(true);
     w.SetUnderline(true);
-    w.At(25, "Lender's Terms and Penalty");
+    w.At(25, TrText("Lender's Terms Report", "Lender's Terms and Penalty"));
     w.SetUnderline(false);
     w.SetBold(false);
 
     w.SetFont(PrintFace::Arial, 10);
     w.MoveTo(15);
     w.SetUnderline(true);
-    w.At(kLeft, "The lender's terms");
-    w.At(kRight, "Textbook figures (early discharge)");
+    w.At(kLeft, TrText("Lender's Terms Report", "The lender's terms"));
+    w.At(kRight, TrText("Lender's Terms Report", "Textbook figures (early discharge)"));
     w.SetUnderline(false);
     w.NewLine(2);
     const int top = w.Line();
@@ -65,7 +66,7 @@ Report LenderReport(const Scenario& scenario, const LenderSheet& s) {
 
     w.MoveTo(std::max(afterTerms, w.Line()) + 1);
     w.SetUnderline(true);
-    w.At(kLeft, "The lender's penalty");
+    w.At(kLeft, TrText("Lender's Terms Report", "The lender's penalty"));
     w.SetUnderline(false);
     w.NewLine(2);
     Lines(w, kLeft, kValue, s.penalty);
@@ -76,7 +77,7 @@ Report LenderReport(const Scenario& scenario, const LenderSheet& s) {
 
     w.NewLine();
     w.SetUnderline(true);
-    w.At(kLeft, "The plan against the privileges");
+    w.At(kLeft, TrText("Lender's Terms Report", "The plan against the privileges"));
     w.SetUnderline(false);
     w.NewLine(2);
     // The table in Courier New, so that its columns of figures line up.
@@ -92,8 +93,10 @@ Report LenderReport(const Scenario& scenario, const LenderSheet& s) {
         row(s.years[shown]);
     w.SetFont(PrintFace::Arial, 10);
     if (shown < s.years.size()) {
-        w.At(kLeft, "... and " + std::to_string(s.years.size() - shown) +
-                        " more years (the window and the privileges command list them all)");
+        w.At(kLeft, TrArg(TrText("Lender's Terms Report",
+                                 "... and %1 more years (the window and the privileges command "
+                                 "list them all)"),
+                          std::to_string(s.years.size() - shown)));
         w.NewLine();
     }
     w.NewLine();

@@ -2,6 +2,7 @@
 // on their decimal points, the inputs above the results.
 #include "print/purchase_report.h"
 
+#include "core/translate.h"
 #include "print/figure_align.h"
 #include "print/reports.h"
 
@@ -12,7 +13,7 @@ constexpr int kCaptionColumn = 5;
 constexpr int kFigureColumn = 55;
 constexpr int kHeadingColumn = 3;
 
-void Lines(PageWriter& w, const char* heading,
+void Lines(PageWriter& w, const std::string& heading,
            const std::vector<std::pair<std::string, std::string>>& lines) {
     w.SetFont(PrintFace::Arial, 12);
     w.SetUnderline(true);
@@ -33,12 +34,12 @@ void Lines(PageWriter& w, const char* heading,
 Report PurchaseReport(const PurchaseSheet& sheet) {
     Page page;
     PageWriter w(page);
-    PrintToolReportStart(w, "Buying a Home", 30, 0);
+    PrintToolReportStart(w, TrText("Purchase Report", "Buying a Home"), 30, 0);
     w.SetBold(false);
     w.MoveTo(7);
-    Lines(w, "The purchase:", sheet.inputs);
+    Lines(w, TrText("Purchase Report", "The purchase:"), sheet.inputs);
     w.NewLine();
-    Lines(w, "What it takes:", sheet.results);
+    Lines(w, TrText("Purchase Report", "What it takes:"), sheet.results);
     w.NewLine();
     w.SetFont(PrintFace::Arial, 10);
     for (const std::string& note : sheet.notes) {

@@ -4,12 +4,14 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QtTest>
 
+#include <map>
 #include <memory>
 #include <set>
 
@@ -17,6 +19,7 @@
 #include "app/program_fixture.h"
 #include "app/study_keeper.h"
 #include "app/translation.h"
+#include "files/working_files.h"
 #include "scenario/ui/payment_changes_window.h"
 #include "support/standard_scenario.h"
 #include "support/window_test_main.h"
@@ -57,6 +60,17 @@ QStringList KeyFaults(const QString& where, const QList<QAction*>& actions, int&
     return faults;
 }
 
+// A caption as it is drawn: the "&" before an access key is not ("&&" is one "&").
+QString Drawn(const QString& caption) {
+    QString drawn;
+    for (qsizetype k = 0; k < caption.size(); ++k) {
+        if (caption[k] == QLatin1Char('&') && k + 1 < caption.size())
+            ++k;
+        drawn += caption[k];
+    }
+    return drawn;
+}
+
 // The captions of `window` that its place cuts: "Label5: 130 px for 152".
 QStringList CutCaptions(const QWidget& window) {
     QStringList cut;
@@ -80,7 +94,9 @@ QStringList CutCaptions(const QWidget& window) {
             const int needed = label->heightForWidth(label->width());
             check(label, label->text(), needed, needed <= label->height());
         } else {
-            const int needed = label->fontMetrics().horizontalAdvance(label->text());
+            // A label with a buddy draws its access key underlined, without the "&".
+            const QString text = label->buddy() ? Drawn(label->text()) : label->text();
+            const int needed = label->fontMetrics().horizontalAdvance(text);
             check(label, label->text(), needed, needed <= label->contentsRect().width());
         }
     }
@@ -99,10 +115,10 @@ QStringList CutCaptions(const QWidget& window) {
         // box's stays on one line beside its box.
         const bool oneLine = qobject_cast<const QCheckBox*>(button) != nullptr;
         const int room = button->width() - (oneLine ? 20 : 8);
-        const int wide = metrics.horizontalAdvance(button->text());
+        const QString text = Drawn(button->text());
+        const int wide = metrics.horizontalAdvance(text);
         const int high =
-            metrics.boundingRect(QRect(0, 0, room, 1000), Qt::TextWordWrap, button->text())
-                .height();
+            metrics.boundingRect(QRect(0, 0, room, 1000), Qt::TextWordWrap, text).height();
         check(button, button->text(), wide,
               wide <= room || (!oneLine && high <= button->height() - 4));
     }
@@ -135,6 +151,50 @@ class FrenchWindowsTest : public QObject {
         QCOMPARE(keyed, static_cast<int>(MenuKeys().size()));
     }
 
+    // An access key of a window's own (a box's caption, a button) is Alt and a letter, as the
+    // menu bar's are: a letter both use opens the menu, never the box. In each language every
+    // window's keys differ from one another and from the menu bar's.
+    void windowAccessKeysLeaveTheMenuBarAlone_data() { accessKeysAreDistinctInEachMenu_data(); }
+
+    void windowAccessKeysLeaveTheMenuBarAlone() {
+        QFETCH(bool, french);
+        const ProgramTranslation translation(french ? Language::French : Language::English,
+                                             HL_FRENCH_TRANSLATION);
+        test::Program p;
+        p.CompleteScenario();
+        std::map<QString, QString> bar;
+        for (const QAction* action : p.window->menuBar()->actions())
+            if (const QString key = AccessKey(action->text()); !key.isEmpty())
+                bar.emplace(key, action->text());
+        QStringList faults;
+        int keyed = 0;
+        for (const WindowRow& row : ProgramWindows()) {
+            if (!row.make)
+                continue;
+            ChildWindow* window = p.window->ShowChild(row.id);
+            if (!window)
+                continue;
+            std::map<QString, QString> taken = bar;
+            const auto take = [&](const QString& caption) {
+                const QString key = AccessKey(caption);
+                if (key.isEmpty())
+                    return;
+                ++keyed;
+                if (const auto [it, added] = taken.emplace(key, caption); !added)
+                    faults << QStringLiteral("%1: %2 and %3 share \"%4\"")
+                                  .arg(QString::fromLatin1(WindowName(row.id)), it->second, caption,
+                                       key);
+            };
+            for (const QLabel* label : window->findChildren<QLabel*>())
+                if (label->buddy())
+                    take(label->text());
+            for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
+                take(button->text());
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+        QVERIFY(keyed >= 28); // the lender's terms and the purchase windows' keys at least
+    }
+
     void frenchMenusReadInFrench() {
         const ProgramTranslation translation(Language::French, HL_FRENCH_TRANSLATION);
         test::Program p;
@@ -153,21 +213,31 @@ class FrenchWindowsTest : public QObject {
     void captionsStandWhole_data() {
         QTest::addColumn<bool>("french");
         QTest::addColumn<int>("id");
-        for (const bool french : {false, true})
-            for (const WindowId id : {WindowId::Form2, WindowId::Form4, WindowId::Form13,
-                                      WindowId::Form15, WindowId::Form17})
-                QTest::addRow("%s %s", french ? "French" : "English", WindowName(id))
-                    << french << int(id);
+        QTest::addColumn<int>("scheduleOption"); // the schedule window's choice, 2 anniversaries
+        for (const bool french : {false, true}) {
+            const char* language = french ? "French" : "English";
+            for (const WindowId id :
+                 {WindowId::Form2, WindowId::Form4, WindowId::Form13, WindowId::Form15,
+                  WindowId::Form17, WindowId::Form18, WindowId::Form19})
+                QTest::addRow("%s %s", language, WindowName(id)) << french << int(id) << 1;
+            // The print control's longest status: the schedule of the loan's anniversaries.
+            QTest::addRow("%s Form15 anniversaries", language)
+                << french << int(WindowId::Form15) << 2;
+        }
     }
 
     void captionsStandWhole() {
         QFETCH(bool, french);
         QFETCH(int, id);
+        QFETCH(int, scheduleOption);
         const ProgramTranslation translation(french ? Language::French : Language::English,
                                              HL_FRENCH_TRANSLATION);
         test::Program p;
         p.CompleteScenario();
         p.session.changes.entries = test::SampleChanges();
+        ToolSection option(ToolFile::ScheduleOption);
+        option.SetWhole(0, scheduleOption);
+        QVERIFY(WriteToolFile(p.session.folder, option));
         ChildWindow* window = p.window->ShowChild(static_cast<WindowId>(id));
         QVERIFY(window);
         if (auto* table = qobject_cast<PaymentChangesWindow*>(window))
@@ -175,6 +245,16 @@ class FrenchWindowsTest : public QObject {
         QCoreApplication::processEvents();
         const QStringList cut = CutCaptions(*window);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+        // A window smaller than its layout's least size squeezes its boxes below their own.
+        if (const QLayout* layout = window->layout()) {
+            const QSize least = layout->minimumSize();
+            QVERIFY2(least.width() <= window->width() && least.height() <= window->height(),
+                     qPrintable(QStringLiteral("%1x%2 px for a layout of at least %3x%4")
+                                    .arg(window->width())
+                                    .arg(window->height())
+                                    .arg(least.width())
+                                    .arg(least.height())));
+        }
         // The caption of its frame: a title wider than the frame's bar loses its end.
         const auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
         QVERIFY(frame);

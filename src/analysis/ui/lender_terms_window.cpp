@@ -37,7 +37,8 @@ QLineEdit* MakeInputBox(QWidget* parent, const char* name, QLabel* caption) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("Sep 30, 2000")) + 16);
+    // Wide enough for the longest date in either language ("sept. 30, 2000" in French).
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("sept. 30, 2000")) + 16);
     // A screen reader says what the box is for, not just "edit".
     NameAfterCaption(box, caption->text());
     caption->setBuddy(box);
@@ -471,10 +472,12 @@ LenderSheet LenderTermsWindow::Sheet() const {
     add(s.terms, CashBackLabel, CashBackBox);
     const std::string yes = tr("yes").toStdString();
     const std::string no = tr("no").toStdString();
-    s.terms.emplace_back(ClawbackCheck->accessibleName().toStdString() + ":",
-                         ClawbackCheck->isChecked() ? yes : no);
-    s.terms.emplace_back(LongTermCheck->accessibleName().toStdString() + ":",
-                         LongTermCheck->isChecked() ? yes : no);
+    // A check box's caption as a box's caption reads, with its colon.
+    const auto asCaption = [](const QAbstractButton* check) {
+        return tr("%1:").arg(check->accessibleName()).toStdString();
+    };
+    s.terms.emplace_back(asCaption(ClawbackCheck), ClawbackCheck->isChecked() ? yes : no);
+    s.terms.emplace_back(asCaption(LongTermCheck), LongTermCheck->isChecked() ? yes : no);
     add(s.terms, DischargeDateLabel, DischargeDateBox);
     add(s.terms, PrepaymentLabel, PrepaymentBox);
     for (const auto& [label, box] : {std::pair{BalanceLabel, BalanceOut},

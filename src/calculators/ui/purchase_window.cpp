@@ -18,6 +18,7 @@
 #include "core/box_value.h"
 #include "core/day_number.h"
 #include "core/format.h"
+#include "core/translate.h"
 #include "print/purchase_report.h"
 #include "windowkit/accessible_names.h"
 
@@ -31,8 +32,10 @@ std::string MoneyText(Money payment) {
     return calc::CentsText(std::llround(static_cast<double>(payment) * 100.0));
 }
 
-constexpr const char* kInputViolationTitle = "Mortgage Input Violation";
-constexpr const char* kDataLossQuestionTitle = "Warning - possible data loss...";
+constexpr const char* kInputViolationTitle =
+    QT_TRANSLATE_NOOP("hl::PurchaseWindow", "Mortgage Input Violation");
+constexpr const char* kDataLossQuestionTitle =
+    QT_TRANSLATE_NOOP("hl::PurchaseWindow", "Warning - possible data loss...");
 
 } // namespace
 
@@ -41,7 +44,8 @@ PurchaseWindow::PurchaseWindow(AppContext& context, QWidget* parent)
     if (auto problem = calc::LoadPurchaseRules(calc::ProgramRulesFolder(), rules_))
         rulesProblem_ = *problem;
     BuildControls();
-    PlaceInTwips(100, 100, 10400, 7600);
+    // Wide and high enough for its layout in either language (French captions are wider).
+    PlaceInTwips(100, 100, 11000, 9600);
     Restore();
     Connect();
     Refresh();
@@ -68,7 +72,8 @@ void PurchaseWindow::BuildControls() {
     DownKindCombo->addItems({tr("dollars"), tr("% of price")});
     ProvinceCombo = combo("ProvinceCombo");
     for (const char* code : calc::kProvinceCodes)
-        ProvinceCombo->addItem(tr(calc::ProvinceName(code)), QString::fromLatin1(code));
+        ProvinceCombo->addItem(Q(TrText("Provinces", calc::ProvinceName(code))),
+                               QString::fromLatin1(code));
     CityCombo = combo("CityCombo");
     CityCombo->addItem(tr("no city tax"), QString());
     CityCombo->addItem(tr("Toronto"), QStringLiteral("toronto"));
@@ -81,7 +86,7 @@ void PurchaseWindow::BuildControls() {
     RateBox = edit("RateBox", false);
     FrequencyCombo = combo("FrequencyCombo");
     for (int code = 1; code <= 4; ++code)
-        FrequencyCombo->addItem(tr(FrequencyName(code)), code);
+        FrequencyCombo->addItem(Q(FrequencyCaption(code)), code);
     ClosingBox = edit("ClosingBox", false);
     ClosingBox->setPlaceholderText(Q(calc::IsoDateText(Today())));
     IncomeBox = edit("IncomeBox", false);
@@ -169,7 +174,9 @@ void PurchaseWindow::BuildControls() {
     auto* buyer = new QHBoxLayout;
     buyer->addWidget(FirstTimeCheck);
     buyer->addWidget(NewBuildCheck);
-    in->addRow(QString(), buyer);
+    buyer->addStretch(1);
+    // Across both columns: the boxes' column alone is too narrow for the captions in French.
+    in->addRow(buyer);
     row(in, tr("A&mortization (years):"), YearsBox);
     row(in, tr("Contract &rate (%):"), RateBox);
     row(in, tr("Fre&quency:"), FrequencyCombo);
@@ -408,8 +415,9 @@ void PurchaseWindow::UseAsScenarioClick() {
         return;
     if (!computed_) {
         services_.Beep();
-        services_.Tell(kInputViolationTitle,
-                       "There is no mortgage to use yet: the purchase has no figures.");
+        services_.Tell(
+            tr(kInputViolationTitle).toStdString(),
+            tr("There is no mortgage to use yet: the purchase has no figures.").toStdString());
         return;
     }
     const std::string amountText =
@@ -417,8 +425,10 @@ void PurchaseWindow::UseAsScenarioClick() {
     const Money amount = calc::BoxValue(amountText).value_or(0);
     if (amount > kMaxAmount) {
         services_.Beep();
-        services_.Tell(kInputViolationTitle, "The total mortgage of " + amountText +
-                                                 " is above the 500000 the input form takes.");
+        services_.Tell(tr(kInputViolationTitle).toStdString(),
+                       tr("The total mortgage of %1 is above the 500000 the input form takes.")
+                           .arg(Q(amountText))
+                           .toStdString());
         return;
     }
     const Scenario& now = session_.scenario;
@@ -428,13 +438,15 @@ void PurchaseWindow::UseAsScenarioClick() {
         FrequencyFromCode(FrequencyCombo->currentData().toInt()).value_or(kMonthly);
     const bool erasesChanges = session_.changes.Count() > 0 && frequency != now.frequency;
     if (entered) {
-        std::string question = "A scenario is entered.  Do you want its amount, rate, "
-                               "amortization and frequency replaced by this purchase's?";
-        if (erasesChanges)
-            question += "\rIts payment changes and lump payments will be erased, as the "
-                        "frequency changes.";
-        if (services_.Ask(kDataLossQuestionTitle, question, MessageButtons::YesNo) !=
-            MessageAnswer::Yes)
+        const QString question =
+            erasesChanges ? tr("A scenario is entered.  Do you want its amount, rate, "
+                               "amortization and frequency replaced by this purchase's?\r"
+                               "Its payment changes and lump payments will be erased, as the "
+                               "frequency changes.")
+                          : tr("A scenario is entered.  Do you want its amount, rate, "
+                               "amortization and frequency replaced by this purchase's?");
+        if (services_.Ask(tr(kDataLossQuestionTitle).toStdString(), question.toStdString(),
+                          MessageButtons::YesNo) != MessageAnswer::Yes)
             return;
     }
     host_.CloseResultWindows();
@@ -456,8 +468,9 @@ void PurchaseWindow::UseInEstimateClick() {
         return;
     if (!computed_) {
         services_.Beep();
-        services_.Tell(kInputViolationTitle,
-                       "There is no transfer tax to use yet: the purchase has no figures.");
+        services_.Tell(
+            tr(kInputViolationTitle).toStdString(),
+            tr("There is no transfer tax to use yet: the purchase has no figures.").toStdString());
         return;
     }
     const std::string net = calc::CentsText(result_.netTransferTax);
@@ -500,9 +513,11 @@ PrintOut PurchaseWindow::PrintForm() const {
     input(tr("Province"),
           ProvinceCombo->currentText() +
               (CityCombo->currentIndex() > 0 ? ", " + CityCombo->currentText() : QString()));
+    const bool first = FirstTimeCheck->isChecked();
     input(tr("Buyer"),
-          (FirstTimeCheck->isChecked() ? tr("first-time buyer") : tr("not first-time")) +
-              (NewBuildCheck->isChecked() ? tr(", new build") : QString()));
+          NewBuildCheck->isChecked()
+              ? (first ? tr("first-time buyer, new build") : tr("not first-time, new build"))
+              : (first ? tr("first-time buyer") : tr("not first-time")));
     input(tr("Amortization (years)"), YearsBox->text());
     input(tr("Contract rate (%)"), RateBox->text());
     input(tr("Frequency"), FrequencyCombo->currentText());
