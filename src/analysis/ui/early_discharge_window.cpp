@@ -53,19 +53,6 @@ constexpr const char* kPenaltiesHint = QT_TRANSLATE_NOOP(
     "those that are CMHC insured.\r\r"
     "CHECK WITH YOUR LENDER ABOUT THIS.  THEY DON'T ADVERTISE THIS FACT.");
 
-// A caption named `name` (its objectName), showing `caption`.
-QLabel* Caption(QWidget* parent, const char* name, const QString& caption) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-QPushButton* Command(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
 QLineEdit* MakeBox(QWidget* parent, const char* name, QLabel* caption) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -106,30 +93,30 @@ void EarlyDischargeWindow::BuildControls() {
     // Drawn for an 8-point sans-serif, as the other windows of the program.
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
     Label10 =
-        Caption(this, "Label10", tr("Penalty Charged to Discharge a Mortgage before it's term"));
+        MakeLabel(this, "Label10", tr("Penalty Charged to Discharge a Mortgage before it's term"));
     QFont heading = Label10->font();
     heading.setBold(true);
     heading.setPointSizeF(heading.pointSizeF() * 1.2);
     Label10->setFont(heading);
-    Label8 = Caption(this, "Label8", tr("Mortgage runs from:"));
+    Label8 = MakeLabel(this, "Label8", tr("Mortgage runs from:"));
     Text7 = MakeDisplayBox(this, "Text7", Label8);
-    Label9 = Caption(this, "Label9", tr("To"));
+    Label9 = MakeLabel(this, "Label9", tr("To"));
     Text8 = MakeDisplayBox(this, "Text8", Label9);
     Text8->setAccessibleName(tr("Mortgage runs to"));
-    Label1 = Caption(this, "Label1", tr("Discharge Date:"));
+    Label1 = MakeLabel(this, "Label1", tr("Discharge Date:"));
     Text1 = MakeBox(this, "Text1", Label1);
-    Label2 = Caption(this, "Label2", tr("Interest Rate:"));
+    Label2 = MakeLabel(this, "Label2", tr("Interest Rate:"));
     Text2 = MakeBox(this, "Text2", Label2);
 
     Shape1 = new QFrame(this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setFrameShape(QFrame::Box);
-    Label7 = Caption(Shape1, "Label7", tr("  Interest Rate Differential Calculations"));
-    Label3 = Caption(Shape1, "Label3", tr("Future Value Method:"));
+    Label7 = MakeLabel(Shape1, "Label7", tr("  Interest Rate Differential Calculations"));
+    Label3 = MakeLabel(Shape1, "Label3", tr("Future Value Method:"));
     Text3 = MakeDisplayBox(Shape1, "Text3", Label3);
-    Label4 = Caption(Shape1, "Label4", tr("Accumlated Interest Method:"));
+    Label4 = MakeLabel(Shape1, "Label4", tr("Accumlated Interest Method:"));
     Text4 = MakeDisplayBox(Shape1, "Text4", Label4);
-    Label5 = Caption(Shape1, "Label5", tr("Actual Scenario Calculation:"));
+    Label5 = MakeLabel(Shape1, "Label5", tr("Actual Scenario Calculation:"));
     Text5 = MakeDisplayBox(Shape1, "Text5", Label5);
     auto* differential = new QGridLayout(Shape1);
     differential->addWidget(Label7, 0, 0, 1, 2);
@@ -140,13 +127,13 @@ void EarlyDischargeWindow::BuildControls() {
     differential->addWidget(Label5, 3, 0, Qt::AlignRight);
     differential->addWidget(Text5, 3, 1);
 
-    Label6 = Caption(this, "Label6", tr("Three Month Interest Penalty:"));
+    Label6 = MakeLabel(this, "Label6", tr("Three Month Interest Penalty:"));
     Text6 = MakeDisplayBox(this, "Text6", Label6);
-    Label12 = Caption(this, "Label12",
-                      tr("Very large lump payments may render some inaccurate results."));
-    Command3 = Command(this, "Command3", tr("Explain this form"));
-    Command2 = Command(this, "Command2", tr("Explain Penalties"));
-    Command1 = Command(this, "Command1", tr("Close"));
+    Label12 = MakeLabel(this, "Label12",
+                        tr("Very large lump payments may render some inaccurate results."));
+    Command3 = MakeButton(this, "Command3", tr("Explain this form"));
+    Command2 = MakeButton(this, "Command2", tr("Explain Penalties"));
+    Command1 = MakeButton(this, "Command1", tr("Close"));
 
     auto* grid = new QGridLayout;
     grid->addWidget(Label8, 0, 0, Qt::AlignRight);

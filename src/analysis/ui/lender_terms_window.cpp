@@ -52,12 +52,6 @@ QLineEdit* MakeResultBox(QWidget* parent, const char* name, QLabel* caption) {
     return box;
 }
 
-QLabel* Caption(QWidget* parent, const char* name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
 template <class Control> Control* Named(Control* control, const char* name, const QString& text) {
     control->setObjectName(QString::fromLatin1(name));
     control->setAccessibleName(QString(text).remove(QLatin1Char('&')));
@@ -86,7 +80,7 @@ void LenderTermsWindow::BuildControls() {
     int row = 0;
     const auto input = [&](QLabel*& label, QLineEdit*& box, const char* labelName,
                            const char* boxName, const QString& caption) {
-        label = Caption(TermsFrame, labelName, caption);
+        label = MakeLabel(TermsFrame, labelName, caption);
         box = MakeInputBox(TermsFrame, boxName, label);
         terms->addWidget(label, row, 0, Qt::AlignRight);
         terms->addWidget(box, row, 1);
@@ -131,7 +125,7 @@ void LenderTermsWindow::BuildControls() {
     row = 0;
     const auto line = [&](QLabel*& label, QLineEdit*& box, const char* labelName,
                           const char* boxName, const QString& caption, bool result) {
-        label = Caption(PenaltyFrame, labelName, caption);
+        label = MakeLabel(PenaltyFrame, labelName, caption);
         box = result ? MakeResultBox(PenaltyFrame, boxName, label)
                      : MakeInputBox(PenaltyFrame, boxName, label);
         penalty->addWidget(label, row, 0, Qt::AlignRight);
@@ -157,7 +151,7 @@ void LenderTermsWindow::BuildControls() {
          tr("Prepayment free of charge on the date:"), true);
     line(PrepaymentChargeLabel, PrepaymentChargeOut, "PrepaymentChargeLabel", "PrepaymentChargeOut",
          tr("Charge on the prepayment planned:"), true);
-    PenaltyNote = Caption(PenaltyFrame, "PenaltyNote", QString());
+    PenaltyNote = MakeLabel(PenaltyFrame, "PenaltyNote", QString());
     PenaltyNote->setWordWrap(true);
     penalty->addWidget(PenaltyNote, row++, 0, 1, 2);
     QFont bold = TotalLabel->font();
@@ -168,13 +162,13 @@ void LenderTermsWindow::BuildControls() {
     TextbookFrame = Named(new QGroupBox(tr("Textbook figures (Early Discharge Penalties)"), this),
                           "TextbookFrame", tr("Textbook figures (Early Discharge Penalties)"));
     auto* textbook = new QGridLayout(TextbookFrame);
-    TextbookRateLabel = Caption(TextbookFrame, "TextbookRateLabel", QString());
+    TextbookRateLabel = MakeLabel(TextbookFrame, "TextbookRateLabel", QString());
     TextbookRateLabel->setWordWrap(true);
     textbook->addWidget(TextbookRateLabel, 0, 0, 1, 2);
     row = 1;
     const auto figure = [&](QLabel*& label, QLineEdit*& box, const char* labelName,
                             const char* boxName, const QString& caption) {
-        label = Caption(TextbookFrame, labelName, caption);
+        label = MakeLabel(TextbookFrame, labelName, caption);
         box = MakeResultBox(TextbookFrame, boxName, label);
         textbook->addWidget(label, row, 0, Qt::AlignRight);
         textbook->addWidget(box, row, 1);
@@ -203,7 +197,7 @@ void LenderTermsWindow::BuildControls() {
     PrivilegeGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     PrivilegeGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     plan->addWidget(PrivilegeGrid);
-    PlanVerdict = Caption(PlanFrame, "PlanVerdict", QString());
+    PlanVerdict = MakeLabel(PlanFrame, "PlanVerdict", QString());
     plan->addWidget(PlanVerdict);
 
     CloseButton = MakeButton(this, "CloseButton", "Close");

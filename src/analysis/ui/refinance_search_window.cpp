@@ -59,13 +59,6 @@ constexpr int kGridColumnTwips = 960;
 constexpr std::array<int, 7> kColumnWidening = {370, 370, 270, 270, 270, 370, 370};
 constexpr int kCollectMs = 30;
 
-// A caption named `name` (its objectName), showing `caption`.
-QLabel* Caption(QWidget* parent, const char* name, const QString& caption) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
 QLineEdit* MakeBox(QWidget* parent, const char* name, const QString& accessibleName, bool input) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -133,19 +126,20 @@ RefinanceSearchWindow::~RefinanceSearchWindow() { JoinWorker(true); }
 
 void RefinanceSearchWindow::BuildControls() {
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
-    Label1 = Caption(this, "Label1", tr("Purpose:"));
+    Label1 = MakeLabel(this, "Label1", tr("Purpose:"));
     QFont bold = Label1->font();
     bold.setBold(true);
     Label1->setFont(bold);
-    Label2 = Caption(this, "Label2",
-                     tr("Create a table showing the maximum value the interest rate can be (for a "
-                        "specific date) so that a rewrite is feasible."));
+    Label2 =
+        MakeLabel(this, "Label2",
+                  tr("Create a table showing the maximum value the interest rate can be (for a "
+                     "specific date) so that a rewrite is feasible."));
     Label2->setWordWrap(true);
-    Label3 = Caption(this, "Label3", tr("Begin study at Discharge Date:"));
+    Label3 = MakeLabel(this, "Label3", tr("Begin study at Discharge Date:"));
     Text1 = MakeBox(this, "Text1", tr("Begin study at Discharge Date"), true);
-    Label4 = Caption(this, "Label4", tr("Interest Rate Cap:"));
+    Label4 = MakeLabel(this, "Label4", tr("Interest Rate Cap:"));
     Text2 = MakeBox(this, "Text2", tr("Interest Rate Cap"), true);
-    Label5 = Caption(this, "Label5", tr("Additional Costs:"));
+    Label5 = MakeLabel(this, "Label5", tr("Additional Costs:"));
     Text3 = MakeBox(this, "Text3", tr("Additional Costs"), true);
 
     Frame2 = new QGroupBox(tr(" Solve For "), this);
@@ -173,20 +167,20 @@ void RefinanceSearchWindow::BuildControls() {
     Check1 = new QCheckBox(tr("Apply CMHC 3 year rule:"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setLayoutDirection(Qt::RightToLeft); // the caption stands before the box
-    Label10 = Caption(this, "Label10",
-                      tr("(If mortgage has been running for 3 years it is subject to the 3 month "
-                         "interest penalty, not the interest rate differential penalty.)"));
+    Label10 = MakeLabel(this, "Label10",
+                        tr("(If mortgage has been running for 3 years it is subject to the 3 month "
+                           "interest penalty, not the interest rate differential penalty.)"));
     Label10->setWordWrap(true);
 
-    Label7 = Caption(this, "Label7", tr("Checking Date:"));
+    Label7 = MakeLabel(this, "Label7", tr("Checking Date:"));
     Text4 = MakeBox(this, "Text4", tr("Checking Date"), false);
-    Label9 = Caption(this, "Label9", tr("for interest rate:"));
+    Label9 = MakeLabel(this, "Label9", tr("for interest rate:"));
     Text5 = MakeBox(this, "Text5", tr("for interest rate"), false);
-    Label8 = Caption(this, "Label8", tr("Discharge BF:"));
+    Label8 = MakeLabel(this, "Label8", tr("Discharge BF:"));
     Text6 = MakeBox(this, "Text6", tr("Discharge BF"), false);
-    Label6 = Caption(this, "Label6",
-                     tr("Scheduled Payment changes and Lump payments are processed until "
-                        "discharge date"));
+    Label6 = MakeLabel(this, "Label6",
+                       tr("Scheduled Payment changes and Lump payments are processed until "
+                          "discharge date"));
     Label6->setWordWrap(true);
 
     Grid1 = new QTableWidget(0, 7, this);

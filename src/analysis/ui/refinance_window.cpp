@@ -94,19 +94,6 @@ constexpr const char* kBlankInputs =
     QT_TRANSLATE_NOOP("hl::RefinanceWindow",
                       "Error - all three input fields MUST contain data.  One or more is blank.");
 
-// A caption named `name` (its objectName), showing `caption`.
-QLabel* Caption(QWidget* parent, const char* name, const QString& caption) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-QPushButton* Command(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
 // A box as wide as `widest` or any month's date in `pattern`, in the program's language.
 QLineEdit* MakeBox(QWidget* parent, const char* name, const QString& accessibleName,
                    const char* widest = "Sep 30, 2000", const char* pattern = "mmm d, yyyy") {
@@ -153,26 +140,26 @@ void RefinanceWindow::BuildControls() {
     setFont(QFont(QStringLiteral("Liberation Sans"), 8));
 
     auto* required = new QGroupBox(this);
-    Label24 = Caption(required, "Label24", tr(" Refinace Mortgage "));
+    Label24 = MakeLabel(required, "Label24", tr(" Refinace Mortgage "));
     QFont bold = Label24->font();
     bold.setBold(true);
     Label24->setFont(bold);
-    Label7 = Caption(required, "Label7", tr("  Required Input"));
-    Label1 = Caption(required, "Label1", tr("Date of Refinance:"));
+    Label7 = MakeLabel(required, "Label7", tr("  Required Input"));
+    Label1 = MakeLabel(required, "Label1", tr("Date of Refinance:"));
     Text1 = MakeBox(required, "Text1", tr("Date of Refinance"));
-    Label2 = Caption(required, "Label2", tr("Refinance Interest Rate:"));
+    Label2 = MakeLabel(required, "Label2", tr("Refinance Interest Rate:"));
     Text2 = MakeBox(required, "Text2", tr("Refinance Interest Rate"));
-    Label11 = Caption(required, "Label11", tr("Refinance Mortgage Payment:"));
+    Label11 = MakeLabel(required, "Label11", tr("Refinance Mortgage Payment:"));
     Text3 = MakeBox(required, "Text3", tr("Refinance Mortgage Payment"));
-    Command1 = Command(required, "Command1", tr("<-- Hint"));
-    Label17 = Caption(required, "Label17", tr("  Penalty / Costs   "));
+    Command1 = MakeButton(required, "Command1", tr("<-- Hint"));
+    Label17 = MakeLabel(required, "Label17", tr("  Penalty / Costs   "));
     Label17->setFont(bold);
-    Label6 = Caption(required, "Label6", tr("Discharge Penalty:"));
+    Label6 = MakeLabel(required, "Label6", tr("Discharge Penalty:"));
     Text8 = MakeBox(required, "Text8", tr("Discharge Penalty"));
-    Command7 = Command(required, "Command7", tr("<--- Hint "));
-    Label16 = Caption(required, "Label16", tr("Other Expenses:"));
+    Command7 = MakeButton(required, "Command7", tr("<--- Hint "));
+    Label16 = MakeLabel(required, "Label16", tr("Other Expenses:"));
     Text9 = MakeBox(required, "Text9", tr("Other Expenses"));
-    Command8 = Command(required, "Command8", tr("<--- Hint"));
+    Command8 = MakeButton(required, "Command8", tr("<--- Hint"));
     auto* input = new QGridLayout(required);
     input->setVerticalSpacing(2);
     input->addWidget(Label24, 0, 0);
@@ -193,19 +180,19 @@ void RefinanceWindow::BuildControls() {
     input->addWidget(Command8, 6, 2);
 
     auto* information = new QGroupBox(this);
-    Label23 = Caption(information, "Label23", tr("   Information Only - no input here"));
-    Label15 = Caption(information, "Label15", tr("   Current Mortgage"));
+    Label23 = MakeLabel(information, "Label23", tr("   Information Only - no input here"));
+    Label15 = MakeLabel(information, "Label15", tr("   Current Mortgage"));
     Label15->setFont(bold);
-    Label12 = Caption(information, "Label12", tr("Runs from:"));
+    Label12 = MakeLabel(information, "Label12", tr("Runs from:"));
     Text4 = MakeDisplayBox(information, "Text4", tr("Runs from"));
-    Label13 = Caption(information, "Label13", tr("To"));
+    Label13 = MakeLabel(information, "Label13", tr("To"));
     Text5 = MakeDisplayBox(information, "Text5", tr("Runs to"));
-    Label14 = Caption(information, "Label14", tr("Interest rate:"));
+    Label14 = MakeLabel(information, "Label14", tr("Interest rate:"));
     Text6 = MakeDisplayBox(information, "Text6", tr("Interest rate"));
-    Label4 = Caption(information, "Label4", tr("$ Owing on refinance date:"));
+    Label4 = MakeLabel(information, "Label4", tr("$ Owing on refinance date:"));
     Text7 = MakeDisplayBox(information, "Text7", tr("$ Owing on refinance date"));
-    Label18 = Caption(information, "Label18",
-                      tr("Total to be refinanced:      ($ owing + penalty / costs)"));
+    Label18 = MakeLabel(information, "Label18",
+                        tr("Total to be refinanced:      ($ owing + penalty / costs)"));
     Label18->setWordWrap(true);
     Text10 = MakeDisplayBox(information, "Text10", tr("Total to be refinanced"));
     auto* info = new QGridLayout(information);
@@ -223,27 +210,27 @@ void RefinanceWindow::BuildControls() {
     info->addWidget(Label18, 6, 0);
     info->addWidget(Text10, 6, 1);
 
-    Label5 = Caption(this, "Label5",
-                     tr("After refinance date, no extra payments or changes to payments are "
-                        "considered."));
+    Label5 = MakeLabel(this, "Label5",
+                       tr("After refinance date, no extra payments or changes to payments are "
+                          "considered."));
     auto* output = new QGroupBox(this);
-    Label20 = Caption(output, "Label20", tr("Output Table"));
+    Label20 = MakeLabel(output, "Label20", tr("Output Table"));
     Label20->setFont(bold);
-    Label8 = Caption(output, "Label8", tr("Original Mortgage"));
-    Label9 = Caption(output, "Label9", tr("Refinanced Mortgage"));
-    Label3 = Caption(output, "Label3", tr("Difference"));
-    Label21 = Caption(output, "Label21", tr("Payment Value used:"));
+    Label8 = MakeLabel(output, "Label8", tr("Original Mortgage"));
+    Label9 = MakeLabel(output, "Label9", tr("Refinanced Mortgage"));
+    Label3 = MakeLabel(output, "Label3", tr("Difference"));
+    Label21 = MakeLabel(output, "Label21", tr("Payment Value used:"));
     Text17 = MakeDisplayBox(output, "Text17", tr("Payment value used, original"));
     Text18 = MakeDisplayBox(output, "Text18", tr("Payment value used, refinanced"));
-    Label10 = Caption(output, "Label10", tr("Balance owing:"));
+    Label10 = MakeLabel(output, "Label10", tr("Balance owing:"));
     Text15 = MakeDisplayBox(output, "Text15", tr("Balance owing on"), "September 30 2000",
                             "mmmm d yyyy");
     Text11 = MakeDisplayBox(output, "Text11", tr("Balance owing, original"));
     Text13 = MakeDisplayBox(output, "Text13", tr("Balance owing, refinanced"));
     Text12 = MakeDisplayBox(output, "Text12", tr("Balance owing, difference"));
-    Label22 = Caption(output, "Label22", tr("Cost due to a difference in payment value:"));
+    Label22 = MakeLabel(output, "Label22", tr("Cost due to a difference in payment value:"));
     Text16 = MakeDisplayBox(output, "Text16", tr("Cost due to a difference in payment value"));
-    Label19 = Caption(output, "Label19", tr("Net Saving:"));
+    Label19 = MakeLabel(output, "Label19", tr("Net Saving:"));
     Text14 = MakeDisplayBox(output, "Text14", tr("Net Saving"));
     auto* table = new QGridLayout(output);
     table->setVerticalSpacing(2);
@@ -264,13 +251,13 @@ void RefinanceWindow::BuildControls() {
     table->addWidget(Label19, 4, 3, Qt::AlignRight);
     table->addWidget(Text14, 4, 4);
 
-    Command3 = Command(this, "Command3", tr("Form Purpose"));
-    Command4 = Command(this, "Command4", tr("Why Do This ?"));
-    Command5 = Command(this, "Command5", tr("Calculate"));
-    Command6 = Command(this, "Command6", tr("EDP Calculator"));
-    Command9 = Command(this, "Command9", tr("Now, In English"));
-    Command10 = Command(this, "Command10", tr("Graph"));
-    Command2 = Command(this, "Command2", tr("Close"));
+    Command3 = MakeButton(this, "Command3", tr("Form Purpose"));
+    Command4 = MakeButton(this, "Command4", tr("Why Do This ?"));
+    Command5 = MakeButton(this, "Command5", tr("Calculate"));
+    Command6 = MakeButton(this, "Command6", tr("EDP Calculator"));
+    Command9 = MakeButton(this, "Command9", tr("Now, In English"));
+    Command10 = MakeButton(this, "Command10", tr("Graph"));
+    Command2 = MakeButton(this, "Command2", tr("Close"));
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button :
          {Command3, Command4, Command5, Command6, Command9, Command10, Command2})

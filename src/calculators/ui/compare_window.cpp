@@ -38,19 +38,6 @@ constexpr const char* kTimeFrame =
     QT_TRANSLATE_NOOP("hl::CompareWindow", "Error Start Date and Length of Loan MUST be completed "
                                            "before payment chanes can be entered.");
 
-// A caption named `name` (its objectName), showing `caption`.
-QLabel* Caption(QWidget* parent, const char* name, const QString& caption) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-QPushButton* Command(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
 QLineEdit* MakeBox(QWidget* parent, const char* name, const QString& accessibleName) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -113,9 +100,9 @@ void CompareWindow::BuildControls() {
     Frame3 = new QGroupBox(tr(" Quick Function"), this);
     Frame3->setObjectName(QStringLiteral("Frame3"));
 
-    Label1 = Caption(this, "Label1", tr("Scenario One "));
-    Label2 = Caption(this, "Label2", tr("Scenario Two"));
-    Label3 = Caption(Frame2, "Label3", tr("Difference"));
+    Label1 = MakeLabel(this, "Label1", tr("Scenario One "));
+    Label2 = MakeLabel(this, "Label2", tr("Scenario Two"));
+    Label3 = MakeLabel(Frame2, "Label3", tr("Difference"));
     for (QLabel* heading : {Label1, Label2, Label3}) {
         QFont bold = heading->font();
         bold.setBold(true);
@@ -154,7 +141,7 @@ void CompareWindow::BuildControls() {
          &Text25},
     };
     auto fill = [](QWidget* frame, QGridLayout* grid, const Row& row, int at) {
-        QLabel* caption = Caption(frame, row.label, tr(row.caption));
+        QLabel* caption = MakeLabel(frame, row.label, tr(row.caption));
         const QString name = tr(row.caption).simplified().remove(QLatin1Char(':'));
         *row.oneBox = MakeBox(frame, row.one, name + tr(" - Scenario One"));
         *row.twoBox = MakeBox(frame, row.two, name + tr(" - Scenario Two"));
@@ -168,7 +155,7 @@ void CompareWindow::BuildControls() {
     int at = 0;
     for (const Row& row : inputs)
         fill(Frame1, inputGrid, row, at++);
-    QLabel* frequency = Caption(Frame1, "Label9", tr("Payment Frequency"));
+    QLabel* frequency = MakeLabel(Frame1, "Label9", tr("Payment Frequency"));
     Text6 = MakeBox(Frame1, "Text6", tr("Payment Frequency - Scenario One"));
     Combo1 = new GuardedCombo(Frame1);
     Combo1->setObjectName(QStringLiteral("Combo1"));
@@ -181,8 +168,8 @@ void CompareWindow::BuildControls() {
     Text20 = MakeIndicator(Frame1, "Text20");
     inputGrid->addWidget(Text8, at, 1);
     inputGrid->addWidget(Text20, at++, 2);
-    Command3 = Command(Frame1, "Command3", tr("View Payment Changes"));
-    Command1 = Command(Frame1, "Command1", tr("Enter Payment Changes"));
+    Command3 = MakeButton(Frame1, "Command3", tr("View Payment Changes"));
+    Command1 = MakeButton(Frame1, "Command1", tr("Enter Payment Changes"));
     inputGrid->addWidget(Command3, at, 1);
     inputGrid->addWidget(Command1, at, 2);
 
@@ -200,8 +187,8 @@ void CompareWindow::BuildControls() {
     Text28 = difference("Text28", tr("Balance still Outstanding - Difference"), 2, 3);
     Text33 = difference("Text33", tr("Regular Payments - Difference"), 3, 3);
     Text27 = difference("Text27", tr("Lump Payments - Difference"), 4, 3);
-    QLabel* gross = Caption(Frame2, "Label17", tr("Gross Saving:"));
-    QLabel* net = Caption(Frame2, "Label18", tr("Net Saving:"));
+    QLabel* gross = MakeLabel(Frame2, "Label17", tr("Gross Saving:"));
+    QLabel* net = MakeLabel(Frame2, "Label18", tr("Net Saving:"));
     Text29 = MakeBox(Frame2, "Text29", tr("Gross Saving"));
     Text30 = MakeBox(Frame2, "Text30", tr("Net Saving"));
     gross->setBuddy(Text29);
@@ -211,13 +198,13 @@ void CompareWindow::BuildControls() {
     summaryGrid->addWidget(net, 3, 4, Qt::AlignRight);
     summaryGrid->addWidget(Text30, 3, 5);
 
-    Command5 = Command(Frame3, "Command5", tr("Copy Scenario   1 to 2"));
-    Command6 = Command(Frame3, "Command6", tr("Clear Scenario 2"));
+    Command5 = MakeButton(Frame3, "Command5", tr("Copy Scenario   1 to 2"));
+    Command6 = MakeButton(Frame3, "Command6", tr("Clear Scenario 2"));
     auto* quick = new QVBoxLayout(Frame3);
     quick->addWidget(Command5);
     quick->addWidget(Command6);
-    Command4 = Command(this, "Command4", tr("Calculate"));
-    Command2 = Command(this, "Command2", tr("Close"));
+    Command4 = MakeButton(this, "Command4", tr("Calculate"));
+    Command2 = MakeButton(this, "Command2", tr("Close"));
 
     // Scenario one is display only; scenario two's results and the differences take no input.
     for (QLineEdit* box : {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text10, Text11, Text31,
