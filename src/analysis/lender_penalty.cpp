@@ -37,56 +37,16 @@ Millipercent MillipercentOf(Single percent) {
     return static_cast<Millipercent>(std::llround(static_cast<double>(percent) * 1000.0));
 }
 
-std::string CentsText(Cents cents) {
-    const bool negative = cents < 0;
-    const Cents a = negative ? -cents : cents;
-    std::string text =
-        std::to_string(a / 100) + "." + std::to_string(a % 100 / 10) + std::to_string(a % 10);
-    return negative ? "-" + text : text;
-}
-
 std::string RateText(Millipercent rate) {
     const std::string thousandths = std::to_string(1000 + rate % 1000).substr(1);
     return std::to_string(rate / 1000) + "." + thousandths;
 }
 
 std::optional<long long> ExactValue(const std::string& text, int decimals, long long most) {
-    long long whole = 0;
-    int after = -1; // digits read after the point; -1 before it
-    bool digits = false;
-    bool roundUp = false;
-    for (const char c : text) {
-        if (c == '.') {
-            if (after >= 0)
-                return std::nullopt;
-            after = 0;
-            continue;
-        }
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        digits = true;
-        if (after >= decimals) {
-            // Only the first digit beyond the kept ones decides the rounding.
-            if (after == decimals)
-                roundUp = c >= '5';
-            ++after;
-            continue;
-        }
-        whole = whole * 10 + (c - '0');
-        if (whole > most * 1000) // far beyond: stop before the number overflows
-            return std::nullopt;
-        if (after >= 0)
-            ++after;
-    }
-    if (!digits)
+    const std::optional<std::int64_t> value = FixedValue(text, decimals);
+    if (!value || *value > most)
         return std::nullopt;
-    for (int k = std::max(after, 0); k < decimals; ++k)
-        whole *= 10;
-    if (roundUp)
-        ++whole;
-    if (whole > most)
-        return std::nullopt;
-    return whole;
+    return *value;
 }
 
 std::string PercentText(Millipercent value) {

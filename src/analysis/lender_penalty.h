@@ -12,6 +12,7 @@
 
 #include "analysis/early_discharge.h"
 #include "core/calc_message.h"
+#include "core/exact_amount.h"
 #include "engine/engine.h"
 #include "engine/schedule_records.h"
 #include "files/lender_terms.h"
@@ -26,7 +27,7 @@ Cents CentsOf(Money dollars);
 /// A rate or a share in per cent (a single) in thousandths of a per cent, to the nearest.
 Millipercent MillipercentOf(Single percent);
 /// Whole cents as "######0.00" (the window's and the printed form's pattern): "10500.00".
-std::string CentsText(Cents cents);
+using hl::CentsText;
 /// Thousandths of a per cent as "#0.000": "5.500".
 std::string RateText(Millipercent rate);
 /// A box's or an option's decimal text (digits and at most one ".", nothing else) as a whole

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calculators/purchase_rules.h"
+#include "core/exact_amount.h"
 #include "engine/scenario.h"
 
 namespace hl::calc {
@@ -84,8 +85,7 @@ PurchaseResult ComputePurchase(const PurchaseInputs& in, const PurchaseRules& ru
 /// The tax of a marginal schedule on `value`, rounded half up to the cent once.
 Cents ScheduleTax(const std::vector<Bracket>& brackets, Cents value);
 
-/// "1234.56" (a minus sign before a negative amount).
-std::string CentsText(Cents cents);
+using hl::CentsText;
 /// Hundredths as "95.00".
 std::string HundredthsText(Hundredths value);
 /// Thousandths of a per cent rounded half up to "6.95".
@@ -95,9 +95,7 @@ std::string IsoDateText(DayNumber day);
 /// A "YYYY-MM-DD" date; nothing for anything else.
 std::optional<DayNumber> IsoDateValue(const std::string& text);
 
-/// A number as the boxes and options take it ("1234", "1234.5", ".5"), to `decimals` places,
-/// rounded half up beyond them, as a whole count of those places; nothing for anything else.
-std::optional<std::int64_t> FixedValue(const std::string& text, int decimals);
+using hl::FixedValue;
 
 /// The name of a province code ("Ontario"), in English; "" for another code. A window shows it
 /// as TrText("Provinces", name).
